@@ -1,0 +1,26 @@
+#pragma once
+// Whole-file reading and writing. Files are UTF-8 on disk (a file that is not valid UTF-8 is
+// read as Windows-1252); texts in memory are Windows-1252. Line ends are never converted.
+#include <filesystem>
+#include <string>
+
+namespace quorl {
+
+class Session;
+
+// Reads the whole file. When it cannot be opened: without report returns ""; with report, the
+// statistics files give the learning-file message and "", every other file ends the program
+// after "Unable to open file: " and the path.
+std::string LoadFileToString(Session& s, const std::filesystem::path& path, bool report);
+
+// Replaces (through a temporary file and a rename) or appends. Shows "Unable to create or open
+// file " and the path and returns false when that fails.
+bool WriteStringToFile(Session& s, const std::string& text, const std::filesystem::path& path, bool replace);
+
+// Writes bytes to a temporary file beside path and renames it over path. No message.
+bool ReplaceFileAtomically(const std::filesystem::path& path, const std::string& bytes);
+
+// Reads raw bytes; false when the file cannot be opened.
+bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
+
+}  // namespace quorl

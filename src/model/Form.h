@@ -1,0 +1,104 @@
+#pragma once
+// The main window's controls as data, in component order. The Qt window draws them and reports
+// user input back; the core reads and writes them without any widget.
+//
+// Two change rules hold: setting an edit's or memo's text from code runs its change handler (when
+// the text really changes); setting a list's text or selected item from code runs none. Input from
+// the user (UserSetText, UserSelectItem) runs the handler of any control.
+// Texts are inner strings with CR LF line ends.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace quorl {
+
+enum class ControlKind { Edit, Memo, Combo, GroupBox, Button, Label, CheckBox, RichEdit };
+
+// Colours as 0xRRGGBB.
+constexpr uint32_t kColorWindow = 0xFFFFFF;
+constexpr uint32_t kColorRed = 0xFF0000;
+constexpr uint32_t kColorYellow = 0xFFFF00;
+constexpr uint32_t kColorButtonFace = 0xF0F0F0;
+
+struct Control {
+    std::string name;
+    int tag = 0;
+    ControlKind kind = ControlKind::Edit;
+    std::string parent;  // empty: placed on the main window; else the name of its group box
+    std::string text;    // value of an edit, memo or list; caption of the others
+    std::vector<std::string> items;
+    int itemIndex = -1;
+    uint32_t color = kColorWindow;
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;
+    int left = 0, top = 0, width = 0, height = 0;
+    int tabOrder = 0;
+    std::string hint;
+    int selStart = 0;   // 0-based selection in the text, kept by the window
+    int selLength = 0;
+
+    bool IsTextField() const { return kind == ControlKind::Edit || kind == ControlKind::Memo || kind == ControlKind::RichEdit; }
+};
+
+class Form {
+public:
+    using Handler = std::function<void()>;
+    using Observer = std::function<void(const Control&)>;
+
+    Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Control& Add(Control c);
+    Control* Find(std::string_view name);
+    const Control* Find(std::string_view name) const;
+    Control& Get(std::string_view name);  // throws std::out_of_range for an unknown name
+    const Control& Get(std::string_view name) const;
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+    // Controls carrying the tag, in component order.
+    std::vector<Control*> WithTag(int tag);
+    // Direct children of a group box, in component order.
+    std::vector<Control*> ChildrenOf(std::string_view groupBox);
+
+    // Code changes (see the change rules above).
+    void SetText(std::string_view name, const std::string& text);
+    void SetItemIndex(std::string_view name, int index);
+    void ClearItems(std::string_view name);
+    void AddItem(std::string_view name, const std::string& item);
+    void SetItems(std::string_view name, std::vector<std::string> items);
+    void SetColor(std::string_view name, uint32_t color);
+    void SetVisible(std::string_view name, bool visible);
+    void SetEnabled(std::string_view name, bool enabled);
+    void SetChecked(std::string_view name, bool checked);
+    void SetBounds(std::string_view name, int left, int top, int width, int height);
+    void SetSelection(std::string_view name, int start, int length);
+
+    // Input from the user; runs the control's change handler.
+    void UserSetText(std::string_view name, const std::string& text);
+    void UserSelectItem(std::string_view name, int index);
+
+    void OnChange(std::string_view name, Handler handler);
+    void RunChangeHandler(std::string_view name);
+    // One observer (the window) hears of every change made to a control.
+    void SetObserver(Observer observer) { observer_ = std::move(observer); }
+    void Notify(const Control& c) { if (observer_) observer_(c); }
+
+    // The main window itself.
+    std::string caption;
+    int width = 0, height = 0;              // outer size
+    int clientWidth = 0, clientHeight = 0;  // inner size
+    std::string focused;                    // name of the control with the focus
+
+private:
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::unordered_map<std::string, Control*> byName_;
+    std::unordered_map<std::string, Handler> handlers_;
+    Observer observer_;
+};
+
+}  // namespace quorl

@@ -1,0 +1,19 @@
+#pragma once
+// The diagnostic log Log.txt in the user folder, and the program version.
+#include <string>
+
+namespace quorl {
+
+class Session;
+
+// Appends a time-stamped line ("HH:mm:ss:zzz", two blanks, the text) while Debug is on. A text
+// starting with "/" is written without the time and the "/"; a lone "." so written gets no line end.
+void WriteToLog(Session& s, const std::string& text);
+
+// Current local time as "HH:mm:ss:zzz".
+std::string LogTimeStamp();
+
+// The program version compiled in ("1.0.0.0").
+std::string GetFileVersion();
+
+}  // namespace quorl

@@ -1,0 +1,43 @@
+#include "model/ScriptedDialogs.h"
+
+namespace quorl {
+
+void ScriptedDialogs::ShowMessage(const std::string& text) {
+    messages.push_back(text);
+    shown.push_back("message: " + text);
+}
+
+DialogButton ScriptedDialogs::Ask(const std::string& text, DialogKind, const std::vector<DialogButton>& buttons) {
+    questions.push_back(text);
+    shown.push_back("ask: " + text);
+    DialogButton answer = fallbackAnswer;
+    if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+    }
+    (void)buttons;
+    return answer;
+}
+
+bool ScriptedDialogs::InputBox(const std::string& caption, const std::string& prompt, std::string& value) {
+    shown.push_back("input: " + caption + " / " + prompt);
+    if (inputs.empty()) return false;
+    value = inputs.front();
+    inputs.pop_front();
+    return true;
+}
+
+void ScriptedDialogs::ShowBusy(const std::string& title, const std::string& message) {
+    if (!title.empty()) busyTitle = title;
+    busyMessage = message;
+    busyVisible = true;
+    shown.push_back("busy: " + busyTitle + " / " + message);
+}
+
+void ScriptedDialogs::HideBusy() { busyVisible = false; }
+
+void ScriptedDialogs::ShowTrace(const std::string& text) { traces.push_back(text); }
+
+void ScriptedDialogs::EndProgram(int exitCode) { throw ProgramEnded(exitCode); }
+
+}  // namespace quorl

@@ -1,0 +1,73 @@
+#pragma once
+// All state the program shares: the user's settings and lists, the reference lists, the folders,
+// the main window's Form and the Dialogs port. There are no mutable globals; every operation takes
+// the Session it works on, so two Sessions never see each other.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/Dialogs.h"
+#include "model/Form.h"
+#include "model/Records.h"
+
+namespace quorl {
+
+class Session {
+public:
+    explicit Session(Dialogs& d) : dialogs(d) {}
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Dialogs& dialogs;
+    Form form;
+
+    // Folders and user.
+    std::filesystem::path ProgramFolder;
+    std::filesystem::path UserFolder;
+    std::string CurrentUserName;
+    std::filesystem::path UserFile(const std::string& name) const { return UserFolder / name; }
+    std::filesystem::path ProgramFile(const std::string& name) const { return ProgramFolder / name; }
+
+    // The user's files.
+    std::vector<LabelFieldClass> FieldDefinitions;
+    int FileFormatVersion = 0;
+    std::vector<BayesClass> WordStats;
+    std::vector<std::string> NameStats;
+    std::vector<ReplacementClass> AutoCorrectList;
+    std::vector<OutputFormatClass> OutputColumns;
+    std::string OutputFileName;
+
+    // Reference lists (program folder).
+    std::vector<FamilyClass> PlantList;
+    std::vector<FamilyClass> FamilyGenera;
+    std::vector<CountryClass> CountryList;
+
+    // Preferences, named by their Preferences.txt keys.
+    int OutputType = 0;  // 0 TSV, 1 Darwin Core XML, 2 Darwin Core CSV
+    int MinElevation = 0;
+    bool LearnFromLabels = false;
+    bool ApplyLearning = false;
+    bool AutoCorrect = false;
+    bool ReplaceNumerals = false;
+    bool FillMeters = false;
+    bool DateFormatCheck = false;
+    bool DontSplitLines = false;
+    bool DoubleSpace = false;
+    bool AutoSplit = false;
+    bool BarcodeFormatCheck = false;
+    std::string BarcodeFormatTemplate;
+    bool Debug = true;
+
+    // Main window layout, recorded once after construction.
+    std::vector<ControlPositionClass> ControlPositions;
+    int DesignWidth = 0;
+    int DesignHeight = 0;
+
+    // Label being worked on.
+    std::string LabelText;
+    std::string ConfirmedName;
+    std::string LastHerbarium;
+    std::string OcrLanguage;
+};
+
+}  // namespace quorl

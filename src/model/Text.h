@@ -1,0 +1,51 @@
+#pragma once
+// Byte-string helpers shared by every subsystem. Texts are Windows-1252 bytes; positions
+// returned by Pos are 1-based (0 = not found), as the file formats and parser rules count them.
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorl {
+
+// Raised where a text that must be a number is not one.
+struct ConversionError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Blanks and control characters (bytes up to 0x20) are trimmed.
+std::string Trim(std::string_view s);
+std::string TrimLeft(std::string_view s);
+std::string TrimRight(std::string_view s);
+std::string LowerCase(std::string_view s);  // ASCII letters only
+std::string UpperCase(std::string_view s);
+
+// 1-based position of needle in text, 0 when absent.
+size_t Pos(std::string_view needle, std::string_view text);
+bool Contains(std::string_view text, std::string_view needle);
+bool StartsWith(std::string_view text, std::string_view prefix);
+bool ContainsNoCase(std::string_view text, std::string_view needle);
+
+// Cuts the part before the first delimiter off text and returns it; the whole text when the
+// delimiter is absent. With trim, the text is trimmed before the search and the token after it.
+std::string NextToken(std::string& text, std::string_view delimiter, bool trim);
+
+// Decimal integer with optional sign and surrounding blanks; nullopt when not a number.
+std::optional<int> TryStrToInt(std::string_view s);
+int StrToInt(std::string_view s);  // throws ConversionError
+// Decimal number with "." or "," as separator; nullopt when not a number.
+std::optional<double> TryStrToFloat(std::string_view s);
+double StrToFloat(std::string_view s);  // throws ConversionError
+std::string IntToStr(long long v);
+
+// Every occurrence of from replaced by to, left to right without overlap.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+// Splits text into lines at CR LF, LF or CR.
+std::vector<std::string> SplitLines(std::string_view text);
+
+inline bool IsAsciiLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace quorl

@@ -1,0 +1,69 @@
+#include "ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <cstdlib>
+
+#include "ui/QtText.h"
+
+namespace quorl {
+
+namespace {
+QMessageBox::StandardButton ToQt(DialogButton b) {
+    switch (b) {
+        case DialogButton::Ok: return QMessageBox::Ok;
+        case DialogButton::Cancel: return QMessageBox::Cancel;
+        case DialogButton::Yes: return QMessageBox::Yes;
+        case DialogButton::No: return QMessageBox::No;
+        case DialogButton::Ignore: return QMessageBox::Ignore;
+        case DialogButton::Abort: return QMessageBox::Abort;
+        case DialogButton::Retry: return QMessageBox::Retry;
+    }
+    return QMessageBox::Ok;
+}
+}  // namespace
+
+void QtDialogs::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQtLines(text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+DialogButton QtDialogs::Ask(const std::string& text, DialogKind kind, const std::vector<DialogButton>& buttons) {
+    QMessageBox::Icon icon = QMessageBox::Information;
+    if (kind == DialogKind::Warning) icon = QMessageBox::Warning;
+    if (kind == DialogKind::Error) icon = QMessageBox::Critical;
+    if (kind == DialogKind::Confirmation) icon = QMessageBox::Question;
+    QMessageBox::StandardButtons set;
+    for (DialogButton b : buttons) set |= ToQt(b);
+    QMessageBox box(icon, QApplication::applicationName(), ToQtLines(text), set, parent);
+    int r = box.exec();
+    for (DialogButton b : buttons)
+        if (ToQt(b) == r) return b;
+    return buttons.empty() ? DialogButton::Ok : buttons.back();
+}
+
+bool QtDialogs::InputBox(const std::string& caption, const std::string& prompt, std::string& value) {
+    bool ok = false;
+    QString r = QInputDialog::getText(parent, quorl::ToQt(caption), quorl::ToQt(prompt), QLineEdit::Normal,
+                                      quorl::ToQt(value), &ok);
+    if (ok) value = FromQt(r);
+    return ok;
+}
+
+void QtDialogs::ShowBusy(const std::string& title, const std::string& message) {
+    if (showBusy) showBusy(title, message);
+}
+
+void QtDialogs::HideBusy() {
+    if (hideBusy) hideBusy();
+}
+
+void QtDialogs::ShowTrace(const std::string& text) {
+    if (showTrace) showTrace(text);
+    else ShowMessage(text);
+}
+
+void QtDialogs::EndProgram(int exitCode) { std::exit(exitCode); }
+
+}  // namespace quorl
