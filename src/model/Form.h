@@ -16,7 +16,7 @@
 
 namespace quorl {
 
-enum class ControlKind { Edit, Memo, Combo, GroupBox, Button, Label, CheckBox, RichEdit };
+enum class ControlKind { Edit, Memo, Combo, GroupBox, Button, Label, CheckBox, RichEdit, UpDown };
 
 // Colours as 0xRRGGBB.
 constexpr uint32_t kColorWindow = 0xFFFFFF;
