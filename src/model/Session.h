@@ -9,6 +9,7 @@
 #include "model/Dialogs.h"
 #include "model/Form.h"
 #include "model/Records.h"
+#include "parser/ParserState.h"
 
 namespace quorl {
 
@@ -68,6 +69,10 @@ public:
     std::string ConfirmedName;
     std::string LastHerbarium;
     std::string OcrLanguage;
+
+    // Label parser: per-label state and the analyze trace.
+    ParserState parser;
+    TraceState trace;
 };
 
 }  // namespace quorl

@@ -1,0 +1,142 @@
+#include "parser/FillLabelChunks.h"
+
+#include "model/Log.h"
+#include "model/Session.h"
+#include "model/Text.h"
+#include "parser/LatinScore.h"
+#include "parser/LineScoring.h"
+#include "parser/NameScore.h"
+#include "parser/Phases.h"
+#include "record/FieldAccess.h"
+
+namespace quorl {
+
+namespace {
+
+// Cuts LabelText into trimmed, non-empty lines; a remainder of 3 characters or fewer is dropped.
+// Lines beyond the per-line tables are not kept.
+void CutIntoLines(Session& s) {
+    auto& chunks = s.parser.LabelChunks;
+    int ignored = 0;
+    do {
+        std::string line = NextToken(s.LabelText, "\n", true);
+        if (line.empty()) continue;
+        if (static_cast<int>(chunks.size()) < kMaxLabelLines)
+            chunks.push_back(std::move(line));
+        else
+            ++ignored;
+    } while (s.LabelText.size() > 3);
+    if (ignored > 0)
+        WriteToLog(s, "Label has more than " + IntToStr(kMaxLabelLines) + " lines: " + IntToStr(ignored) +
+                          " lines after line " + IntToStr(kMaxLabelLines) + " ignored.");
+}
+
+void ResetTables(Session& s) {
+    ParserState& p = s.parser;
+    p.LineNameScore.fill(0);
+    p.LineLatinScore.fill(0);
+    p.LineLDHScore.fill(0);
+    p.LineOwner.fill(0);
+    for (auto& row : p.LineScores) row.fill(0);
+    for (auto& d : s.FieldDefinitions) d.FoundLine = 0;
+}
+
+void ScoreLine(Session& s, int i) {
+    ParserState& p = s.parser;
+    auto& ls = p.LineScores;
+    const std::string& line = p.Line(i);
+    if (s.ApplyLearning) {
+        ScoreDescriptionLocalityHabitat(s, i);
+        p.LineLDHScore[i] = std::max({ls[fDescription][i], ls[fLocation][i], ls[fHabitat][i]});
+    } else {
+        p.LineLDHScore[i] = 0;
+    }
+    p.LineLatinScore[i] = LatinScore(line);
+    p.LineNameScore[i] = NameScore(s, line);
+    ls[fLatLong][i] = ScoreLineForField(s, fLatLong, i);
+    ls[fElevation][i] = ElevationScore(s, i);
+    ls[fLocation][i] += ScoreLineForField(s, fLocation, i);
+    ls[fDescription][i] += ScoreLineForField(s, fDescription, i);
+    ls[fHabitat][i] += ScoreLineForField(s, fHabitat, i);
+    ls[fCountry][i] = ScoreLineForField(s, fCountry, i);
+    ls[fCollector][i] = ScoreLineForField(s, fCollector, i) + p.LineNameScore[i];
+    ls[fOtherCollectors][i] = ScoreLineForField(s, fOtherCollectors, i) + p.LineNameScore[i];
+    ls[fDeterminer][i] = ScoreLineForField(s, fDeterminer, i) + p.LineNameScore[i];
+    ls[fAssociatedSpecies][i] = ScoreLineForField(s, fAssociatedSpecies, i);
+    int lastField = std::min(static_cast<int>(s.FieldDefinitions.size()), kMaxFields);
+    for (int f = kBuiltInFields; f < lastField; ++f)
+        if (!s.FieldDefinitions[static_cast<size_t>(f)].Name.empty()) ls[f][i] = ScoreLineForField(s, f, i);
+}
+
+void RunPhases(Session& s) {
+    PhaseState ps;
+    FamilyPhase(s, ps);
+    if (ps.familyFound && !ps.genusAndSpeciesFound) GenusPhase(s, ps);
+    if (ps.genusFound) SpeciesPhase(s, ps);
+    if (ps.speciesChosen) RankPhase(s, ps);
+    ps.found = false;
+    CountryPhase(s, ps);
+    if (ps.countryFound) StatePhase(s, ps);
+    CountyPhase(s, ps);
+    HerbariumPhase(s, ps);
+    LatLongPhase(s, ps);
+    ElevationPhase(s, ps);
+    CustomFieldsPhase(s, ps);
+    DeterminerPhase(s, ps);
+    CollectorPhase(s, ps);
+    AgainCollectionNumberPhase(s, ps);
+    AssociatedSpeciesPhase(s, ps);
+    DescriptionLocationHabitatPhase(s, ps);
+    SecondDatePhase(s, ps);
+    DateCleanupPhase(s, ps);
+}
+
+}  // namespace
+
+void FillLabelChunks(Session& s) {
+    s.parser.LabelChunks.clear();
+    s.dialogs.ShowBusy("Please Wait...", "Parsing Information");
+    WriteToLog(s, std::string(64, '*'));
+    WriteToLog(s, "Start FillLabelChunks");
+
+    CutIntoLines(s);
+    if (s.parser.LineCount() < 4) {
+        DialogButton answer = s.dialogs.Ask("Doesn't look like a label...", DialogKind::Warning,
+                                            {DialogButton::Ignore, DialogButton::Cancel});
+        if (answer != DialogButton::Ignore) {
+            ClearFields(s);
+            if (s.form.Find("RichEdit1")) s.form.SetText("RichEdit1", "");
+            s.dialogs.HideBusy();
+            return;
+        }
+    }
+
+    WriteToLog(s, "Setting up probabilities");
+    ResetTables(s);
+
+    if (s.trace.Trace) s.trace.TraceText += "Scoring Lines:\r\n";
+    for (const std::string& line : s.parser.LabelChunks) WriteToLog(s, "/" + line);
+    for (int i = 0; i < s.parser.LineCount(); ++i)
+        if (!s.parser.Line(i).empty()) ScoreLine(s, i);
+    if (s.trace.Trace) s.trace.TraceText += "\r\nDone scoring Lines:\r\n";
+
+    RunPhases(s);
+
+    WriteToLog(s, "Before WarnIfEmpty");
+    WarnIfEmpty(s, -1);
+    s.dialogs.HideBusy();
+    WriteToLog(s, "End FillLabelChunks");
+    if (s.trace.Trace) {
+        s.dialogs.ShowTrace(s.trace.TraceText);
+        s.trace.Trace = false;
+    }
+}
+
+void ParseLabelWindow(Session& s) {
+    ClearFields(s);
+    const Control* label = s.form.Find("RichEdit1");
+    s.LabelText = label ? label->text : std::string();
+    FillLabelChunks(s);
+}
+
+}  // namespace quorl

@@ -1,0 +1,137 @@
+#include "parser/LineScoring.h"
+
+#include "model/Session.h"
+#include "model/Text.h"
+#include "parser/Phases.h"
+#include "parser/Trace.h"
+#include "parser/WordSplitter.h"
+#include "record/FieldAccess.h"
+
+namespace quorl {
+
+namespace {
+
+bool IsLearntField(int field) { return field == fDescription || field == fLocation || field == fHabitat; }
+
+std::string LineHeading(const std::string& line) { return "\r\nScoring \"" + line + "\":\r\n"; }
+
+}  // namespace
+
+int32_t ScoreLineForField(Session& s, int field, int line) {
+    const std::string t = Trim(s.parser.Line(line));
+    if (t.empty()) return 0;
+    s.trace.TraceLineHeader = LineHeading(t);
+    const std::vector<std::string> words = SplitLineWords(LowerCase(t));
+    const LabelFieldClass* d = FindFieldDefinition(s, field);
+    int32_t score = 0;
+
+    if (d && !words.empty()) {
+        for (const std::string& w : CutWordList(d->StartWords)) {
+            std::string lw = LowerCase(w);
+            if (lw == words.front()) {
+                score += 100;
+                TraceWithHeading(s, field, "  Add 100 for Start Word \"" + lw + "\".\r\n");
+                break;
+            }
+        }
+    }
+    if (d && !(s.ApplyLearning && IsLearntField(field)) && !(field == fLocation && ContainsNoCase(t, "university"))) {
+        for (const std::string& w : CutWordList(d->ContainedWords)) {
+            std::string lw = LowerCase(w);
+            for (const std::string& word : words)
+                if (word == lw) {
+                    score += 1;
+                    TraceWithHeading(s, field, "  Add 1 for Contained Word \"" + lw + "\".\r\n");
+                    break;
+                }
+        }
+    }
+
+    if (field == fAssociatedSpecies) {
+        int32_t latin = ParserState::IsSlot(line) ? s.parser.LineLatinScore[static_cast<size_t>(line)] : 0;
+        score += latin;
+        if (latin > 0) TraceWithHeading(s, field, "  Latin Score: " + IntToStr(latin) + ".\r\n");
+    } else if (field == fLatLong) {
+        int32_t ll = LatLongScore(s, t);
+        if (ll > 0) TraceWithHeading(s, field, "  Latitude/Longitude Score: " + IntToStr(ll) + ".\r\n");
+        score += ll;
+    } else if (!IsLearntField(field)) {
+        int32_t ldh = ParserState::IsSlot(line) ? s.parser.LineLDHScore[static_cast<size_t>(line)] : 0;
+        bool shortElevation = field == fElevation && score > 0 && t.size() < 20;
+        if (score > 0 && ldh > 0 && !shortElevation) {
+            score -= ldh;
+            TraceWithHeading(s, field, "Reducing score by " + IntToStr(ldh) +
+                                           ", looks like Description, Location or Habitat.\r\n");
+        }
+    }
+    if (score != 0) TraceAppend(s, field, "Total score " + IntToStr(score) + ".\r\n");
+    return score;
+}
+
+bool LineFreeOfOtherStartWords(Session& s, int field, int line) {
+    const std::string lower = LowerCase(s.parser.Line(line));
+    int last = std::min(kBuiltInFields, static_cast<int>(s.FieldDefinitions.size()));
+    for (int f = 0; f < last; ++f) {
+        if (f == field) continue;
+        for (const std::string& w : CutWordList(s.FieldDefinitions[static_cast<size_t>(f)].StartWords)) {
+            if (Pos(LowerCase(w), lower) == 1) {
+                TraceAppend(s, field, "Rejecting \"" + s.parser.Line(line) + "\". Starts with " +
+                                          FieldNames[static_cast<size_t>(f)] + " StartWord \"" + w + "\".\r\n");
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void ScoreDescriptionLocalityHabitat(Session& s, int line) {
+    const std::string& text = s.parser.Line(line);
+    s.trace.TraceLineHeader = LineHeading(text);
+    const std::string lower = LowerCase(text);
+    for (int f : {fDescription, fLocation, fHabitat}) {
+        if (!LineFreeOfOtherStartWords(s, f, line)) continue;
+        int32_t score = WordStatsScore(s, lower, f);
+        s.parser.SetScore(f, line, score);
+        if (score >= 1) TraceAppend(s, f, "Total score " + IntToStr(score) + ".\r\n");
+    }
+}
+
+int32_t WordStatsScore(Session& s, const std::string& text, int field) {
+    const std::vector<std::string> words = SplitLineWords(LowerCase(text));
+    const size_t pct = field >= 0 && field < 20 ? static_cast<size_t>(field) : 0;
+    auto value = [&](const BayesClass& r) { return r.Count == 1 ? 1 : r.FieldPercent[pct] / 25; };
+    int32_t score = 0;
+    bool numberSeen = false;
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (IsDigit(static_cast<unsigned char>(word[0]))) {
+            if (!numberSeen) score += 1;
+            numberSeen = true;
+            continue;
+        }
+        const BayesClass* r = s.parser.wordIndex.Find(s.WordStats, word);
+        if (!r) continue;
+        int32_t v = value(*r);
+        score += v;
+        if (v > 0) TraceWithHeading(s, field, "  Add " + IntToStr(v) + " for \"" + word + "\".\r\n");
+        if (i + 1 < words.size()) {
+            const std::string& next = words[i + 1];
+            for (const BayesClass& u : r->Followers)
+                if (u.Word == next) {
+                    int32_t fv = value(u);
+                    score += fv;
+                    if (fv > 0)
+                        TraceWithHeading(s, field, "  Add " + IntToStr(fv) + " for Sequence \"" + word + " " + next + "\".\r\n");
+                    break;
+                }
+        }
+    }
+    int n = static_cast<int>(words.size());
+    if (n < 5) {
+        score *= 6 - n;
+        if (score > 0) TraceWithHeading(s, field, "  Increasing score to " + IntToStr(score) + " for small word count .\r\n");
+    }
+    return score;
+}
+
+}  // namespace quorl

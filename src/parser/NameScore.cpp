@@ -1,0 +1,87 @@
+#include "parser/NameScore.h"
+
+#include <string>
+
+#include "model/Session.h"
+#include "model/Text.h"
+#include "parser/LatinScore.h"
+#include "parser/Trace.h"
+
+namespace quorl {
+
+const std::array<std::string_view, 8> NameRejectWords = {"Municip", "Herbarium", "Agua",  "Provinc",
+                                                         "University", "Mun.",    "Yuma", "County"};
+
+namespace {
+
+constexpr std::string_view kBefore = " \r\n-";
+constexpr std::string_view kAfter = " ,.:;\r\n-";
+
+// A known name counts when a separator stands before it (or it opens the text) and one after it.
+bool KnownNameCounts(std::string_view text, std::string_view name) {
+    for (char b : kBefore)
+        for (char a : kAfter) {
+            std::string probe;
+            probe.reserve(name.size() + 2);
+            probe += b;
+            probe += name;
+            probe += a;
+            if (Contains(text, probe)) return true;
+        }
+    if (StartsWith(text, name))
+        for (char a : kAfter) {
+            std::string probe(name);
+            probe += a;
+            if (Contains(text, probe)) return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+int32_t NameScore(Session& s, std::string_view text) {
+    if (text.empty()) return 0;
+    int32_t score = 0;
+    for (const std::string& n : s.NameStats) {
+        if (n.size() < 2 || !Contains(text, n)) continue;
+        if (KnownNameCounts(text, n)) {
+            score += 5;
+            break;
+        }
+    }
+    for (std::string_view w : NameRejectWords)
+        if (ContainsNoCase(text, w)) {
+            if (Tracing(s, fCollector) || Tracing(s, fOtherCollectors))
+                s.trace.TraceText += "Rejected for Name because of: \"" + std::string(w) + "\" in \"" + std::string(text) + "\".\r\n";
+            return 0;
+        }
+    score -= LatinScore(text) / 2;
+    int letters = 0;
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        char c = text[i], d = text[i + 1];
+        if (IsUpperLetter(c)) {
+            score += (d == '.' || IsLowerLetter(d)) ? 1 : -1;
+        } else if (c == '.') {
+            score += (i > 0 && IsUpperLetter(text[i - 1])) ? 1 : -1;
+        } else if (c == ' ') {
+            if (IsUpperLetter(d))
+                score += 1;
+            else if (d != ' ' && !IsDigit(static_cast<unsigned char>(d)))
+                score -= 1;
+        }
+        if (IsUpperLetter(c) || IsLowerLetter(c)) ++letters;
+    }
+    if (letters < 5) return 0;
+    if (Contains(text, " y ")) score += 2;
+    if (Contains(text, " & ")) score += 1;
+    int32_t blanks = 0;
+    for (char c : text)
+        if (c == ' ') ++blanks;
+    int32_t length = static_cast<int32_t>(text.size()) - blanks;
+    score = score * 15 / (length + 3);
+    if ((Tracing(s, fCollector) || Tracing(s, fOtherCollectors) || Tracing(s, fDeterminer)) && score > 0)
+        s.trace.TraceText += "Name score: " + IntToStr(score) + " for \"" + std::string(text) + "\".\r\n";
+    return score;
+}
+
+}  // namespace quorl

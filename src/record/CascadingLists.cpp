@@ -1,0 +1,227 @@
+#include "record/CascadingLists.h"
+
+#include <algorithm>
+
+#include "model/ReferenceLists.h"
+#include "model/Session.h"
+#include "model/Text.h"
+#include "record/FieldAccess.h"
+
+namespace quorl {
+
+namespace {
+
+Control* Find(Session& s, const char* name) { return s.form.Find(name); }
+std::string TextOf(Session& s, const char* name) {
+    const Control* c = s.form.Find(name);
+    return c ? c->text : std::string();
+}
+int IndexOf(Session& s, const char* name) {
+    const Control* c = s.form.Find(name);
+    return c ? c->itemIndex : -1;
+}
+void SetTextIf(Session& s, const char* name, const std::string& text) {
+    if (s.form.Find(name)) s.form.SetText(name, text);
+}
+void SetColorIf(Session& s, const char* name, uint32_t color) {
+    if (s.form.Find(name)) s.form.SetColor(name, color);
+}
+
+// Longest item of the list contained in a label line (ignoring case), lines in order and items
+// from the last to the first; every improvement is selected at once through select(index, line).
+template <typename Select>
+void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool itemsBackwards, Select select) {
+    size_t best = 0;
+    for (int i = 0; i < lineLimit; ++i) {
+        std::string line = LowerCase(s.parser.Line(i));
+        Control* list = Find(s, listName);
+        if (!list) return;
+        std::vector<std::string> items = list->items;
+        int n = static_cast<int>(items.size());
+        for (int k = 0; k < n; ++k) {
+            int j = itemsBackwards ? n - 1 - k : k;
+            const std::string& item = items[static_cast<size_t>(j)];
+            if (Pos(LowerCase(item), line) > 0 && item.size() > best) {
+                best = item.size();
+                select(j, i);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void FillGenusCombo(Session& s) {
+    int fi = IndexOf(s, "FamilyCombo");
+    if (fi < 1 || fi >= static_cast<int>(s.PlantList.size())) return;
+    GetOneFamily(s, fi);
+    s.parser.ChosenFamilyIndex = fi;
+    if (s.FamilyGenera.size() < 2) {
+        if (Find(s, "GenusCombo")) s.form.SetItemIndex("GenusCombo", 0);
+        FillSpeciesCombo(s);
+        return;
+    }
+    SetTextIf(s, "GenusCombo", "Select Genus");
+    SetTextIf(s, "SpeciesCombo", "");
+    if (TextOf(s, "RichEdit1").empty()) return;
+
+    int loc = FindFieldDefinition(s, fLocation) ? FindFieldDefinition(s, fLocation)->FoundLine : 0;
+    int desc = FindFieldDefinition(s, fDescription) ? FindFieldDefinition(s, fDescription)->FoundLine : 0;
+    int limit;
+    if (loc >= 1 && loc < desc)
+        limit = loc;
+    else if (desc > 0 && desc < loc)
+        limit = desc;
+    else
+        limit = s.parser.LineCount() / 2;
+    limit = std::min(limit, s.parser.LineCount());
+
+    bool found = false;
+    PickLongestFromLabel(s, "GenusCombo", limit, false, [&](int item, int line) {
+        SelectFieldComboItem(s, fGenus, item, line);
+        FillSpeciesCombo(s);
+        found = true;
+    });
+    if (!found || !Find(s, "SpeciesCombo")) return;
+    for (int i = 0; i < limit; ++i) {
+        std::string line = LowerCase(s.parser.Line(i));
+        const std::vector<std::string> items = Find(s, "SpeciesCombo")->items;
+        for (size_t k = 0; k < items.size(); ++k)
+            if (Pos(LowerCase(items[k]), line) > 0) {
+                s.form.SetItemIndex("SpeciesCombo", static_cast<int>(k));
+                return;
+            }
+    }
+}
+
+void FillSpeciesCombo(Session& s) {
+    if (!Find(s, "SpeciesCombo") || !Find(s, "GenusCombo")) return;
+    s.form.ClearItems("SpeciesCombo");
+    int gi = IndexOf(s, "GenusCombo");
+    if (gi >= 0 && gi < static_cast<int>(s.FamilyGenera.size()) && !s.FamilyGenera[static_cast<size_t>(gi)].Name.empty()) {
+        const FamilyClass& genus = s.FamilyGenera[static_cast<size_t>(gi)];
+        std::vector<std::string> species;
+        for (const auto& sp : genus.Children) species.push_back(sp.Name);
+        s.form.SetItems("SpeciesCombo", species);
+        if (species.size() != 1) {
+            s.form.SetText("SpeciesCombo", "Select Species");
+            SetTextIf(s, "ScientificNameEdit", TextOf(s, "GenusCombo"));
+        } else {
+            s.form.SetItemIndex("SpeciesCombo", 0);
+            SetTextIf(s, "ScientificNameEdit", TextOf(s, "GenusCombo") + " " + TextOf(s, "SpeciesCombo"));
+        }
+        for (int i = 0; i < s.parser.LineCount(); ++i) {
+            std::string g = TextOf(s, "GenusCombo");
+            const std::string& line = s.parser.Line(i);
+            if (Pos(LowerCase(g), LowerCase(line)) == 0) continue;
+            bool done = false;
+            const std::vector<std::string> items = Find(s, "SpeciesCombo")->items;
+            for (size_t k = 0; k < items.size(); ++k) {
+                if (Pos(LowerCase(items[k]), LowerCase(line)) == 0) continue;
+                if (Pos(items[k], line) == Pos(g, line)) continue;
+                SelectFieldComboItem(s, fSpecies, static_cast<int>(k), i);
+                SetTextIf(s, "ScientificNameEdit", TextOf(s, "GenusCombo") + " " + TextOf(s, "SpeciesCombo"));
+                done = true;
+                break;
+            }
+            if (done) break;
+        }
+    }
+    s.form.SetColor("GenusCombo", kColorWindow);
+}
+
+void FillStateCombo(Session& s) {
+    if (!Find(s, "StateCombo")) return;
+    s.form.ClearItems("StateCombo");
+    int ci = IndexOf(s, "CountryCombo");
+    if (ci >= 0 && ci < static_cast<int>(s.CountryList.size()) && !TextOf(s, "CountryCombo").empty()) {
+        const CountryClass& country = s.CountryList[static_cast<size_t>(ci)];
+        std::vector<std::string> states;
+        for (const auto& st : country.Children) states.push_back(st.Name);
+        s.form.SetItems("StateCombo", states);
+        if (states.size() != 1)
+            s.form.SetText("StateCombo", "Select State");
+        else
+            s.form.SetItemIndex("StateCombo", 0);
+        if (Find(s, "ParishCombo")) s.form.ClearItems("ParishCombo");
+        if (!states.empty())
+            PickLongestFromLabel(s, "StateCombo", s.parser.LineCount(), true, [&](int item, int line) {
+                SelectFieldComboItem(s, fState, item, line);
+                StateComboChange(s);
+            });
+    }
+}
+
+void StateComboChange(Session& s) {
+    if (!Find(s, "ParishCombo")) return;
+    int ci = IndexOf(s, "CountryCombo");
+    int si = IndexOf(s, "StateCombo");
+    s.form.ClearItems("ParishCombo");
+    if (si < 0 || TextOf(s, "StateCombo").empty()) return;
+    if (ci < 0 || ci >= static_cast<int>(s.CountryList.size())) return;
+    const CountryClass& country = s.CountryList[static_cast<size_t>(ci)];
+    if (si >= static_cast<int>(country.Children.size())) return;
+    std::vector<std::string> counties;
+    for (const auto& c : country.Children[static_cast<size_t>(si)].Children) counties.push_back(c.Name);
+    s.form.SetItems("ParishCombo", counties);
+    if (counties.size() != 1)
+        s.form.SetText("ParishCombo", "Select County");
+    else
+        s.form.SetItemIndex("ParishCombo", 0);
+    PickLongestFromLabel(s, "ParishCombo", s.parser.LineCount(), true,
+                         [&](int item, int line) { SelectFieldComboItem(s, fCounty, item, line); });
+}
+
+void FamilyComboChange(Session& s) { FillGenusCombo(s); }
+
+void GenusComboChange(Session& s) { FillSpeciesCombo(s); }
+
+void SpeciesComboChange(Session& s) {
+    std::string name = TextOf(s, "GenusCombo") + " " + TextOf(s, "SpeciesCombo");
+    if (!GetFieldText(s, fSubSp).empty()) name += " " + GetFieldText(s, fRank) + " " + GetFieldText(s, fSubSp);
+    SetTextIf(s, "ScientificNameEdit", name);
+    SetColorIf(s, "ScientificNameEdit", kColorWindow);
+    SetColorIf(s, "SpeciesCombo", kColorWindow);
+}
+
+void SubSpEditChange(Session& s) {
+    WarnEmpty(s);
+    std::string name = TextOf(s, "GenusCombo") + " " + TextOf(s, "SpeciesCombo");
+    std::string rank = GetFieldText(s, fRank), subsp = GetFieldText(s, fSubSp);
+    if (!subsp.empty() || !rank.empty()) name += " " + rank + " " + subsp;
+    SetTextIf(s, "ScientificNameEdit", name);
+    SetColorIf(s, "ScientificNameEdit", kColorWindow);
+    SetColorIf(s, "SubSpEdit", kColorWindow);
+}
+
+void ScientificNameEditChange(Session& s) {
+    std::string text = TextOf(s, "ScientificNameEdit");
+    if (!Contains(text, " ")) return;
+    std::string genus = NextToken(text, " ", true);
+    std::string species = NextToken(text, " ", true);
+    SetTextIf(s, "GenusCombo", genus);
+    SetTextIf(s, "SpeciesCombo", species);
+    SetColorIf(s, "GenusCombo", kColorWindow);
+    SetColorIf(s, "SpeciesCombo", kColorWindow);
+}
+
+void CountryComboChange(Session& s) {
+    FillStateCombo(s);
+    WarnIfEmpty(s, fCountry);
+}
+
+void BindCascadingLists(Session& s) {
+    auto bind = [&](const char* name, void (*handler)(Session&)) {
+        if (s.form.Find(name)) s.form.OnChange(name, [&s, handler] { handler(s); });
+    };
+    bind("FamilyCombo", FamilyComboChange);
+    bind("GenusCombo", GenusComboChange);
+    bind("SpeciesCombo", SpeciesComboChange);
+    bind("RankCombo", SubSpEditChange);
+    bind("SubSpEdit", SubSpEditChange);
+    bind("ScientificNameEdit", ScientificNameEditChange);
+    bind("CountryCombo", CountryComboChange);
+    bind("StateCombo", StateComboChange);
+}
+
+}  // namespace quorl
