@@ -1,0 +1,167 @@
+#include "model/FieldDefinitionsFile.h"
+
+#include "model/Files.h"
+#include "model/Session.h"
+#include "model/Text.h"
+#include "model/TokenCursor.h"
+#include "record/OutputFormatFile.h"
+
+namespace quorl {
+
+namespace {
+
+// Letters of the inner character set: ASCII letters and the accented letters of Windows-1252.
+bool IsLetter(unsigned char c) {
+    if (IsAsciiLetter(c)) return true;
+    if (c >= 0xC0) return c != 0xD7 && c != 0xF7;
+    return c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A || c == 0x9C || c == 0x9E || c == 0x9F;
+}
+
+LabelFieldClass ReadRecord(std::string_view line) {
+    LabelFieldClass r;
+    r.Reset();
+    TokenCursor cols(line);
+    r.Name = cols.NextString("\t", false);
+    r.Preserve = cols.Next("\t", false) == "1";
+    r.WarnIfEmpty = cols.Next("\t", false) == "1";
+    r.Default = cols.NextString("\t", false);
+    r.Minimum = TryStrToInt(cols.Next("\t", false)).value_or(0);
+    r.Maximum = TryStrToInt(cols.Next("\t", false)).value_or(50);
+    r.StartWords = LowerCase(cols.Next("\t", false));
+    r.ContainedWords = ReadContainedWords(cols.Rest());
+    return r;
+}
+
+LabelFieldClass NamedRecord(const std::string& name) {
+    LabelFieldClass r;
+    r.Reset();
+    r.Name = name;
+    return r;
+}
+
+// Files of the first generation lack the Barcode field: it is added, the output formats are
+// written again in the current form, and Preferences.txt receives the FillMeters key.
+void UpgradeToBarcode(Session& s) {
+    LabelFieldClass barcode = NamedRecord(FieldNames[fBarcode]);
+    barcode.Minimum = 1;
+    barcode.Maximum = 2;
+    barcode.StartWords = "Barcode:";
+    s.FieldDefinitions.push_back(barcode);
+
+    // The preferences are not loaded yet: the output formats are written without them.
+    int current = s.OutputType;
+    for (int type : {0, 1}) {
+        s.OutputType = type;
+        LoadOutputFormat(s);
+        WriteOutputFormatFile(s);
+    }
+    s.OutputType = current;
+    LoadOutputFormat(s);
+
+    SaveFieldDefinitions(s);
+
+    auto prefs = s.UserFile("Preferences.txt");
+    std::string text = LoadFileToString(s, prefs, true);
+    WriteStringToFile(s, text + "\r\n\r\n#Fill in meters elevation from feet\r\nFillMeters\tNo", prefs, true);
+}
+
+}  // namespace
+
+std::string ReadContainedWords(std::string_view column) {
+    std::string list;
+    TokenCursor items(column);
+    while (!items.Empty()) {
+        std::string item = LowerCase(items.Next(",", false));
+        while (!item.empty() && !IsLetter(static_cast<unsigned char>(item.back()))) item.pop_back();
+        if (item.empty()) continue;
+        if (!list.empty()) list += ',';
+        list += item;
+    }
+    return list;
+}
+
+void LoadFieldDefinitions(Session& s) {
+    std::string text = LoadFileToString(s, s.UserFile("FieldDefinitions.txt"), true);
+    std::string_view body = text;
+    if (StartsWith(text, "Version")) {
+        body = TokenCursor::TrimView(body);
+        size_t eol = body.find("\r\n");
+        body = eol == std::string_view::npos ? std::string_view{} : body.substr(eol + 2);
+        s.FileFormatVersion = 1;
+    } else {
+        s.FileFormatVersion = 0;
+    }
+
+    s.FieldDefinitions.clear();
+    // The file is cut into lines first, so that a short line cannot take the next line's columns.
+    // Text after the last line break that is shorter than 6 characters is no record.
+    size_t pos = 0;
+    while (body.size() - pos >= 6) {
+        size_t eol = body.find_first_of("\r\n", pos);
+        std::string_view line = body.substr(pos, eol == std::string_view::npos ? std::string_view::npos : eol - pos);
+        if (eol == std::string_view::npos)
+            pos = body.size();
+        else
+            pos = eol + ((body[eol] == '\r' && eol + 1 < body.size() && body[eol + 1] == '\n') ? 2 : 1);
+        if (TokenCursor::TrimView(line).empty()) continue;
+
+        if (s.FileFormatVersion == 0 && s.FieldDefinitions.size() == 7) {
+            s.FieldDefinitions.push_back(NamedRecord(FieldNames[fRank]));
+            s.FieldDefinitions.push_back(NamedRecord(FieldNames[fSubSp]));
+        }
+        s.FieldDefinitions.push_back(ReadRecord(line));
+    }
+
+    if (s.FileFormatVersion < 2 && s.FieldDefinitions.size() == 29) UpgradeToBarcode(s);
+    s.FileFormatVersion = 2;
+}
+
+std::string FieldDefinitionsText(const Session& s) {
+    std::string text = "Version " + IntToStr(s.FileFormatVersion) + "\r\n";
+    for (const LabelFieldClass& f : s.FieldDefinitions) {
+        text += f.Name + '\t' + (f.Preserve ? "1" : "0") + '\t' + (f.WarnIfEmpty ? "1" : "0") + '\t' + f.Default +
+                '\t' + IntToStr(f.Minimum) + '\t' + IntToStr(f.Maximum) + '\t' + f.StartWords + '\t' +
+                f.ContainedWords + "\r\n";
+    }
+    return text;
+}
+
+void SaveFieldDefinitions(Session& s) {
+    WriteStringToFile(s, FieldDefinitionsText(s), s.UserFile("FieldDefinitions.txt"), true);
+}
+
+void RenumberOutputFormatFile(Session& s, const std::string& fileName) {
+    auto path = s.UserFile(fileName);
+    std::string text = LoadFileToString(s, path, true);
+    // Lines before the Range field (26) cannot follow a user-defined field: they stay as they are.
+    const std::string marker = "\r\n26\t";
+    size_t at = text.find(marker);
+    if (at == std::string::npos) return;  // no Range line: nothing can be renumbered safely
+    std::string out = text.substr(0, at) + marker;
+
+    TokenCursor rest(std::string_view(text).substr(at + marker.size()));
+    int shift = 0;
+    while (rest.Size() > 3) {
+        std::string line = rest.NextString("\r\n", true);
+        bool named = false;
+        for (const LabelFieldClass& f : s.FieldDefinitions)
+            if (!f.Name.empty() && Contains(line, f.Name)) {
+                named = true;
+                break;
+            }
+        if (!named) {
+            --shift;
+            continue;
+        }
+        size_t dot = Pos(".", line);
+        if (dot == 0 || dot > 3) {
+            size_t tab = line.find('\t');
+            std::string key = line.substr(0, tab);
+            if (auto n = TryStrToInt(key)) line = IntToStr(*n + shift) + (tab == std::string::npos ? "" : line.substr(tab));
+        }
+        out += line + "\r\n";
+    }
+    WriteStringToFile(s, out, path, true);
+}
+
+}  // namespace quorl

@@ -1,0 +1,142 @@
+#include "model/LearningStatsFile.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "model/Files.h"
+#include "model/Session.h"
+#include "model/SkippedLines.h"
+#include "model/Text.h"
+#include "model/TokenCursor.h"
+
+namespace quorl {
+
+namespace {
+
+constexpr int kDescription = fDescription, kLocation = fLocation, kHabitat = fHabitat;
+constexpr int kStatFields[3] = {kDescription, kLocation, kHabitat};
+
+// One group "word TAB count TAB d TAB l TAB h". Reads as far as it can; false when a number was
+// missing or not a whole number (the values not read stay 0).
+bool ReadGroup(std::string_view groupText, BayesClass& b) {
+    TokenCursor g(groupText);
+    b.Word = g.NextString("\t", true);
+    auto count = TryStrToInt(g.Next("\t", true));
+    if (!count) return false;
+    b.Count = *count;
+    for (int f : kStatFields) {
+        auto v = TryStrToInt(g.Next("\t", true));
+        if (!v) return false;
+        b.FieldPercent[f] = *v;
+    }
+    return true;
+}
+
+int MaxPercent(const BayesClass& b) {
+    int m = 0;
+    for (int f : kStatFields) m = std::max(m, b.FieldPercent[f]);
+    return m;
+}
+
+// Values that do not add up to about 100 are scaled to per cent of their sum.
+void NormaliseSum(BayesClass& b) {
+    long long sum = 0;
+    for (int f : kStatFields) sum += b.FieldPercent[f];
+    if (sum > 0 && (sum < 98 || sum > 102))
+        for (int f : kStatFields) b.FieldPercent[f] = static_cast<int32_t>(b.FieldPercent[f] * 100LL / sum);
+}
+
+void AppendGroup(std::string& out, const BayesClass& b) {
+    out += b.Word;
+    out += '\t';
+    out += IntToStr(b.Count);
+    out += '\t';
+    for (int f : kStatFields) {
+        out += IntToStr(b.FieldPercent[f]);
+        out += '\t';
+    }
+}
+
+void LoadWordStats(Session& s) {
+    auto path = s.UserFile("WordStats.txt");
+    std::string text = LoadFileToString(s, path, true);
+    SkippedLines skipped(s, path);
+    // Older files hold values 0-255 instead of per cent: such a file is known by a value above 100.
+    bool scale255 = false;
+    ForEachLine(text, [&](size_t number, std::string_view raw) {
+        TokenCursor line(raw);
+        BayesClass word;
+        if (!ReadGroup(line.Next(",", true), word)) {
+            skipped.Skip(number, raw, "count or values are not whole numbers");
+            return;
+        }
+        scale255 = scale255 || MaxPercent(word) > 100;
+        while (!line.Empty()) {
+            BayesClass follower;
+            if (!ReadGroup(line.Next(",", true), follower)) skipped.Skip(number, raw, "a word pair is not readable");
+            scale255 = scale255 || MaxPercent(follower) > 100;
+            NormaliseSum(follower);
+            word.Followers.push_back(std::move(follower));
+        }
+        s.WordStats.push_back(std::move(word));
+    });
+    for (BayesClass& word : s.WordStats) {
+        if (scale255)
+            for (int f : kStatFields) word.FieldPercent[f] = static_cast<int32_t>(word.FieldPercent[f] * 100LL / 255);
+        NormaliseSum(word);
+    }
+    skipped.Report();
+}
+
+void LoadNameStats(Session& s) {
+    std::string text = LoadFileToString(s, s.UserFile("NameStats.txt"), true);
+    std::unordered_set<std::string> seen;
+    TokenCursor rest(text);
+    while (rest.Size() >= 4) {
+        std::string name = rest.NextString("\r\n", true);
+        if (seen.insert(name).second) s.NameStats.push_back(std::move(name));
+    }
+}
+
+}  // namespace
+
+void LoadLearningStats(Session& s) {
+    s.WordStats.clear();
+    s.NameStats.clear();
+    LoadWordStats(s);
+    LoadNameStats(s);
+}
+
+std::string WordStatsText(const std::vector<BayesClass>& words, bool withFollowers) {
+    std::string out;
+    for (const BayesClass& w : words) {
+        AppendGroup(out, w);
+        if (withFollowers)
+            for (const BayesClass& f : w.Followers) {
+                if (f.Word.empty()) continue;
+                out += ',';
+                AppendGroup(out, f);
+            }
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string NameStatsText(const std::vector<std::string>& names) {
+    std::string out;
+    for (const std::string& n : names) {
+        out += n;
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool SaveWordStats(Session& s, bool withFollowers) {
+    return WriteStringToFile(s, WordStatsText(s.WordStats, withFollowers), s.UserFile("WordStats.txt"), true);
+}
+
+bool SaveNameStats(Session& s) {
+    return WriteStringToFile(s, NameStatsText(s.NameStats), s.UserFile("NameStats.txt"), true);
+}
+
+}  // namespace quorl

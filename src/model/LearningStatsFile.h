@@ -1,0 +1,27 @@
+#pragma once
+// WordStats.txt and NameStats.txt of the user folder: the learnt word statistics (with their word
+// pairs) and the known person names.
+#include <string>
+#include <vector>
+
+#include "model/Records.h"
+
+namespace quorl {
+
+class Session;
+
+// Empties WordStats and NameStats and loads both files. A missing file gives the learning-file
+// message and empty statistics; unreadable lines are skipped with one message per file.
+void LoadLearningStats(Session& s);
+
+// The text of WordStats.txt: word TAB count TAB and the Description, Location and Habitat values
+// each followed by TAB; with followers, a "," and the same five values per follower; CR LF.
+std::string WordStatsText(const std::vector<BayesClass>& words, bool withFollowers);
+// The text of NameStats.txt: each name followed by CR LF.
+std::string NameStatsText(const std::vector<std::string>& names);
+
+// Replace the user's files. The learning step writes the followers; the editors do not.
+bool SaveWordStats(Session& s, bool withFollowers);
+bool SaveNameStats(Session& s);
+
+}  // namespace quorl

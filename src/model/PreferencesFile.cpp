@@ -1,0 +1,125 @@
+#include "model/PreferencesFile.h"
+
+#include "model/Files.h"
+#include "model/Session.h"
+#include "model/SkippedLines.h"
+#include "model/Text.h"
+#include "model/TokenCursor.h"
+
+namespace quorl {
+
+namespace {
+
+const char* const kDefaultBarcodeTemplate = "QZV#######";
+
+bool YesValue(const std::string& value) { return LowerCase(value) == "yes"; }
+const char* YesNo(bool b) { return b ? "Yes" : "No"; }
+
+// The on/off keys, as written, with their Session members.
+struct SwitchKey {
+    const char* key;
+    bool Session::*member;
+};
+const SwitchKey kSwitches[] = {
+    {"LearnFromLabels", &Session::LearnFromLabels}, {"ApplyLearning", &Session::ApplyLearning},
+    {"AutoCorrect", &Session::AutoCorrect},         {"ReplaceNumerals", &Session::ReplaceNumerals},
+    {"FillMeters", &Session::FillMeters},           {"DateFormatCheck", &Session::DateFormatCheck},
+    {"DontSplitLines", &Session::DontSplitLines},   {"AutoSplit", &Session::AutoSplit},
+    {"DoubleSpace", &Session::DoubleSpace},
+};
+
+const char* OutputTypeName(int type) { return type == 0 ? "TSV" : type == 2 ? "CSV" : "Darwin"; }
+
+}  // namespace
+
+void LoadPreferences(Session& s) {
+    auto path = s.UserFile("Preferences.txt");
+    std::string text = LoadFileToString(s, path, true);
+    SkippedLines skipped(s, path);
+    bool seenCheck = false, seenTemplate = false;
+    TokenCursor rest(text);
+    size_t lineNo = 0;
+    while (true) {
+        // Line numbers count the lines as cut; blank lines removed by trimming are not counted.
+        std::string line = rest.NextString("\r\n", true);
+        ++lineNo;
+        if (line.empty() || line[0] == '#') {
+            if (rest.Empty()) break;
+            continue;
+        }
+        std::string value = line;
+        std::string key = LowerCase(Trim(NextToken(value, "\t", false)));
+        if (value.empty()) {
+            s.dialogs.ShowMessage("Error in Preferences.txt file\r\nDid you use tabs to separate parameters?");
+            s.dialogs.EndProgram(1);
+        }
+        bool matched = false;
+        for (const SwitchKey& k : kSwitches)
+            if (key == LowerCase(k.key)) {
+                s.*k.member = YesValue(value);
+                matched = true;
+            }
+        if (matched) {
+        } else if (key == "outputformat") {
+            std::string v = LowerCase(value);
+            s.OutputType = v == "tsv" ? 0 : v == "csv" ? 2 : 1;
+        } else if (key == "minelevation") {
+            if (auto n = TryStrToInt(value))
+                s.MinElevation = *n;
+            else
+                skipped.Skip(lineNo, line, "MinElevation is not a whole number");
+        } else if (key == "barcodeformatcheck") {
+            s.BarcodeFormatCheck = YesValue(value);
+            seenCheck = true;
+        } else if (key == "barcodeformattemplate") {
+            s.BarcodeFormatTemplate = value;
+            seenTemplate = true;
+        } else if (key == "debug") {
+            s.Debug = YesValue(value);
+        }
+        if (rest.Size() < 5) break;
+    }
+    if (!seenCheck) s.BarcodeFormatCheck = true;
+    if (!seenTemplate) s.BarcodeFormatTemplate = kDefaultBarcodeTemplate;
+    skipped.Report();
+}
+
+std::string PreferencesText(const Session& s, const std::string& fileText) {
+    std::string out;
+    out.reserve(fileText.size() + 128);
+    bool seenCheck = false, seenTemplate = false;
+    TokenCursor rest(fileText);
+    do {
+        std::string line = rest.NextString("\r\n", false);
+        if (!StartsWith(line, "#")) {
+            std::string lower = LowerCase(line);
+            if (Contains(lower, "outputformat")) line = std::string("OutputFormat\t") + OutputTypeName(s.OutputType);
+            for (const SwitchKey& k : kSwitches)
+                if (Contains(lower, LowerCase(k.key))) line = std::string(k.key) + '\t' + YesNo(s.*k.member);
+            if (Contains(lower, "barcodeformatcheck")) {
+                line = std::string("BarcodeFormatCheck\t") + YesNo(s.BarcodeFormatCheck);
+                seenCheck = true;
+            }
+            if (Contains(lower, "barcodeformattemplate")) {
+                line = "BarcodeFormatTemplate\t" + s.BarcodeFormatTemplate;
+                seenTemplate = true;
+            }
+            if (Contains(lower, "minelevation")) line = "MinElevation\t" + IntToStr(s.MinElevation);
+        }
+        out += line;
+        out += "\r\n";
+    } while (!rest.Empty());
+    if (!seenCheck) out += std::string("\r\n#Check format of Barcode\r\nBarcodeFormatCheck\t") + YesNo(s.BarcodeFormatCheck) + "\r\n";
+    if (!seenTemplate)
+        out += "\r\n#Template for Barcode Format\r\n#Wild cards: # = numeric, @ = alpha\r\nBarcodeFormatTemplate\t" +
+               s.BarcodeFormatTemplate + "\r\n";
+    return out;
+}
+
+void SavePreferences(Session& s) {
+    auto path = s.UserFile("Preferences.txt");
+    std::string text = LoadFileToString(s, path, true);
+    WriteStringToFile(s, PreferencesText(s, text), path, true);
+}
+
+}  // namespace quorl

@@ -1,0 +1,20 @@
+#pragma once
+// Preferences.txt of the user folder: key TAB value lines with "#" comments, read into the
+// preference members of the Session and rewritten from them keeping comments and unknown lines.
+#include <string>
+
+namespace quorl {
+
+class Session;
+
+// Reads the user's Preferences.txt. Keys the file lacks keep their values, except the two barcode
+// keys, which then take their defaults (check on, template "QZV#######").
+void LoadPreferences(Session& s);
+
+// Rewrites the user's Preferences.txt from the Session, line by line.
+void SavePreferences(Session& s);
+
+// The rewritten text for the current file text.
+std::string PreferencesText(const Session& s, const std::string& fileText);
+
+}  // namespace quorl

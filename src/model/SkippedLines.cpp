@@ -1,0 +1,24 @@
+#include "model/SkippedLines.h"
+
+#include "model/Encoding.h"
+#include "model/Log.h"
+#include "model/Session.h"
+#include "model/Text.h"
+
+namespace quorl {
+
+void SkippedLines::Skip(size_t lineNumber, std::string_view line, std::string_view reason) {
+    ++count_;
+    WriteToLog(s_, "Skipped line " + IntToStr(static_cast<long long>(lineNumber)) + " of " +
+                       Utf8ToCp1252(file_.filename().string()) + " (" + std::string(reason) + "): " +
+                       std::string(line));
+}
+
+void SkippedLines::Report() {
+    if (count_ == 0) return;
+    s_.dialogs.ShowMessage("Skipped " + IntToStr(static_cast<long long>(count_)) +
+                           " unreadable line(s) in " + Utf8ToCp1252(file_.string()));
+    count_ = 0;
+}
+
+}  // namespace quorl

@@ -1,0 +1,29 @@
+#pragma once
+// Collects the lines of one file that a loader could not read: each is logged and skipped, and the
+// user hears of them once per file instead of losing the whole file or the program.
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace quorl {
+
+class Session;
+
+class SkippedLines {
+public:
+    SkippedLines(Session& s, std::filesystem::path file) : s_(s), file_(std::move(file)) {}
+
+    // Logs the skipped line (1-based number) and the reason.
+    void Skip(size_t lineNumber, std::string_view line, std::string_view reason);
+    size_t Count() const { return count_; }
+    // Shows one message naming the file and the number of skipped lines, when there are any.
+    void Report();
+
+private:
+    Session& s_;
+    std::filesystem::path file_;
+    size_t count_ = 0;
+};
+
+}  // namespace quorl

@@ -1,0 +1,27 @@
+#pragma once
+// Loading the current user's files, and the start of a session: choice of the user folder, the
+// user's files, the reference lists, the fresh log and the fixed lists of the main window.
+#include <filesystem>
+
+namespace quorl {
+
+class Session;
+
+// Field definitions, preferences, AutoCorrect list, output format, word and name statistics and
+// layout, in this order; then UserEdit shows CurrentUserName.
+void LoadUserFiles(Session& s);
+
+// The positions of the main window's controls are not read from any file.
+void LoadLayout(Session& s);
+
+// Prepares a Session whose Form holds the main window's controls: the program folder, the user
+// (CurrentUser.txt, falling back to "Default" with a message when the user's Preferences.txt is
+// missing), the user's files, the country and plant lists, cleared fields, a new Log.txt starting
+// with the version and the user name, the rank list and the OCR language.
+void StartSession(Session& s, const std::filesystem::path& programFolder);
+
+// Empties the value of every field control (Tags 0-37). Stands in for the parser's ClearFields
+// until that exists; at start nothing is preserved.
+void ClearFieldControls(Session& s);
+
+}  // namespace quorl

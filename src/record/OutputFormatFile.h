@@ -1,0 +1,32 @@
+#pragma once
+// The output-format files of the user folder (OutputFormat.txt, DarwinXML.txt, DarwinCSV.txt):
+// the record file's name and the columns written for the current output type.
+#include <filesystem>
+#include <string>
+
+namespace quorl {
+
+class Session;
+
+// File name written for an output type: "OutputFormat.txt" (0), "DarwinXML.txt" (1),
+// "DarwinCSV.txt" (2).
+std::string OutputFormatFileName(int outputType);
+// File read for the current output type: DarwinCSV.txt falls back to OutputFormat.txt when missing.
+std::filesystem::path OutputFormatReadPath(const Session& s);
+
+// Fills OutputColumns and OutputFileName from the current type's file, sets the captions of
+// AddDataButton and OutputLabel, and FileFormatVersion = 2. Lines whose field key is not a number
+// are skipped (one message for the file).
+void LoadOutputFormat(Session& s);
+
+// Saves the preferences (so that they hold the current output type), then the current type's file.
+void SaveOutputFormat(Session& s);
+
+// Writes the current type's file from OutputColumns and OutputFileName, without the preferences,
+// and shows OutputFileName in OutputLabel.
+void WriteOutputFormatFile(Session& s);
+
+// The text of an output-format file for OutputColumns and OutputFileName.
+std::string OutputFormatText(const Session& s);
+
+}  // namespace quorl
