@@ -1,0 +1,166 @@
+#include "LoaderTestSupport.h"
+#include "model/FieldDefinitionsFile.h"
+#include "model/PreferencesFile.h"
+
+using namespace quorl;
+using namespace quorl::testing;
+
+namespace {
+
+class FieldDefinitionsTest : public LoaderTest {
+protected:
+    fs::path File() { return folder / "FieldDefinitions.txt"; }
+};
+
+TEST_F(FieldDefinitionsTest, CurrentFileLoadsAndSavesByteForByte) {
+    std::string text = "Version 2\r\n" + FieldLine("Collector", 3, 12, "coll.,leg.", "collector") +
+                       "Collection Number\t1\t1\tdefault text\t2\t9\t\tno\r\n" + FieldLines(2, kBuiltInFields) +
+                       FieldLine("Substrate", 4, 40, "on", "bark,rock");
+    WriteFile(File(), text);
+    LoadFieldDefinitions(s);
+    ASSERT_EQ(s.FieldDefinitions.size(), 31u);
+    EXPECT_EQ(s.FileFormatVersion, 2);
+    const LabelFieldClass& c = s.FieldDefinitions[0];
+    EXPECT_EQ(c.Name, "Collector");
+    EXPECT_EQ(c.Minimum, 3);
+    EXPECT_EQ(c.Maximum, 12);
+    EXPECT_EQ(c.StartWords, "coll.,leg.");
+    const LabelFieldClass& n = s.FieldDefinitions[1];
+    EXPECT_TRUE(n.Preserve);
+    EXPECT_TRUE(n.WarnIfEmpty);
+    EXPECT_EQ(n.Default, "default text");
+    EXPECT_EQ(s.FieldDefinitions[30].ContainedWords, "bark,rock");
+
+    fs::remove(File());
+    SaveFieldDefinitions(s);
+    EXPECT_EQ(ReadFile(File()), text);
+}
+
+TEST_F(FieldDefinitionsTest, ColumnsAreConvertedAndShortLinesKeepToThemselves) {
+    WriteFile(File(), "Version 2\r\n"
+                      "Elevation\t1\tx\t\tlow\t\tAlt:,ELEV\tAlt., Elev:,,123,m\r\n"
+                      "Short\t1\r\n"
+                      "Next\t0\t1\tdef\t5\t6\tStart\tWord\r\n");
+    LoadFieldDefinitions(s);
+    ASSERT_EQ(s.FieldDefinitions.size(), 3u);
+    const LabelFieldClass& e = s.FieldDefinitions[0];
+    EXPECT_TRUE(e.Preserve);
+    EXPECT_FALSE(e.WarnIfEmpty);  // only "1" is true
+    EXPECT_EQ(e.Minimum, 0);      // not a number
+    EXPECT_EQ(e.Maximum, 50);     // empty
+    EXPECT_EQ(e.StartWords, "alt:,elev");
+    // Trailing non-letters go, a blank after a comma stays, items without letters are dropped.
+    EXPECT_EQ(e.ContainedWords, "alt, elev,m");
+    const LabelFieldClass& sh = s.FieldDefinitions[1];
+    EXPECT_EQ(sh.Name, "Short");
+    EXPECT_TRUE(sh.Preserve);
+    EXPECT_EQ(sh.Default, "");
+    EXPECT_EQ(sh.Maximum, 50);
+    EXPECT_EQ(sh.ContainedWords, "");
+    EXPECT_EQ(s.FieldDefinitions[2].Name, "Next");
+    EXPECT_EQ(s.FieldDefinitions[2].StartWords, "start");
+}
+
+TEST_F(FieldDefinitionsTest, ShortTextAfterTheLastLineIsNoRecord) {
+    WriteFile(File(), "Version 2\r\n" + FieldLines(0, 3) + "ab\tc");
+    LoadFieldDefinitions(s);
+    EXPECT_EQ(s.FieldDefinitions.size(), 3u);
+    WriteFile(File(), "Version 2\r\n" + FieldLines(0, 3) + "abc\tde");
+    LoadFieldDefinitions(s);
+    EXPECT_EQ(s.FieldDefinitions.size(), 4u);
+}
+
+TEST_F(FieldDefinitionsTest, SevenLinesWithoutHeaderGetNoUpgrade) {
+    WriteFile(File(), FieldLines(0, 7));
+    LoadFieldDefinitions(s);
+    ASSERT_EQ(s.FieldDefinitions.size(), 7u);
+    EXPECT_EQ(s.FieldDefinitions[6].Name, "Species");
+    EXPECT_EQ(s.FileFormatVersion, 2);
+    EXPECT_EQ(ReadFile(File()), FieldLines(0, 7));  // nothing written
+}
+
+TEST_F(FieldDefinitionsTest, TwentySevenLinesWithoutHeaderBecomeThirtyAndTheFilesAreUpgraded) {
+    std::string old = FieldLines(0, 7) + FieldLines(9, 29);  // no Rank, SubSp, Barcode
+    WriteFile(File(), old);
+    WriteFile(folder / "Preferences.txt", "OutputFormat\tCSV\r\nAutoSplit\tYes");
+    WriteFile(folder / "OutputFormat.txt", "Database.tsv\r\n0\t1\tCollector\tcollector\r\n18.10\t0\tLat\tlat\t1\r\n");
+    WriteFile(folder / "DarwinXML.txt", "Database.xml\r\n0\t1\tCollector\trecordedBy\r\n");
+    s.OutputType = 1;  // as a previous user left it
+
+    LoadFieldDefinitions(s);
+    ASSERT_EQ(s.FieldDefinitions.size(), 30u);
+    for (int i = 0; i < kBuiltInFields; ++i) EXPECT_EQ(s.FieldDefinitions[i].Name, FieldNames[i]) << i;
+    const LabelFieldClass& rank = s.FieldDefinitions[fRank];
+    EXPECT_EQ(rank.Minimum, 0);
+    EXPECT_EQ(rank.Maximum, 0);
+    const LabelFieldClass& barcode = s.FieldDefinitions[fBarcode];
+    EXPECT_EQ(barcode.Minimum, 1);
+    EXPECT_EQ(barcode.Maximum, 2);
+    EXPECT_EQ(barcode.StartWords, "Barcode:");
+
+    // The new file carries the header and every record; the next load lower-cases "Barcode:".
+    EXPECT_EQ(ReadFile(File()), "Version 2\r\n" + FieldLines(0, 7) + "Rank\t0\t0\t\t0\t0\t\t\r\nSubSp\t0\t0\t\t0\t0\t\t\r\n" +
+                                    FieldLines(9, 29) + "Barcode\t0\t0\t\t1\t2\tBarcode:\t\r\n");
+    // Both output formats are written again in the current form; the program's preferences are not.
+    EXPECT_EQ(ReadFile(folder / "OutputFormat.txt"),
+              "Database.tsv\r\n0\t1\tCollector\tcollector\t0\r\n18.10\t0\tLat\tlat\t1\r\n");
+    EXPECT_EQ(ReadFile(folder / "DarwinXML.txt"), "Database.xml\r\n0\t1\tCollector\trecordedBy\t0\r\n");
+    EXPECT_EQ(ReadFile(folder / "Preferences.txt"),
+              "OutputFormat\tCSV\r\nAutoSplit\tYes\r\n\r\n#Fill in meters elevation from feet\r\nFillMeters\tNo");
+    EXPECT_FALSE(fs::exists(folder / "DarwinCSV.txt"));
+    // The current type's columns are loaded again.
+    EXPECT_EQ(s.OutputType, 1);
+    EXPECT_EQ(s.OutputFileName, "Database.xml");
+
+    LoadFieldDefinitions(s);
+    EXPECT_EQ(s.FieldDefinitions.size(), 30u);
+    EXPECT_EQ(s.FieldDefinitions[fBarcode].StartWords, "barcode:");
+}
+
+TEST_F(FieldDefinitionsTest, TwentyNineLinesWithAnyHeaderGetTheBarcode) {
+    WriteFile(File(), "Version 2\r\n" + FieldLines(0, 29));
+    WriteFile(folder / "Preferences.txt", kPreferences);
+    WriteFile(folder / "OutputFormat.txt", kOutputFormat);
+    WriteFile(folder / "DarwinXML.txt", kOutputFormat);
+    LoadFieldDefinitions(s);
+    ASSERT_EQ(s.FieldDefinitions.size(), 30u);
+    EXPECT_EQ(s.FieldDefinitions[29].Name, "Barcode");
+    EXPECT_EQ(ReadFile(folder / "Preferences.txt"),
+              kPreferences + "\r\n\r\n#Fill in meters elevation from feet\r\nFillMeters\tNo");
+}
+
+TEST_F(FieldDefinitionsTest, ThirtyOrMoreLinesAreNotUpgraded) {
+    std::string text = "Version 5\r\n" + FieldLines(0, 30) + FieldLine("Substrate");
+    WriteFile(File(), text);
+    LoadFieldDefinitions(s);
+    EXPECT_EQ(s.FieldDefinitions.size(), 31u);
+    EXPECT_EQ(ReadFile(File()), text);
+    SaveFieldDefinitions(s);
+    EXPECT_EQ(ReadFile(File()), "Version 2\r\n" + FieldLines(0, 30) + FieldLine("Substrate"));
+}
+
+TEST_F(FieldDefinitionsTest, MissingFileEndsTheProgramWithAFailureCode) {
+    try {
+        LoadFieldDefinitions(s);
+        FAIL() << "the program went on";
+    } catch (const ProgramEnded& e) {
+        EXPECT_NE(e.exitCode, 0);
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], "Unable to open file: " + File().string());
+}
+
+TEST_F(FieldDefinitionsTest, RenumberDropsRemovedUserFieldsAndShiftsLaterKeys) {
+    WriteFile(File(), "Version 2\r\n" + FieldLines(0, 30) + FieldLine("Host"));
+    LoadFieldDefinitions(s);
+    // The output format still names a deleted user field "Substrate" (30) before "Host" (was 31).
+    WriteFile(folder / "OutputFormat.txt",
+              "Database.tsv\r\n0\t1\tCollector\tcollector\t0\r\n26\t1\tRange\trange\t0\r\n27\t1\tSection\tsection\t0\r\n"
+              "30\t1\tSubstrate\tsubstrate\t0\r\n31\t1\tHost\thost\t0\r\n18.2\t1\tLatitude/Longitude\tlat\t1\r\n");
+    RenumberOutputFormatFile(s, "OutputFormat.txt");
+    EXPECT_EQ(ReadFile(folder / "OutputFormat.txt"),
+              "Database.tsv\r\n0\t1\tCollector\tcollector\t0\r\n26\t1\tRange\trange\t0\r\n27\t1\tSection\tsection\t0\r\n"
+              "30\t1\tHost\thost\t0\r\n18.2\t1\tLatitude/Longitude\tlat\t1\r\n");
+}
+
+}  // namespace
