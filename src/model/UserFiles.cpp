@@ -11,6 +11,7 @@
 #include "model/PreferencesFile.h"
 #include "model/ReferenceLists.h"
 #include "model/Session.h"
+#include "record/FieldAccess.h"
 #include "record/OutputFormatFile.h"
 
 namespace quorl {
@@ -27,13 +28,6 @@ void LoadUserFiles(Session& s) {
     LoadLearningStats(s);
     LoadLayout(s);
     s.form.SetText("UserEdit", s.CurrentUserName);
-}
-
-void ClearFieldControls(Session& s) {
-    for (const auto& c : s.form.Controls()) {
-        if (c->tag < 0 || c->tag >= kMaxFields) continue;
-        if (c->IsTextField() || c->kind == ControlKind::Combo) s.form.SetText(c->name, "");
-    }
 }
 
 void StartSession(Session& s, const fs::path& programFolder) {
@@ -61,7 +55,7 @@ void StartSession(Session& s, const fs::path& programFolder) {
     LoadUserFiles(s);
     LoadCountryList(s);
     LoadPlantList(s);
-    ClearFieldControls(s);
+    ClearFields(s);
     s.form.SetText("RichEdit1", "");
 
     fs::remove(s.UserFile("Log.txt"), ec);

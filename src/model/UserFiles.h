@@ -20,8 +20,4 @@ void LoadLayout(Session& s);
 // with the version and the user name, the rank list and the OCR language.
 void StartSession(Session& s, const std::filesystem::path& programFolder);
 
-// Empties the value of every field control (Tags 0-37). Stands in for the parser's ClearFields
-// until that exists; at start nothing is preserved.
-void ClearFieldControls(Session& s);
-
 }  // namespace quorl
