@@ -2,14 +2,12 @@
 
 #include <algorithm>
 
+#include "model/ReferenceLists.h"
 #include "model/Session.h"
 #include "model/Text.h"
 #include "record/FieldAccess.h"
 
 namespace quorl {
-
-// Loads the genus list of a family (with the reference lists).
-void GetOneFamily(Session& s, int familyIndex);
 
 namespace {
 
