@@ -1,0 +1,262 @@
+// Checks the default program folder (data/) that a new installation starts from: a mistake in
+// these files would stop the program at start or write records that no database can import.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/Encoding.h"
+#include "model/Files.h"
+#include "model/Records.h"
+#include "model/Text.h"
+
+using namespace quorl;
+
+namespace {
+
+const std::filesystem::path kData = std::filesystem::path(QUORL_SOURCE_DIR) / "data";
+
+// The file's bytes; fails the test when the file is missing.
+std::string Raw(const std::string& name) {
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(kData / name, bytes)) << name << " is missing";
+    return bytes;
+}
+
+// The file as the program holds it in memory (Windows-1252).
+std::string Inner(const std::string& name) { return DecodeFileBytes(Raw(name)); }
+
+std::vector<std::string> Columns(const std::string& line, char sep = '\t') {
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (;;) {
+        size_t p = line.find(sep, start);
+        out.push_back(line.substr(start, p == std::string::npos ? std::string::npos : p - start));
+        if (p == std::string::npos) return out;
+        start = p + 1;
+    }
+}
+
+// Every line ends in CR LF and the text is valid UTF-8 that Windows-1252 can hold.
+void ExpectWellFormedText(const std::string& name) {
+    std::string bytes = Raw(name);
+    ASSERT_TRUE(IsValidUtf8(bytes)) << name;
+    EXPECT_EQ(Cp1252ToUtf8(Utf8ToCp1252(bytes)), bytes) << name << " holds characters outside Windows-1252";
+    if (bytes.empty()) return;
+    EXPECT_TRUE(bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n") << name;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " has a bare LF at " << i;
+        if (bytes[i] == '\r') EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << name;
+    }
+}
+
+std::vector<std::string> Lines(const std::string& name) {
+    std::vector<std::string> lines = SplitLines(Inner(name));
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+std::set<std::string> DarwinCoreTerms() {
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(std::filesystem::path(QUORL_TEST_DATA) / "dwc_terms.csv", bytes));
+    std::set<std::string> terms;
+    for (const std::string& l : SplitLines(bytes))
+        if (!Trim(l).empty()) terms.insert(Trim(l));
+    return terms;
+}
+
+struct Column {
+    int field = -1;
+    int sub = 0;
+    bool enabled = false;
+    bool numeric = false;
+    std::string label, database;
+};
+
+// Reads an output-format file strictly: name line, then key, enabled, label, database name, numeric.
+std::vector<Column> ReadFormat(const std::string& name, std::string& recordFile, std::vector<std::string>& raw) {
+    raw = Lines(name);
+    std::vector<Column> cols;
+    if (raw.empty()) return cols;
+    recordFile = raw[0];
+    for (size_t i = 1; i < raw.size(); ++i) {
+        std::vector<std::string> c = Columns(raw[i]);
+        EXPECT_EQ(c.size(), 5u) << name << " line " << i + 1;
+        if (c.size() != 5) continue;
+        Column col;
+        std::string key = c[0];
+        size_t dot = key.find('.');
+        EXPECT_TRUE(dot == std::string::npos || dot < 3) << key;
+        auto f = TryStrToInt(key.substr(0, dot));
+        auto s = dot == std::string::npos ? std::optional<int>(0) : TryStrToInt(key.substr(dot + 1));
+        EXPECT_TRUE(f && s) << name << " key " << key;
+        col.field = f.value_or(-1);
+        col.sub = s.value_or(-1);
+        EXPECT_TRUE(c[1] == "1" || c[1] == "0") << name << " line " << i + 1;
+        EXPECT_TRUE(c[4] == "1" || c[4] == "0") << name << " line " << i + 1;
+        col.enabled = c[1] == "1";
+        col.numeric = c[4] == "1";
+        col.label = c[2];
+        col.database = c[3];
+        EXPECT_FALSE(col.label.empty()) << name << " line " << i + 1;
+        EXPECT_FALSE(col.database.empty()) << name << " line " << i + 1;
+        cols.push_back(col);
+    }
+    return cols;
+}
+
+// What the field-definitions editor relies on when it renumbers a format after user fields are
+// removed: a whole-field line of field 26, and after it only lines that name a field.
+void ExpectRenumberable(const std::string& name, const std::vector<std::string>& raw) {
+    auto it = std::find_if(raw.begin(), raw.end(), [](const std::string& l) { return StartsWith(l, "26\t"); });
+    ASSERT_NE(it, raw.end()) << name << " has no line for field 26";
+    for (; it != raw.end(); ++it) {
+        bool named = std::any_of(FieldNames.begin(), FieldNames.begin() + kBuiltInFields,
+                                 [&](const std::string& n) { return Contains(*it, n); });
+        EXPECT_TRUE(named) << name << ": a line after field 26 names no field: " << *it;
+    }
+}
+
+}  // namespace
+
+TEST(ShippedData, EveryDefaultFileIsPresentAndWellFormed) {
+    for (const char* n : {"FieldDefinitions.txt", "Preferences.txt", "AutoCorrect.txt", "OutputFormat.txt",
+                          "DarwinXML.txt", "DarwinCSV.txt", "WordStats.txt", "NameStats.txt"})
+        ExpectWellFormedText(n);
+    EXPECT_TRUE(Raw("WordStats.txt").empty());
+    EXPECT_TRUE(Raw("NameStats.txt").empty());
+    // The country boxes are a derived OpenStreetMap database: their licence asks for the credit.
+    std::string notice = Raw("NOTICE");
+    EXPECT_TRUE(Contains(notice, "OpenStreetMap contributors"));
+    EXPECT_TRUE(Contains(notice, "Open Database License"));
+}
+
+TEST(ShippedData, FieldDefinitionsHoldEveryBuiltInFieldInOrder) {
+    std::vector<std::string> lines = Lines("FieldDefinitions.txt");
+    ASSERT_EQ(lines.size(), 31u);
+    EXPECT_EQ(lines[0], "Version 2");
+    for (int f = 0; f < kBuiltInFields; ++f) {
+        std::vector<std::string> c = Columns(lines[f + 1]);
+        ASSERT_EQ(c.size(), 8u) << "field " << f;
+        EXPECT_EQ(c[0], FieldNames[f]);
+        EXPECT_TRUE(c[1] == "0" || c[1] == "1");
+        EXPECT_TRUE(c[2] == "0" || c[2] == "1");
+        auto mn = TryStrToInt(c[4]), mx = TryStrToInt(c[5]);
+        ASSERT_TRUE(mn && mx) << "field " << f;
+        EXPECT_GE(*mn, 0);
+        EXPECT_LE(*mn, *mx) << "field " << f;
+        // Lists are cut at commas and trimmed: a blank after a comma would start the next word.
+        EXPECT_FALSE(Contains(c[6], ", ")) << "field " << f;
+        EXPECT_FALSE(Contains(c[7], ", ")) << "field " << f;
+        EXPECT_EQ(c[6], LowerCase(c[6])) << "field " << f;
+    }
+    std::vector<std::string> barcode = Columns(lines[1 + fBarcode]);
+    EXPECT_EQ(barcode[4], "1");
+    EXPECT_EQ(barcode[5], "2");
+    EXPECT_EQ(barcode[6], "barcode:");
+    // Words a herbarium label starts its lines with.
+    EXPECT_TRUE(Contains(Columns(lines[1 + fCollector])[6], "coll"));
+    EXPECT_TRUE(Contains(Columns(lines[1 + fCollector])[6], "leg"));
+    EXPECT_TRUE(Contains(Columns(lines[1 + fDeterminer])[6], "det"));
+    EXPECT_TRUE(Contains(Columns(lines[1 + fElevation])[6], "elev"));
+    EXPECT_TRUE(Contains(Columns(lines[1 + fElevation])[6], "alt"));
+    EXPECT_TRUE(Contains(Columns(lines[1 + fHabitat])[6], "habitat"));
+}
+
+TEST(ShippedData, PreferencesSetEveryKeyOnceWithAValue) {
+    const std::vector<std::string> keys = {"outputformat", "minelevation", "learnfromlabels", "applylearning",
+                                           "autocorrect", "replacenumerals", "fillmeters", "dateformatcheck",
+                                           "dontsplitlines", "doublespace", "autosplit", "barcodeformatcheck",
+                                           "barcodeformattemplate", "debug"};
+    std::vector<std::string> seen;
+    for (const std::string& raw : Lines("Preferences.txt")) {
+        std::string line = Trim(raw);
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> c = Columns(line);
+        ASSERT_EQ(c.size(), 2u) << line;
+        EXPECT_FALSE(c[1].empty()) << line;  // a key without value ends the program
+        EXPECT_GE(line.size(), 5u) << line;  // shorter lines are not read
+        seen.push_back(LowerCase(Trim(c[0])));
+        const std::string key = seen.back();
+        const std::string v = c[1];
+        if (key == "outputformat") EXPECT_TRUE(v == "TSV" || v == "Darwin" || v == "CSV");
+        else if (key == "minelevation") EXPECT_TRUE(TryStrToInt(v));
+        else if (key == "barcodeformattemplate") EXPECT_EQ(v, "QZV#######");
+        else EXPECT_TRUE(v == "Yes" || v == "No") << line;
+    }
+    std::vector<std::string> sortedSeen = seen, sortedKeys = keys;
+    std::sort(sortedSeen.begin(), sortedSeen.end());
+    std::sort(sortedKeys.begin(), sortedKeys.end());
+    EXPECT_EQ(sortedSeen, sortedKeys);
+}
+
+TEST(ShippedData, AutoCorrectEntriesHaveFlagsAndText) {
+    std::vector<std::string> lines = Lines("AutoCorrect.txt");
+    ASSERT_FALSE(lines.empty());
+    for (const std::string& l : lines) {
+        std::vector<std::string> c = Columns(l);
+        ASSERT_EQ(c.size(), 3u) << l;
+        EXPECT_TRUE(c[0] == "0" || c[0] == "1" || c[0] == "02" || c[0] == "12") << l;
+        EXPECT_FALSE(Trim(c[1]).empty()) << l;
+        EXPECT_EQ(Trim(c[1]), c[1]) << l;  // blanks around the text are lost on reading
+        EXPECT_EQ(Trim(c[2]), c[2]) << l;
+    }
+    EXPECT_GT(lines.back().size(), 4u);  // a shorter last entry is not read
+}
+
+TEST(ShippedData, OutputFormatsCoverEveryFieldAndNameTheirRecordFiles) {
+    const std::pair<const char*, const char*> formats[] = {
+        {"OutputFormat.txt", "Quorl.tsv"}, {"DarwinCSV.txt", "Quorl.csv"}, {"DarwinXML.txt", "Quorl.xml"}};
+    for (auto [file, record] : formats) {
+        std::string recordFile;
+        std::vector<std::string> raw;
+        std::vector<Column> cols = ReadFormat(file, recordFile, raw);
+        EXPECT_EQ(recordFile, record);
+        for (int f = 0; f < kBuiltInFields; ++f)
+            EXPECT_TRUE(std::any_of(cols.begin(), cols.end(), [&](const Column& c) { return c.field == f; }))
+                << file << " has no column for field " << f;
+        for (const Column& c : cols) {
+            EXPECT_TRUE(c.field >= 0 && c.field < kBuiltInFields) << file << " " << c.label;
+            EXPECT_FALSE(Contains(c.database, " ")) << file << " " << c.database;
+        }
+        ExpectRenumberable(file, raw);
+    }
+}
+
+TEST(ShippedData, DarwinFormatsUseOnlyDarwinCoreTerms) {
+    std::set<std::string> terms = DarwinCoreTerms();
+    ASSERT_GT(terms.size(), 150u);
+    for (const char* file : {"DarwinCSV.txt", "DarwinXML.txt"}) {
+        std::string recordFile;
+        std::vector<std::string> raw;
+        for (const Column& c : ReadFormat(file, recordFile, raw))
+            EXPECT_TRUE(terms.count(c.database)) << file << ": " << c.database << " is not a Darwin Core term";
+    }
+    // A CSV header with a name twice cannot be imported.
+    std::string recordFile;
+    std::vector<std::string> raw;
+    std::set<std::string> enabled;
+    for (const Column& c : ReadFormat("DarwinCSV.txt", recordFile, raw))
+        if (c.enabled) {
+            EXPECT_TRUE(enabled.insert(c.database).second) << c.database << " twice";
+        }
+}
+
+TEST(ShippedData, NumericColumnsAreTheNumericValues) {
+    std::string recordFile;
+    std::vector<std::string> raw;
+    for (const Column& c : ReadFormat("DarwinCSV.txt", recordFile, raw)) {
+        bool number = c.database == "day" || c.database == "year" || c.database == "decimalLatitude" ||
+                      c.database == "decimalLongitude" || c.database == "minimumElevationInMeters" ||
+                      c.database == "maximumElevationInMeters";
+        EXPECT_EQ(c.numeric, number) << c.database;
+    }
+    for (const Column& c : ReadFormat("OutputFormat.txt", recordFile, raw)) {
+        bool number = (c.field == fCollectionDate && (c.sub == 2 || c.sub == 4)) || c.field == fElevation ||
+                      (c.field == fLatLong && c.sub != 4 && c.sub != 9);
+        EXPECT_EQ(c.numeric, number) << c.label;
+    }
+}
