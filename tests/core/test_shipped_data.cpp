@@ -48,8 +48,11 @@ void ExpectWellFormedText(const std::string& name) {
     if (bytes.empty()) return;
     EXPECT_TRUE(bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n") << name;
     for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " has a bare LF at " << i;
-        if (bytes[i] == '\r') EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << name;
+        if (bytes[i] == '\n') {
+            EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " has a bare LF at " << i;
+        } else if (bytes[i] == '\r') {
+            EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << name << " has a bare CR at " << i;
+        }
     }
 }
 
