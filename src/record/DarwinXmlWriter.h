@@ -1,0 +1,23 @@
+#pragma once
+// The Darwin Core XML record writer: adds one label element to the document in
+// ProgramFolder/OutputFileName and writes the document again. The elements and their order are
+// fixed; the output columns only say which elements are wanted and what they are called.
+#include <string>
+
+namespace quorl {
+
+class Session;
+
+// Writes the main window's record; true when it was written. An existing file that does not hold
+// the closing labelData line is left as it is (the user is told) and false is returned.
+bool AddDarwinXML(Session& s);
+
+// The element line of one whole field: three TABs, the element named by the column of pair
+// (field, 0), the field's text and CR LF; "" when that column is not enabled or the field is empty.
+std::string XmlFieldElement(Session& s, int field);
+
+// Text with "&", "<" and ">" written as entities and control characters other than TAB, CR and LF
+// left out, so that the document stays well-formed.
+std::string XmlText(const std::string& text);
+
+}  // namespace quorl

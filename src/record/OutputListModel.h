@@ -1,0 +1,29 @@
+#pragma once
+// The rows of the output-format editor's column list, as data: what each row shows, and the
+// columns that the rows give back when the editor saves.
+#include <string>
+#include <vector>
+
+#include "model/Records.h"
+
+namespace quorl {
+
+class Session;
+
+struct OutputListRow {
+    std::string caption;       // Name column: the column's Label
+    std::string databaseName;  // Field Name column
+    bool numeric = false;      // Num column shows its mark
+    std::string order;         // Order column: the row number given by the loader
+    std::string key;           // Default column: field "." part, 3.0 for a whole field
+    bool enabled = false;      // the row's own mark
+};
+
+// One row per output column, in column order.
+std::vector<OutputListRow> FillOutputListView(const Session& s);
+
+// The columns the rows stand for, in list order: the key gives the field and part (a key without
+// "." is a whole field). Throws ConversionError for a key that is no number.
+std::vector<OutputFormatClass> OutputColumnsFromRows(const std::vector<OutputListRow>& rows);
+
+}  // namespace quorl
