@@ -3,15 +3,16 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <exception>
 
 #include "model/Log.h"
 #include "model/Session.h"
 #include "model/Text.h"
 #include "record/DelimitedRecord.h"
+#include "record/FieldAccess.h"
 #include "record/FieldValues.h"
 #include "record/OutputColumns.h"
 #include "record/RecordValues.h"
+#include "record/WriterGuard.h"
 
 namespace quorl {
 
@@ -36,7 +37,7 @@ struct CsvRecordState {
 std::string ComposedCollectionNumber(Session& s) {
     std::string prefix = BoxText(s, "PrefixEdit"), suffix = BoxText(s, "SuffixEdit");
     std::string t = prefix.empty() ? "" : prefix + "-";
-    t += CheckNumericField(s, ReadFieldText(s, fCollectionNumber), 1, 0);
+    t += CheckNumericField(s, GetFieldText(s, fCollectionNumber), 1, 0);
     if (!suffix.empty()) t += "-" + suffix;
     return t;
 }
@@ -51,14 +52,8 @@ std::string CsvValue(Session& s, CsvRecordState& st, const OutputFormatClass& c)
     const int f = c.FieldIndex, sub = c.SubIndex;
     if (f == fCollectionNumber) return ComposedCollectionNumber(s);
     if (f == 30) return BoxText(s, "UserEdit") + " " + ExportDateStamp();
-    if (sub == 0) return ReplaceAll(CheckNumericField(s, ReadFieldText(s, f), f, 0), "\r\n", ";  ");
-    if (f == fCollectionDate) {
-        if (sub == 1) return BoxText(s, "CollectionDateEdit");
-        if (sub == 2) return CheckNumericField(s, st.date.day, 3, 2);
-        if (sub == 3) return CheckNumericField(s, st.date.month, 3, 3);
-        if (sub == 4) return CheckNumericField(s, st.date.year, 3, 4);
-        return {};
-    }
+    if (sub == 0) return ReplaceAll(CheckNumericField(s, GetFieldText(s, f), f, 0), "\r\n", ";  ");
+    if (f == fCollectionDate) return CollectionDateValue(s, st.date, sub);
     if (f == fElevation) {
         if (sub == 1) return CheckNumericField(s, BoxText(s, "ElevMetersLowEdit"), 17, 1);
         if (sub == 2) return CheckNumericField(s, BoxText(s, "ElevMetersHighEdit"), 17, 2);
@@ -102,7 +97,7 @@ std::string ExportDateStamp() {
 }
 
 bool AddDarwinCSV(Session& s) {
-    try {
+    return RunRecordWriter(s, "Darwin CSV", [&] {
         WriteToLog(s, "Start Add Darwin CSV");
         CsvRecordState st;
         st.date = SplitCollectionDate(s);
@@ -120,12 +115,7 @@ bool AddDarwinCSV(Session& s) {
         if (!AppendDelimitedRecord(s, r.header, r.line)) return false;
         WriteToLog(s, "End Add Darwin CSV");
         return true;
-    } catch (const ProgramEnded&) {
-        throw;
-    } catch (const std::exception& e) {
-        WriteToLog(s, std::string("Darwin CSV record not written: ") + e.what());
-        return false;
-    }
+    });
 }
 
 }  // namespace quorl

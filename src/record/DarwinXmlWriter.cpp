@@ -1,6 +1,5 @@
 #include "record/DarwinXmlWriter.h"
 
-#include <exception>
 #include <filesystem>
 #include <system_error>
 
@@ -9,9 +8,11 @@
 #include "model/Log.h"
 #include "model/Session.h"
 #include "model/Text.h"
+#include "record/FieldAccess.h"
 #include "record/FieldValues.h"
 #include "record/OutputColumns.h"
 #include "record/RecordValues.h"
+#include "record/WriterGuard.h"
 
 namespace quorl {
 
@@ -28,8 +29,8 @@ std::string ElementLine(const std::string& name, const std::string& text) {
 std::string CollectorElement(Session& s) {
     OutputFormatClass c = FindOutputFormat(s, fCollector, 0);
     if (!c.Enabled) return {};
-    std::string text = ReadFieldText(s, fCollector);
-    std::string others = ReadFieldText(s, fOtherCollectors);
+    std::string text = GetFieldText(s, fCollector);
+    std::string others = GetFieldText(s, fOtherCollectors);
     if (FindOutputFormat(s, fOtherCollectors, 0).Enabled && !others.empty())
         text += (text.empty() ? "" : ", ") + others;
     return text.empty() ? std::string() : ElementLine(c.DatabaseName, text);
@@ -50,7 +51,7 @@ std::string DegreesElement(Session& s, int sub, const CoordinateBoxes& boxes) {
 }
 
 std::string LabelElement(Session& s) {
-    std::string accession = ReadFieldText(s, fAccession);
+    std::string accession = GetFieldText(s, fAccession);
     std::string t = "\t\t<label>\r\n";
     t += ElementLine("GlobalUniqueIdentifier", "QZV:Plants:" + accession);
     t += ElementLine("CatalogNumber", accession);
@@ -86,13 +87,13 @@ std::string XmlText(const std::string& text) {
 
 std::string XmlFieldElement(Session& s, int field) {
     OutputFormatClass c = FindOutputFormat(s, field, 0);
-    std::string text = ReadFieldText(s, field);
+    std::string text = GetFieldText(s, field);
     if (!c.Enabled || text.empty()) return {};
     return ReplaceAll(ElementLine(c.DatabaseName, text), "'", "`");
 }
 
 bool AddDarwinXML(Session& s) {
-    try {
+    return RunRecordWriter(s, "Darwin XML", [&] {
         fs::path path = s.ProgramFile(s.OutputFileName);
         std::string shownPath = Utf8ToCp1252(path.string());
         std::error_code ec;
@@ -128,13 +129,7 @@ bool AddDarwinXML(Session& s) {
             return false;
         }
         return true;
-    } catch (const ProgramEnded&) {
-        throw;
-    } catch (const std::exception& e) {
-        WriteToLog(s, std::string("Darwin XML record not written: ") + e.what());
-        s.dialogs.ShowMessage(std::string("The record could not be written: ") + e.what());
-        return false;
-    }
+    });
 }
 
 }  // namespace quorl

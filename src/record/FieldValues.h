@@ -1,15 +1,12 @@
 #pragma once
-// Reading the values the record writers and learning take from the main window: a field by its
-// number (the first edit, memo or list carrying the field's Tag) and a single box by its name.
+// Single boxes of the main window by name, for the values that are parts of a field (degree,
+// elevation, prefix and suffix boxes) or no field at all (the user box).
 #include <string>
 #include <string_view>
 
 namespace quorl {
 
 class Session;
-
-// Text of the first edit, memo or list whose Tag is the field, untrimmed; "" when there is none.
-std::string ReadFieldText(const Session& s, int field);
 
 // Text of the named control; "" when the main window has no such control.
 std::string BoxText(const Session& s, std::string_view name);

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/Files.h"
+#include "model/LearningStatsFile.h"
 #include "model/Session.h"
 #include "model/Text.h"
-#include "record/FieldValues.h"
+#include "record/FieldAccess.h"
 
 namespace quorl {
 
@@ -25,14 +25,9 @@ auto FindWord(List& list, const std::string& word) {
     return std::find_if(list.begin(), list.end(), [&](const BayesClass& b) { return b.Word == word; });
 }
 
-void AppendStatGroup(std::string& out, const BayesClass& b) {
-    out += b.Word + "\t" + IntToStr(b.Count) + "\t" + IntToStr(b.FieldPercent[11]) + "\t" +
-           IntToStr(b.FieldPercent[12]) + "\t" + IntToStr(b.FieldPercent[13]) + "\t";
-}
-
-// Adds the person names of a field text to NameStats and to the file text. Words are cut at
-// blanks; a last rest of one or two characters is not taken.
-void LearnNames(Session& s, std::string t, size_t minLength, std::string& fileText) {
+// Adds the person names of a field text to NameStats. Words are cut at blanks; a last rest of one
+// or two characters is not taken.
+void LearnNames(Session& s, std::string t, size_t minLength) {
     // Names are single words on single lines of the file: TABs and line breaks separate too.
     for (char& c : t)
         if (c == '\t' || c == '\r' || c == '\n') c = ' ';
@@ -41,7 +36,6 @@ void LearnNames(Session& s, std::string t, size_t minLength, std::string& fileTe
         if (w.empty() || w.size() < minLength) continue;
         if (std::find(s.NameStats.begin(), s.NameStats.end(), w) != s.NameStats.end()) continue;
         s.NameStats.push_back(w);
-        fileText += w + "\r\n";
     }
 }
 
@@ -112,34 +106,17 @@ std::vector<std::string> LearningWords(const std::string& text) {
     return words;
 }
 
-std::string WordStatsText(const std::vector<BayesClass>& stats) {
-    std::string out;
-    out.reserve(stats.size() * 48);
-    for (const BayesClass& b : stats) {
-        AppendStatGroup(out, b);
-        for (const BayesClass& f : b.Followers) {
-            if (f.Word.empty()) continue;
-            out += ",";
-            AppendStatGroup(out, f);
-        }
-        out += "\r\n";
-    }
-    return out;
-}
-
 void UpdateLearningFiles(Session& s) {
     for (int f : {fDescription, fLocation, fHabitat}) {
-        std::vector<std::string> words = LearningWords(ReadFieldText(s, f));
+        std::vector<std::string> words = LearningWords(GetFieldText(s, f));
         for (size_t i = 0; i < words.size(); ++i)
             AddWordStat(s, words[i], i + 1 < words.size() ? words[i + 1] : std::string(), f);
     }
-    WriteStringToFile(s, WordStatsText(s.WordStats), s.UserFile("WordStats.txt"), true);
+    SaveWordStats(s, true);
 
-    std::string names;
-    for (const std::string& n : s.NameStats) names += n + "\r\n";
-    LearnNames(s, ReadFieldText(s, fCollector), 0, names);
-    LearnNames(s, ReplaceAll(ReadFieldText(s, fOtherCollectors), ",", " "), 3, names);
-    WriteStringToFile(s, names, s.UserFile("NameStats.txt"), true);
+    LearnNames(s, GetFieldText(s, fCollector), 0);
+    LearnNames(s, ReplaceAll(GetFieldText(s, fOtherCollectors), ",", " "), 3);
+    SaveNameStats(s);
 }
 
 }  // namespace quorl

@@ -24,9 +24,6 @@ BayesClass UpdateWordStat(BayesClass record, int field);
 // blanks, TABs, ".", ";", ":" and line breaks (no empty words).
 std::vector<std::string> LearningWords(const std::string& text);
 
-// WordStats.txt with every word's follower groups.
-std::string WordStatsText(const std::vector<BayesClass>& stats);
-
 // Lower case of a Windows-1252 text, accented capitals included.
 std::string AnsiLowerCase(std::string text);
 

@@ -29,6 +29,16 @@ CollectionDateParts SplitCollectionDate(Session& s) {
     return p;
 }
 
+std::string CollectionDateValue(Session& s, const CollectionDateParts& date, int sub) {
+    switch (sub) {
+        case 1: return BoxText(s, "CollectionDateEdit");
+        case 2: return CheckNumericField(s, date.day, 3, 2);
+        case 3: return CheckNumericField(s, date.month, 3, 3);
+        case 4: return CheckNumericField(s, date.year, 3, 4);
+        default: return {};
+    }
+}
+
 bool CoordinateGiven(const Session& s, const CoordinateBoxes& b) {
     return !(BoxText(s, b.degrees) + BoxText(s, b.minutes) + BoxText(s, b.seconds)).empty();
 }

@@ -16,6 +16,9 @@ struct CollectionDateParts {
     std::string day, month, year;
 };
 CollectionDateParts SplitCollectionDate(Session& s);
+// Value of pair 3.sub: 1 the date box after the split, 2-4 day, month and year, each checked
+// against its own pair; "" for other parts.
+std::string CollectionDateValue(Session& s, const CollectionDateParts& date, int sub);
 
 // The boxes of one coordinate and the hemisphere letter that makes it negative.
 struct CoordinateBoxes {

@@ -1,14 +1,14 @@
 #include "record/TsvWriter.h"
 
-#include <exception>
-
 #include "model/Log.h"
 #include "model/Session.h"
 #include "model/Text.h"
 #include "record/DelimitedRecord.h"
+#include "record/FieldAccess.h"
 #include "record/FieldValues.h"
 #include "record/OutputColumns.h"
 #include "record/RecordValues.h"
+#include "record/WriterGuard.h"
 
 namespace quorl {
 
@@ -46,7 +46,7 @@ struct TsvRecordState {
 std::string TsvValue(Session& s, const TsvRecordState& st, const OutputFormatClass& c) {
     const int f = c.FieldIndex, sub = c.SubIndex;
     if (sub == 0) {
-        std::string v = ReplaceAll(ReadFieldText(s, f), "\t", " ");
+        std::string v = ReplaceAll(GetFieldText(s, f), "\t", " ");
         v = CheckNumericField(s, v, f, 0);
         return ReplaceAll(v, "\r\n", ";  ");
     }
@@ -56,13 +56,7 @@ std::string TsvValue(Session& s, const TsvRecordState& st, const OutputFormatCla
         if (sub == 3) return CheckNumericField(s, BoxText(s, "SuffixEdit"), 1, 3);
         return {};
     }
-    if (f == fCollectionDate) {
-        if (sub == 1) return BoxText(s, "CollectionDateEdit");
-        if (sub == 2) return CheckNumericField(s, st.date.day, 3, 2);
-        if (sub == 3) return CheckNumericField(s, st.date.month, 3, 3);
-        if (sub == 4) return CheckNumericField(s, st.date.year, 3, 4);
-        return {};
-    }
+    if (f == fCollectionDate) return CollectionDateValue(s, st.date, sub);
     if (f == fElevation) {
         const char* box = ElevationBox(sub);
         return box ? CheckNumericField(s, BoxText(s, box), 17, sub) : std::string();
@@ -83,7 +77,7 @@ std::string TsvValue(Session& s, const TsvRecordState& st, const OutputFormatCla
 }  // namespace
 
 bool AddTSV(Session& s) {
-    try {
+    return RunRecordWriter(s, "Tab-separated", [&] {
         TsvRecordState st;
         st.date = SplitCollectionDate(s);
         st.latitudeGiven = CoordinateGiven(s, kLatitudeBoxes);
@@ -93,12 +87,7 @@ bool AddTSV(Session& s) {
             return ReplaceAll(TsvValue(s, st, c), "\t", " ");
         });
         return AppendDelimitedRecord(s, r.header, r.line);
-    } catch (const ProgramEnded&) {
-        throw;
-    } catch (const std::exception& e) {
-        WriteToLog(s, std::string("Tab-separated record not written: ") + e.what());
-        return false;
-    }
+    });
 }
 
 }  // namespace quorl
