@@ -263,3 +263,182 @@ TEST(ShippedData, NumericColumnsAreTheNumericValues) {
         EXPECT_EQ(c.numeric, number) << c.label;
     }
 }
+
+namespace {
+
+bool IsName(const std::string& s, bool capital) {
+    if (s.empty() || (capital ? !(s[0] >= 'A' && s[0] <= 'Z') : !(s[0] >= 'a' && s[0] <= 'z'))) return false;
+    return std::all_of(s.begin(), s.end(), [](unsigned char c) { return IsAsciiLetter(c) || c == '-'; });
+}
+
+// One entry of the place list: a name, optionally followed directly by (MinLat/MaxLat/MinLong/MaxLong).
+struct PlaceEntry {
+    std::string name;
+    bool hasBox = false;
+    double box[4] = {0, 0, 0, 0};
+};
+
+bool ParsePlace(const std::string& text, PlaceEntry& e) {
+    size_t open = text.find('(');
+    e.name = text.substr(0, open);
+    if (e.name.empty() || e.name != Trim(e.name)) return false;
+    for (char c : e.name)
+        if (c == '\t' || c == ',' || c == '(' || c == ')') return false;
+    if (open == std::string::npos) return true;
+    if (text.back() != ')') return false;
+    std::vector<std::string> parts = Columns(text.substr(open + 1, text.size() - open - 2), '/');
+    if (parts.size() != 4) return false;
+    for (int i = 0; i < 4; ++i) {
+        auto v = TryStrToFloat(parts[i]);
+        if (!v) return false;
+        e.box[i] = *v;
+    }
+    e.hasBox = true;
+    return e.box[0] <= e.box[1] && e.box[2] <= e.box[3] && e.box[0] >= -90 && e.box[1] <= 90 &&
+           e.box[2] >= -180 && e.box[3] <= 180 && e.box[0] != 0 && e.box[2] != 0;
+}
+
+struct PlaceLine {
+    PlaceEntry country;
+    std::vector<std::pair<PlaceEntry, std::vector<PlaceEntry>>> states;
+};
+
+std::vector<PlaceLine> ReadPlaces() {
+    std::vector<PlaceLine> out;
+    for (const std::string& line : Lines("CountryList.txt")) {
+        std::vector<std::string> items = Columns(line);
+        PlaceLine p;
+        EXPECT_TRUE(ParsePlace(items[0], p.country)) << items[0];
+        for (size_t i = 1; i < items.size(); ++i) {
+            std::vector<std::string> parts = Columns(items[i], ',');
+            PlaceEntry state;
+            EXPECT_TRUE(ParsePlace(parts[0], state)) << parts[0];
+            std::vector<PlaceEntry> counties;
+            for (size_t j = 1; j < parts.size(); ++j) {
+                PlaceEntry county;
+                EXPECT_TRUE(ParsePlace(parts[j], county)) << parts[j];
+                // The reader drops a last county entry shorter than three characters.
+                EXPECT_GE(parts[j].size(), 3u) << parts[j];
+                counties.push_back(county);
+            }
+            p.states.emplace_back(state, counties);
+        }
+        out.push_back(p);
+    }
+    return out;
+}
+
+// Boxes come from different sources at different precisions, so a little slack is allowed.
+bool Inside(const PlaceEntry& inner, const PlaceEntry& outer) {
+    const double slack = 0.05;
+    return inner.box[0] >= outer.box[0] - slack && inner.box[1] <= outer.box[1] + slack &&
+           inner.box[2] >= outer.box[2] - slack && inner.box[3] <= outer.box[3] + slack;
+}
+
+}  // namespace
+
+TEST(ShippedData, ReferenceListsStaySmall) {
+    for (const char* n : {"PlantList.txt", "CountryList.txt"}) {
+        ExpectWellFormedText(n);
+        EXPECT_LT(std::filesystem::file_size(kData / n), 3'000'000u) << n;
+    }
+}
+
+TEST(ShippedData, PlantListHoldsSortedFamiliesGeneraAndSpeciesEpithets) {
+    std::vector<std::string> lines = Lines("PlantList.txt");
+    ASSERT_GT(lines.size(), 500u);
+    EXPECT_EQ(lines[0], "Select Family");  // index 0 of the family list is never chosen
+    std::string previousFamily;
+    bool quercusAlba = false;
+    size_t species = 0;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        std::vector<std::string> items = Columns(lines[i]);
+        const std::string& family = items[0];
+        EXPECT_TRUE(IsName(family, true)) << family;
+        EXPECT_LT(previousFamily, family);
+        previousFamily = family;
+        ASSERT_GE(items.size(), 2u) << family << " has no genus";
+        std::string previousGenus;
+        for (size_t g = 1; g < items.size(); ++g) {
+            std::vector<std::string> names = Columns(items[g], ',');
+            EXPECT_TRUE(IsName(names[0], true)) << family << ": " << names[0];
+            EXPECT_LT(previousGenus, names[0]) << family;
+            previousGenus = names[0];
+            // Species are single epithets (a hybrid written with a leading x): a blank would be
+            // taken for the end of the epithet when a scientific name is split.
+            for (size_t s = 1; s < names.size(); ++s) {
+                std::string epithet = names[s];
+                if (epithet.size() > 1 && epithet[0] == 'x' && epithet[1] != '-') epithet.erase(0, 1);
+                EXPECT_TRUE(IsName(epithet, false)) << names[0] << " " << names[s];
+                EXPECT_TRUE(s == 1 || names[s - 1] < names[s]) << names[0] << " " << names[s];
+            }
+            species += names.size() - 1;
+            if (family == "Fagaceae" && names[0] == "Quercus")
+                quercusAlba = std::find(names.begin(), names.end(), "alba") != names.end();
+        }
+    }
+    EXPECT_TRUE(quercusAlba);
+    EXPECT_GT(species, 20000u);
+}
+
+TEST(ShippedData, CountryListParsesAndNamesTheUnitedStatesWithStatesAndCounties) {
+    std::vector<PlaceLine> places = ReadPlaces();
+    ASSERT_GT(places.size(), 200u);
+    for (size_t i = 1; i < places.size(); ++i)
+        EXPECT_LT(places[i - 1].country.name, places[i].country.name);
+
+    auto find = [&](const std::string& name) -> const PlaceLine* {
+        for (const PlaceLine& p : places)
+            if (p.country.name == name) return &p;
+        return nullptr;
+    };
+    auto state = [](const PlaceLine& c, const std::string& name) -> const std::pair<PlaceEntry, std::vector<PlaceEntry>>* {
+        for (const auto& s : c.states)
+            if (s.first.name == name) return &s;
+        return nullptr;
+    };
+    auto county = [](const std::vector<PlaceEntry>& list, const std::string& name) -> const PlaceEntry* {
+        for (const PlaceEntry& e : list)
+            if (e.name == name) return &e;
+        return nullptr;
+    };
+
+    const PlaceLine* us = find("United States");
+    ASSERT_NE(us, nullptr);
+    EXPECT_GE(us->states.size(), 51u);
+    size_t counties = 0;
+    for (const auto& s : us->states) counties += s.second.size();
+    EXPECT_GT(counties, 3000u);
+    auto* california = state(*us, "California");
+    ASSERT_NE(california, nullptr);
+    const PlaceEntry* santaClara = county(california->second, "Santa Clara County");
+    ASSERT_NE(santaClara, nullptr);
+    EXPECT_TRUE(santaClara->hasBox);
+    EXPECT_TRUE(Inside(*santaClara, california->first));
+    EXPECT_TRUE(Inside(california->first, us->country));
+    EXPECT_NE(state(*us, "District of Columbia"), nullptr);
+
+    const PlaceLine* mexico = find("Mexico");
+    ASSERT_NE(mexico, nullptr);
+    EXPECT_EQ(mexico->states.size(), 32u);
+    auto* jalisco = state(*mexico, "Jalisco");
+    ASSERT_NE(jalisco, nullptr);
+    const PlaceEntry* guadalajara = county(jalisco->second, "Guadalajara");
+    ASSERT_NE(guadalajara, nullptr);
+    EXPECT_TRUE(Inside(*guadalajara, jalisco->first));
+
+    // Names are compared with label text whose accents were folded: none may keep one.
+    for (const PlaceLine& p : places) {
+        EXPECT_TRUE(std::all_of(p.country.name.begin(), p.country.name.end(),
+                                [](unsigned char c) { return c >= ' ' && c < 0x7F && c != '\''; }))
+            << p.country.name;
+        for (const auto& s : p.states)
+            for (const PlaceEntry& e : s.second) {
+                // A county outside its state's box was put under the wrong state.
+                EXPECT_TRUE(Inside(e, s.first)) << e.name << " in " << s.first.name;
+                EXPECT_TRUE(std::all_of(e.name.begin(), e.name.end(),
+                                        [](unsigned char c) { return c >= ' ' && c < 0x7F && c != '\''; }))
+                    << e.name;
+            }
+    }
+}
