@@ -1,0 +1,49 @@
+#include "ui/BusyForm.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+
+#include "ui/QtText.h"
+
+namespace quorl {
+
+TBusyForm::TBusyForm(QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint), mainWindow_(mainWindow) {
+    setWindowTitle(QStringLiteral("QUORL"));
+    setFixedSize(340, 120);
+    Label1 = new QLabel(QStringLiteral("Please Wait..."), this);
+    QFont big = Label1->font();
+    big.setPixelSize(20);
+    Label1->setFont(big);
+    Label1->move(20, 16);
+    Label1->adjustSize();
+    Label2 = new QLabel(this);
+    QFont bold = Label2->font();
+    bold.setBold(true);
+    Label2->setFont(bold);
+    Label2->move(20, 58);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setGeometry(20, 88, 300, 16);
+    ProgressBar1->hide();
+}
+
+void TBusyForm::ShowBusy(const std::string& title, const std::string& message) {
+    if (!title.empty()) Label1->setText(ToQtLines(title));
+    Label1->adjustSize();
+    Label1->move(width() / 2 - Label1->width() / 2, Label1->y());
+    Label2->setText(ToQtLines(message));
+    Label2->adjustSize();
+    Label2->move(width() / 2 - Label2->width() / 2, Label2->y());
+    if (mainWindow_) {
+        QRect main = mainWindow_->frameGeometry();
+        move(main.left() + (main.width() - width()) / 2, main.top() + (main.height() - height()) / 2);
+    }
+    show();
+    raise();
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace quorl

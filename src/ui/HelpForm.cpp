@@ -1,0 +1,27 @@
+#include "ui/HelpForm.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace quorl {
+
+THelpForm::THelpForm(QWidget* mainWindow) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
+    setWindowTitle(QStringLiteral("Quorl Tips"));
+    setFixedSize(434, 302);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setReadOnly(true);
+    Memo1->setGeometry(8, 8, 418, 246);
+    CloseButton = new QPushButton(QStringLiteral("Close"), this);
+    CloseButton->setGeometry(434 / 2 - 40, 264, 80, 28);
+    connect(CloseButton, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void THelpForm::ShowCentred() {
+    if (mainWindow_) {
+        QRect main = mainWindow_->frameGeometry();
+        move(main.left() + (main.width() - width()) / 2, main.top() + (main.height() - height()) / 2);
+    }
+    show();
+}
+
+}  // namespace quorl

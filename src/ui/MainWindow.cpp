@@ -1,0 +1,361 @@
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <filesystem>
+
+#include "model/Form.h"
+#include "model/Log.h"
+#include "model/MainForm.h"
+#include "model/Session.h"
+#include "ui/AppWindows.h"
+#include "ui/QtText.h"
+#include "ui/Startup.h"
+
+namespace quorl {
+
+namespace {
+
+// Offset in the inner text (CR LF line ends) of a position in the widget text (LF line ends).
+int InnerOffset(const QString& widgetText, int pos) {
+    pos = std::clamp(pos, 0, static_cast<int>(widgetText.size()));
+    return pos + static_cast<int>(widgetText.left(pos).count(QLatin1Char('\n')));
+}
+
+QColor ToColor(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+}  // namespace
+
+TForm1::TForm1(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
+    Form& form = session.form;
+    BuildMainForm(form);
+    setWindowTitle(form.caption.empty() ? QStringLiteral("QUORL") : ToQt(form.caption));
+    QFont f = font();
+    f.setPixelSize(12);
+    setFont(f);
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    for (const auto& c : form.Controls()) EnsureWidget(*c);
+    form.SetObserver([this](const Control& c) { UpdateWidget(c); });
+    CreateMenus();
+    client_->setMinimumSize(form.clientWidth, form.clientHeight);
+    resize(form.clientWidth, form.clientHeight + menuBar()->sizeHint().height());
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+
+    StartSession(session, std::filesystem::current_path());
+
+    CreateCustomFieldControls(form);
+    for (const auto& c : form.Controls()) EnsureWidget(*c);
+    SetupCustomFields(session);
+    ApplyTabOrder();
+
+    show();
+    repaint();
+    raise();
+    activateWindow();
+    RecordControlPositions(session);
+}
+
+TForm1::~TForm1() { session.form.SetObserver(nullptr); }
+
+QWidget* TForm1::Widget(std::string_view name) const {
+    auto it = widgets_.find(std::string(name));
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+QAction* TForm1::MenuItem(std::string_view name) const {
+    auto it = menuItems_.find(std::string(name));
+    return it == menuItems_.end() ? nullptr : it->second;
+}
+
+std::vector<std::string> TForm1::MenuItemNames() const { return menuOrder_; }
+
+QWidget* TForm1::EnsureWidget(const Control& c) {
+    if (QWidget* w = Widget(c.name)) return w;
+    QWidget* w = CreateWidget(c);
+    widgets_[c.name] = w;
+    names_[w] = QString::fromStdString(c.name);
+    w->installEventFilter(this);
+    UpdateWidget(c);
+    return w;
+}
+
+QWidget* TForm1::CreateWidget(const Control& c) {
+    QWidget* parent = client_;
+    if (!c.parent.empty()) {
+        if (const Control* box = session.form.Find(c.parent)) parent = EnsureWidget(*box);
+    }
+    const std::string name = c.name;
+    Form& form = session.form;
+    switch (c.kind) {
+        case ControlKind::Edit: {
+            auto* e = new QLineEdit(parent);
+            connect(e, &QLineEdit::textEdited, this,
+                    [&form, name](const QString& t) { form.UserSetText(name, FromQtLines(t)); });
+            return e;
+        }
+        case ControlKind::Memo:
+        case ControlKind::RichEdit: {
+            auto* m = new QPlainTextEdit(parent);
+            m->setLineWrapMode(c.kind == ControlKind::RichEdit ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+            connect(m, &QPlainTextEdit::textChanged, this,
+                    [&form, m, name] { form.UserSetText(name, FromQtLines(m->toPlainText())); });
+            connect(m, &QPlainTextEdit::selectionChanged, this, [this, name] { PushSelection(name); });
+            connect(m, &QPlainTextEdit::cursorPositionChanged, this, [this, name] { PushSelection(name); });
+            return m;
+        }
+        case ControlKind::Combo: {
+            auto* cb = new QComboBox(parent);
+            cb->setEditable(true);
+            cb->setInsertPolicy(QComboBox::NoInsert);
+            cb->setCompleter(nullptr);
+            cb->setMaxVisibleItems(20);
+            connect(cb, &QComboBox::activated, this, [&form, name](int i) { form.UserSelectItem(name, i); });
+            connect(cb->lineEdit(), &QLineEdit::textEdited, this,
+                    [&form, name](const QString& t) { form.UserSetText(name, FromQtLines(t)); });
+            return cb;
+        }
+        case ControlKind::GroupBox:
+            return new QGroupBox(parent);
+        case ControlKind::Button: {
+            auto* b = new QPushButton(parent);
+            connect(b, &QPushButton::clicked, this, [this, name] {
+                auto it = clickHooks.find(name);
+                if (it != clickHooks.end() && it->second) {
+                    Hook h = it->second;
+                    h();
+                }
+            });
+            return b;
+        }
+        case ControlKind::Label:
+            return new QLabel(parent);
+        case ControlKind::CheckBox: {
+            auto* cb = new QCheckBox(parent);
+            connect(cb, &QCheckBox::clicked, this, [&form, name](bool on) {
+                form.Get(name).checked = on;
+                form.RunChangeHandler(name);
+            });
+            return cb;
+        }
+    }
+    return new QWidget(parent);
+}
+
+void TForm1::UpdateWidget(const Control& c) {
+    QWidget* w = Widget(c.name);
+    if (!w) {
+        EnsureWidget(c);  // draws the new control with its current state
+        return;
+    }
+    const QSignalBlocker block(w);
+    const QString text = ToQtLines(c.text);
+    switch (c.kind) {
+        case ControlKind::Edit: {
+            auto* e = static_cast<QLineEdit*>(w);
+            if (e->text() != text) e->setText(text);
+            break;
+        }
+        case ControlKind::Memo:
+        case ControlKind::RichEdit: {
+            auto* m = static_cast<QPlainTextEdit*>(w);
+            if (m->toPlainText() != text) m->setPlainText(text);
+            break;
+        }
+        case ControlKind::Combo: {
+            auto* cb = static_cast<QComboBox*>(w);
+            const QSignalBlocker blockEdit(cb->lineEdit());
+            std::vector<std::string>& shown = shownItems_[c.name];
+            if (shown != c.items) {
+                bool grows = shown.size() <= c.items.size() && std::equal(shown.begin(), shown.end(), c.items.begin());
+                if (!grows) {
+                    cb->clear();
+                    shown.clear();
+                }
+                QStringList added;
+                for (size_t i = shown.size(); i < c.items.size(); ++i) added << ToQtLines(c.items[i]);
+                cb->addItems(added);
+                shown = c.items;
+            }
+            if (c.itemIndex >= 0 && c.itemIndex < cb->count()) {
+                if (cb->currentIndex() != c.itemIndex) cb->setCurrentIndex(c.itemIndex);
+            } else if (cb->currentIndex() != -1) {
+                cb->setCurrentIndex(-1);
+            }
+            if (cb->currentText() != text) cb->setEditText(text);
+            break;
+        }
+        case ControlKind::GroupBox:
+            static_cast<QGroupBox*>(w)->setTitle(text);
+            break;
+        case ControlKind::Button:
+            static_cast<QPushButton*>(w)->setText(text);
+            break;
+        case ControlKind::Label:
+            static_cast<QLabel*>(w)->setText(text);
+            break;
+        case ControlKind::CheckBox: {
+            auto* cb = static_cast<QCheckBox*>(w);
+            cb->setText(text);
+            cb->setChecked(c.checked);
+            break;
+        }
+    }
+    if (c.IsTextField() || c.kind == ControlKind::Combo) {
+        QPalette pal = w->palette();
+        if (pal.color(QPalette::Base) != ToColor(c.color)) {
+            pal.setColor(QPalette::Base, ToColor(c.color));
+            w->setPalette(pal);
+        }
+    }
+    int width = c.width, height = c.height;
+    if (width <= 0 || height <= 0) {
+        QSize hint = w->sizeHint();
+        if (width <= 0) width = hint.width();
+        if (height <= 0) height = hint.height();
+    }
+    if (w->geometry() != QRect(c.left, c.top, width, height)) w->setGeometry(c.left, c.top, width, height);
+    if (w->toolTip() != ToQt(c.hint)) w->setToolTip(ToQt(c.hint));
+    w->setEnabled(c.enabled);
+    if (w->isHidden() == c.visible) w->setVisible(c.visible);
+}
+
+void TForm1::ApplyTabOrder() {
+    // Controls placed on the window in their tab order; the controls inside a group box follow
+    // the group box, in their own tab order.
+    std::vector<const Control*> top;
+    for (const auto& c : session.form.Controls())
+        if (c->parent.empty()) top.push_back(c.get());
+    auto byTab = [](const Control* a, const Control* b) { return a->tabOrder < b->tabOrder; };
+    std::stable_sort(top.begin(), top.end(), byTab);
+    std::vector<QWidget*> chain;
+    for (const Control* c : top) {
+        chain.push_back(Widget(c->name));
+        if (c->kind != ControlKind::GroupBox) continue;
+        std::vector<Control*> inside = session.form.ChildrenOf(c->name);
+        std::stable_sort(inside.begin(), inside.end(), byTab);
+        for (const Control* k : inside) chain.push_back(Widget(k->name));
+    }
+    std::erase_if(chain, [](QWidget* w) { return w == nullptr || w->focusPolicy() == Qt::NoFocus; });
+    for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+QAction* TForm1::AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setStatusTip(hint);
+    a->setToolTip(hint.isEmpty() ? caption : hint);
+    std::string key = name;
+    connect(a, &QAction::triggered, this, [this, key] {
+        auto it = menuHooks.find(key);
+        if (it != menuHooks.end() && it->second) {
+            Hook h = it->second;
+            h();
+        }
+    });
+    menuItems_[key] = a;
+    menuOrder_.push_back(key);
+    return a;
+}
+
+void TForm1::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    AddMenuItem(file, "Open1", QStringLiteral("Open Text File"));
+    AddMenuItem(file, "SwitchUser1", QStringLiteral("Switch User"));
+    QAction* batch = AddMenuItem(file, "BatchMode1", QStringLiteral("Batch Mode"));
+    batch->setVisible(false);
+    batch->setEnabled(false);
+    AddMenuItem(file, "Exit1", QStringLiteral("Exit"));
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    AddMenuItem(tools, "Analyze1", QStringLiteral("Analyze Parse"), QStringLiteral("Analyze why QUORL parsed as it did"));
+    AddMenuItem(tools, "EvaluateConfiguration1", QStringLiteral("Check Configuration"),
+                QStringLiteral("Correct errors, improve efficiency, return to defaults."));
+    AddMenuItem(tools, "EditCountries1", QStringLiteral("Edit Countries"));
+    AddMenuItem(tools, "EditWordStats1", QStringLiteral("Edit Word Stats"),
+                QStringLiteral("View and delete words from the WordStats file"));
+    AddMenuItem(tools, "ConfigurationListbox1", QStringLiteral("Field Definitions"));
+    AddMenuItem(tools, "FormatOutput1", QStringLiteral("Format Output"));
+    AddMenuItem(tools, "JournalParseDefinition1", QStringLiteral("Journal Parse Definition"),
+                QStringLiteral("Custom File Parsing"))
+        ->setVisible(false);
+    AddMenuItem(tools, "Preferences1", QStringLiteral("Preferences"));
+    AddMenuItem(tools, "SubmitLogFile1", QStringLiteral("Send Log File"), QStringLiteral("Send log file to the programmer"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    AddMenuItem(view, "ViewImage1", QStringLiteral("View Image"))->setVisible(false);
+    AddMenuItem(view, "OutputPreview1", QStringLiteral("Output Preview"),
+                QStringLiteral("View output file, optionally edit entries"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    AddMenuItem(help, "HelpContents1", QStringLiteral("Help Contents"));
+    AddMenuItem(help, "About3", QStringLiteral("About"));
+
+    menuHooks["SwitchUser1"] = [this] { SwitchUser1Click(); };
+    menuHooks["About3"] = [this] { About3Click(); };
+    menuHooks["Exit1"] = [this] { Exit1Click(); };
+    doubleClickHooks["UserNameLabel"] = [this] { SwitchUser1Click(); };
+}
+
+void TForm1::SwitchUser1Click() {
+    if (windows && windows->switchUser) windows->switchUser->FillAndShow();
+}
+
+void TForm1::About3Click() {
+    if (windows && windows->about) windows->about->ShowAbout(GetFileVersion());
+}
+
+void TForm1::Exit1Click() { QCoreApplication::exit(0); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        auto it = names_.find(watched);
+        if (it != names_.end()) {
+            auto hook = doubleClickHooks.find(it.value().toStdString());
+            if (hook != doubleClickHooks.end() && hook->second) {
+                Hook h = hook->second;
+                h();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::OnFocusChanged(QWidget* now) {
+    for (QObject* o = now; o; o = o->parent()) {
+        auto it = names_.find(o);
+        if (it != names_.end()) {
+            session.form.focused = it.value().toStdString();
+            return;
+        }
+        if (o == this) return;
+    }
+}
+
+void TForm1::PushSelection(const std::string& name) {
+    auto* m = qobject_cast<QPlainTextEdit*>(Widget(name));
+    if (!m) return;
+    const QString text = m->toPlainText();
+    const QTextCursor cur = m->textCursor();
+    int start = InnerOffset(text, cur.selectionStart());
+    int end = InnerOffset(text, cur.selectionEnd());
+    session.form.SetSelection(name, start, end - start);
+}
+
+}  // namespace quorl

@@ -1,0 +1,75 @@
+#pragma once
+// The main window "QUORL" (TForm1): draws every control of the session's Form as a widget at its
+// design geometry, keeps widget and Form in step both ways, carries the main menu, and runs the
+// start-up of the session while it is being built.
+#include <QMainWindow>
+#include <QHash>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class QAction;
+class QMenu;
+
+namespace quorl {
+
+class Session;
+struct Control;
+struct AppWindows;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    using Hook = std::function<void()>;
+
+    // Builds the window from the main-window Form, runs the start-up of the session in the current
+    // directory, adds the user-defined field rows and shows the window.
+    explicit TForm1(Session& s, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Session& session;
+    // The other windows of the program; set by whoever creates them (nullptr in bare tests).
+    AppWindows* windows = nullptr;
+
+    // Handlers that the commands of the window fill in, looked up by name when the event comes:
+    // clicks of buttons, double clicks on any control, menu items (named like "Open1").
+    std::unordered_map<std::string, Hook> clickHooks;
+    std::unordered_map<std::string, Hook> doubleClickHooks;
+    std::unordered_map<std::string, Hook> menuHooks;
+
+    // The widget drawn for a control, nullptr for an unknown name.
+    QWidget* Widget(std::string_view name) const;
+    // A menu item by its name ("Open1", "SwitchUser1", ...), nullptr for an unknown name.
+    QAction* MenuItem(std::string_view name) const;
+    std::vector<std::string> MenuItemNames() const;
+
+    // Menu commands that the window carries out itself.
+    void SwitchUser1Click();
+    void About3Click();
+    void Exit1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* EnsureWidget(const Control& c);
+    QWidget* CreateWidget(const Control& c);
+    void UpdateWidget(const Control& c);
+    void ApplyTabOrder();
+    void CreateMenus();
+    QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint = {});
+    void OnFocusChanged(QWidget* now);
+    void PushSelection(const std::string& name);
+
+    QWidget* client_ = nullptr;
+    std::unordered_map<std::string, QWidget*> widgets_;
+    QHash<QObject*, QString> names_;
+    std::unordered_map<std::string, std::vector<std::string>> shownItems_;  // combo items as drawn
+    std::unordered_map<std::string, QAction*> menuItems_;
+    std::vector<std::string> menuOrder_;
+};
+
+}  // namespace quorl
