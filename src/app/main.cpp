@@ -1,8 +1,64 @@
-// Quorl entry point.
+// Quorl entry point: the application object, the session, the windows in their fixed order and
+// the event loop. An exception that reaches this level is shown in a message box and ends the
+// program with exit code 0.
 #include <QApplication>
+#include <QMessageBox>
+#include <exception>
+#include <memory>
+#include <unistd.h>
+
+#include "model/Session.h"
+#include "ui/AppWindows.h"
+#include "ui/QtDialogs.h"
+#include "ui/QtText.h"
+
+namespace {
+
+void ShowException(const char* what) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("QUORL"), quorl::ToQtLines(what ? what : ""), QMessageBox::Ok);
+    box.exec();
+}
+
+// Shows an exception from an event handler and ends the event loop.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const quorl::ProgramEnded&) {
+            QCoreApplication::exit(0);
+        } catch (const std::exception& e) {
+            ShowException(e.what());
+            QCoreApplication::exit(0);
+        } catch (...) {
+            ShowException("");
+            QCoreApplication::exit(0);
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("QUORL");
+    // The embedded web view refuses to start as root without this.
+    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    Application app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QUORL"));
+    app.setQuitOnLastWindowClosed(false);  // only the main window ends the program
+
+    quorl::QtDialogs dialogs;
+    quorl::Session session(dialogs);
+    try {
+        std::unique_ptr<quorl::AppWindows> windows = quorl::CreateAppWindows(session);
+        app.exec();
+    } catch (const quorl::ProgramEnded&) {
+    } catch (const std::exception& e) {
+        ShowException(e.what());
+    } catch (...) {
+        ShowException("");
+    }
     return 0;
 }

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <algorithm>
 #include <filesystem>
 
@@ -32,6 +33,16 @@ int InnerOffset(const QString& widgetText, int pos) {
     return pos + static_cast<int>(widgetText.left(pos).count(QLatin1Char('\n')));
 }
 
+// Narrows, then shrinks, the font of a button whose caption is wider than the button.
+void FitCaption(QPushButton* b) {
+    QFont f = b->parentWidget() ? b->parentWidget()->font() : b->font();
+    const int room = b->width() - 4;
+    if (room <= 0 || b->text().isEmpty()) return;
+    if (QFontMetrics(f).horizontalAdvance(b->text()) > room) f.setStretch(QFont::Condensed);
+    while (f.pixelSize() > 9 && QFontMetrics(f).horizontalAdvance(b->text()) > room) f.setPixelSize(f.pixelSize() - 1);
+    if (b->font() != f) b->setFont(f);
+}
+
 QColor ToColor(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 }  // namespace
@@ -41,9 +52,11 @@ TForm1::TForm1(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
     BuildMainForm(form);
     setWindowTitle(form.caption.empty() ? QStringLiteral("QUORL") : ToQt(form.caption));
     QFont f = font();
-    f.setPixelSize(12);
+    f.setPixelSize(11);
     setFont(f);
     client_ = new QWidget(this);
+    // The design geometry leaves the captions of the small paste buttons little room.
+    client_->setStyleSheet(QStringLiteral("QPushButton { padding: 0px 1px; }"));
     setCentralWidget(client_);
     for (const auto& c : form.Controls()) EnsureWidget(*c);
     form.SetObserver([this](const Control& c) { UpdateWidget(c); });
@@ -140,6 +153,18 @@ QWidget* TForm1::CreateWidget(const Control& c) {
         }
         case ControlKind::Label:
             return new QLabel(parent);
+        case ControlKind::UpDown: {
+            auto* spin = new QSpinBox(parent);
+            spin->setRange(8, 14);
+            spin->setSingleStep(2);
+            spin->setWrapping(false);
+            connect(spin, &QSpinBox::valueChanged, this, [&form, name](int v) {
+                // The up-down drives the font size edit it is bound to.
+                if (name == "FontUpDown" && form.Find("FontEdit")) form.SetText("FontEdit", std::to_string(v));
+                form.UserSetText(name, std::to_string(v));
+            });
+            return spin;
+        }
         case ControlKind::CheckBox: {
             auto* cb = new QCheckBox(parent);
             connect(cb, &QCheckBox::clicked, this, [&form, name](bool on) {
@@ -204,6 +229,13 @@ void TForm1::UpdateWidget(const Control& c) {
         case ControlKind::Label:
             static_cast<QLabel*>(w)->setText(text);
             break;
+        case ControlKind::UpDown: {
+            auto* spin = static_cast<QSpinBox*>(w);
+            bool ok = false;
+            int v = text.toInt(&ok);
+            if (ok && spin->value() != v) spin->setValue(v);
+            break;
+        }
         case ControlKind::CheckBox: {
             auto* cb = static_cast<QCheckBox*>(w);
             cb->setText(text);
@@ -225,6 +257,7 @@ void TForm1::UpdateWidget(const Control& c) {
         if (height <= 0) height = hint.height();
     }
     if (w->geometry() != QRect(c.left, c.top, width, height)) w->setGeometry(c.left, c.top, width, height);
+    if (c.kind == ControlKind::Button) FitCaption(static_cast<QPushButton*>(w));
     if (w->toolTip() != ToQt(c.hint)) w->setToolTip(ToQt(c.hint));
     w->setEnabled(c.enabled);
     if (w->isHidden() == c.visible) w->setVisible(c.visible);

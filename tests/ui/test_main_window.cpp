@@ -1,0 +1,349 @@
+// The main window drawn from the Form: start-up in a program folder, widgets for every control,
+// the binding between widgets and Form both ways, the user-defined rows and the start-up question.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model/Form.h"
+#include "model/Log.h"
+#include "model/MainForm.h"
+#include "model/Records.h"
+#include "model/ScriptedDialogs.h"
+#include "model/Session.h"
+#include "ui/AppWindows.h"
+#include "ui/MainWindow.h"
+
+using namespace quorl;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void WriteAll(const fs::path& p, const std::string& text) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+// The shipped defaults when the repository has them, else the test's own minimal program folder.
+fs::path DefaultsFolder() {
+    fs::path shipped = fs::path(QUORL_SOURCE_DIR) / "data";
+    if (fs::exists(shipped / "FieldDefinitions.txt") && fs::exists(shipped / "PlantList.txt")) return shipped;
+    return fs::path(QUORL_TEST_DATA) / "ui-program";
+}
+
+// Field definitions file with the 30 built-in fields followed by the user-defined ones.
+std::string FieldDefinitionsText(int count) {
+    std::string text = "Version 2\r\n";
+    for (int i = 0; i < count; ++i) {
+        std::string name = i < 30 ? FieldNames[i] : "Extra " + std::to_string(i - 29);
+        text += name + "\t0\t0\t\t1\t50\t\t\r\n";
+    }
+    return text;
+}
+
+bool IntersectsVisibleSibling(QWidget* w, QString* other) {
+    if (!w->isVisible() || !w->parentWidget()) return false;
+    for (QObject* o : w->parentWidget()->children()) {
+        auto* s = qobject_cast<QWidget*>(o);
+        if (!s || s == w || !s->isVisible() || s->isWindow()) continue;
+        if (s->geometry().intersects(w->geometry())) {
+            *other = s->objectName();
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir* dir_ = nullptr;
+    fs::path oldCwd_;
+    fs::path folder_;
+
+    // A fresh session started in the program folder; the dialogs answer Yes.
+    struct Started {
+        ScriptedDialogs dialogs;
+        Session session{dialogs};
+        std::unique_ptr<TForm1> window;
+    };
+    std::unique_ptr<Started> Start() {
+        auto s = std::make_unique<Started>();
+        s->window = std::make_unique<TForm1>(s->session);
+        return s;
+    }
+    QWidget* W(Started& s, const std::string& name) {
+        QWidget* w = s.window->Widget(name);
+        if (!w) qWarning("no widget %s", name.c_str());
+        return w;
+    }
+
+private slots:
+    void init() {
+        dir_ = new QTemporaryDir;
+        QVERIFY(dir_->isValid());
+        folder_ = fs::path(dir_->path().toStdString());
+        for (const auto& e : fs::directory_iterator(DefaultsFolder()))
+            if (e.path().extension() == ".txt") fs::copy_file(e.path(), folder_ / e.path().filename());
+        oldCwd_ = fs::current_path();
+        fs::current_path(folder_);
+    }
+
+    void cleanup() {
+        fs::current_path(oldCwd_);
+        delete dir_;
+        dir_ = nullptr;
+    }
+
+    void showsEveryFieldWithItsPasteButton() {
+        auto s = Start();
+        QVERIFY(s->window->isVisible());
+        QCOMPARE(s->window->windowTitle(), QStringLiteral("QUORL"));
+        for (int field = 0; field < 30; ++field) {
+            const char* name = FieldControlName(field);
+            QVERIFY2(name, "field without control");
+            QWidget* w = W(*s, name);
+            QVERIFY2(w && w->isVisible(), name);
+            auto buttons = s->session.form.WithTag(kPasteButtonTagBase + field);
+            bool hasButton = field != fGenus && field != fSpecies && field != fRank && field != fElevation &&
+                             field != fLatLong;
+            QCOMPARE(buttons.empty(), !hasButton);
+            for (Control* b : buttons) {
+                auto* button = qobject_cast<QPushButton*>(W(*s, b->name));
+                QVERIFY2(button && button->isVisible(), b->name.c_str());
+                QVERIFY(!button->text().isEmpty());
+            }
+        }
+        for (const char* name : {"RichEdit1", "ParseOnlyButton", "PasteButton", "ClearAllButton", "AddDataButton",
+                                 "UserNameLabel", "OutputLabel"})
+            QVERIFY2(W(*s, name) && W(*s, name)->isVisible(), name);
+        QVERIFY(!W(*s, "LayoutButton")->isVisible());
+        QVERIFY(!W(*s, "PhotoFromFileButton")->isVisible());
+        QVERIFY(!s->window->MenuItem("BatchMode1")->isVisible());
+        QVERIFY(!s->window->MenuItem("BatchMode1")->isEnabled());
+        QVERIFY(!s->window->MenuItem("ViewImage1")->isVisible());
+        QVERIFY(s->window->MenuItem("OutputPreview1")->isVisible());
+        // QUORL_SCREENSHOT=file.png keeps a picture of the window for a look at the layout.
+        if (qEnvironmentVariableIsSet("QUORL_SCREENSHOT"))
+            QVERIFY(s->window->grab().save(qEnvironmentVariable("QUORL_SCREENSHOT")));
+    }
+
+    void laysOutControlsWithoutOverlap() {
+        auto s = Start();
+        for (const auto& c : s->session.form.Controls()) {
+            QWidget* w = W(*s, c->name);
+            QVERIFY(w);
+            w->setObjectName(QString::fromStdString(c->name));
+        }
+        for (const auto& c : s->session.form.Controls()) {
+            QString other;
+            QVERIFY2(!IntersectsVisibleSibling(W(*s, c->name), &other),
+                     (c->name + " overlaps " + other.toStdString()).c_str());
+            // Inside the window's client area.
+            QWidget* w = W(*s, c->name);
+            if (w->isVisible())
+                QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), c->name.c_str());
+        }
+    }
+
+    void fillsFamilyCountryAndRankLists() {
+        auto s = Start();
+        auto* family = qobject_cast<QComboBox*>(W(*s, "FamilyCombo"));
+        auto* country = qobject_cast<QComboBox*>(W(*s, "CountryCombo"));
+        auto* rank = qobject_cast<QComboBox*>(W(*s, "RankCombo"));
+        QVERIFY(family && country && rank);
+        QVERIFY(family->count() > 0);
+        QCOMPARE(static_cast<size_t>(family->count()), s->session.form.Get("FamilyCombo").items.size());
+        QVERIFY(country->count() > 0);
+        QCOMPARE(static_cast<size_t>(country->count()), s->session.form.Get("CountryCombo").items.size());
+        for (int i = 0; i < country->count(); ++i)
+            QCOMPARE(country->itemText(i).toStdString(), s->session.form.Get("CountryCombo").items[i]);
+        QCOMPARE(rank->count(), 6);
+        QCOMPARE(rank->itemText(0), QStringLiteral("f."));
+        QCOMPARE(rank->itemText(5), QStringLiteral("var."));
+    }
+
+    void asksToKeepTheUserAndStartsTheLog() {
+        ScriptedDialogs dialogs;
+        dialogs.answers.push_back(DialogButton::Yes);
+        Session session(dialogs);
+        auto windows = CreateAppWindows(session);
+        QCOMPARE(dialogs.questions.size(), size_t(1));
+        QCOMPARE(dialogs.questions[0], std::string("Keep Current User as: Default?"));
+        QVERIFY(!windows->switchUser->isVisible());
+        QCOMPARE(windows->switchUser->windowTitle(), QStringLiteral("QUORL -- Switch User"));
+        QCOMPARE(windows->busy->windowTitle(), QStringLiteral("QUORL"));
+        QCOMPARE(windows->output->windowTitle(), QStringLiteral("QUORL Format Output"));
+        QCOMPARE(windows->about->windowTitle(), QStringLiteral("About QUORL"));
+        QCOMPARE(windows->browser->windowTitle(), QStringLiteral("QUORL Browser"));
+        QVERIFY(windows->main->isVisible());
+
+        std::string log = ReadAll(folder_ / "Log.txt");
+        auto firstEnd = log.find("\r\n");
+        QVERIFY(firstEnd != std::string::npos);
+        std::string first = log.substr(0, firstEnd);
+        std::string second = log.substr(firstEnd + 2, log.find("\r\n", firstEnd + 2) - firstEnd - 2);
+        QVERIFY2(first.size() > 14 && first.substr(12) == "  Quorl Version " + GetFileVersion(), first.c_str());
+        QVERIFY2(second.size() > 14 && second.substr(12) == "  UserName: Default", second.c_str());
+        QCOMPARE(qobject_cast<QLabel*>(windows->main->Widget("UserNameLabel"))->text(), QStringLiteral("Default"));
+    }
+
+    void answeringNoListsTheUsers() {
+        fs::create_directories(folder_ / "Users" / "Ann");
+        fs::create_directories(folder_ / "Users" / ".hidden");
+        ScriptedDialogs dialogs;
+        dialogs.answers.push_back(DialogButton::No);
+        Session session(dialogs);
+        auto windows = CreateAppWindows(session);
+        QVERIFY(windows->switchUser->isVisible());
+        QCOMPARE(windows->switchUser->ListBox1->count(), 2);
+        QCOMPARE(windows->switchUser->ListBox1->item(0)->text(), QStringLiteral("Default"));
+        QCOMPARE(windows->switchUser->ListBox1->item(1)->text(), QStringLiteral("Ann"));
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    void answeringNoWithoutUsersAsksToAddOne() {
+        ScriptedDialogs dialogs;
+        dialogs.answers.push_back(DialogButton::No);
+        Session session(dialogs);
+        auto windows = CreateAppWindows(session);
+        QCOMPARE(windows->switchUser->ListBox1->count(), 1);
+        QVERIFY(fs::is_directory(folder_ / "Users"));
+        QCOMPARE(dialogs.messages.size(), size_t(1));
+        QCOMPARE(dialogs.messages[0], std::string("Please add a user."));
+    }
+
+    void customRows_data() {
+        QTest::addColumn<int>("definitions");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("notesBelowRange");  // -1: at the bottom of the window
+        QTest::newRow("none") << 30 << 0 << -1;
+        QTest::newRow("one") << 31 << 1 << 56;
+        QTest::newRow("all") << 38 << 8 << 140;
+    }
+
+    void customRows() {
+        QFETCH(int, definitions);
+        QFETCH(int, shown);
+        QFETCH(int, notesBelowRange);
+        WriteAll(folder_ / "FieldDefinitions.txt", FieldDefinitionsText(definitions));
+        auto s = Start();
+        const Form& form = s->session.form;
+        QCOMPARE(static_cast<int>(s->session.FieldDefinitions.size()), definitions);
+        for (int j = 0; j < 8; ++j) {
+            auto* button = qobject_cast<QPushButton*>(W(*s, CustomButtonName(j)));
+            QWidget* edit = W(*s, CustomEditName(j));
+            QVERIFY(button && edit);
+            QCOMPARE(button->isVisible(), j < shown);
+            QCOMPARE(edit->isVisible(), j < shown);
+            QString caption = j < shown ? QStringLiteral("Extra %1").arg(j + 1) : QStringLiteral("Custom %1").arg(j + 1);
+            QCOMPARE(button->text(), caption);
+        }
+        int expected = notesBelowRange < 0 ? form.clientHeight - 90 : form.Get("RangeButton").top + notesBelowRange;
+        QCOMPARE(form.Get("NotesMemo").top, expected);
+        QCOMPARE(W(*s, "NotesMemo")->y(), expected);
+        QCOMPARE(W(*s, "NotesButton")->y(), expected);
+        QCOMPARE(W(*s, "NotesMemo")->height(), form.clientHeight - expected - 10);
+        // The design layout is recorded after the rows are placed.
+        QCOMPARE(s->session.DesignWidth, form.width);
+        QVERIFY(!s->session.ControlPositions.empty());
+    }
+
+    void userInputReachesTheFormAndCodeReachesTheWidget() {
+        auto s = Start();
+        Form& form = s->session.form;
+        int edits = 0;
+        form.OnChange("CollectorEdit", [&] { ++edits; });
+        auto* collector = qobject_cast<QLineEdit*>(W(*s, "CollectorEdit"));
+        s->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s->window.get()));
+        collector->setFocus();
+        QTest::keyClicks(collector, "Smith");
+        QCOMPARE(form.Get("CollectorEdit").text, std::string("Smith"));
+        QCOMPARE(edits, 5);
+        QCOMPARE(form.focused, std::string("CollectorEdit"));
+
+        // Lines of a memo come back with CR LF; non-ASCII letters in Windows-1252.
+        auto* memo = qobject_cast<QPlainTextEdit*>(W(*s, "DescriptionMemo"));
+        memo->setPlainText(QString::fromUtf8("Prairie\nCaf\xc3\xa9"));
+        QCOMPARE(form.Get("DescriptionMemo").text, std::string("Prairie\r\nCaf\xe9"));
+
+        // Code changes reach the widget without running the widget's own signal path twice.
+        form.SetText("HabitatMemo", "Dry\r\nslope");
+        QCOMPARE(qobject_cast<QPlainTextEdit*>(W(*s, "HabitatMemo"))->toPlainText(), QStringLiteral("Dry\nslope"));
+        form.SetText("CollectorEdit", "Jones");
+        QCOMPARE(collector->text(), QStringLiteral("Jones"));
+        QCOMPARE(edits, 6);  // one change handler call for the code change, none from the widget
+        form.SetColor("CollectorEdit", kColorRed);
+        QCOMPARE(collector->palette().color(QPalette::Base), QColor(255, 0, 0));
+        form.SetVisible("HerbariumEdit", false);
+        QVERIFY(!W(*s, "HerbariumEdit")->isVisible());
+        form.SetEnabled("HerbariumButton", false);
+        QVERIFY(!W(*s, "HerbariumButton")->isEnabled());
+
+        // Selection in the label window counts a line end as two characters.
+        auto* label = qobject_cast<QPlainTextEdit*>(W(*s, "RichEdit1"));
+        form.SetText("RichEdit1", "ab\r\ncd");
+        QTextCursor cur = label->textCursor();
+        cur.setPosition(3);
+        cur.setPosition(5, QTextCursor::KeepAnchor);
+        label->setTextCursor(cur);
+        QCOMPARE(form.Get("RichEdit1").selStart, 4);
+        QCOMPARE(form.Get("RichEdit1").selLength, 2);
+
+        // Button clicks go to the hook of their name.
+        int clicks = 0;
+        s->window->clickHooks["ParseOnlyButton"] = [&] { ++clicks; };
+        QTest::mouseClick(W(*s, "ParseOnlyButton"), Qt::LeftButton);
+        QCOMPARE(clicks, 1);
+    }
+
+    void comboFromCodeRunsNoHandlerButUserChoiceDoes() {
+        auto s = Start();
+        Form& form = s->session.form;
+        int changes = 0;
+        form.OnChange("CountryCombo", [&] { ++changes; });
+        auto* combo = qobject_cast<QComboBox*>(W(*s, "CountryCombo"));
+        const auto& items = form.Get("CountryCombo").items;
+        QVERIFY(items.size() >= 2);
+        form.SetItemIndex("CountryCombo", 1);
+        QCOMPARE(combo->currentIndex(), 1);
+        QCOMPARE(combo->currentText().toStdString(), items[1]);
+        form.SetText("CountryCombo", "Atlantis");
+        QCOMPARE(combo->currentText(), QStringLiteral("Atlantis"));
+        QCOMPARE(combo->currentIndex(), -1);
+        form.SetItems("CountryCombo", {"A", "B"});
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(changes, 0);
+
+        // The user's choice runs the handler once and lands in the Form.
+        emit combo->activated(1);
+        QCOMPARE(form.Get("CountryCombo").itemIndex, 1);
+        QCOMPARE(form.Get("CountryCombo").text, std::string("B"));
+        QVERIFY(changes >= 1);
+        int before = changes;
+        QTest::keyClicks(combo->lineEdit(), "x");
+        QCOMPARE(changes, before + 1);
+        QCOMPARE(form.Get("CountryCombo").itemIndex, -1);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
