@@ -21,7 +21,7 @@
 #include "model/Session.h"
 #include "ui/AppWindows.h"
 #include "ui/QtText.h"
-#include "ui/Startup.h"
+#include "model/UserFiles.h"
 
 namespace quorl {
 

@@ -12,7 +12,7 @@
 #include "model/Session.h"
 #include "ui/MainWindow.h"
 #include "ui/QtText.h"
-#include "ui/Startup.h"
+#include "model/UserFiles.h"
 
 namespace quorl {
 
