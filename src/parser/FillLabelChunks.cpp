@@ -1,5 +1,8 @@
 #include "parser/FillLabelChunks.h"
 
+#include "model/AutoCorrect.h"
+#include "model/Encoding.h"
+#include "model/Files.h"
 #include "model/Log.h"
 #include "model/Session.h"
 #include "model/Text.h"
@@ -137,6 +140,16 @@ void ParseLabelWindow(Session& s) {
     const Control* label = s.form.Find("RichEdit1");
     s.LabelText = label ? label->text : std::string();
     FillLabelChunks(s);
+}
+
+void OpenTextFileAndParse(Session& s, const std::filesystem::path& file) {
+    ClearFields(s);
+    s.form.SetText("RichEdit1", "");
+    std::string text = AutoCorrectText(s, LoadFileToString(s, file, true));
+    s.form.SetText("RichEdit1", text);
+    s.LabelText = s.form.Get("RichEdit1").text;
+    FillLabelChunks(s);
+    if (s.form.Find("ImageLabel")) s.form.SetText("ImageLabel", Utf8ToCp1252(file.filename().string()));
 }
 
 }  // namespace quorl

@@ -217,3 +217,24 @@ TEST(WriteToLog, EmptyAndSlashTextsAreSafe) {
     EXPECT_EQ(log.substr(12), "  \r\n\r\n.");
     std::filesystem::remove_all(folder);
 }
+
+TEST_F(FillLabelChunksTest, OpenTextFileCorrectsLoadsAndParses) {
+    std::filesystem::path file = s.UserFolder / "label one.txt";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << "Plants of Arizona\r\nQuercus alba\r\ncoll. J. Smith 12\r\n12 May 1990\r\n";
+    }
+    s.AutoCorrect = true;
+    s.AutoCorrectList = {ReplacementClass{true, true, "Arizona", "ARIZONA"}};
+    s.form.SetText("CollectorEdit", "old");
+    OpenTextFileAndParse(s, file);
+    EXPECT_EQ(C("CollectorEdit").text, "");
+    EXPECT_EQ(C("RichEdit1").text, "Plants of ARIZONA\r\nQuercus alba\r\ncoll. J. Smith 12\r\n12 May 1990\r\n");
+    ASSERT_EQ(s.parser.LineCount(), 4);
+    EXPECT_EQ(s.parser.LabelChunks[0], "Plants of ARIZONA");
+    EXPECT_EQ(C("ImageLabel").text, "label one.txt");
+
+    EXPECT_THROW(OpenTextFileAndParse(s, s.UserFolder / "missing.txt"), ProgramEnded);
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_TRUE(StartsWith(dialogs.messages.back(), "Unable to open file: "));
+}
