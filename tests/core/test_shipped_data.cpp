@@ -8,10 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "LoaderTestSupport.h"
+#include "model/AutoCorrect.h"
 #include "model/Encoding.h"
+#include "model/FieldDefinitionsFile.h"
 #include "model/Files.h"
+#include "model/PreferencesFile.h"
 #include "model/Records.h"
+#include "model/ReferenceLists.h"
 #include "model/Text.h"
+#include "model/UserFiles.h"
+#include "parser/LineScoring.h"
+#include "record/OutputFormatFile.h"
 
 using namespace quorl;
 
@@ -441,4 +449,149 @@ TEST(ShippedData, CountryListParsesAndNamesTheUnitedStatesWithStatesAndCounties)
                     << e.name;
             }
     }
+}
+
+namespace {
+
+// A program folder made of the shipped files, started as a new installation starts.
+class ShippedProgramFolder : public ::testing::Test {
+protected:
+    ShippedProgramFolder() : s(dialogs) {
+        folder = quorl::testing::MakeTempFolder();
+        for (const auto& entry : std::filesystem::directory_iterator(kData))
+            std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+        BuildMainForm(s.form);
+        StartSession(s, folder);
+    }
+    ~ShippedProgramFolder() override {
+        std::error_code ec;
+        std::filesystem::remove_all(folder, ec);
+    }
+
+    std::string Written(const std::string& name) { return quorl::testing::ReadFile(folder / name); }
+
+    // Score of a label line for a field, on a label made of that one line.
+    int Score(int field, const std::string& line) {
+        s.parser = ParserState{};
+        s.parser.LabelChunks = {line};
+        return ScoreLineForField(s, field, 0);
+    }
+
+    std::filesystem::path folder;
+    ScriptedDialogs dialogs;
+    Session s;
+};
+
+const CountryClass* Child(const std::vector<CountryClass>& list, const std::string& name) {
+    for (const CountryClass& c : list)
+        if (c.Name == name) return &c;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(ShippedProgramFolder, StartsWithoutAMessageAndExportsDarwinCoreCsv) {
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(s.CurrentUserName, "Default");
+    ASSERT_EQ(s.FieldDefinitions.size(), 30u);
+    EXPECT_EQ(s.FieldDefinitions[fBarcode].StartWords, "barcode:");
+    EXPECT_EQ(s.FieldDefinitions[fBarcode].Minimum, 1);
+    EXPECT_EQ(s.FieldDefinitions[fBarcode].Maximum, 2);
+    EXPECT_EQ(s.OutputType, 2);
+    EXPECT_EQ(s.OutputFileName, "Quorl.csv");
+    EXPECT_EQ(s.form.Get("AddDataButton").text, "Export Darwin CSV");
+    EXPECT_TRUE(s.Debug);
+    EXPECT_TRUE(s.LearnFromLabels);
+    EXPECT_TRUE(s.ApplyLearning);
+    EXPECT_TRUE(s.AutoCorrect);
+    EXPECT_FALSE(s.ReplaceNumerals);
+    EXPECT_TRUE(s.BarcodeFormatCheck);
+    EXPECT_EQ(s.BarcodeFormatTemplate, "QZV#######");
+    EXPECT_TRUE(s.WordStats.empty());
+    EXPECT_TRUE(s.NameStats.empty());
+    EXPECT_EQ(s.AutoCorrectList.size(), Lines("AutoCorrect.txt").size());
+}
+
+TEST_F(ShippedProgramFolder, SavingTheLoadedSettingsRewritesTheSameFiles) {
+    // The shipped files are in the form the program writes, so the first save changes nothing.
+    SaveFieldDefinitions(s);
+    EXPECT_EQ(Written("FieldDefinitions.txt"), Raw("FieldDefinitions.txt"));
+    for (int type : {0, 1, 2}) {
+        s.OutputType = type;
+        LoadOutputFormat(s);
+        EXPECT_EQ(s.OutputColumns.size(), Lines(OutputFormatFileName(type)).size() - 1);
+        SaveOutputFormat(s);  // also saves the preferences
+        EXPECT_EQ(Written(OutputFormatFileName(type)), Raw(OutputFormatFileName(type))) << type;
+    }
+    s.OutputType = 2;
+    SavePreferences(s);
+    EXPECT_EQ(Written("Preferences.txt"), Raw("Preferences.txt"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ShippedProgramFolder, AutoCorrectMendsWhatTheParserLooksFor) {
+    // Typographic quotes and the ordinal sign typed for degrees become the signs the coordinate
+    // reader knows; U.S.A. becomes USA, which the country search reads as United States.
+    EXPECT_EQ(AutoCorrectText(s, "41\xBA" "11\x92N, Essex Co., U.S.A."), "41\xB0" "11'N, Essex County, USA");
+    EXPECT_EQ(AutoCorrectText(s, "Lichens\r\nTbe Coliected rock\r\nElevatlon 300 m"),
+              "Lichens\r\nThe Collected rock\r\nElevation 300 m");
+    // Whole words only: a longer word holding Co. is left alone.
+    EXPECT_EQ(AutoCorrectText(s, "Mexico. Co.op"), "Mexico. Co.op");
+}
+
+TEST_F(ShippedProgramFolder, StartWordsClaimTheLinesOfTheirFields) {
+    EXPECT_GE(Score(fCollector, "Coll. R. Smith 1234"), 100);
+    EXPECT_GE(Score(fCollector, "leg. A. Jones"), 100);
+    EXPECT_GE(Score(fCollector, "Collected by M. Brown"), 100);
+    EXPECT_GE(Score(fOtherCollectors, "with C. Green"), 100);
+    EXPECT_GE(Score(fDeterminer, "Det. B. Brown 1999"), 100);
+    EXPECT_GE(Score(fElevation, "Elev. 1200 m"), 100);
+    EXPECT_GE(Score(fElevation, "Alt.: 300 m"), 100);
+    EXPECT_GE(Score(fLatLong, "Lat. 34 12 30 N"), 100);
+    EXPECT_GE(Score(fHabitat, "Habitat: oak woodland"), 100);
+    EXPECT_GE(Score(fLocation, "Locality: 5 mi N of town"), 100);
+    EXPECT_GE(Score(fAssociatedSpecies, "Associated species: Pinus"), 100);
+    EXPECT_EQ(Score(fCollector, "Oak woodland"), 0);
+    // A location line does not open with another field's start word, a collector line does.
+    s.parser.LabelChunks = {"Rockland County, along the road", "Coll. R. Smith"};
+    EXPECT_TRUE(LineFreeOfOtherStartWords(s, fLocation, 0));
+    EXPECT_FALSE(LineFreeOfOtherStartWords(s, fLocation, 1));
+}
+
+TEST_F(ShippedProgramFolder, ReferenceListsLoadIntoTheLists) {
+    const Control& families = s.form.Get("FamilyCombo");
+    ASSERT_EQ(families.items.size(), s.PlantList.size());
+    EXPECT_TRUE(StartsWith(families.items[0], "Select"));
+    auto fagaceae = std::find_if(s.PlantList.begin(), s.PlantList.end(),
+                                 [](const FamilyClass& f) { return f.Name == "Fagaceae"; });
+    ASSERT_NE(fagaceae, s.PlantList.end());
+    GetOneFamily(s, static_cast<int>(fagaceae - s.PlantList.begin()));
+    const std::vector<std::string>& genera = s.form.Get("GenusCombo").items;
+    auto quercus = std::find(genera.begin(), genera.end(), "Quercus");
+    ASSERT_NE(quercus, genera.end());
+    const FamilyClass& q = s.FamilyGenera[quercus - genera.begin()];
+    EXPECT_TRUE(std::any_of(q.Children.begin(), q.Children.end(), [](const FamilyClass& sp) { return sp.Name == "alba"; }));
+
+    const std::vector<std::string>& countries = s.form.Get("CountryCombo").items;
+    ASSERT_EQ(countries.size(), s.CountryList.size());
+    const CountryClass* us = Child(s.CountryList, "United States");
+    ASSERT_NE(us, nullptr);
+    EXPECT_TRUE(us->HasBox());
+    const CountryClass* california = Child(us->Children, "California");
+    ASSERT_NE(california, nullptr);
+    const CountryClass* santaClara = Child(california->Children, "Santa Clara County");
+    ASSERT_NE(santaClara, nullptr);
+    EXPECT_NEAR(santaClara->MinLat, 36.893, 0.001);
+    EXPECT_NEAR(santaClara->MaxLong, -121.208, 0.001);
+    // Every state and county of the file came through: none was cut off by a short entry.
+    size_t places = 0;
+    for (const CountryClass& c : s.CountryList)
+        for (const CountryClass& st : c.Children) places += 1 + st.Children.size();
+    size_t entries = 0;
+    for (const std::string& line : Lines("CountryList.txt")) {
+        std::vector<std::string> items = Columns(line);
+        if (items.size() == 1) entries += 1;  // a country without states gets one empty state
+        for (size_t i = 1; i < items.size(); ++i) entries += Columns(items[i], ',').size();
+    }
+    EXPECT_EQ(places, entries);
 }
