@@ -5,12 +5,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "model/Form.h"
 #include "model/Log.h"
@@ -20,30 +19,13 @@
 #include "model/Session.h"
 #include "ui/AppWindows.h"
 #include "ui/MainWindow.h"
+#include "UiTestSupport.h"
 
 using namespace quorl;
+using namespace quorl::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-void WriteAll(const fs::path& p, const std::string& text) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << text;
-}
-
-// The shipped defaults when the repository has them, else the test's own minimal program folder.
-fs::path DefaultsFolder() {
-    fs::path shipped = fs::path(QUORL_SOURCE_DIR) / "data";
-    if (fs::exists(shipped / "FieldDefinitions.txt") && fs::exists(shipped / "PlantList.txt")) return shipped;
-    return fs::path(QUORL_TEST_DATA) / "ui-program";
-}
 
 // Field definitions file with the 30 built-in fields followed by the user-defined ones.
 std::string FieldDefinitionsText(int count) {
@@ -74,8 +56,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir* dir_ = nullptr;
-    fs::path oldCwd_;
+    std::unique_ptr<ProgramFolder> program_;
     fs::path folder_;
 
     // A fresh session started in the program folder; the dialogs answer Yes.
@@ -97,20 +78,11 @@ private:
 
 private slots:
     void init() {
-        dir_ = new QTemporaryDir;
-        QVERIFY(dir_->isValid());
-        folder_ = fs::path(dir_->path().toStdString());
-        for (const auto& e : fs::directory_iterator(DefaultsFolder()))
-            if (e.path().extension() == ".txt") fs::copy_file(e.path(), folder_ / e.path().filename());
-        oldCwd_ = fs::current_path();
-        fs::current_path(folder_);
+        program_ = std::make_unique<ProgramFolder>();
+        folder_ = program_->path;
     }
 
-    void cleanup() {
-        fs::current_path(oldCwd_);
-        delete dir_;
-        dir_ = nullptr;
-    }
+    void cleanup() { program_.reset(); }
 
     void showsEveryFieldWithItsPasteButton() {
         auto s = Start();
@@ -342,6 +314,45 @@ private slots:
         QTest::keyClicks(combo->lineEdit(), "x");
         QCOMPARE(changes, before + 1);
         QCOMPARE(form.Get("CountryCombo").itemIndex, -1);
+    }
+
+    void busyWindowCentresItsTexts() {
+        auto s = Start();
+        TBusyForm busy(s->window.get());
+        busy.ShowBusy("Loading Ann", "Please wait...");
+        QVERIFY(busy.isVisible());
+        QCOMPARE(busy.Label1->text(), QStringLiteral("Loading Ann"));
+        QCOMPARE(busy.Label2->text(), QStringLiteral("Please wait..."));
+        QVERIFY(busy.Label2->font().bold());
+        QVERIFY(!busy.ProgressBar1->isVisible());
+        QCOMPARE(busy.Label1->x(), busy.width() / 2 - busy.Label1->width() / 2);
+        QCOMPARE(busy.Label2->x(), busy.width() / 2 - busy.Label2->width() / 2);
+        // An empty title keeps the last one.
+        busy.ShowBusy("", "Database.tsv");
+        QCOMPARE(busy.Label1->text(), QStringLiteral("Loading Ann"));
+        QCOMPARE(busy.Label2->text(), QStringLiteral("Database.tsv"));
+        QCOMPARE(busy.Label2->x(), busy.width() / 2 - busy.Label2->width() / 2);
+    }
+
+    void closingTheMainWindowEndsTheEventLoopWithZero() {
+        ScriptedDialogs dialogs;
+        Session session(dialogs);
+        auto windows = CreateAppWindows(session);
+        windows->switchUser->show();  // another window still open does not keep the program going
+        QTimer::singleShot(0, windows->main.get(), [&] { windows->main->close(); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });  // the close did not end it
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    void aboutShowsTheVersionCentred() {
+        ScriptedDialogs dialogs;
+        Session session(dialogs);
+        auto windows = CreateAppWindows(session);
+        QTimer::singleShot(0, windows->about.get(), [&] { windows->about->Button1->click(); });
+        windows->main->MenuItem("About3")->trigger();
+        QCOMPARE(windows->about->VersionLabel->text(), QString::fromStdString("Version " + GetFileVersion()));
+        QCOMPARE(windows->about->VersionLabel->x(), windows->about->width() / 2 - windows->about->VersionLabel->width() / 2);
+        QVERIFY(!windows->about->isVisible());
     }
 };
 

@@ -1,0 +1,53 @@
+#pragma once
+// Shared by the window tests: a temporary program folder filled with the shipped defaults (or the
+// tests' own minimal folder when the repository has none), made the current directory.
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace quorl::testing {
+
+namespace fs = std::filesystem;
+
+inline std::string ReadAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+inline void WriteAll(const fs::path& p, const std::string& text) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+inline fs::path DefaultsFolder() {
+    fs::path shipped = fs::path(QUORL_SOURCE_DIR) / "data";
+    if (fs::exists(shipped / "FieldDefinitions.txt") && fs::exists(shipped / "PlantList.txt")) return shipped;
+    return fs::path(QUORL_TEST_DATA) / "ui-program";
+}
+
+// The program folder of one test; the previous current directory comes back at the end.
+class ProgramFolder {
+public:
+    ProgramFolder() {
+        path = fs::path(dir_.path().toStdString());
+        for (const auto& e : fs::directory_iterator(DefaultsFolder()))
+            if (e.path().extension() == ".txt") fs::copy_file(e.path(), path / e.path().filename());
+        old_ = fs::current_path();
+        fs::current_path(path);
+    }
+    ~ProgramFolder() { fs::current_path(old_); }
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    fs::path path;
+
+private:
+    QTemporaryDir dir_;
+    fs::path old_;
+};
+
+}  // namespace quorl::testing
