@@ -56,7 +56,11 @@ TForm1::TForm1(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
     setFont(f);
     client_ = new QWidget(this);
     // The design geometry leaves the captions of the small paste buttons little room.
-    client_->setStyleSheet(QStringLiteral("QPushButton { padding: 0px 1px; }"));
+    // Group box captions sit on the frame line, as the design geometry of their children expects.
+    client_->setStyleSheet(QStringLiteral(
+        "QPushButton { padding: 0px 1px; }"
+        "QGroupBox { border: 1px solid #b8b8b8; border-radius: 3px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px; padding: 0px 3px; }"));
     setCentralWidget(client_);
     for (const auto& c : form.Controls()) EnsureWidget(*c);
     form.SetObserver([this](const Control& c) { UpdateWidget(c); });

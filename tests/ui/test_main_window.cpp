@@ -233,6 +233,8 @@ private slots:
         QCOMPARE(W(*s, "NotesMemo")->y(), expected);
         QCOMPARE(W(*s, "NotesButton")->y(), expected);
         QCOMPARE(W(*s, "NotesMemo")->height(), form.clientHeight - expected - 10);
+        if (qEnvironmentVariableIsSet("QUORL_SCREENSHOT"))
+            QVERIFY(s->window->grab().save(qEnvironmentVariable("QUORL_SCREENSHOT") + QStringLiteral("-%1.png").arg(definitions)));
         // The design layout is recorded after the rows are placed.
         QCOMPARE(s->session.DesignWidth, form.width);
         QVERIFY(!s->session.ControlPositions.empty());
