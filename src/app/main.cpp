@@ -1,25 +1,24 @@
-// Quorl entry point: the application object, the session, the windows in their fixed order and
-// the event loop. An exception that reaches this level is shown in a message box and ends the
-// program with exit code 0.
+// Quorl entry point: the application object, the session with the Qt dialogs, and the run of the
+// windows. An exception that reaches this level is shown in a message box and the program ends
+// with exit code 0.
 #include <QApplication>
 #include <QMessageBox>
 #include <exception>
-#include <memory>
 #include <unistd.h>
 
 #include "model/Session.h"
-#include "ui/AppWindows.h"
+#include "ui/ProgramRun.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
 
 namespace {
 
-void ShowException(const char* what) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("QUORL"), quorl::ToQtLines(what ? what : ""), QMessageBox::Ok);
+void ShowException(const std::string& what) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("QUORL"), quorl::ToQtLines(what), QMessageBox::Ok);
     box.exec();
 }
 
-// Shows an exception from an event handler and ends the event loop.
+// An exception out of an event handler is shown and ends the event loop.
 class Application : public QApplication {
 public:
     using QApplication::QApplication;
@@ -27,14 +26,12 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const quorl::ProgramEnded&) {
-            QCoreApplication::exit(0);
         } catch (const std::exception& e) {
             ShowException(e.what());
-            QCoreApplication::exit(0);
         } catch (...) {
             ShowException("");
-            QCoreApplication::exit(0);
         }
+        QCoreApplication::exit(0);
         return false;
     }
 };
@@ -51,14 +48,5 @@ int main(int argc, char** argv) {
 
     quorl::QtDialogs dialogs;
     quorl::Session session(dialogs);
-    try {
-        std::unique_ptr<quorl::AppWindows> windows = quorl::CreateAppWindows(session);
-        app.exec();
-    } catch (const quorl::ProgramEnded&) {
-    } catch (const std::exception& e) {
-        ShowException(e.what());
-    } catch (...) {
-        ShowException("");
-    }
-    return 0;
+    return quorl::RunProgram(session, ShowException);
 }

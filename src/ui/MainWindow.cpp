@@ -69,11 +69,15 @@ TForm1::TForm1(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
     resize(form.clientWidth, form.clientHeight + menuBar()->sizeHint().height());
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 
-    StartSession(session, std::filesystem::current_path());
-
-    CreateCustomFieldControls(form);
-    for (const auto& c : form.Controls()) EnsureWidget(*c);
-    SetupCustomFields(session);
+    try {
+        StartSession(session, std::filesystem::current_path());
+        CreateCustomFieldControls(form);
+        for (const auto& c : form.Controls()) EnsureWidget(*c);
+        SetupCustomFields(session);
+    } catch (...) {
+        form.SetObserver(nullptr);  // the window is not made; the Form must not call into it
+        throw;
+    }
     ApplyTabOrder();
 
     show();

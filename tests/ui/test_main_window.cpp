@@ -19,6 +19,7 @@
 #include "model/Session.h"
 #include "ui/AppWindows.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramRun.h"
 #include "UiTestSupport.h"
 
 using namespace quorl;
@@ -342,8 +343,20 @@ private slots:
         auto windows = CreateAppWindows(session);
         windows->switchUser->show();  // another window still open does not keep the program going
         QTimer::singleShot(0, windows->main.get(), [&] { windows->main->close(); });
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });  // the close did not end it
+        QTimer::singleShot(5000, windows->main.get(), [] { QCoreApplication::exit(7); });  // the close did not end it
         QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    void aMissingListEndsTheStartWithZero() {
+        fs::remove(folder_ / "PlantList.txt");
+        ScriptedDialogs dialogs;
+        Session session(dialogs);
+        std::vector<std::string> errors;
+        QCOMPARE(RunProgram(session, [&](const std::string& e) { errors.push_back(e); }), 0);
+        QVERIFY(errors.empty());  // the message came first; ending the program is no error
+        QCOMPARE(dialogs.messages.size(), size_t(1));
+        QVERIFY(dialogs.messages[0].starts_with("Unable to open file: "));
+        QVERIFY(dialogs.questions.empty());  // no window after the main window was made
     }
 
     void aboutShowsTheVersionCentred() {

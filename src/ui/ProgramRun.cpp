@@ -1,0 +1,24 @@
+#include "ui/ProgramRun.h"
+
+#include <QCoreApplication>
+#include <exception>
+
+#include "model/Dialogs.h"
+#include "ui/AppWindows.h"
+
+namespace quorl {
+
+int RunProgram(Session& s, const std::function<void(const std::string&)>& showError) {
+    try {
+        std::unique_ptr<AppWindows> windows = CreateAppWindows(s);
+        QCoreApplication::exec();
+    } catch (const ProgramEnded&) {
+    } catch (const std::exception& e) {
+        showError(e.what());
+    } catch (...) {
+        showError("");
+    }
+    return 0;
+}
+
+}  // namespace quorl
