@@ -5,6 +5,7 @@
 #include <QProgressBar>
 
 #include "ui/QtText.h"
+#include "ui/WindowPlacement.h"
 
 namespace quorl {
 
@@ -36,10 +37,7 @@ void TBusyForm::ShowBusy(const std::string& title, const std::string& message) {
     Label2->setText(ToQtLines(message));
     Label2->adjustSize();
     Label2->move(width() / 2 - Label2->width() / 2, Label2->y());
-    if (mainWindow_) {
-        QRect main = mainWindow_->frameGeometry();
-        move(main.left() + (main.width() - width()) / 2, main.top() + (main.height() - height()) / 2);
-    }
+    CentreOn(this, mainWindow_);
     show();
     raise();
     repaint();

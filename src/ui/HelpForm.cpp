@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/WindowPlacement.h"
+
 namespace quorl {
 
 THelpForm::THelpForm(QWidget* mainWindow) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
@@ -17,10 +19,7 @@ THelpForm::THelpForm(QWidget* mainWindow) : QWidget(nullptr, Qt::Window | Qt::Fr
 }
 
 void THelpForm::ShowCentred() {
-    if (mainWindow_) {
-        QRect main = mainWindow_->frameGeometry();
-        move(main.left() + (main.width() - width()) / 2, main.top() + (main.height() - height()) / 2);
-    }
+    CentreOn(this, mainWindow_);
     show();
 }
 
