@@ -1,0 +1,196 @@
+#include "parser/Coordinates.h"
+
+#include <array>
+#include <vector>
+
+#include "model/Session.h"
+#include "model/Text.h"
+#include "parser/Numerals.h"
+#include "parser/ParseText.h"
+
+namespace quorl {
+
+namespace {
+
+bool Digit(char c) { return IsDigit(static_cast<unsigned char>(c)); }
+bool Letter(char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); }
+
+bool IsLatLongSeparator(char c) {
+    return c == ' ' || c == ',' || c == '"' || c == '\'' || c == ':' || c == ';' || c == kDegreeSign;
+}
+
+// Decimal value of a token, with a fallback when it is no number.
+double TokenValue(const std::string& t, double fallback) {
+    if (t.empty()) return fallback;
+    for (char c : t)
+        if (!Digit(c) && c != '.' && c != '-' && c != '+') return fallback;
+    auto v = TryStrToFloat(t);
+    return v ? *v : fallback;
+}
+
+}  // namespace
+
+bool IsCompassLetter(char c) { return c == 'E' || c == 'N' || c == 'S' || c == 'W'; }
+
+int CompassLetterScore(std::string_view whole, char letter) {
+    std::string_view text = whole;
+    while (true) {
+        const long p = static_cast<long>(Pos(std::string_view(&letter, 1), text));
+        if (p == 0) return 0;
+        const long len = static_cast<long>(text.size());
+        if (p >= 3) {
+            for (long k = p - 1; k >= 1; --k) {
+                char c = CharAt(text, k);
+                if (Digit(c)) {
+                    if (p - k < 5) return 3;
+                    break;
+                }
+                if (Letter(c)) break;
+            }
+        }
+        if (p < len - 2) {
+            for (long k = p + 1; k < len; ++k) {
+                char c = CharAt(text, k);
+                if (Digit(c)) {
+                    if (k - p < 3 && k < len) return 3;
+                    break;
+                }
+                if (Letter(c)) break;
+            }
+        }
+        text.remove_prefix(static_cast<size_t>(p));
+    }
+}
+
+int LatLongScore(std::string_view text) {
+    int s = 0;
+    if (text.find(kDegreeSign) != std::string_view::npos) s += 10;
+    for (char c : {'N', 'S', 'E', 'W'}) s += CompassLetterScore(text, c);
+    if (PosNoCase("latitude", text) > 0) s += 5;
+    if (PosNoCase("longitude", text) > 0) s += 5;
+    if (text.find('"') != std::string_view::npos) s += 1;
+    if (PosNoCase("DEG", text) > 0) s += 1;
+
+    const long len = static_cast<long>(text.size());
+    long q = 1;
+    do {
+        const long start = q;
+        while (q < len && !Digit(CharAt(text, q))) ++q;
+        if (q - start < 3) ++s;
+        const long digits = q;
+        while (q < len && Digit(CharAt(text, q))) ++q;
+        if (q > digits) {
+            auto v = TryStrToInt(Copy(text, digits, q - digits));
+            if ((v ? *v : 200) < 180) ++s;
+        }
+    } while (q < len);
+    return s - 1;
+}
+
+void SetLatLongFields(Session& s, const std::string& degrees, const std::string& minutes,
+                      const std::string& seconds, const std::string& hemisphere) {
+    const bool latitude = hemisphere == "N" || hemisphere == "S";
+    Form& f = s.form;
+    f.SetText(latitude ? "LatDegreesEdit" : "LongDegreesEdit", degrees);
+    f.SetText(latitude ? "LatMinutesEdit" : "LongMinutesEdit", minutes);
+    f.SetText(latitude ? "LatSecondsEdit" : "LongSecondsEdit", seconds);
+    f.SetText(latitude ? "NSCombo" : "EWCombo", hemisphere);
+}
+
+int ParseLatLong(Session& s, std::string_view input) {
+    // Normalise: O read as zero, stray UTF-8 lead bytes, DEG and '*' as degree signs, OCR numerals.
+    std::string t(input);
+    for (char& c : t)
+        if (c == 'O') c = '0';
+    for (char& c : t)
+        if (c == '\xC2') c = kDegreeSign;
+    t = ReplaceAllNoCase(t, "DEG", std::string(1, kDegreeSign));
+    for (char& c : t)
+        if (c == '*') c = kDegreeSign;
+    t = FixNumerals(std::move(t));
+    t = ReplaceAllNoCase(t, "latitude", "");
+    t = ReplaceAllNoCase(t, "longitude", "");
+
+    // Tokens of digits and '.', or of other characters, split at the separators.
+    constexpr size_t kMaxTokens = 100;
+    std::vector<std::string> tok(1);
+    bool tokIsNumber = false;
+    const size_t len = t.size();
+    for (size_t i = 0; i < len; ++i) {
+        const char c = t[i];
+        if (IsLatLongSeparator(c)) {
+            if (!tok.back().empty() && i + 1 < len) {
+                if (tok.size() == kMaxTokens) break;
+                tok.emplace_back();
+            }
+            continue;
+        }
+        const bool number = Digit(c) || c == '.';
+        if (!tok.back().empty() && number != tokIsNumber) {
+            if (tok.size() == kMaxTokens) break;
+            tok.emplace_back();
+        }
+        tokIsNumber = number;
+        tok.back() += c;
+    }
+    if (tok.size() - 1 < 3) return 0;
+
+    for (auto& x : tok)
+        if (x == "n" || x == "s" || x == "e" || x == "w") x[0] = static_cast<char>(x[0] - 32);
+
+    // Leading rubbish is dropped until a small number or a lone compass letter leads.
+    auto acceptable = [&](bool dropped) {
+        const std::string& first = tok[0];
+        bool ok = (!first.empty() && Digit(first[0]) && TokenValue(first, 500) <= 180) ||
+                  (first.size() == 1 && IsCompassLetter(first[0]));
+        if (ok && dropped && tok.size() - 1 > 4) {
+            bool digitFollows = false;
+            for (size_t k = 2; k <= 4; ++k)
+                if (!tok[k].empty() && Digit(tok[k][0])) digitFollows = true;
+            ok = digitFollows;
+        }
+        return ok;
+    };
+    bool dropped = false;
+    while (!acceptable(dropped)) {
+        tok.erase(tok.begin());
+        dropped = true;
+        if (tok.size() - 1 < 4) return 0;
+    }
+
+    // Pairing numbers with hemisphere letters.
+    std::string deg, min, sec, hemi;
+    int groups = 0;
+    for (const std::string& x : tok) {
+        if (x.empty() || TokenValue(x, 0) > 180) continue;
+        if (x == "of" || (x.size() > 4 && !Digit(x[0]))) {
+            SetLatLongFields(s, "", "", "", "N");
+            SetLatLongFields(s, "", "", "", "E");
+            return 0;
+        }
+        if (IsCompassLetter(x[0])) {
+            if (hemi.empty()) {
+                hemi = std::string(1, x[0]);
+                if (!deg.empty()) {
+                    SetLatLongFields(s, deg, min, sec, hemi);
+                    deg.clear(), min.clear(), sec.clear(), hemi.clear();
+                    ++groups;
+                }
+            } else {
+                SetLatLongFields(s, deg, min, sec, hemi);
+                deg.clear(), min.clear(), sec.clear();
+                ++groups;
+                hemi = std::string(1, x[0]);
+            }
+            if (groups > 1) break;
+        } else if (Digit(x[0])) {
+            if (deg.empty()) deg = x;
+            else if (min.empty()) min = x;
+            else sec = x;
+        }
+    }
+    if (groups == 1 && !hemi.empty() && !deg.empty()) SetLatLongFields(s, deg, min, sec, hemi);
+    return 1;
+}
+
+}  // namespace quorl

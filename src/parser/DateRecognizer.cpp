@@ -1,0 +1,197 @@
+#include "parser/DateRecognizer.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "model/Records.h"
+#include "model/Session.h"
+#include "model/Text.h"
+#include "parser/Numerals.h"
+#include "parser/ParseText.h"
+#include "parser/Trace.h"
+
+namespace quorl {
+
+namespace {
+
+// Each entry stands for the month of its index modulo 12.
+const std::array<const char*, 48> kMonthNames = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec",
+    "January", "February", "March", "April", "May", "June", "July", "August", "September",
+    "October", "November", "December",
+    "Enero", "Febrero", "Marzo", "Abril", "Mayo", "Junio", "Julio", "Agosto", "Septiembre",
+    "Octubre", "Noviembre", "Deciembre",
+    "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
+
+constexpr int kMaxTokens = 100;
+
+bool Digit(char c) { return IsDigit(static_cast<unsigned char>(c)); }
+bool LetterOrDigit(char c) { return IsAsciiLetter(static_cast<unsigned char>(c)) || Digit(c); }
+
+// Whole-number value of a token, 0 when it is none.
+int Value(const std::string& t) {
+    if (t.empty()) return 0;
+    auto v = TryStrToInt(t);
+    return v ? *v : 0;
+}
+
+std::string MonthAbbreviation(int month1to12) { return kMonthNames[static_cast<size_t>(month1to12 - 1)]; }
+
+void TraceFound(Session& s, const std::string& token, const std::string& line) {
+    if (Tracing(s, fCollectionDate) || Tracing(s, fDeterminedDate))
+        s.trace.TraceText += "Found \"" + token + "\" in \"" + line + "\".\r\n";
+}
+
+// Blanks between a month name and digits glued to it (12Jan, Jan15).
+void SeparateGluedMonths(std::string& line) {
+    for (const char* entry : kMonthNames) {
+        const long len = static_cast<long>(std::char_traits<char>::length(entry));
+        long p = static_cast<long>(PosNoCase(entry, line));
+        if (p == 0) continue;
+        if (p > 1 && Digit(CharAt(line, p - 1))) line.insert(static_cast<size_t>(p - 1), 1, ' ');
+        p = static_cast<long>(PosNoCase(entry, line));
+        const long e = p + len;
+        if (Digit(CharAt(line, e))) line.insert(static_cast<size_t>(e - 1), 1, ' ');
+    }
+}
+
+}  // namespace
+
+std::string ExtractDate(Session& s, std::string& line) {
+    if (line.empty()) return "";
+
+    if (line.size() > 4 && StartsWithNoCase(line, "date") && Digit(line[4])) line.insert(4, 1, ' ');
+    line = ReplaceAll(line, "ApriI", "April");
+    SeparateGluedMonths(line);
+    const std::string work = FixNumerals(line);
+
+    // Tokens with their 1-based positions; separators become "/" tokens of their own.
+    std::vector<std::string> tok(1);
+    std::vector<long> pos(1, 0);
+    auto nextSlot = [&]() {
+        if (static_cast<int>(tok.size()) == kMaxTokens) return false;
+        tok.emplace_back();
+        pos.push_back(0);
+        return true;
+    };
+    for (size_t i = 0; i < work.size(); ++i) {
+        const char c = work[i];
+        if (c == ' ' || c == '\t') {
+            if (!tok.back().empty() && !nextSlot()) break;
+        } else if (c == '/' || c == '.' || c == '-' || c == ',' || c == ':' || c == ';') {
+            if (!nextSlot()) break;
+            tok.back() = "/";
+            pos.back() = static_cast<long>(i) + 1;
+            if (!nextSlot()) break;
+        } else {
+            if (tok.back().empty()) pos.back() = static_cast<long>(i) + 1;
+            tok.back() += c;
+        }
+    }
+    const int n = static_cast<int>(tok.size()) - 1;
+
+    // A number of 51 or more that is no elevation hints at a date.
+    bool hint = Value(tok[static_cast<size_t>(n)]) >= 51;
+    for (int i = 0; i < n && !hint; ++i) {
+        const std::string& after = tok[static_cast<size_t>(i + 1)];
+        if (Value(tok[static_cast<size_t>(i)]) >= 51 && after != "m" && after != "ft" && after != "meters")
+            hint = true;
+    }
+    if (!hint) return "";
+
+    std::string month;
+    int monthIndex = 0, yearIndex = 0, year = 0, dayIndex = 0, day = 0;
+    int first = kMaxTokens, last = 0;
+    auto span = [&](int i) {
+        first = std::min(first, i);
+        last = std::max(last, i);
+    };
+
+    for (int i = 0; i < n; ++i) {
+        const std::string low = LowerCase(tok[static_cast<size_t>(i)]);
+        for (int e = 47; e >= 0; --e) {
+            if (low != LowerCase(kMonthNames[static_cast<size_t>(e)])) continue;
+            month = MonthAbbreviation(e % 12 + 1);
+            monthIndex = first = last = i;
+            TraceFound(s, tok[static_cast<size_t>(i)], line);
+        }
+    }
+
+    const int to = monthIndex > 0 ? std::min(monthIndex + 4, n) : n;
+    const int latestYear = CurrentCalendarYear();
+    for (int pass = 0; pass < 2 && yearIndex == 0; ++pass) {
+        for (int i = monthIndex; i <= to; ++i) {
+            const int v = Value(tok[static_cast<size_t>(i)]);
+            const bool fullYear = pass == 0 && v > 1900 && v <= latestYear;
+            const bool shortYear = pass == 1 && v > 31 && v < 100;
+            if (!fullYear && !shortYear) continue;
+            year = shortYear ? v + 1900 : v;
+            yearIndex = i;
+            span(i);
+            TraceFound(s, tok[static_cast<size_t>(i)], line);
+            break;
+        }
+    }
+    if (yearIndex - monthIndex > 2) month.clear();
+
+    int dayFrom = -1, dayTo = 0;
+    if (monthIndex > 0) {
+        dayFrom = std::min(monthIndex + 2, n);
+        dayTo = std::max(monthIndex - 2, 0);
+    } else if (yearIndex >= 1) {
+        dayFrom = yearIndex - 1;
+        dayTo = std::max(yearIndex - 5, 0);
+    }
+    for (int i = dayFrom; i >= dayTo && dayFrom >= 0; --i) {
+        const int v = Value(tok[static_cast<size_t>(i)]);
+        if (v >= 1 && v <= 31) {
+            day = v;
+            dayIndex = i;
+            span(i);
+            break;
+        }
+    }
+
+    // A numeric month: between day and year, else before the day (month-day order unless the
+    // earlier number cannot be a month).
+    if (month.empty()) {
+        if (yearIndex > dayIndex) {
+            for (int i = dayIndex + 1; i <= yearIndex - 1; ++i) {
+                const int v = Value(tok[static_cast<size_t>(i)]);
+                if (v >= 1 && v <= 12) {
+                    month = MonthAbbreviation(v);
+                    span(i);
+                }
+            }
+        }
+        if (month.empty()) {
+            for (int i = std::max(dayIndex - 1, 0); i >= 0; --i) {
+                const int v = Value(tok[static_cast<size_t>(i)]);
+                if (v <= 0) continue;
+                if (v >= 13 && v <= 31 && day >= 1 && day <= 12) {
+                    month = MonthAbbreviation(day);
+                    day = v;
+                } else if (v >= 1 && v <= 12) {
+                    month = MonthAbbreviation(v);
+                    span(i);
+                }
+            }
+        }
+    }
+
+    if (yearIndex == 0) return "";
+    const long lastPos = pos[static_cast<size_t>(last)];
+    const long firstPos = pos[static_cast<size_t>(first)];
+    if (day > 0 && !month.empty() && lastPos >= 1) {
+        long e = lastPos;
+        while (LetterOrDigit(CharAt(line, e))) ++e;
+        line.erase(static_cast<size_t>(lastPos - 1), static_cast<size_t>(e - lastPos));
+    }
+    if (firstPos >= 1 && lastPos > firstPos)
+        line.erase(static_cast<size_t>(firstPos - 1), static_cast<size_t>(lastPos - firstPos));
+    if (day == 0) return Trim(month + " " + IntToStr(year));
+    return Trim(IntToStr(day) + " " + month + " " + IntToStr(year));
+}
+
+}  // namespace quorl

@@ -1,0 +1,38 @@
+#include "parser/Numerals.h"
+
+#include "model/Text.h"
+
+namespace quorl {
+
+std::string ReplaceCharNearDigit(std::string text, char from, char to) {
+    if (from == to || text.find(from) == std::string::npos) return text;
+    const size_t n = text.size();
+    bool changed = true;
+    while (changed) {
+        changed = false;
+        for (size_t i = 0; i < n; ++i) {
+            if (text[i] != from) continue;
+            bool before = i > 0 && IsDigit(static_cast<unsigned char>(text[i - 1]));
+            bool after = i + 1 < n && IsDigit(static_cast<unsigned char>(text[i + 1]));
+            if (before || after) {
+                text[i] = to;
+                changed = true;
+            }
+        }
+    }
+    return text;
+}
+
+std::string FixNumerals(std::string text) {
+    text = ReplaceAll(text, "OO", "00");
+    text = ReplaceCharNearDigit(std::move(text), 'O', '0');
+    text = ReplaceCharNearDigit(std::move(text), 'l', '1');
+    text = ReplaceCharNearDigit(std::move(text), 'I', '1');
+    text = ReplaceCharNearDigit(std::move(text), '!', '1');
+    text = ReplaceCharNearDigit(std::move(text), 'l', '1');
+    text = ReplaceAll(text, "|", "1");
+    text = ReplaceAll(text, "lll", "111");
+    return text;
+}
+
+}  // namespace quorl

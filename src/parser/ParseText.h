@@ -1,0 +1,23 @@
+#pragma once
+// Small text helpers of the label parser: case-insensitive search and replacement over
+// Windows-1252 bytes (only A-Z/a-z fold), and the calendar year that bounds plausible dates.
+#include <string>
+#include <string_view>
+
+namespace quorl {
+
+// 1-based position of needle in text ignoring the case of A-Z, 0 when absent.
+size_t PosNoCase(std::string_view needle, std::string_view text);
+// Every occurrence of from (ignoring case) replaced by to, left to right without overlap.
+std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::string_view to);
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+// Character at 1-based position p, or '\0' outside the text.
+inline char CharAt(std::string_view text, long p) {
+    return (p >= 1 && static_cast<size_t>(p) <= text.size()) ? text[static_cast<size_t>(p - 1)] : '\0';
+}
+// Copy of count characters from 1-based position p, clamped to the text.
+std::string Copy(std::string_view text, long p, long count);
+// The current calendar year of the local clock.
+int CurrentCalendarYear();
+
+}  // namespace quorl
