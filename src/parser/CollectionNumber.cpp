@@ -1,0 +1,138 @@
+#include "parser/CollectionNumber.h"
+
+#include <vector>
+
+#include "model/Records.h"
+#include "model/Session.h"
+#include "model/Text.h"
+#include "parser/ParseText.h"
+#include "parser/Trace.h"
+#include "parser/WordSplitter.h"
+#include "record/FieldAccess.h"
+
+namespace quorl {
+
+namespace {
+
+bool Digit(char c) { return IsDigit(static_cast<unsigned char>(c)); }
+
+int IntValue(const std::string& t) {
+    auto v = TryStrToInt(t);
+    return v ? *v : 0;
+}
+
+}  // namespace
+
+bool IsCollectionYear(Session& s, const std::string& number) {
+    const int n = IntValue(number);
+    const std::string d = GetFieldText(s, fCollectionDate);
+    if (d.empty() || n == 0) return false;
+    std::string year;
+    if (n >= 1001) {
+        const size_t blank = d.rfind(' ');
+        year = blank == std::string::npos ? d : d.substr(blank + 1);
+    } else if (n < 100) {
+        year = d.size() >= 2 ? d.substr(d.size() - 2) : d;
+    } else {
+        return false;
+    }
+    auto y = TryStrToInt(year);
+    return y && *y == n;
+}
+
+bool SplitHyphenatedNumber(Session& s, const std::string& token) {
+    std::string t = token;
+    if (!t.empty() && t.back() == ',') t.pop_back();
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (true) {
+        size_t p = t.find('-', start);
+        parts.push_back(t.substr(start, p == std::string::npos ? std::string::npos : p - start));
+        if (p == std::string::npos) break;
+        start = p + 1;
+    }
+    if (parts.size() < 2) return false;
+    Form& f = s.form;
+    if (IsCollectionYear(s, parts[0])) {
+        f.SetText("PrefixEdit", parts[0]);
+        f.SetText("NumberEdit", parts[1]);
+        if (parts.size() > 2) f.SetText("SuffixEdit", parts[2]);
+        return true;
+    }
+    if (IsCollectionYear(s, parts[1])) {
+        f.SetText("NumberEdit", parts[0]);
+        f.SetText("SuffixEdit", parts[1]);
+        return true;
+    }
+    if (parts.size() > 2 && IsCollectionYear(s, parts[2])) {
+        f.SetText("PrefixEdit", parts[0]);
+        f.SetText("NumberEdit", parts[1]);
+        f.SetText("SuffixEdit", parts[2]);
+        return true;
+    }
+    return false;
+}
+
+int FindCollectionNumber(Session& s, std::string& text) {
+    if (text.empty()) return 0;
+    const std::string collector = GetFieldText(s, fCollector);
+    if (!collector.empty() && PosNoCase(collector, text) > 0) return 0;
+
+    if (text.back() == ',') text.pop_back();
+    const long q = static_cast<long>(Pos("-", text));
+    // The search starts after the first start word of the number that the text holds.
+    long from = 1;
+    if (const LabelFieldClass* def = FindFieldDefinition(s, fCollectionNumber)) {
+        for (const std::string& sw : CutWordList(def->StartWords)) {
+            const size_t p = PosNoCase(sw, text);
+            if (!sw.empty() && p > 0) {
+                from = static_cast<long>(p + sw.size());
+                break;
+            }
+        }
+    }
+    Form& f = s.form;
+    const int latestYear = CurrentCalendarYear();
+    bool traced = false;
+    while (from <= static_cast<long>(text.size())) {
+        long start = from;
+        while (start <= static_cast<long>(text.size()) && !Digit(CharAt(text, start))) ++start;
+        if (start > static_cast<long>(text.size())) return 0;
+        if (!traced) {
+            TraceAppend(s, fCollectionNumber, "Checking digits in: \"" + text + "\".\r\n");
+            traced = true;
+        }
+        long end = start;  // position right after the digits
+        while (Digit(CharAt(text, end))) ++end;
+        std::string digits = Copy(text, start, end - start);
+        if (CharAt(text, end) == 'm' || CharAt(text, end + 1) == 'm') digits.clear();
+        const int n = IntValue(digits);
+
+        if ((n > 99 && n < 1975) || n > latestYear) {
+            TraceAppend(s, fCollectionNumber, "Looks like collection number: \"" + text + "\".\r\n");
+            SetFieldText(s, fCollectionNumber, IntToStr(n), false);
+            text = ReplaceAll(ReplaceAll(text, "No.", ""), "N\xB0", "");
+            if (q > 0 && f.Get("PrefixEdit").text.empty()) {
+                if (q < start && q == 2) {
+                    f.SetText("PrefixEdit", Copy(text, 1, 1));
+                } else if (q >= start) {
+                    const std::string after = Copy(text, q + 1, 10);
+                    const size_t blank = after.find(' ');
+                    f.SetText("SuffixEdit", blank == std::string::npos ? after : after.substr(0, blank + 1));
+                    if (IsCollectionYear(s, f.Get("SuffixEdit").text)) f.SetText("SuffixEdit", after);
+                }
+            }
+            if (start == 2 && IsAsciiLetter(static_cast<unsigned char>(CharAt(text, 1))))
+                f.SetText("PrefixEdit", Copy(text, 1, 1));
+            if (CharAt(text, end) == '-' && f.Get("SuffixEdit").text.empty())
+                f.SetText("SuffixEdit", Copy(text, end + 1, static_cast<long>(text.size())));
+            return n;
+        }
+        if (end == q && IsCollectionYear(s, Copy(text, start, end - start)))
+            f.SetText("PrefixEdit", Copy(text, 1, q - 1));
+        from = end;  // always past the digits just rejected
+    }
+    return 0;
+}
+
+}  // namespace quorl

@@ -1,0 +1,222 @@
+#include "parser/Elevation.h"
+
+#include <algorithm>
+
+#include "model/Records.h"
+#include "model/Session.h"
+#include "model/Text.h"
+#include "parser/Numerals.h"
+#include "parser/ParseText.h"
+#include "parser/LineScoring.h"
+#include "parser/Trace.h"
+#include "parser/WordSplitter.h"
+#include "record/FieldAccess.h"
+
+namespace quorl {
+
+namespace {
+
+constexpr size_t kMaxTokens = 50;
+
+bool Digit(char c) { return IsDigit(static_cast<unsigned char>(c)); }
+bool BeginsWithDigit(const std::string& t) { return !t.empty() && Digit(t[0]); }
+int IntValue(const std::string& t) {
+    auto v = TryStrToInt(t);
+    return v ? *v : 0;
+}
+bool PositiveInteger(const std::string& t) {
+    auto v = TryStrToInt(t);
+    return v && *v > 0;
+}
+
+bool IsSeaLevel(const std::string& text) {
+    const size_t p = PosNoCase("sea level", text);
+    return StartsWith(LowerCase(text), "0 m") || (p >= 1 && p <= 5);
+}
+
+const std::string& Token(const std::vector<std::string>& tok, int i) {
+    static const std::string kNone;
+    return i >= 0 && i < static_cast<int>(tok.size()) ? tok[static_cast<size_t>(i)] : kNone;
+}
+
+}  // namespace
+
+int FindTokenIndex(const std::vector<std::string>& tokens, const std::string& word, int from, int to) {
+    const std::string low = LowerCase(word);
+    to = std::min(to, static_cast<int>(tokens.size()) - 1);
+    for (int k = std::max(from, 0); k <= to; ++k) {
+        std::string t = LowerCase(tokens[static_cast<size_t>(k)]);
+        if (t.find(low) == std::string::npos) continue;
+        t = t.substr(0, t.find('.'));
+        if (t == low) return k;
+    }
+    return -1;
+}
+
+std::string FindElevation(Session& s, const std::string& text) {
+    if (text.empty()) return "";
+    Form& f = s.form;
+    if (IsSeaLevel(text)) {
+        f.SetText("ElevMetersLowEdit", "0");
+        return text;
+    }
+
+    const std::string w = FixNumerals(text);
+    std::vector<std::string> tok(1);
+    for (size_t i = 0; i < w.size(); ++i) {
+        const char c = w[i];
+        const bool boundary = c == ' ' || (i > 0 && Digit(c) != Digit(w[i - 1]));
+        if (boundary && !tok.back().empty()) {
+            if (tok.size() == kMaxTokens) break;
+            tok.emplace_back();
+        }
+        if (c != ' ') tok.back() += c;
+    }
+    const int count = static_cast<int>(tok.size()) - 1;
+
+    for (int i = 1; i <= count; ++i)
+        if (tok[static_cast<size_t>(i)] == "'" && PositiveInteger(tok[static_cast<size_t>(i - 1)]))
+            tok[static_cast<size_t>(i)] = "ft.";
+
+    const std::string quoted = "\"" + text + "\"";
+    const auto isRange = [&](int k) {
+        return k >= 3 && Token(tok, k - 2) == "-" && BeginsWithDigit(Token(tok, k - 3));
+    };
+    int firstUsed = 100;
+    bool feetFound = false, meterRange = false;
+
+    // Feet.
+    int k = FindTokenIndex(tok, "ft", 0, count);
+    if (k < 0) k = FindTokenIndex(tok, "feet", 0, count);
+    if (k > 0 && BeginsWithDigit(Token(tok, k - 1))) {
+        const int n = IntValue(Token(tok, k - 1));
+        if (n >= s.MinElevation * 3.28) {
+            feetFound = true;
+            firstUsed = k - 1;
+            TraceAppend(s, fElevation, "Found foot Elevation in " + quoted + ".\r\n");
+            if (isRange(k)) {
+                f.SetText("ElevFeetLowEdit", Token(tok, k - 3));
+                f.SetText("ElevFeetHighEdit", Token(tok, k - 1));
+                firstUsed = k - 3;
+            } else {
+                f.SetText("ElevFeetLowEdit", Token(tok, k - 1));
+            }
+        } else {
+            TraceAppend(s, fElevation, Token(tok, k - 1) + " ft less than min Elev of " + IntToStr(s.MinElevation) +
+                                           " meters in " + quoted + ".\r\n");
+        }
+    }
+
+    // Meters.
+    if (!feetFound) {
+        int from = 0;
+        while (true) {
+            k = FindTokenIndex(tok, "m", from, count);
+            if (k < 0) k = FindTokenIndex(tok, "meters", from, count);
+            if (k > 0 && BeginsWithDigit(Token(tok, k - 1))) {
+                if (IntValue(Token(tok, k - 1)) >= s.MinElevation) {
+                    TraceAppend(s, fElevation, "Found Meter Elevation in " + quoted + ".\r\n");
+                    firstUsed = std::min(firstUsed, k - 1);
+                    if (isRange(k)) {
+                        f.SetText("ElevMetersLowEdit", Token(tok, k - 3));
+                        f.SetText("ElevMetersHighEdit", Token(tok, k - 1));
+                        firstUsed = k - 3;
+                        meterRange = true;
+                    } else {
+                        f.SetText("ElevMetersLowEdit", Token(tok, k - 1));
+                    }
+                } else {
+                    TraceAppend(s, fElevation, Token(tok, k - 1) + " meters less than min Elev of " +
+                                                   IntToStr(s.MinElevation) + " meters in " + quoted + ".\r\n");
+                }
+            }
+            if (k < 0 || k >= count || !f.Get("ElevMetersLowEdit").text.empty()) break;
+            from = k + 1;
+        }
+    }
+
+    // A start word followed by a bare number.
+    const LabelFieldClass* def = FindFieldDefinition(s, fElevation);
+    const std::vector<std::string> startWords = def ? CutWordList(def->StartWords) : std::vector<std::string>{};
+    if (!feetFound && !meterRange) {
+        std::string first;
+        for (char c : tok[0])
+            if (c != ':' && c != '.' && c != ',' && c != ';') first += c;
+        first = LowerCase(CleanFieldText(first));
+        for (const std::string& sw : startWords) {
+            if (LowerCase(CleanFieldText(sw)) != first || !PositiveInteger(Token(tok, 1))) continue;
+            const bool feet = StartsWithNoCase(Token(tok, 2), "ft");
+            f.SetText(feet ? "ElevFeetLowEdit" : "ElevMetersLowEdit", Token(tok, 1));
+            break;
+        }
+    }
+
+    // Cut the elevation, and a start word standing before it, off the text.
+    if (firstUsed >= 100) return w;
+    int cut = firstUsed;
+    for (const std::string& sw : startWords) {
+        const std::string low = LowerCase(sw);
+        for (int j = 0; j < cut && j <= count; ++j) {
+            if (LowerCase(tok[static_cast<size_t>(j)]) == low) {
+                cut = j;
+                break;
+            }
+        }
+    }
+    const size_t p = Pos(LowerCase(Token(tok, cut)), LowerCase(w));
+    if (p == 0) return w;
+    return w.substr(0, p - 1);
+}
+
+int32_t ElevationScore(Session& s, int line) {
+    std::string t = s.parser.Line(line);
+    t = Trim(ReplaceAll(ReplaceAll(t, "   ", " "), "  ", " "));
+    if (IsSeaLevel(t)) return 100;
+
+    std::string spaced;
+    for (size_t i = 0; i < t.size(); ++i) {
+        spaced += t[i];
+        if (i + 1 < t.size() && Digit(t[i]) != Digit(t[i + 1]) && t[i + 1] != ' ') spaced += ' ';
+    }
+    t = ReplaceAll(spaced, " ", ",");
+    t = ReplaceAll(t, ".", "");
+    t = ReplaceAllNoCase(t, "feet", "ft");
+    t = ReplaceAllNoCase(t, "meters", "meter");
+
+    std::vector<std::string> words;
+    {
+        std::string rest = t;
+        size_t start = 0;
+        while (true) {
+            size_t c = rest.find(',', start);
+            words.push_back(rest.substr(start, c == std::string::npos ? std::string::npos : c - start));
+            if (c == std::string::npos) break;
+            start = c + 1;
+        }
+    }
+    bool anyNumber = false;
+    for (const auto& wd : words) {
+        auto v = TryStrToInt(wd);
+        if (v && *v >= 0 && !wd.empty() && wd[0] != '+' && wd[0] != ' ') anyNumber = true;
+    }
+    if (!anyNumber) return 0;
+
+    int bonus = 0;
+    int k = -1;
+    for (const char* unit : {"ft", "m", "meter"}) {
+        for (size_t i = 0; i < words.size() && k < 0; ++i)
+            if (LowerCase(words[i]) == unit) k = static_cast<int>(i);
+        if (k >= 0) break;
+    }
+    if (k > 0 && PositiveInteger(words[static_cast<size_t>(k - 1)])) bonus = 5;
+
+    int32_t score = ScoreLineForField(s, fElevation, line);
+    if (PosNoCase("high", t) > 0 || PosNoCase("tall", t) > 0 || t.find('/') != std::string::npos) score -= 5;
+    if (bonus + score > 1) {
+        TraceAppend(s, fElevation, "Added " + IntToStr(bonus) + " for numbers before key words.\r\n");
+        return bonus + score;
+    }
+    return 0;
+}
+
+}  // namespace quorl

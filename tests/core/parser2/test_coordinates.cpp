@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "Parser2Fixture.h"
+#include "parser/Coordinates.h"
+
+using namespace quorl;
+using quorl::test::ParserSessionTest;
+
+TEST(CoordinateScores, CompassLetterNextToNumber) {
+    EXPECT_EQ(CompassLetterScore("12 N", 'N'), 3);
+    EXPECT_EQ(CompassLetterScore("NEW 5", 'N'), 0);
+    EXPECT_EQ(CompassLetterScore("N 34 12", 'N'), 3);
+    EXPECT_EQ(CompassLetterScore("12345 xx N", 'N'), 0);       // too far after the digit
+    EXPECT_EQ(CompassLetterScore("New Mexico N5 x", 'N'), 3);  // a later occurrence counts
+    EXPECT_EQ(CompassLetterScore("2N", 'N'), 0);               // p < 3: no look back
+    EXPECT_EQ(CompassLetterScore("12N", 'N'), 3);
+    EXPECT_EQ(CompassLetterScore("", 'N'), 0);
+    EXPECT_TRUE(IsCompassLetter('W'));
+    EXPECT_FALSE(IsCompassLetter('w'));
+}
+
+TEST(CoordinateScores, LatLongScoreAddsSignsWordsAndShortRuns) {
+    // No signs: the runs decide; the last character never takes part.
+    EXPECT_EQ(LatLongScore(""), 0);
+    EXPECT_EQ(LatLongScore("Oak woodland"), -1);
+    const std::string dms = "34\xB0 12' 30\" N 112\xB0 10' 5\" W";
+    EXPECT_GT(LatLongScore(dms), 20);
+    EXPECT_EQ(LatLongScore("Latitude"), 5 - 1);
+    EXPECT_EQ(LatLongScore("12 DEG"), 1 + 1 + 1 - 1);
+}
+
+TEST_F(ParserSessionTest, ParseLatLongFillsBothCoordinates) {
+    EXPECT_EQ(ParseLatLong(s, "34\xB0 12' 30\" N 112\xB0 10' 5\" W"), 1);
+    EXPECT_EQ(Text("LatDegreesEdit"), "34");
+    EXPECT_EQ(Text("LatMinutesEdit"), "12");
+    EXPECT_EQ(Text("LatSecondsEdit"), "30");
+    EXPECT_EQ(Text("NSCombo"), "N");
+    EXPECT_EQ(Text("LongDegreesEdit"), "112");
+    EXPECT_EQ(Text("LongMinutesEdit"), "10");
+    EXPECT_EQ(Text("LongSecondsEdit"), "5");
+    EXPECT_EQ(Text("EWCombo"), "W");
+}
+
+TEST_F(ParserSessionTest, ParseLatLongLetterBeforeNumbers) {
+    EXPECT_EQ(ParseLatLong(s, "N 34 12 30 W 112 10 5"), 1);
+    EXPECT_EQ(Text("LatDegreesEdit"), "34");
+    EXPECT_EQ(Text("LatSecondsEdit"), "30");
+    EXPECT_EQ(Text("LongDegreesEdit"), "112");
+    EXPECT_EQ(Text("LongSecondsEdit"), "5");
+    EXPECT_EQ(Text("EWCombo"), "W");
+}
+
+TEST_F(ParserSessionTest, ParseLatLongDecimalDegreesDegAndStarAndOhs) {
+    EXPECT_EQ(ParseLatLong(s, "34.5 N 112.25 W x"), 1);
+    EXPECT_EQ(Text("LatDegreesEdit"), "34.5");
+    EXPECT_EQ(Text("LongDegreesEdit"), "112.25");
+    EXPECT_EQ(ParseLatLong(s, "3O deg 15* 2 s 11O DEG 5 e"), 1);
+    EXPECT_EQ(Text("LatDegreesEdit"), "30");
+    EXPECT_EQ(Text("LatMinutesEdit"), "15");
+    EXPECT_EQ(Text("NSCombo"), "S");
+    EXPECT_EQ(Text("LongDegreesEdit"), "110");
+    EXPECT_EQ(Text("EWCombo"), "E");
+}
+
+TEST_F(ParserSessionTest, ParseLatLongOnlyLatitude) {
+    EXPECT_EQ(ParseLatLong(s, "Lat. 34 12 30 N"), 1);
+    EXPECT_EQ(Text("LatDegreesEdit"), "34");
+    EXPECT_EQ(Text("NSCombo"), "N");
+    EXPECT_EQ(Text("LongDegreesEdit"), "");
+}
+
+TEST_F(ParserSessionTest, ParseLatLongRejectsWordsAndClearsBoth) {
+    Set("LatDegreesEdit", "9");
+    Set("LongDegreesEdit", "9");
+    EXPECT_EQ(ParseLatLong(s, "5 km N of the river"), 0);
+    EXPECT_EQ(Text("LatDegreesEdit"), "");
+    EXPECT_EQ(Text("LongDegreesEdit"), "");
+    EXPECT_EQ(Text("NSCombo"), "N");
+    EXPECT_EQ(Text("EWCombo"), "E");
+    EXPECT_EQ(ParseLatLong(s, "34 12 north x"), 0);
+    // Too few tokens, and leading words that leave too few.
+    EXPECT_EQ(ParseLatLong(s, "12 N"), 0);
+    EXPECT_EQ(ParseLatLong(s, "GPS: 34 12 N"), 0);
+}
+
+TEST_F(ParserSessionTest, ParseLatLongNumbersWithoutLetterWriteNothing) {
+    EXPECT_EQ(ParseLatLong(s, "34 12 30 5"), 1);
+    EXPECT_EQ(Text("LatDegreesEdit"), "");
+    EXPECT_EQ(Text("LongDegreesEdit"), "");
+}
+
+TEST_F(ParserSessionTest, ParseLatLongLongTextIsSafe) {
+    std::string t;
+    for (int i = 0; i < 300; ++i) t += "1 a ";
+    EXPECT_EQ(ParseLatLong(s, t), 1);
+}
