@@ -155,7 +155,8 @@ int ParseLatLong(Session& s, std::string_view input) {
     while (!acceptable(dropped)) {
         tok.erase(tok.begin());
         dropped = true;
-        if (tok.size() - 1 < 4) return 0;
+        // Fewer than three tokens after the drop cannot hold a coordinate.
+        if (tok.size() - 1 < 3) return 0;
     }
 
     // Pairing numbers with hemisphere letters.
