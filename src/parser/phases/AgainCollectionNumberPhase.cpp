@@ -1,10 +1,32 @@
-// Placeholder until the phase is written: it only reports that it ran.
+// The again-collection-number phase: when no number was found yet, the first line marked "N°"
+// or "No." (not the coordinate line) is searched for one.
 #include "model/Log.h"
 #include "model/Session.h"
+#include "model/Text.h"
+#include "parser/CollectionNumber.h"
+#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
+#include "parser/Trace.h"
+#include "record/FieldAccess.h"
 
 namespace quorl {
 
-void AgainCollectionNumberPhase(Session& s, PhaseState&) { WriteToLog(s, "Start Again Collection Number"); }
+void AgainCollectionNumberPhase(Session& s, PhaseState&) {
+    if (!GetFieldText(s, fCollectionNumber).empty()) return;
+    WriteToLog(s, "Start Again Collection Number");
+    ParserState& p = s.parser;
+    for (int i = 0; i < p.LineCount(); ++i) {
+        const std::string line = p.Line(i);
+        if (!Contains(line, "N\xB0") && !(Contains(line, "No.") && i != FoundLineOf(s, fLatLong))) continue;
+        p.CurrentLine = i;
+        std::string copy = line;
+        if (FindCollectionNumber(s, copy) > 0) {
+            TraceAppend(s, fCollectionNumber,
+                        "Line \"" + line + "\" accepted because contains \"No.\" or \"N\xB0\".\r\n");
+            p.SetLine(i, CleanFieldText(copy));
+        }
+        return;
+    }
+}
 
 }  // namespace quorl

@@ -1,10 +1,63 @@
-// Placeholder until the phase is written: it only reports that it ran.
+// The associated-species phase: the best associated-species line and the Latin-looking lines
+// after it, without their "with".
+#include <algorithm>
+
 #include "model/Log.h"
 #include "model/Session.h"
+#include "model/Text.h"
+#include "parser/NumberText.h"
+#include "parser/ParseText.h"
+#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
+#include "parser/Trace.h"
+#include "record/FieldAccess.h"
 
 namespace quorl {
 
-void AssociatedSpeciesPhase(Session& s, PhaseState&) { WriteToLog(s, "Start Associated Species"); }
+void AssociatedSpeciesPhase(Session& s, PhaseState&) {
+    WriteToLog(s, "Start Associated Species");
+    if (!GetFieldText(s, fAssociatedSpecies).empty()) return;
+    ParserState& p = s.parser;
+    const LabelFieldClass& def = Definition(s, fAssociatedSpecies);
+    const int from = std::max(def.Minimum, 0);
+    const int to = std::min(def.Maximum, std::min(p.LineCount(), kMaxLabelLines) - 1);
+    int best = 0;
+    p.CurrentLine = -1;
+    const auto ldh = [&](int i) { return ParserState::IsSlot(i) ? p.LineLDHScore[static_cast<size_t>(i)] : 0; };
+    const auto latin = [&](int i) { return ParserState::IsSlot(i) ? p.LineLatinScore[static_cast<size_t>(i)] : 0; };
+    const auto name = [&](int i) { return ParserState::IsSlot(i) ? p.LineNameScore[static_cast<size_t>(i)] : 0; };
+    for (int i = from; i <= to; ++i) {
+        const int score = p.Score(fAssociatedSpecies, i);
+        if (score < ldh(i) || i == FoundLineOf(s, fOtherCollectors) || i == FoundLineOf(s, fCollector) ||
+            i == FoundLineOf(s, fGenus))
+            continue;
+        if (score > best) {
+            best = score;
+            p.CurrentLine = i;
+        }
+    }
+    const int c = p.CurrentLine;
+    std::string text;
+    if (best > 5 && !p.Line(c).empty()) {
+        p.SetOwner(c, fAssociatedSpecies);
+        text = CleanFieldText(p.Line(c));
+        TraceAppend(s, fAssociatedSpecies, "High Score for \"" + p.Line(c) + "\".\r\n");
+        const int collectorLine = FoundLineOf(s, fCollector);
+        for (int j = c + 1; p.IsLine(j); ++j) {
+            const bool wanted = latin(j) > 4 || (!text.empty() && text.back() == ',');
+            if (!wanted || j == collectorLine || ldh(j) >= 10) break;
+            TraceAppend(s, fAssociatedSpecies, "Also High Score for \"" + p.Line(j) + "\".\r\n");
+            text += " " + CleanFieldText(p.Line(j));
+        }
+        text = RemoveStartWord(s, fAssociatedSpecies, text);
+    } else if (c >= 0 && FoundLineOf(s, fSpecies) < c && latin(c) > 5 && name(c) < 5) {
+        text = CleanFieldText(p.Line(c));
+        p.SetOwner(c, fAssociatedSpecies);
+        for (int j = c + 1; p.IsLine(j) && latin(j) > 4; ++j) text += " " + CleanFieldText(CleanNumberText(p.Line(j)));
+    }
+    if (text.empty()) return;
+    text = CleanFieldText(Trim(ReplaceAllNoCase(text, "with ", "")));
+    SetFieldText(s, fAssociatedSpecies, text, true);
+}
 
 }  // namespace quorl

@@ -1,10 +1,195 @@
-// Placeholder until the phase is written: it only reports that it ran.
+// The collector phase: the collection date (scanning from the last line), then the collector's
+// line chosen by its person-name score near the date, joined with neighbouring name lines and cut
+// into the collector, the other collectors and the collection number.
+#include <cstdlib>
+#include <vector>
+
 #include "model/Log.h"
 #include "model/Session.h"
+#include "model/Text.h"
+#include "parser/CollectionNumber.h"
+#include "parser/DateRecognizer.h"
+#include "parser/ParseText.h"
+#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
+#include "parser/Trace.h"
+#include "record/FieldAccess.h"
 
 namespace quorl {
 
-void CollectorPhase(Session& s, PhaseState&) { WriteToLog(s, "Start Collector"); }
+namespace {
+
+constexpr size_t kMaxTokens = 50;
+
+bool HasDigit(const std::string& t) {
+    for (char c : t)
+        if (IsDigit(static_cast<unsigned char>(c))) return true;
+    return false;
+}
+bool BeginsWithDigit(const std::string& t) { return !t.empty() && IsDigit(static_cast<unsigned char>(t[0])); }
+
+void FindCollectionDate(Session& s) {
+    ParserState& p = s.parser;
+    if (!ControlText(s, "CollectionDateEdit").empty()) return;
+    const int determinedLine = FoundLineOf(s, fDeterminedDate);
+    for (int i = p.LineCount() - 1; i >= 0; --i) {
+        if (i == determinedLine || !ParserState::IsSlot(i) || p.LineLDHScore[static_cast<size_t>(i)] >= 25) continue;
+        std::string line = p.Line(i);
+        const std::string d = ExtractDate(s, line);
+        p.SetLine(i, line);
+        if (d.empty() || d.size() <= GetFieldText(s, fCollectionDate).size()) continue;
+        p.CurrentLine = i;
+        SetFieldText(s, fCollectionDate, d, false);
+        p.SetOwner(i, fCollectionDate);
+        if (line.size() < 3) {
+            for (int f = 0; f <= 28; ++f) p.SetScore(f, i, 0);
+            p.LineNameScore[static_cast<size_t>(i)] = 0;
+        }
+        if (d.size() > 4) break;
+    }
+}
+
+// The collector's line: the best collector score, preferring lines near the date.
+std::string CollectorText(Session& s, int& bestScore) {
+    ParserState& p = s.parser;
+    int best = 0;
+    p.CurrentLine = 0;
+    const int dateLine = FoundLineOf(s, fCollectionDate);
+    for (int i = 0; i < p.LineCount(); ++i) {
+        if (i == FoundLineOf(s, fDeterminer) || i == FoundLineOf(s, fGenus)) continue;
+        std::string copy = p.Line(i);
+        if (!ExtractDate(s, copy).empty() && copy.size() < 20) continue;
+        const int score = p.Score(fCollector, i) + 2 - std::abs(i - dateLine);
+        if (score > best && p.Score(fOtherCollectors, i) - p.Score(fCollector, i) < 5) {
+            best = score;
+            p.CurrentLine = i;
+        }
+    }
+    bestScore = best;
+    const int c = p.CurrentLine;
+    std::string text = p.Line(c);
+    if (!text.empty()) TraceAppend(s, fCollector, "High score in \"" + text + "\".\r\n");
+    if (c >= 2 && best < 100 && p.Score(fCollector, c - 1) > 5) text = p.Line(c - 1) + " " + text;
+    bool appended = false;
+    for (int j = c + 1; p.IsLine(j) && ParserState::IsSlot(j) && p.LineNameScore[static_cast<size_t>(j)] > 1; ++j) {
+        text += ", " + p.Line(j);
+        TraceAppend(s, fCollector, "Add line \"" + p.Line(j) + "\" for high score.\r\n");
+        appended = true;
+    }
+    if (!appended && p.IsLine(c + 2) && p.Score(fOtherCollectors, c + 2) > 5) {
+        text += ", " + p.Line(c + 2);
+        TraceAppend(s, fCollector, "Add line \"" + p.Line(c + 2) + "\" for high score.\r\n");
+    }
+    return text;
+}
+
+std::vector<std::string> NameTokens(Session& s, std::string text) {
+    std::vector<std::string> tok;
+    while (!text.empty() && tok.size() < kMaxTokens) {
+        text = ReplaceAll(text, " No. ", " ");
+        std::string w = NextToken(text, " ", true);
+        if (w.empty()) continue;
+        if (HasDigit(w)) {
+            if (w.find('-') != std::string::npos) SplitHyphenatedNumber(s, w);
+            if (GetFieldText(s, fCollectionNumber).empty()) FindCollectionNumber(s, w);
+            if (w.size() > 2) tok.push_back(",");
+        } else if (w.back() == ',') {
+            w.pop_back();
+            tok.push_back(w);
+            if (tok.size() < kMaxTokens) tok.push_back(",");
+        } else if (LowerCase(w) != "date") {
+            tok.push_back(w);
+        }
+    }
+    return tok;
+}
+
+// "Smith & Jones J. K." reads as "Smith J. & Jones J. K.": the first surname gets initials.
+void LendInitials(std::vector<std::string>& tok) {
+    if (tok.size() < 2 || tok[1] != "&") return;
+    std::string lent = "&";
+    if (tok.size() >= 4 && tok[3].find('.') != std::string::npos) lent = tok[3];
+    else if (tok.size() >= 5) lent = tok[4];
+    std::vector<std::string> out = {tok[0], lent, "&"};
+    out.insert(out.end(), tok.begin() + 2, tok.end());
+    if (out.size() > kMaxTokens) out.resize(kMaxTokens);
+    tok = std::move(out);
+}
+
+bool IsSplitToken(const std::string& t) {
+    return StartsWithNoCase(t, "with") || t == "&" || t == "," || LowerCase(t) == "and";
+}
+
+void SplitTokens(Session& s, const std::vector<std::string>& tok, int c) {
+    ParserState& p = s.parser;
+    p.CurrentLine = c;
+    int split = -1;
+    for (size_t k = 1; k < tok.size(); ++k) {
+        if (!IsSplitToken(tok[k])) continue;
+        split = static_cast<int>(k);
+        std::string before;
+        for (size_t j = 0; j < k; ++j) before += (j ? " " : "") + tok[j];
+        SetFieldText(s, fCollector, CleanFieldText(before), false);
+        break;
+    }
+    if (GetFieldText(s, fCollector).empty()) {
+        split = -1;
+        std::string name;
+        for (size_t k = 0; k < tok.size(); ++k) {
+            name += tok[k] + " ";
+            if (BeginsWithDigit(tok[k])) {
+                split = static_cast<int>(k);
+                break;
+            }
+        }
+        SetFieldText(s, fCollector, CleanFieldText(name), false);
+    }
+
+    const std::string next = p.Line(c + 1);
+    if (GetFieldText(s, fOtherCollectors).empty() && p.Score(fOtherCollectors, c + 1) > 5 &&
+        StartsWith(LowerCase(next), "with")) {
+        SetFieldText(s, fOtherCollectors, CleanFieldText(RemoveStartWord(s, fOtherCollectors, next)), false);
+        return;
+    }
+    if (split < 0) return;
+    std::string others;
+    for (size_t k = static_cast<size_t>(split) + 1; k < tok.size(); ++k) {
+        const std::string& t = tok[k];
+        if (BeginsWithDigit(t) || StartsWithNoCase(t, "with") || PosNoCase("date", t) > 0) continue;
+        if (!others.empty() && t != ",") others += " ";
+        others += t;
+    }
+    if (others.empty()) return;
+    size_t lead = 0;
+    while (lead < others.size() && (others[lead] == '&' || others[lead] == ',')) ++lead;
+    others.erase(0, lead);
+    p.CurrentLine = FindLineWithMostWords(s, others);
+    SetFieldText(s, fOtherCollectors, CleanFieldText(others), false);
+}
+
+}  // namespace
+
+void CollectorPhase(Session& s, PhaseState&) {
+    WriteToLog(s, "Start Collector");
+    ApplyFieldDefault(s, fCollectionDate);
+    FindCollectionDate(s);
+    WriteToLog(s, "Collector: Point 2");
+    const bool preset = ApplyFieldDefault(s, fCollector);
+    WriteToLog(s, "Collector: Point 4");
+    std::string text;
+    int best = 0;
+    if (!preset) text = CollectorText(s, best);
+    const int c = s.parser.CurrentLine;
+    WriteToLog(s, "Collector: Point 5");
+    if (preset || text.empty()) return;
+
+    text = Trim(RemoveStartWord(s, fCollector, text));
+    text = ReplaceAll(text, "\t", " ");
+    text = ReplaceAll(text, "&", " & ");
+    text = ReplaceAll(text, "  ", " ");
+    std::vector<std::string> tok = NameTokens(s, text);
+    LendInitials(tok);
+    SplitTokens(s, tok, c);
+}
 
 }  // namespace quorl

@@ -1,10 +1,51 @@
-// Placeholder until the phase is written: it only reports that it ran.
+// The country phase: the country from its Default or preserved value, else the last country of
+// the list that a label line names as a whole word.
 #include "model/Log.h"
 #include "model/Session.h"
+#include "parser/FindName.h"
+#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
+#include "record/CascadingLists.h"
+#include "record/FieldAccess.h"
 
 namespace quorl {
 
-void CountryPhase(Session& s, PhaseState&) { WriteToLog(s, "Start Country"); }
+void CountryPhase(Session& s, PhaseState& ps) {
+    WriteToLog(s, "Start Country");
+    const LabelFieldClass& def = Definition(s, fCountry);
+    bool found = false;
+    if (!def.Default.empty()) {
+        for (size_t i = 0; i < s.CountryList.size(); ++i) {
+            if (s.CountryList[i].Name != def.Default) continue;
+            found = true;
+            SelectFieldComboItem(s, fCountry, static_cast<int>(i), -1);
+            ps.countryIndex = static_cast<int>(i);
+            FillStateCombo(s);
+            break;
+        }
+        if (!found) s.dialogs.ShowMessage("Country Default " + def.Default + " not found.");
+    }
+    if (!found) {
+        const std::string text = GetFieldText(s, fCountry);
+        if (def.Preserve && text != "Select Country" && !text.empty()) {
+            found = true;
+            const Control* list = s.form.Find("CountryCombo");
+            ps.countryIndex = list && list->itemIndex >= 0 ? list->itemIndex : 0;
+        } else {
+            s.parser.PlaceSearchField = fCountry;
+            for (size_t i = s.CountryList.size(); i-- > 0;) {
+                if (FindNameInChunks(s, def, s.CountryList[i].Name, true) == 0) continue;
+                found = true;
+                ps.countryIndex = static_cast<int>(i);
+                SelectFieldComboItem(s, fCountry, static_cast<int>(i), s.parser.CurrentLine);
+                FillStateCombo(s);
+                CountryComboChange(s);
+                break;
+            }
+        }
+    }
+    ps.countryFound = found;
+    ps.found = found;
+}
 
 }  // namespace quorl

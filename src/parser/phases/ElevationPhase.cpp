@@ -1,12 +1,63 @@
-// Placeholder until the phase is written: it only reports that it ran.
+// The elevation phase: the best elevation line (with a following line that holds only the unit)
+// goes through the elevation extractor, which cuts the elevation out of the line; feet are
+// converted to meters when the user wants both.
+#include <cmath>
+
 #include "model/Log.h"
+#include "model/Records.h"
 #include "model/Session.h"
+#include "model/Text.h"
+#include "parser/Elevation.h"
+#include "parser/ParseText.h"
 #include "parser/Phases.h"
 
 namespace quorl {
 
-void ElevationPhase(Session& s, PhaseState&) { WriteToLog(s, "Start Elevation"); }
+namespace {
 
-int32_t ElevationScore(Session&, int) { return 0; }
+void FillMetersFromFeet(Form& f, const char* feetEdit, const char* metersEdit) {
+    const std::string feet = f.Get(feetEdit).text;
+    if (feet.empty() || !f.Get(metersEdit).text.empty()) return;
+    auto v = TryStrToFloat(feet);
+    if (!v) return;
+    f.SetText(metersEdit, IntToStr(static_cast<long long>(std::trunc(*v * 0.3048))));
+}
+
+}  // namespace
+
+void ElevationPhase(Session& s, PhaseState&) {
+    WriteToLog(s, "Start Elevation");
+    ParserState& p = s.parser;
+    int best = 0;
+    p.CurrentLine = 0;
+    for (int i = 0; i < p.LineCount(); ++i) {
+        const int score = p.Score(fElevation, i);
+        if (score > best && (p.LineLDHScore[static_cast<size_t>(i)] < 3 * score || p.Line(i).size() < 20)) {
+            best = score;
+            p.CurrentLine = i;
+        }
+    }
+    const int c = p.CurrentLine;
+    std::string text = p.Line(c);
+    if (c < p.LineCount() - 1) {
+        const std::string next = Trim(p.Line(c + 1));
+        for (const char* unit : {"feet", "m.", "ft", "m "}) {
+            if (StartsWithNoCase(next, unit)) {
+                text = p.Line(c) + " " + p.Line(c + 1);
+                break;
+            }
+        }
+    }
+    p.SetLine(c, FindElevation(s, text));
+
+    Form& f = s.form;
+    if (s.FillMeters) {
+        FillMetersFromFeet(f, "ElevFeetLowEdit", "ElevMetersLowEdit");
+        FillMetersFromFeet(f, "ElevFeetHighEdit", "ElevMetersHighEdit");
+    }
+    if ((!f.Get("ElevFeetLowEdit").text.empty() || !f.Get("ElevMetersLowEdit").text.empty()) &&
+        static_cast<size_t>(fElevation) < s.FieldDefinitions.size())
+        s.FieldDefinitions[fElevation].FoundLine = c;
+}
 
 }  // namespace quorl

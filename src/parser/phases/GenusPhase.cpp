@@ -1,10 +1,71 @@
-// Placeholder until the phase is written: it only reports that it ran.
+// The genus phase: the genus from its Default or preserved value, else the first genus of the
+// chosen family that a label line names.
+#include <algorithm>
+
 #include "model/Log.h"
 #include "model/Session.h"
+#include "model/Text.h"
+#include "parser/Accents.h"
+#include "parser/ParseText.h"
+#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
+#include "record/CascadingLists.h"
+#include "record/FieldAccess.h"
 
 namespace quorl {
 
-void GenusPhase(Session& s, PhaseState&) { WriteToLog(s, "Start Genus"); }
+namespace {
+
+bool GenusFromDefault(Session& s) {
+    const LabelFieldClass& def = Definition(s, fGenus);
+    if (def.Default.empty() && !(def.Preserve && ControlText(s, "GenusCombo") != "Select Genus")) return false;
+    if (def.Preserve) return true;
+    for (size_t i = 0; i < s.FamilyGenera.size(); ++i) {
+        const std::string& name = s.FamilyGenera[i].Name;
+        if (name == def.Default && name.size() >= 2) {
+            SelectFieldComboItem(s, fGenus, static_cast<int>(i), -1);
+            FillSpeciesCombo(s);
+            return true;
+        }
+    }
+    s.dialogs.ShowMessage("Genus Default " + def.Default + " not found.");
+    return false;
+}
+
+bool GenusInLabel(Session& s) {
+    const LabelFieldClass& def = Definition(s, fGenus);
+    const int last = std::min(def.Maximum, s.parser.LineCount());
+    const std::string family = GetFieldText(s, fFamily);
+    for (int i = std::max(def.Minimum, 0); i < last; ++i) {
+        s.parser.CurrentLine = i;
+        std::string t = RemoveAccents(s.parser.Line(i));
+        if (!family.empty()) t = ReplaceAllNoCase(t, family, "");
+        t = Trim(t);
+        const std::string low = LowerCase(t);
+        const std::vector<FamilyClass> genera = s.FamilyGenera;
+        for (size_t g = 0; g < genera.size(); ++g) {
+            const std::string& name = genera[g].Name;
+            const bool match = (!name.empty() && PosNoCase(name + " ", t) > 0) || low == LowerCase(name);
+            if (!match) continue;
+            const long p = static_cast<long>(Pos(LowerCase(name), low));
+            if (p > 1 && IsAsciiLetter(static_cast<unsigned char>(CharAt(t, p - 1)))) continue;
+            SelectFieldComboItem(s, fGenus, static_cast<int>(g), i);
+            SetFieldText(s, fScientificName, ControlText(s, "GenusCombo"), false);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void GenusPhase(Session& s, PhaseState& ps) {
+    WriteToLog(s, "Start Genus");
+    s.parser.CurrentLine = -1;
+    bool found = GenusFromDefault(s);
+    if (!found) found = GenusInLabel(s);
+    ps.genusFound = found;
+    ps.found = found;
+}
 
 }  // namespace quorl

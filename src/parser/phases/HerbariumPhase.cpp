@@ -1,10 +1,27 @@
-// Placeholder until the phase is written: it only reports that it ran.
+// The herbarium phase: every contained word of the Herbarium found in the label empties its line;
+// the last one found gives the field its value.
 #include "model/Log.h"
 #include "model/Session.h"
+#include "parser/FindName.h"
+#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
+#include "parser/WordSplitter.h"
+#include "record/FieldAccess.h"
 
 namespace quorl {
 
-void HerbariumPhase(Session& s, PhaseState&) { WriteToLog(s, "Start Herbarium"); }
+void HerbariumPhase(Session& s, PhaseState&) {
+    WriteToLog(s, "Start Herbarium");
+    if (ApplyFieldDefault(s, fHerbarium)) return;
+    s.parser.PlaceSearchField = fHerbarium;
+    const LabelFieldClass def = Definition(s, fHerbarium);
+    for (const std::string& word : CutWordList(def.ContainedWords)) {
+        if (word.empty() || FindNameInChunks(s, def, word, false) == 0) continue;
+        const int c = s.parser.CurrentLine;
+        SetFieldText(s, fHerbarium, CleanFieldText(s.parser.Line(c)), false);
+        s.parser.SetLine(c, "");
+        s.parser.SetOwner(c, fHerbarium);
+    }
+}
 
 }  // namespace quorl

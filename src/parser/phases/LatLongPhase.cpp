@@ -1,12 +1,48 @@
-// Placeholder until the phase is written: it only reports that it ran.
+// The lat/long phase: the best coordinate line (joined with a neighbouring coordinate line when
+// the coordinates run over two lines) goes through the coordinate extractor.
 #include "model/Log.h"
+#include "model/Records.h"
 #include "model/Session.h"
+#include "model/Text.h"
+#include "parser/Coordinates.h"
 #include "parser/Phases.h"
 
 namespace quorl {
 
-void LatLongPhase(Session& s, PhaseState&) { WriteToLog(s, "Start LatLong"); }
+void LatLongPhase(Session& s, PhaseState&) {
+    WriteToLog(s, "Start LatLong");
+    ParserState& p = s.parser;
+    int best = 0;
+    p.CurrentLine = 0;
+    for (int i = 0; i < p.LineCount(); ++i) {
+        const int score = p.Score(fLatLong, i);
+        if (score > best && score > p.LineLDHScore[static_cast<size_t>(i)]) {
+            best = score;
+            p.CurrentLine = i;
+        }
+    }
+    const int c = p.CurrentLine;
+    std::string text;
+    if (s.DontSplitLines) {
+        text = Trim(p.Line(c));
+    } else if (c < p.LineCount() - 1 && p.Score(fLatLong, c + 1) > 2) {
+        text = Trim(p.Line(c)) + " " + Trim(p.Line(c + 1));
+    } else if (c > 0 && p.Score(fLatLong, c - 1) > 2) {
+        const std::string& before = p.Line(c - 1);
+        bool digitAtEnd = false;
+        for (size_t k = before.size() >= 4 ? before.size() - 4 : 0; k < before.size(); ++k)
+            if (IsDigit(static_cast<unsigned char>(before[k]))) digitAtEnd = true;
+        text = before.size() > 5 && digitAtEnd ? Trim(before) + " " + Trim(p.Line(c)) : p.Line(c);
+    } else {
+        text = Trim(p.Line(c));
+    }
+    if (best > 4 && !text.empty() && ParseLatLong(s, text) > 0) {
+        if (static_cast<size_t>(fLatLong) < s.FieldDefinitions.size())
+            s.FieldDefinitions[fLatLong].FoundLine = c;
+        p.SetOwner(c, fLatLong);
+    }
+}
 
-int32_t LatLongScore(Session&, const std::string&) { return 0; }
+int32_t LatLongScore(Session&, const std::string& text) { return LatLongScore(std::string_view(text)); }
 
 }  // namespace quorl

@@ -1,10 +1,42 @@
-// Placeholder until the phase is written: it only reports that it ran.
+// The species phase: the species of the chosen genus whose name follows the genus on its line.
 #include "model/Log.h"
 #include "model/Session.h"
+#include "model/Text.h"
+#include "parser/Accents.h"
+#include "parser/ParseText.h"
+#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
+#include "record/CascadingLists.h"
+#include "record/FieldAccess.h"
 
 namespace quorl {
 
-void SpeciesPhase(Session& s, PhaseState&) { WriteToLog(s, "Start Species"); }
+void SpeciesPhase(Session& s, PhaseState& ps) {
+    WriteToLog(s, "Start Species");
+    FillSpeciesCombo(s);
+    std::string t;
+    if (s.parser.CurrentLine > -1) {
+        t = RemoveAccents(s.parser.Line(s.parser.CurrentLine));
+        const std::string family = GetFieldText(s, fFamily);
+        if (!family.empty()) t = ReplaceAllNoCase(t, family, "");
+        t = Trim(t);
+        const std::string genus = GetFieldText(s, fGenus);
+        const size_t p = Pos(genus, t);
+        t.erase(0, std::min(t.size(), genus.size() + p));
+        t = Trim(t);
+    }
+    if (t.empty()) return;
+    const std::string low = LowerCase(t);
+    const Control* list = s.form.Find("SpeciesCombo");
+    if (!list) return;
+    const std::vector<std::string> items = list->items;
+    for (size_t k = items.size(); k-- > 0;) {
+        if (items[k].empty() || !StartsWith(low, LowerCase(items[k]))) continue;
+        SelectFieldComboItem(s, fSpecies, static_cast<int>(k), FoundLineOf(s, fGenus));
+        SetFieldText(s, fScientificName, ControlText(s, "GenusCombo") + " " + ControlText(s, "SpeciesCombo"), false);
+        ps.speciesChosen = true;
+        return;
+    }
+}
 
 }  // namespace quorl

@@ -1,10 +1,35 @@
-// Placeholder until the phase is written: it only reports that it ran.
+// The state phase: the last state of the chosen country that a label line names (a state named
+// like its country is passed over on the country's own line).
 #include "model/Log.h"
 #include "model/Session.h"
+#include "model/Text.h"
+#include "parser/FindName.h"
+#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
+#include "record/CascadingLists.h"
+#include "record/FieldAccess.h"
 
 namespace quorl {
 
-void StatePhase(Session& s, PhaseState&) { WriteToLog(s, "Start States"); }
+void StatePhase(Session& s, PhaseState& ps) {
+    WriteToLog(s, "Start States");
+    ps.found = false;
+    ps.stateFound = false;
+    s.parser.PlaceSearchField = fState;
+    if (ps.countryIndex < 0 || ps.countryIndex >= static_cast<int>(s.CountryList.size())) return;
+    const std::vector<CountryClass> states = s.CountryList[static_cast<size_t>(ps.countryIndex)].Children;
+    const LabelFieldClass def = Definition(s, fState);
+    for (size_t i = states.size(); i-- > 0;) {
+        if (FindNameInChunks(s, def, states[i].Name, false) == 0) continue;
+        if (LowerCase(states[i].Name) == LowerCase(GetFieldText(s, fCountry)) &&
+            FoundLineOf(s, fCountry) == s.parser.CurrentLine)
+            continue;
+        ps.found = ps.stateFound = true;
+        ps.stateIndex = static_cast<int>(i);
+        SelectFieldComboItem(s, fState, static_cast<int>(i), s.parser.CurrentLine);
+        StateComboChange(s);
+        return;
+    }
+}
 
 }  // namespace quorl

@@ -1,0 +1,37 @@
+#include "parser/FindName.h"
+
+#include <algorithm>
+
+#include "model/Records.h"
+#include "model/Session.h"
+#include "model/Text.h"
+#include "parser/Accents.h"
+#include "parser/ParseText.h"
+#include "parser/Trace.h"
+
+namespace quorl {
+
+int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord) {
+    ParserState& p = s.parser;
+    const int from = std::max(def.Minimum - 2, 0);
+    const int to = std::min(def.Maximum, p.LineCount()) - 1;
+    const std::string lowName = LowerCase(name);
+    if (lowName.empty()) return 0;
+    for (int i = from; i <= to; ++i) {
+        const std::string t = ReplaceAllNoCase(RemoveAccents(p.Line(i)), " USA", " United States");
+        const long pos = static_cast<long>(Pos(lowName, LowerCase(t)));
+        if (pos == 0) continue;
+        if (pos > 1 && IsAsciiLetter(static_cast<unsigned char>(CharAt(t, pos - 1)))) continue;
+        const long after = pos + static_cast<long>(lowName.size());
+        if (wholeWord && IsAsciiLetter(static_cast<unsigned char>(CharAt(t, after)))) continue;
+        p.CurrentLine = i;
+        if (s.trace.Trace && s.trace.TraceField == p.PlaceSearchField)
+            s.trace.TraceText += "Found \"" + name + "\" in \"" + p.Line(i) + "\".\r\n";
+        // Where the name stands in the unfolded line; 1 when only the folded line holds it.
+        const size_t raw = Pos(lowName, LowerCase(p.Line(i)));
+        return raw > 0 ? static_cast<int32_t>(raw + 1) : 1;
+    }
+    return 0;
+}
+
+}  // namespace quorl

@@ -1,0 +1,33 @@
+#include "parser/PhaseSupport.h"
+
+#include "model/Session.h"
+#include "record/FieldAccess.h"
+
+namespace quorl {
+
+const LabelFieldClass& Definition(Session& s, int field) {
+    static const LabelFieldClass kNone = [] {
+        LabelFieldClass d;
+        d.Minimum = 0;
+        d.Maximum = 0;
+        return d;
+    }();
+    const LabelFieldClass* d = FindFieldDefinition(s, field);
+    return d ? *d : kNone;
+}
+
+int FoundLineOf(Session& s, int field) {
+    const LabelFieldClass* d = FindFieldDefinition(s, field);
+    return d ? d->FoundLine : 0;
+}
+
+void SetFoundLine(Session& s, int field, int line) {
+    if (LabelFieldClass* d = FindFieldDefinition(s, field)) d->FoundLine = line;
+}
+
+std::string ControlText(Session& s, const char* name) {
+    const Control* c = s.form.Find(name);
+    return c ? c->text : std::string();
+}
+
+}  // namespace quorl
