@@ -11,22 +11,6 @@ size_t PosNoCase(std::string_view needle, std::string_view text) {
     return Pos(LowerCase(needle), LowerCase(text));
 }
 
-std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::string_view to) {
-    if (from.empty()) return std::string(text);
-    const std::string lowText = LowerCase(text), lowFrom = LowerCase(from);
-    std::string out;
-    size_t i = 0;
-    while (true) {
-        size_t p = lowText.find(lowFrom, i);
-        if (p == std::string::npos) break;
-        out.append(text.substr(i, p - i));
-        out.append(to);
-        i = p + from.size();
-    }
-    out.append(text.substr(i));
-    return out;
-}
-
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && LowerCase(text.substr(0, prefix.size())) == LowerCase(prefix);
 }

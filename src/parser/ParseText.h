@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "model/AutoCorrect.h"  // ReplaceAllNoCase
+
 namespace quorl {
 
 // 1-based position of needle in text ignoring the case of A-Z, 0 when absent.
 size_t PosNoCase(std::string_view needle, std::string_view text);
-// Every occurrence of from (ignoring case) replaced by to, left to right without overlap.
-std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::string_view to);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 // Character at 1-based position p, or '\0' outside the text.
 inline char CharAt(std::string_view text, long p) {

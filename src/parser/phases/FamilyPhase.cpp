@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Log.h"
+#include "model/ReferenceLists.h"
 #include "model/Session.h"
 #include "model/Text.h"
 #include "parser/Accents.h"
@@ -14,7 +15,6 @@
 
 namespace quorl {
 
-void GetOneFamily(Session& s, int familyIndex);
 
 namespace {
 
