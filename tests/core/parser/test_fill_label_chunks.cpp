@@ -188,18 +188,18 @@ TEST_F(FillLabelChunksTest, TraceCoversExactlyOneParse) {
 }
 
 TEST_F(FillLabelChunksTest, ParseLabelWindowClearsAndTakesTheWindowText) {
-    s.form.SetText("CollectorEdit", "old");
+    s.form.SetText("PhenologyEdit", "old");
     s.form.SetText("RichEdit1", "one\r\ntwo\r\nthree\r\nfour");
     ParseLabelWindow(s);
-    EXPECT_EQ(C("CollectorEdit").text, "");
+    EXPECT_EQ(C("PhenologyEdit").text, "");
     EXPECT_EQ(s.parser.LabelChunks, (V{"one", "two", "three", "four"}));
     EXPECT_EQ(C("RichEdit1").text, "one\r\ntwo\r\nthree\r\nfour");
 }
 
 TEST_F(FillLabelChunksTest, EndColoursRequiredFields) {
-    Def(fCollector).WarnIfEmpty = true;
+    Def(fPhenology).WarnIfEmpty = true;
     Parse("one\ntwo\nthree\nfour");
-    EXPECT_EQ(C("CollectorEdit").color, kColorRed);
+    EXPECT_EQ(C("PhenologyEdit").color, kColorRed);
 }
 
 TEST(WriteToLog, EmptyAndSlashTextsAreSafe) {
