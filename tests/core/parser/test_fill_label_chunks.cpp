@@ -226,9 +226,9 @@ TEST_F(FillLabelChunksTest, OpenTextFileCorrectsLoadsAndParses) {
     }
     s.AutoCorrect = true;
     s.AutoCorrectList = {ReplacementClass{true, true, "Arizona", "ARIZONA"}};
-    s.form.SetText("CollectorEdit", "old");
+    s.form.SetText("PhenologyEdit", "old");
     OpenTextFileAndParse(s, file);
-    EXPECT_EQ(C("CollectorEdit").text, "");
+    EXPECT_EQ(C("PhenologyEdit").text, "");
     EXPECT_EQ(C("RichEdit1").text, "Plants of ARIZONA\r\nQuercus alba\r\ncoll. J. Smith 12\r\n12 May 1990\r\n");
     ASSERT_EQ(s.parser.LineCount(), 4);
     EXPECT_EQ(s.parser.LabelChunks[0], "Plants of ARIZONA");
