@@ -177,6 +177,35 @@ TEST(ShippedData, FieldDefinitionsHoldEveryBuiltInFieldInOrder) {
     EXPECT_TRUE(Contains(Columns(lines[1 + fHabitat])[6], "habitat"));
 }
 
+// What the configuration check of the program reports as a fault of the settings: a new user
+// who runs it must not be offered repairs of the shipped defaults. Only the Barcode record keeps
+// the window 1-2 and the start word "barcode:" that the upgrade of older files gives it.
+TEST(ShippedData, SettingsPassTheConfigurationCheck) {
+    std::vector<std::string> lines = Lines("FieldDefinitions.txt");
+    ASSERT_EQ(lines.size(), 31u);
+    for (int f = 0; f < kBuiltInFields; ++f) {
+        if (f == fScientificName || f == fBarcode) continue;
+        std::vector<std::string> c = Columns(lines[f + 1]);
+        ASSERT_EQ(c.size(), 8u);
+        bool wide = (f >= fAssociatedSpecies && f <= fHabitat) || f == fElevation || f == fLatLong;
+        EXPECT_LE(StrToInt(c[4]), wide ? 3 : 1) << FieldNames[f];
+        EXPECT_GE(StrToInt(c[5]), 50) << FieldNames[f];
+        for (int col : {6, 7}) {
+            EXPECT_FALSE(Contains(c[col], ".") || Contains(c[col], ":")) << FieldNames[f] << ": " << c[col];
+            std::vector<std::string> words = Columns(c[col], ',');
+            std::set<std::string> unique(words.begin(), words.end());
+            EXPECT_EQ(unique.size(), words.size()) << FieldNames[f] << " lists a word twice";
+        }
+    }
+    std::string prefs = Inner("Preferences.txt");
+    EXPECT_TRUE(Contains(prefs, "\r\nLearnFromLabels\tYes\r\n"));
+    EXPECT_TRUE(Contains(prefs, "\r\nApplyLearning\tYes\r\n"));
+    size_t p = prefs.find("\r\nMinElevation\t");
+    ASSERT_NE(p, std::string::npos);
+    std::string rest = prefs.substr(p + 15);
+    EXPECT_GT(StrToInt(rest.substr(0, rest.find('\r'))), 0);
+}
+
 TEST(ShippedData, PreferencesSetEveryKeyOnceWithAValue) {
     const std::vector<std::string> keys = {"outputformat", "minelevation", "learnfromlabels", "applylearning",
                                            "autocorrect", "replacenumerals", "fillmeters", "dateformatcheck",
