@@ -74,13 +74,8 @@ TEST(AutoCorrectText, NumeralsAmongDigitsAreRepaired) {
     EXPECT_EQ(ReplaceNumerals(" S5 "), " 55 ");
     EXPECT_EQ(ReplaceNumerals("1l1 1I1"), "1l1 1I1");
     EXPECT_EQ(ReplaceNumerals("3Q,2b "), "34,26 ");
-    EXPECT_EQ(ReplaceNumeral('B'), '8');
-    EXPECT_EQ(ReplaceNumeral('O'), '0');
-    EXPECT_EQ(ReplaceNumeral('S'), '5');
-    EXPECT_EQ(ReplaceNumeral('Q'), '4');
-    EXPECT_EQ(ReplaceNumeral('b'), '6');
-    EXPECT_EQ(ReplaceNumeral('l'), 'l');
-    EXPECT_EQ(ReplaceNumeral('I'), 'I');
+    const std::string letters = "BOSQblI1o", digits = "80546lI1o";  // l and I are not taken for 1
+    for (size_t i = 0; i < letters.size(); ++i) EXPECT_EQ(ReplaceNumeral(letters[i]), digits[i]) << letters[i];
 }
 
 TEST_F(AutoCorrectTest, SwitchesChooseTheCorrections) {
