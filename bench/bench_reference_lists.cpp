@@ -12,6 +12,7 @@
 #include "model/ReferenceLists.h"
 #include "model/ScriptedDialogs.h"
 #include "model/Session.h"
+#include "model/UserFiles.h"
 
 namespace fs = std::filesystem;
 using namespace quorl;
@@ -80,6 +81,24 @@ void BM_LoadCountryList(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadCountryList)->Unit(benchmark::kMillisecond);
+
+// The whole start of a session on the shipped program folder.
+void BM_StartSessionShippedFolder(benchmark::State& state) {
+    fs::path program = fs::temp_directory_path() / ("quorl-bench-start-" + std::to_string(::getpid()));
+    fs::create_directories(program);
+    for (const auto& e : fs::directory_iterator(fs::path(QUORL_SOURCE_DIR) / "data"))
+        if (e.path().extension() == ".txt") fs::copy_file(e.path(), program / e.path().filename());
+    for (auto _ : state) {
+        ScriptedDialogs d;
+        Session s(d);
+        BuildMainForm(s.form);
+        StartSession(s, program);
+        benchmark::DoNotOptimize(s.PlantList.data());
+    }
+    std::error_code ec;
+    fs::remove_all(program, ec);
+}
+BENCHMARK(BM_StartSessionShippedFolder)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -53,13 +53,11 @@ void LoadPreferences(Session& s) {
             s.dialogs.ShowMessage("Error in Preferences.txt file\r\nDid you use tabs to separate parameters?");
             s.dialogs.EndProgram(1);
         }
-        bool matched = false;
+        const SwitchKey* sw = nullptr;
         for (const SwitchKey& k : kSwitches)
-            if (key == LowerCase(k.key)) {
-                s.*k.member = YesValue(value);
-                matched = true;
-            }
-        if (matched) {
+            if (key == LowerCase(k.key)) sw = &k;
+        if (sw) {
+            s.*(sw->member) = YesValue(value);
         } else if (key == "outputformat") {
             std::string v = LowerCase(value);
             s.OutputType = v == "tsv" ? 0 : v == "csv" ? 2 : 1;
