@@ -18,7 +18,9 @@
 #include "model/ReferenceLists.h"
 #include "model/Text.h"
 #include "model/UserFiles.h"
+#include "parser/FillLabelChunks.h"
 #include "parser/LineScoring.h"
+#include "record/FieldAccess.h"
 #include "record/OutputFormatFile.h"
 
 using namespace quorl;
@@ -623,4 +625,56 @@ TEST_F(ShippedProgramFolder, ReferenceListsLoadIntoTheLists) {
         for (size_t i = 1; i < items.size(); ++i) entries += Columns(items[i], ',').size();
     }
     EXPECT_EQ(places, entries);
+}
+
+namespace {
+
+const char* const kTypicalLabel =
+    "HERBARIUM OF THE UNIVERSITY OF ARIZONA\r\n"
+    "Plants of Arizona, USA\r\n"
+    "Fagaceae\r\n"
+    "Quercus emoryi Torr.\r\n"
+    "Pima County: Santa Catalina Mountains, Sabino Canyon trail, 3 mi N of visitor center\r\n"
+    "Habitat: rocky slope with oak woodland\r\n"
+    "Elev. 1200 m\r\n"
+    "32 18 30 N 110 49 20 W\r\n"
+    "12 Apr 2001\r\n"
+    "Coll. J. Smith 1234\r\n"
+    "Det. A. Brown 2002\r\n";
+
+}  // namespace
+
+TEST_F(ShippedProgramFolder, ATypicalLabelFillsItsFieldsFromTheShippedSettingsAndLists) {
+    s.LabelText = kTypicalLabel;
+    FillLabelChunks(s);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(GetFieldText(s, fHerbarium), "HERBARIUM OF THE UNIVERSITY OF ARIZONA");
+    EXPECT_EQ(GetFieldText(s, fFamily), "Fagaceae");
+    EXPECT_EQ(GetFieldText(s, fGenus), "Quercus");
+    EXPECT_EQ(GetFieldText(s, fSpecies), "emoryi");
+    EXPECT_EQ(GetFieldText(s, fScientificName), "Quercus emoryi");
+    EXPECT_EQ(GetFieldText(s, fCountry), "United States");
+    EXPECT_EQ(GetFieldText(s, fState), "Arizona");
+    EXPECT_EQ(GetFieldText(s, fCounty), "Pima County");
+    EXPECT_EQ(GetFieldText(s, fHabitat), "rocky slope with oak woodland");
+    EXPECT_EQ(s.form.Get("ElevMetersLowEdit").text, "1200");
+    EXPECT_EQ(s.form.Get("LatDegreesEdit").text, "32");
+    EXPECT_EQ(s.form.Get("NSCombo").text, "N");
+    EXPECT_EQ(s.form.Get("EWCombo").text, "W");
+    EXPECT_EQ(GetFieldText(s, fCollectionDate), "12 Apr 2001");
+    EXPECT_EQ(GetFieldText(s, fCollector), "J. Smith");
+    EXPECT_EQ(GetFieldText(s, fCollectionNumber), "1234");
+    EXPECT_EQ(GetFieldText(s, fDeterminer), "A. Brown");
+    EXPECT_EQ(GetFieldText(s, fDeterminedDate), "2002");
+}
+
+TEST_F(ShippedProgramFolder, ContainedWordsFindTheLocationWhenLearningIsNotApplied) {
+    // With learning applied and nothing learnt yet, only start words mark a Location line; the
+    // contained words of the Location definition take over when learning is switched off.
+    s.ApplyLearning = false;
+    s.LabelText = kTypicalLabel;
+    FillLabelChunks(s);
+    EXPECT_EQ(GetFieldText(s, fLocation),
+              "Pima County: Santa Catalina Mountains, Sabino Canyon trail, 3 mi N of visitor center");
+    EXPECT_EQ(GetFieldText(s, fHabitat), "rocky slope with oak woodland");
 }
