@@ -1,0 +1,165 @@
+// The output format editor: list contents, the popup marks, renaming, Check All/None, the output
+// type choice, Save and Cancel.
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "model/MainForm.h"
+#include "model/ScriptedDialogs.h"
+#include "model/Session.h"
+#include "record/OutputFormatFile.h"
+#include "ui/OutputForm.h"
+
+namespace fs = std::filesystem;
+using namespace quorl;
+
+class TestOutputForm : public QObject {
+    Q_OBJECT
+
+    fs::path dir;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<Session> s;
+    std::unique_ptr<TOutputForm> form;
+
+    static void Write(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+    static std::string Read(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void Select(int row) { form->OutListView->setCurrentItem(form->OutListView->topLevelItem(row)); }
+    QTreeWidgetItem* Item(int row) { return form->OutListView->topLevelItem(row); }
+
+private slots:
+    void init() {
+        dir = fs::temp_directory_path() / ("quorl-output-form-" + std::to_string(QCoreApplication::applicationPid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        Write(dir / "OutputFormat.txt",
+              "Records.tsv\r\n0\t1\tCollector\tCollector\t0\r\n3\t0\tCollection Date\tDate\r\n"
+              "18.10\t1\tLongitude\tLong\t1\r\n");
+        Write(dir / "Preferences.txt", "OutputFormat\tTSV\r\n");
+        Write(dir / "DarwinXML.txt", "Records.xml\r\n0\t1\tCollector\trecordedBy\t0\r\n");
+        dialogs = std::make_unique<ScriptedDialogs>();
+        s = std::make_unique<Session>(*dialogs);
+        s->ProgramFolder = s->UserFolder = dir;
+        s->Debug = false;
+        BuildMainForm(s->form);
+        LoadOutputFormat(*s);
+        form = std::make_unique<TOutputForm>(*s);
+    }
+
+    void cleanup() {
+        form.reset();
+        s.reset();
+        dialogs.reset();
+        fs::remove_all(dir);
+    }
+
+    void showsTheColumnsOfTheCurrentType() {
+        QCOMPARE(form->windowTitle(), QStringLiteral("QUORL Format Output"));
+        QCOMPARE(form->height(), 650);
+        form->ShowFormatOutput();
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->OutputNameEdit->text(), QStringLiteral("Records.tsv"));
+        QCOMPARE(form->OutputRadio->checkedId(), 0);
+        QCOMPARE(form->OutListView->topLevelItemCount(), 3);
+        QCOMPARE(Item(1)->text(0), QStringLiteral("Collection Date"));
+        QCOMPARE(Item(1)->text(1), QStringLiteral("Date"));
+        QCOMPARE(Item(1)->text(3), QStringLiteral("1"));
+        QCOMPARE(Item(1)->text(4), QStringLiteral("3.0"));
+        QCOMPARE(Item(2)->text(4), QStringLiteral("18.10"));
+        QVERIFY(!Item(0)->icon(0).isNull());  // enabled
+        QVERIFY(Item(1)->icon(0).isNull());   // disabled
+        QVERIFY(!Item(2)->icon(2).isNull());  // numeric
+        QVERIFY(Item(0)->icon(2).isNull());
+        QVERIFY(form->OutListView->selectedItems().isEmpty());
+    }
+
+    void editsAndSavesTheFile() {
+        form->ShowFormatOutput();
+        Select(1);
+        form->OutputPopupMenuPopup();
+        QVERIFY(!form->Enabled1->isChecked());
+        QVERIFY(!form->Numeric1->isChecked());
+        form->Enabled1->trigger();
+        form->Numeric1->trigger();
+        QVERIFY(!Item(1)->icon(0).isNull());
+        form->OutputPopupMenuPopup();
+        QVERIFY(form->Enabled1->isChecked());
+        QVERIFY(form->Numeric1->isChecked());
+
+        dialogs->inputs.push_back("eventDate");
+        form->OutListViewDblClick();
+        QCOMPARE(dialogs->shown.back(), std::string("input: Database Field Name / Edit Field Name"));
+        QCOMPARE(Item(1)->text(1), QStringLiteral("eventDate"));
+        form->OutListViewDblClick();  // cancelled: the name stays
+        QCOMPARE(Item(1)->text(1), QStringLiteral("eventDate"));
+
+        Select(0);
+        form->CheckNoneButton->click();
+        QVERIFY(Item(2)->icon(0).isNull());
+        Select(2);
+        form->Enabled1->trigger();
+        form->OutputNameEdit->setText(QStringLiteral("Other.tsv"));
+        form->SaveButton->click();
+        QVERIFY(!form->isVisible());
+        QCOMPARE(Read(dir / "OutputFormat.txt"),
+                 std::string("Other.tsv\r\n0\t0\tCollector\tCollector\t0\r\n3\t0\tCollection Date\teventDate\t1\r\n"
+                             "18.10\t1\tLongitude\tLong\t1\r\n"));
+        QCOMPARE(s->OutputFileName, std::string("Other.tsv"));
+        QCOMPARE(s->OutputColumns.size(), size_t(3));
+        QCOMPARE(s->OutputColumns[1].DatabaseName, std::string("eventDate"));
+        QVERIFY(s->OutputColumns[2].Enabled);
+        QCOMPARE(s->form.Get("OutputLabel").text, std::string("Other.tsv"));
+
+        form->CheckAllButton->click();
+        for (int r = 0; r < 3; ++r) QVERIFY(!Item(r)->icon(0).isNull());
+    }
+
+    void choosingATypeLoadsItAndCancelWritesNothing() {
+        form->ShowFormatOutput();
+        form->OutputRadio->button(1)->click();
+        QCOMPARE(s->OutputType, 1);
+        QCOMPARE(form->OutListView->topLevelItemCount(), 1);
+        QCOMPARE(Item(0)->text(1), QStringLiteral("recordedBy"));
+        QCOMPARE(form->OutputNameEdit->text(), QStringLiteral("Records.xml"));
+        QCOMPARE(s->form.Get("AddDataButton").text, std::string("Export Darwin XML"));
+
+        // A Darwin CSV type without its own file shows the columns of OutputFormat.txt.
+        form->OutputRadio->button(2)->click();
+        QCOMPARE(form->OutListView->topLevelItemCount(), 3);
+        Select(0);
+        form->Enabled1->trigger();
+        form->CancelButton->click();
+        QVERIFY(!form->isVisible());
+        QVERIFY(!fs::exists(dir / "DarwinCSV.txt"));
+        QCOMPARE(Read(dir / "Preferences.txt"), std::string("OutputFormat\tTSV\r\n"));
+        QCOMPARE(s->OutputType, 2);
+        form->ShowFormatOutput();  // the cancelled edit is gone
+        QVERIFY(!Item(0)->icon(0).isNull());
+        QCOMPARE(form->OutputRadio->checkedId(), 2);
+
+        // Saving now creates DarwinCSV.txt.
+        form->SaveButton->click();
+        QVERIFY(fs::exists(dir / "DarwinCSV.txt"));
+        QVERIFY(Read(dir / "Preferences.txt").find("OutputFormat\tCSV") != std::string::npos);
+    }
+
+    void helpOpensItsTopic() {
+        int topic = 0;
+        form->showHelp = [&](int id) { topic = id; };
+        form->Help1->trigger();
+        QCOMPARE(topic, 1025);
+    }
+};
+
+QTEST_MAIN(TestOutputForm)
+#include "test_output_form.moc"
