@@ -346,6 +346,8 @@ void TForm1::CreateMenus() {
     menuHooks["About3"] = [this] { About3Click(); };
     menuHooks["Exit1"] = [this] { Exit1Click(); };
     doubleClickHooks["UserNameLabel"] = [this] { SwitchUser1Click(); };
+    menuHooks["FormatOutput1"] = [this] { FormatOutput1Click(); };
+    doubleClickHooks["OutputLabel"] = [this] { FormatOutput1Click(); };
 }
 
 void TForm1::SwitchUser1Click() {
@@ -354,6 +356,10 @@ void TForm1::SwitchUser1Click() {
 
 void TForm1::About3Click() {
     if (windows && windows->about) windows->about->ShowAbout(GetFileVersion());
+}
+
+void TForm1::FormatOutput1Click() {
+    if (windows && windows->output) windows->output->ShowFormatOutput();
 }
 
 void TForm1::Exit1Click() { QCoreApplication::exit(0); }

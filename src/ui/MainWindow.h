@@ -49,6 +49,7 @@ public:
     void SwitchUser1Click();
     void About3Click();
     void Exit1Click();
+    void FormatOutput1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -16,7 +16,9 @@
 #include "model/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "record/OutputFormatFile.h"
+#include "ui/AppWindows.h"
 #include "ui/OutputForm.h"
+#include "UiTestSupport.h"
 
 namespace fs = std::filesystem;
 using namespace quorl;
@@ -151,6 +153,28 @@ private slots:
         form->SaveButton->click();
         QVERIFY(fs::exists(dir / "DarwinCSV.txt"));
         QVERIFY(Read(dir / "Preferences.txt").find("OutputFormat\tCSV") != std::string::npos);
+    }
+
+    void opensFromTheMenuAndFromTheOutputLabel() {
+        quorl::testing::ProgramFolder folder;
+        ScriptedDialogs d;
+        Session session(d);
+        auto windows = CreateAppWindows(session);
+        TOutputForm& editor = *windows->output;
+        QVERIFY(!editor.isVisible());
+        windows->main->MenuItem("FormatOutput1")->trigger();
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.OutListView->topLevelItemCount(), int(session.OutputColumns.size()));
+        QVERIFY(editor.OutListView->topLevelItemCount() > 0);
+        QCOMPARE(editor.OutputRadio->checkedId(), session.OutputType);
+        editor.CancelButton->click();
+        QVERIFY(!editor.isVisible());
+
+        QWidget* label = windows->main->Widget("OutputLabel");
+        QVERIFY(label);
+        QTest::mouseDClick(label, Qt::LeftButton);
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.OutputNameEdit->text().toStdString(), session.OutputFileName);
     }
 
     void helpOpensItsTopic() {
