@@ -1,7 +1,6 @@
 #include "record/OutputColumns.h"
 
 #include "model/Session.h"
-#include "model/Text.h"
 
 namespace quorl {
 
@@ -27,13 +26,10 @@ std::string CheckNumericField(Session& s, std::string value, int field, int subF
         const OutputFormatClass& c = s.OutputColumns[i];
         if (c.FieldIndex != field || c.SubIndex != subField) continue;
         if (!c.Numeric) return value;
-        for (unsigned char ch : value) {
-            if (IsDigit(ch) || ch == '.') continue;
-            std::string prompt = "Non-numeric detected in " + c.Label;
-            std::string edited = value;
-            if (s.dialogs.InputBox("Non-Numeric Error", prompt, edited)) value = edited;
-            break;
-        }
+        if (value.find_first_not_of("0123456789.") == std::string::npos) continue;
+        std::string prompt = "Non-numeric detected in " + c.Label;
+        std::string edited = value;
+        if (s.dialogs.InputBox("Non-Numeric Error", prompt, edited)) value = edited;
     }
     return value;
 }

@@ -163,6 +163,13 @@ TEST_F(DarwinXmlWriterTest, FileWithoutClosingLineIsNeverOverwritten) {
     EXPECT_EQ(RecordFile(), cut);
     EXPECT_EQ(dialogs.messages.size(), 1u);
 
+    // A record file that cannot be read is reported; the program goes on.
+    std::filesystem::remove(RecordPath());
+    std::filesystem::create_directory(RecordPath());
+    EXPECT_FALSE(AddDarwinXML(s));
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    std::filesystem::remove(RecordPath());
+
     // An empty file starts a new document.
     WriteBytes(RecordPath(), "");
     Set("AccessionEdit", "2");
