@@ -573,7 +573,9 @@ TEST_F(ShippedProgramFolder, AutoCorrectMendsWhatTheParserLooksFor) {
 TEST_F(ShippedProgramFolder, StartWordsClaimTheLinesOfTheirFields) {
     EXPECT_GE(Score(fCollector, "Coll. R. Smith 1234"), 100);
     EXPECT_GE(Score(fCollector, "leg. A. Jones"), 100);
-    EXPECT_GE(Score(fCollector, "Collected by M. Brown"), 100);
+    // A note on the collecting event is no collector line; the start word goes when it is one.
+    EXPECT_LT(Score(fCollector, "Collected on the 5th Lichen Workshop"), 100);
+    EXPECT_EQ(RemoveStartWord(s, fCollector, "COLLECTED BY M. Brown 12"), "M. Brown 12");
     EXPECT_GE(Score(fOtherCollectors, "with C. Green"), 100);
     EXPECT_GE(Score(fDeterminer, "Det. B. Brown 1999"), 100);
     EXPECT_GE(Score(fElevation, "Elev. 1200 m"), 100);
