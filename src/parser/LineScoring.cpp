@@ -26,8 +26,7 @@ int32_t ScoreLineForField(Session& s, int field, int line) {
     int32_t score = 0;
 
     if (d && !words.empty()) {
-        for (const std::string& w : CutWordList(d->StartWords)) {
-            std::string lw = LowerCase(w);
+        for (const std::string& lw : s.parser.wordLists.Start(field, d->StartWords).lower) {
             if (lw == words.front()) {
                 score += 100;
                 TraceWithHeading(s, field, "  Add 100 for Start Word \"" + lw + "\".\r\n");
@@ -36,8 +35,7 @@ int32_t ScoreLineForField(Session& s, int field, int line) {
         }
     }
     if (d && !(s.ApplyLearning && IsLearntField(field)) && !(field == fLocation && ContainsNoCase(t, "university"))) {
-        for (const std::string& w : CutWordList(d->ContainedWords)) {
-            std::string lw = LowerCase(w);
+        for (const std::string& lw : s.parser.wordLists.Contained(field, d->ContainedWords).lower) {
             for (const std::string& word : words)
                 if (word == lw) {
                     score += 1;
@@ -73,10 +71,11 @@ bool LineFreeOfOtherStartWords(Session& s, int field, int line) {
     int last = std::min(kBuiltInFields, static_cast<int>(s.FieldDefinitions.size()));
     for (int f = 0; f < last; ++f) {
         if (f == field) continue;
-        for (const std::string& w : CutWordList(s.FieldDefinitions[static_cast<size_t>(f)].StartWords)) {
-            if (Pos(LowerCase(w), lower) == 1) {
+        const FieldWordList& list = s.parser.wordLists.Start(f, s.FieldDefinitions[static_cast<size_t>(f)].StartWords);
+        for (size_t k = 0; k < list.lower.size(); ++k) {
+            if (Pos(list.lower[k], lower) == 1) {
                 TraceAppend(s, field, "Rejecting \"" + s.parser.Line(line) + "\". Starts with " +
-                                          FieldNames[static_cast<size_t>(f)] + " StartWord \"" + w + "\".\r\n");
+                                          FieldNames[static_cast<size_t>(f)] + " StartWord \"" + list.words[k] + "\".\r\n");
                 return false;
             }
         }

@@ -1,6 +1,7 @@
 #include "parser/NameScore.h"
 
 #include <string>
+#include <vector>
 
 #include "model/Session.h"
 #include "model/Text.h"
@@ -42,7 +43,10 @@ bool KnownNameCounts(std::string_view text, std::string_view name) {
 int32_t NameScore(Session& s, std::string_view text) {
     if (text.empty()) return 0;
     int32_t score = 0;
-    for (const std::string& n : s.NameStats) {
+    std::vector<int32_t> candidates;
+    s.parser.nameIndex.Candidates(s.NameStats, text, candidates);
+    for (int32_t k : candidates) {
+        const std::string& n = s.NameStats[static_cast<size_t>(k)];
         if (n.size() < 2 || !Contains(text, n)) continue;
         if (KnownNameCounts(text, n)) {
             score += 5;

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "model/Records.h"
+#include "parser/FieldWordLists.h"
+#include "parser/NameStatsIndex.h"
 #include "parser/WordStatsIndex.h"
 
 namespace quorl {
@@ -32,6 +34,10 @@ struct ParserState {
 
     // Look-up of WordStats by word, rebuilt when the table changes.
     WordStatsIndex wordIndex;
+    // Look-up of NameStats by the first two characters of each name.
+    NameStatsIndex nameIndex;
+    // Start and contained words of the field definitions, cut once.
+    FieldWordLists wordLists;
 
     // Safe access: indices outside the tables or the label read as 0 or "" and are not written.
     static bool IsSlot(int line) { return line >= 0 && line < kMaxLabelLines; }

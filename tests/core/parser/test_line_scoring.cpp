@@ -150,3 +150,16 @@ TEST_F(LineScoringTest, DescriptionLocalityHabitatRowsSkipLinesOfOtherFields) {
     EXPECT_EQ(s.parser.LineScores[fHabitat][0], 20);
     EXPECT_EQ(s.parser.LineScores[fHabitat][1], 0);
 }
+
+TEST_F(LineScoringTest, EditedDefinitionsAreSeenByTheNextScore) {
+    Def(fHabitat).ContainedWords = "oak";
+    SetLines({"pine woodland"});
+    EXPECT_EQ(ScoreLineForField(s, fHabitat, 0), 0);
+    Def(fHabitat).ContainedWords = "pine,woodland";
+    EXPECT_EQ(ScoreLineForField(s, fHabitat, 0), 2);
+    Def(fHabitat).StartWords = "Pine";
+    EXPECT_EQ(ScoreLineForField(s, fHabitat, 0), 102);
+    EXPECT_FALSE(LineFreeOfOtherStartWords(s, fLocation, 0));
+    Def(fHabitat).StartWords = "";
+    EXPECT_TRUE(LineFreeOfOtherStartWords(s, fLocation, 0));
+}

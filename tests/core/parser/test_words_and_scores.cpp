@@ -88,3 +88,17 @@ TEST_F(NameScoreTest, RejectWordIsTracedForCollector) {
     NameScore(s, "J. Smith");
     EXPECT_EQ(s.trace.TraceText, "Name score: 6 for \"J. Smith\".\r\n");
 }
+
+TEST_F(NameScoreTest, KnownNamesFollowTheTableAsItChanges) {
+    int plain = NameScore(s, "coll Smith, Jones.");
+    s.NameStats = {"Brown"};
+    EXPECT_EQ(NameScore(s, "coll Smith, Jones."), plain);
+    s.NameStats.push_back("Jones");  // learnt during the session
+    int known = NameScore(s, "coll Smith, Jones.");
+    EXPECT_GT(known, plain);
+    s.NameStats = {"Jones"};
+    EXPECT_EQ(NameScore(s, "coll Smith, Jones."), known);
+    s.NameStats[0] = "Jonas";
+    s.parser.nameIndex.Invalidate();
+    EXPECT_EQ(NameScore(s, "coll Smith, Jones."), plain);
+}
