@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,8 @@
 #include "ui/AppWindows.h"
 #include "ui/QtText.h"
 #include "model/UserFiles.h"
+#include "parser/FillLabelChunks.h"
+#include "record/CascadingLists.h"
 
 namespace quorl {
 
@@ -50,6 +53,7 @@ QColor ToColor(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0x
 TForm1::TForm1(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
     Form& form = session.form;
     BuildMainForm(form);
+    BindCascadingLists(session);
     setWindowTitle(form.caption.empty() ? QStringLiteral("QUORL") : ToQt(form.caption));
     QFont f = font();
     f.setPixelSize(11);
@@ -348,6 +352,15 @@ void TForm1::CreateMenus() {
     doubleClickHooks["UserNameLabel"] = [this] { SwitchUser1Click(); };
     menuHooks["FormatOutput1"] = [this] { FormatOutput1Click(); };
     doubleClickHooks["OutputLabel"] = [this] { FormatOutput1Click(); };
+    clickHooks["ParseOnlyButton"] = [this] { ParseLabelWindow(session); };
+    menuHooks["Open1"] = [this] { Open1Click(); };
+}
+
+void TForm1::Open1Click() {
+    QString file = QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(session.ProgramFolder.string()),
+                                                QStringLiteral("Text Files (*.txt *.rtf)"));
+    if (file.isEmpty()) return;
+    OpenTextFileAndParse(session, std::filesystem::path(file.toStdString()));
 }
 
 void TForm1::SwitchUser1Click() {

@@ -50,6 +50,7 @@ public:
     void About3Click();
     void Exit1Click();
     void FormatOutput1Click();
+    void Open1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
