@@ -2,6 +2,7 @@
 // The port through which core code talks to the user: messages, questions, input boxes, the
 // busy window, the analyze trace, and ending the program. Qt implements it for the real windows;
 // tests use ScriptedDialogs. All texts are inner (Windows-1252) strings.
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,6 +33,17 @@ public:
     virtual void ShowTrace(const std::string& text) = 0;
     // Ends the program with the exit code; never returns.
     [[noreturn]] virtual void EndProgram(int exitCode) = 0;
+
+    // The open-file dialog: filter as "Name|*.a;*.b"; false when the user cancels.
+    virtual bool ChooseFile(const std::string& filter, const std::filesystem::path& folder,
+                            std::filesystem::path& chosen) {
+        (void)filter, (void)folder, (void)chosen;
+        return false;
+    }
+    // The clipboard's text (CR LF line ends), "" when it holds none.
+    virtual std::string ClipboardText() { return {}; }
+    // Repaints the windows and waits, keeping them painted, before a long command goes on.
+    virtual void Pause(int milliseconds) { (void)milliseconds; }
 };
 
 }  // namespace quorl

@@ -144,6 +144,14 @@ void Form::SetSelection(std::string_view name, int start, int length) {
     c.selLength = length;
 }
 
+void Form::SetFont(std::string_view name, int size, bool bold) {
+    Control& c = Get(name);
+    if (c.fontSize == size && c.fontBold == bold) return;
+    c.fontSize = size;
+    c.fontBold = bold;
+    Notify(c);
+}
+
 void Form::UserSetText(std::string_view name, const std::string& text) {
     Control& c = Get(name);
     if (c.text == text) return;

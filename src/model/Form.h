@@ -41,6 +41,8 @@ struct Control {
     std::string hint;
     int selStart = 0;   // 0-based selection in the text, kept by the window
     int selLength = 0;
+    int fontSize = 0;   // points; 0 keeps the window's font
+    bool fontBold = false;
 
     bool IsTextField() const { return kind == ControlKind::Edit || kind == ControlKind::Memo || kind == ControlKind::RichEdit; }
 };
@@ -77,6 +79,7 @@ public:
     void SetChecked(std::string_view name, bool checked);
     void SetBounds(std::string_view name, int left, int top, int width, int height);
     void SetSelection(std::string_view name, int start, int length);
+    void SetFont(std::string_view name, int size, bool bold);
 
     // Input from the user; runs the control's change handler.
     void UserSetText(std::string_view name, const std::string& text);

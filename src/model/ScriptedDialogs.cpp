@@ -40,4 +40,19 @@ void ScriptedDialogs::ShowTrace(const std::string& text) { traces.push_back(text
 
 void ScriptedDialogs::EndProgram(int exitCode) { throw ProgramEnded(exitCode); }
 
+bool ScriptedDialogs::ChooseFile(const std::string& filter, const std::filesystem::path& folder,
+                                 std::filesystem::path& chosen) {
+    shown.push_back("open: " + filter);
+    fileFolders.push_back(folder);
+    if (files.empty()) return false;
+    chosen = files.front();
+    files.pop_front();
+    return true;
+}
+
+void ScriptedDialogs::Pause(int milliseconds) {
+    pauses.push_back(milliseconds);
+    shown.push_back("pause: " + std::to_string(milliseconds));
+}
+
 }  // namespace quorl

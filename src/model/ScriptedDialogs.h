@@ -2,6 +2,7 @@
 // A Dialogs implementation that answers from queues and records everything shown: for tests and
 // for the headless batch tool.
 #include <deque>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ public:
     std::deque<DialogButton> answers;
     std::deque<std::string> inputs;
     DialogButton fallbackAnswer = DialogButton::Yes;
+    // Files the open dialog chooses, in turn; when empty, the dialog is cancelled.
+    std::deque<std::filesystem::path> files;
+    std::string clipboard;
 
     // What was shown, in order: "message: ...", "ask: ...", "input: ...", "busy: ...".
     std::vector<std::string> shown;
@@ -23,6 +27,8 @@ public:
     std::vector<std::string> traces;
     bool busyVisible = false;
     std::string busyTitle, busyMessage;
+    std::vector<std::filesystem::path> fileFolders;  // folder each open dialog started in
+    std::vector<int> pauses;
 
     void ShowMessage(const std::string& text) override;
     DialogButton Ask(const std::string& text, DialogKind kind,
@@ -32,6 +38,10 @@ public:
     void HideBusy() override;
     void ShowTrace(const std::string& text) override;
     [[noreturn]] void EndProgram(int exitCode) override;
+    bool ChooseFile(const std::string& filter, const std::filesystem::path& folder,
+                    std::filesystem::path& chosen) override;
+    std::string ClipboardText() override { return clipboard; }
+    void Pause(int milliseconds) override;
 };
 
 }  // namespace quorl

@@ -73,6 +73,13 @@ public:
     // Label parser: per-label state and the analyze trace.
     ParserState parser;
     TraceState trace;
+
+    // Label window: the double-spacing editor's pending step (0 none, 1 a line break was typed,
+    // 2 two lines were joined) and the caret correction that goes with it.
+    int PendingReformat = 0;
+    int CaretShift = 0;
+    // Batch mode shows each parsed label this long (tests shorten it).
+    int BatchPauseMs = 4000;
 };
 
 }  // namespace quorl

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -37,13 +38,33 @@ int InnerOffset(const QString& widgetText, int pos) {
 }
 
 // Narrows, then shrinks, the font of a button whose caption is wider than the button.
-void FitCaption(QPushButton* b) {
-    QFont f = b->parentWidget() ? b->parentWidget()->font() : b->font();
+void FitCaption(QPushButton* b, QFont f) {
     const int room = b->width() - 4;
-    if (room <= 0 || b->text().isEmpty()) return;
-    if (QFontMetrics(f).horizontalAdvance(b->text()) > room) f.setStretch(QFont::Condensed);
-    while (f.pixelSize() > 9 && QFontMetrics(f).horizontalAdvance(b->text()) > room) f.setPixelSize(f.pixelSize() - 1);
+    if (room > 0 && !b->text().isEmpty()) {
+        if (QFontMetrics(f).horizontalAdvance(b->text()) > room) f.setStretch(QFont::Condensed);
+        while (f.pixelSize() > 9 && QFontMetrics(f).horizontalAdvance(b->text()) > room)
+            f.setPixelSize(f.pixelSize() - 1);
+    }
     if (b->font() != f) b->setFont(f);
+}
+
+// The font a control asks for: its own size and style when it has one, else its parent's font.
+QFont ControlFont(const QWidget* w, const Control& c) {
+    QFont f = w->parentWidget() ? w->parentWidget()->font() : w->font();
+    if (c.fontSize > 0) {
+        f.setPixelSize((c.fontSize * 4 + 1) / 3);  // points at 96 dots per inch
+        f.setBold(c.fontBold);
+    }
+    return f;
+}
+
+// Offset in the widget text (LF line ends) of a position in the inner text (CR LF line ends).
+int WidgetOffset(const std::string& inner, int pos) {
+    pos = std::clamp(pos, 0, static_cast<int>(inner.size()));
+    int crs = 0;
+    for (int i = 0; i < pos; ++i)
+        if (inner[static_cast<size_t>(i)] == '\r' && i + 1 < static_cast<int>(inner.size()) && inner[static_cast<size_t>(i) + 1] == '\n') ++crs;
+    return pos - crs;
 }
 
 QColor ToColor(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
@@ -83,6 +104,8 @@ TForm1::TForm1(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
         throw;
     }
     ApplyTabOrder();
+    WireCommands();
+    client_->installEventFilter(this);
 
     show();
     repaint();
@@ -133,8 +156,10 @@ QWidget* TForm1::CreateWidget(const Control& c) {
         case ControlKind::RichEdit: {
             auto* m = new QPlainTextEdit(parent);
             m->setLineWrapMode(c.kind == ControlKind::RichEdit ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-            connect(m, &QPlainTextEdit::textChanged, this,
-                    [&form, m, name] { form.UserSetText(name, FromQtLines(m->toPlainText())); });
+            connect(m, &QPlainTextEdit::textChanged, this, [this, &form, m, name] {
+                PushSelection(name);  // the change handler sees the caret after the edit
+                form.UserSetText(name, FromQtLines(m->toPlainText()));
+            });
             connect(m, &QPlainTextEdit::selectionChanged, this, [this, name] { PushSelection(name); });
             connect(m, &QPlainTextEdit::cursorPositionChanged, this, [this, name] { PushSelection(name); });
             return m;
@@ -206,7 +231,10 @@ void TForm1::UpdateWidget(const Control& c) {
         case ControlKind::Memo:
         case ControlKind::RichEdit: {
             auto* m = static_cast<QPlainTextEdit*>(w);
-            if (m->toPlainText() != text) m->setPlainText(text);
+            if (m->toPlainText() != text) {
+                m->setPlainText(text);
+                KeepSelection(c.name);
+            }
             break;
         }
         case ControlKind::Combo: {
@@ -269,7 +297,12 @@ void TForm1::UpdateWidget(const Control& c) {
         if (height <= 0) height = hint.height();
     }
     if (w->geometry() != QRect(c.left, c.top, width, height)) w->setGeometry(c.left, c.top, width, height);
-    if (c.kind == ControlKind::Button) FitCaption(static_cast<QPushButton*>(w));
+    if (c.kind == ControlKind::Button) {
+        FitCaption(static_cast<QPushButton*>(w), ControlFont(w, c));
+    } else if (c.fontSize > 0) {
+        QFont f = ControlFont(w, c);
+        if (w->font() != f) w->setFont(f);
+    }
     if (w->toolTip() != ToQt(c.hint)) w->setToolTip(ToQt(c.hint));
     w->setEnabled(c.enabled);
     if (w->isHidden() == c.visible) w->setVisible(c.visible);
@@ -383,6 +416,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        FormResize();
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress && watched == Widget("RichEdit1")) RichEdit1KeyDown(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::MouseButtonDblClick) {
         auto it = names_.find(watched);
         if (it != names_.end()) {
@@ -406,6 +444,26 @@ void TForm1::OnFocusChanged(QWidget* now) {
         }
         if (o == this) return;
     }
+}
+
+int TForm1::Caret(const std::string& name) const {
+    auto* m = qobject_cast<QPlainTextEdit*>(Widget(name));
+    return m ? InnerOffset(m->toPlainText(), m->textCursor().position()) : 0;
+}
+
+void TForm1::KeepSelection(const std::string& name) {
+    auto* m = qobject_cast<QPlainTextEdit*>(Widget(name));
+    Control* c = session.form.Find(name);
+    if (!m || !c) return;
+    const int size = static_cast<int>(c->text.size());
+    const int start = std::clamp(c->selStart, 0, size);
+    const int end = std::clamp(c->selStart + std::max(c->selLength, 0), start, size);
+    session.form.SetSelection(name, start, end - start);
+    const QSignalBlocker block(m);
+    QTextCursor cur = m->textCursor();
+    cur.setPosition(WidgetOffset(c->text, start));
+    cur.setPosition(WidgetOffset(c->text, end), QTextCursor::KeepAnchor);
+    m->setTextCursor(cur);
 }
 
 void TForm1::PushSelection(const std::string& name) {

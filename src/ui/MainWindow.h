@@ -11,7 +11,9 @@
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QMenu;
+class QPoint;
 
 namespace quorl {
 
@@ -52,11 +54,31 @@ public:
     void FormatOutput1Click();
     void Open1Click();
 
+    // The field popup menu (PopupMenu1) as opened on a control; its items act on that control.
+    // The menu pops up at the given global position.
+    void ShowFieldPopup(const std::string& control, const QPoint& at);
+    QMenu* PopupMenu1 = nullptr;
+    // The label window's popup with its one item "Add to AutoCorrect".
+    void ShowLabelPopup(const QPoint& at);
+    QMenu* AutoCorrectPopupMenu = nullptr;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Commands of the menu, the buttons and the label window (MainWindowCommands.cpp).
+    void WireCommands();
+    void CreatePopupMenus();
+    void ShowWindow(QWidget* w);
+    void FormResize();
+    void RichEdit1KeyDown(QKeyEvent* key);
+    void RichEdit1Change();
+    // Caret of a memo as an offset in the inner text; the Form's selection put into the widget.
+    int Caret(const std::string& name) const;
+    void KeepSelection(const std::string& name);
+    std::string popupControl_;
+
     QWidget* EnsureWidget(const Control& c);
     QWidget* CreateWidget(const Control& c);
     void UpdateWidget(const Control& c);

@@ -1,8 +1,13 @@
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QTimer>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdlib>
 
 #include "ui/QtText.h"
@@ -65,5 +70,34 @@ void QtDialogs::ShowTrace(const std::string& text) {
 }
 
 void QtDialogs::EndProgram(int exitCode) { std::exit(exitCode); }
+
+bool QtDialogs::ChooseFile(const std::string& filter, const std::filesystem::path& folder,
+                           std::filesystem::path& chosen) {
+    // "Text Files|*.txt;*.rtf" becomes "Text Files (*.txt *.rtf)".
+    QString name = quorl::ToQt(filter), patterns;
+    if (int bar = name.indexOf(QLatin1Char('|')); bar >= 0) {
+        patterns = name.mid(bar + 1).replace(QLatin1Char(';'), QLatin1Char(' '));
+        name = name.left(bar) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    QString file = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"),
+                                                QString::fromStdString(folder.string()), name);
+    if (file.isEmpty()) return false;
+    chosen = std::filesystem::path(file.toStdString());
+    return true;
+}
+
+std::string QtDialogs::ClipboardText() {
+    QString text = QGuiApplication::clipboard()->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return FromQtLines(text);
+}
+
+void QtDialogs::Pause(int milliseconds) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) w->repaint();
+    QEventLoop loop;
+    QTimer::singleShot(std::max(0, milliseconds), &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 }  // namespace quorl

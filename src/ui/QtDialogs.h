@@ -24,6 +24,10 @@ public:
     void HideBusy() override;
     void ShowTrace(const std::string& text) override;
     [[noreturn]] void EndProgram(int exitCode) override;
+    bool ChooseFile(const std::string& filter, const std::filesystem::path& folder,
+                    std::filesystem::path& chosen) override;
+    std::string ClipboardText() override;
+    void Pause(int milliseconds) override;
 };
 
 }  // namespace quorl
