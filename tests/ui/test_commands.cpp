@@ -1,0 +1,290 @@
+// The main window's commands driven through the real widgets: paste, parse and corrections with a
+// paste button and the field popup, the double-spacing keys, resizing, the field font, batch mode
+// with its painted pause, and the menu items that open windows.
+#include <QAction>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "model/Form.h"
+#include "model/Records.h"
+#include "model/ScriptedDialogs.h"
+#include "model/Session.h"
+#include "ui/AppWindows.h"
+#include "ui/MainWindow.h"
+#include "ui/QtDialogs.h"
+#include "ui/QtText.h"
+#include "UiTestSupport.h"
+
+using namespace quorl;
+using namespace quorl::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Scripted answers, but the pause of the real program: it waits with the windows painting.
+struct PausingDialogs : ScriptedDialogs {
+    void Pause(int milliseconds) override {
+        ScriptedDialogs::Pause(milliseconds);
+        QtDialogs().Pause(milliseconds);
+    }
+};
+
+const char* kLabel =
+    "Flora of 0hio\n\nCarex lurida Wahlenb.\nwet ditch along road\nDelaware Co.\nVery dry\nJ. Smith 1234\n12 May 1990";
+
+}  // namespace
+
+class TestCommands : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramFolder> program_;
+
+    struct Started {
+        PausingDialogs dialogs;
+        Session session{dialogs};
+        std::unique_ptr<TForm1> window;
+        Form& form() { return session.form; }
+    };
+    std::unique_ptr<Started> Start() {
+        auto s = std::make_unique<Started>();
+        s->window = std::make_unique<TForm1>(s->session);
+        return s;
+    }
+    static QWidget* W(Started& s, const std::string& name) {
+        QWidget* w = s.window->Widget(name);
+        if (!w) qWarning("no widget %s", name.c_str());
+        return w;
+    }
+    static QPlainTextEdit* LabelWindow(Started& s) { return qobject_cast<QPlainTextEdit*>(W(s, "RichEdit1")); }
+    // Selects the first occurrence of part in the label window, as the mouse would.
+    static void Select(Started& s, const QString& part) {
+        QPlainTextEdit* label = LabelWindow(s);
+        int at = label->toPlainText().indexOf(part);
+        QVERIFY(at >= 0);
+        QTextCursor cur = label->textCursor();
+        cur.setPosition(at);
+        cur.setPosition(at + part.size(), QTextCursor::KeepAnchor);
+        label->setTextCursor(cur);
+    }
+    static QAction* PopupItem(Started& s, const char* name) {
+        return s.window->PopupMenu1->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    static void PlaceCaret(QPlainTextEdit* e, int pos) {
+        QTextCursor cur = e->textCursor();
+        cur.setPosition(pos);
+        e->setTextCursor(cur);
+    }
+
+private slots:
+    void init() { program_ = std::make_unique<ProgramFolder>(); }
+    void cleanup() { program_.reset(); }
+
+    void pasteParseAndCorrect() {
+        auto s = Start();
+        Session& session = s->session;
+        session.AutoCorrect = true;
+        session.AutoCorrectList = {ReplacementClass{true, true, "0hio", "Ohio"}};
+        session.DoubleSpace = true;
+        s->dialogs.clipboard = FromQtLines(QString::fromLatin1(kLabel));
+        QTest::mouseClick(W(*s, "PasteButton"), Qt::LeftButton);
+        const QString shown = LabelWindow(*s)->toPlainText();
+        QVERIFY2(shown.startsWith(QStringLiteral("Flora of Ohio\n\nCarex lurida Wahlenb.\n\nwet ditch")),
+                 qPrintable(shown));
+        QVERIFY2(shown.count(QStringLiteral("\n\n")) == 6, qPrintable(shown));
+        QCOMPARE(session.parser.LineCount(), 0);  // pasting does not parse
+
+        s->form().SetText("PhenologyEdit", "left over");
+        QTest::mouseClick(W(*s, "ParseOnlyButton"), Qt::LeftButton);
+        QCOMPARE(session.parser.LineCount(), 7);
+        QCOMPARE(s->form().Get("PhenologyEdit").text, std::string());
+
+        // A paste button takes the selection, cleaned.
+        Select(*s, QStringLiteral("wet ditch along road"));
+        QTest::mouseClick(W(*s, "HabitatButton"), Qt::LeftButton);
+        QCOMPARE(qobject_cast<QPlainTextEdit*>(W(*s, "HabitatMemo"))->toPlainText(), QStringLiteral("wet ditch along road"));
+
+        // The field popup: the text items need a selection and a control that is no list.
+        s->window->ShowFieldPopup("DescriptionMemo", W(*s, "DescriptionMemo")->mapToGlobal(QPoint(4, 4)));
+        QVERIFY(PopupItem(*s, "AppendatBeginning1")->isVisible());
+        s->window->PopupMenu1->hide();
+        s->form().SetText("DescriptionMemo", "shrub");
+        Select(*s, QStringLiteral("Very dry"));
+        s->window->ShowFieldPopup("DescriptionMemo", QPoint(10, 10));
+        PopupItem(*s, "AppendatBeginning1")->trigger();
+        s->window->PopupMenu1->hide();
+        QCOMPARE(qobject_cast<QPlainTextEdit*>(W(*s, "DescriptionMemo"))->toPlainText(), QStringLiteral("Very dry shrub"));
+        s->window->ShowFieldPopup("FamilyCombo", QPoint(10, 10));
+        QVERIFY(!PopupItem(*s, "ReplacewithSelectedText1")->isVisible());
+        s->window->PopupMenu1->hide();
+
+        // Preserve from the popup: the herbarium survives the next parse.
+        s->form().SetText("HerbariumEdit", "OS");
+        s->window->ShowFieldPopup("HerbariumEdit", QPoint(10, 10));
+        QVERIFY(!PopupItem(*s, "Preserve1")->isChecked());
+        PopupItem(*s, "Preserve1")->trigger();
+        s->window->PopupMenu1->hide();
+        QVERIFY(session.FieldDefinitions[fHerbarium].Preserve);
+        QTest::mouseClick(W(*s, "ParseOnlyButton"), Qt::LeftButton);
+        QCOMPARE(s->form().Get("HerbariumEdit").text, std::string("OS"));
+        s->window->ShowFieldPopup("HerbariumEdit", QPoint(10, 10));
+        QVERIFY(PopupItem(*s, "Preserve1")->isChecked());
+        s->window->PopupMenu1->hide();
+
+        // Every field control offers the popup; the label window has its own.
+        QCOMPARE(W(*s, "NotesMemo")->contextMenuPolicy(), Qt::CustomContextMenu);
+        QCOMPARE(W(*s, "RichEdit1")->contextMenuPolicy(), Qt::CustomContextMenu);
+        QCOMPARE(W(*s, "FontEdit")->contextMenuPolicy(), Qt::DefaultContextMenu);
+    }
+
+    void doubleSpacingKeys() {
+        auto s = Start();
+        s->session.DoubleSpace = true;
+        QPlainTextEdit* label = LabelWindow(*s);
+        s->form().SetText("RichEdit1", "abcd\r\n\r\nef");
+        label->setFocus();
+        PlaceCaret(label, 2);
+        QTest::keyClick(label, Qt::Key_Return);
+        QCOMPARE(label->toPlainText(), QStringLiteral("ab\n\ncd\n\nef"));
+        QCOMPARE(s->form().Get("RichEdit1").text, std::string("ab\r\n\r\ncd\r\n\r\nef"));
+        QCOMPARE(label->textCursor().position(), 4);  // at the start of "cd"
+        QTest::keyClick(label, Qt::Key_Backspace);
+        QCOMPARE(label->toPlainText(), QStringLiteral("abcd\n\nef"));
+        QCOMPARE(label->textCursor().position(), 2);
+        PlaceCaret(label, 4);
+        QTest::keyClick(label, Qt::Key_Delete);
+        QCOMPARE(label->toPlainText(), QStringLiteral("abcdef"));
+        QTest::keyClicks(label, "x");
+        QCOMPARE(label->toPlainText(), QStringLiteral("abcdxef"));
+        // Single spacing: keys edit as usual.
+        s->session.DoubleSpace = false;
+        QTest::keyClick(label, Qt::Key_Return);
+        QCOMPARE(label->toPlainText(), QStringLiteral("abcdx\nef"));
+    }
+
+    void resizeToOneAndAHalf() {
+        auto s = Start();
+        QWidget* client = s->window->centralWidget();
+        const QSize design = client->size();
+        QCOMPARE(design, QSize(s->session.DesignWidth, s->session.DesignHeight));
+        const QRect label = W(*s, "RichEdit1")->geometry(), inner = W(*s, "LongSecondsEdit")->geometry();
+        const int extra = s->window->height() - client->height();
+        s->window->resize(design.width() * 3 / 2, design.height() * 3 / 2 + extra);
+        QTRY_COMPARE(client->size(), design * 3 / 2);
+        auto scaled = [](QRect r) { return QRect(r.x() * 3 / 2, r.y() * 3 / 2, r.width() * 3 / 2, r.height() * 3 / 2); };
+        QCOMPARE(W(*s, "RichEdit1")->geometry(), scaled(label));
+        QCOMPARE(W(*s, "LongSecondsEdit")->geometry(), scaled(inner));
+        QFont parse = W(*s, "ParseOnlyButton")->font();
+        QCOMPARE(parse.pixelSize(), 16);  // 12 points
+        QVERIFY(parse.bold());
+        QVERIFY(W(*s, "ImageNumLabel")->font().bold());
+        QVERIFY(!W(*s, "CollectorEdit")->font().bold());
+
+        // The field font from the Font group.
+        qobject_cast<QSpinBox*>(W(*s, "FontUpDown"))->setValue(12);
+        QCOMPARE(s->form().Get("FontEdit").text, std::string("12"));
+        QCOMPARE(W(*s, "CollectorEdit")->font().pixelSize(), 16);
+        QTest::mouseClick(W(*s, "BoldCheck"), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(W(*s, "NotesMemo")->font().bold());
+        QVERIFY(W(*s, "LatDegreesEdit")->font().bold());
+
+        // Back to the design size.
+        s->window->resize(design.width(), design.height() + extra);
+        QTRY_COMPARE(client->size(), design);
+        QCOMPARE(W(*s, "RichEdit1")->geometry(), label);
+        QVERIFY(!W(*s, "ParseOnlyButton")->font().bold());
+    }
+
+    void batchModeShowsEachLabel() {
+        auto s = Start();
+        s->session.BatchPauseMs = 150;
+        const fs::path file = program_->path / "batch.txt";
+        WriteAll(file,
+                 "Flora of Ohio\r\nCarex lurida\r\nwet ditch\r\nQZV0000001\r\n"
+                 "QZV0000002\r\nFlora of Utah\r\nJuncus tenuis\r\nsandy shore\r\n");
+        s->dialogs.files = {file};
+        // During the first pause the window already shows the first label, and events run.
+        QString duringPause;
+        QTimer::singleShot(60, this, [&] { duringPause = LabelWindow(*s)->toPlainText(); });
+        QElapsedTimer clock;
+        clock.start();
+        QAction* item = s->window->MenuItem("BatchMode1");
+        QVERIFY(item && !item->isVisible() && !item->isEnabled());
+        s->window->menuHooks.at("BatchMode1")();
+        QVERIFY(clock.elapsed() >= 300);
+        QCOMPARE(duringPause, QStringLiteral("Flora of Ohio\nCarex lurida\nwet ditch\nQZV0000001\n"));
+        QCOMPARE(LabelWindow(*s)->toPlainText(), QStringLiteral("QZV0000002\nFlora of Utah\nJuncus tenuis\nsandy shore\n"));
+        QCOMPARE(s->dialogs.pauses, (std::vector<int>{150, 150}));
+        QCOMPARE(s->dialogs.messages.back(), std::string("Batch file complete."));
+    }
+
+    void openAndMenuWindows() {
+        ScriptedDialogs dialogs;
+        Session session(dialogs);
+        auto windows = CreateAppWindows(session);
+        TForm1& main = *windows->main;
+        auto run = [&](const char* item) { main.MenuItem(item)->trigger(); };
+
+        dialogs.files = {program_->path / "no such label.txt"};
+        run("Open1");
+        QCOMPARE(dialogs.messages.size(), size_t(1));
+        QVERIFY(QString::fromStdString(dialogs.messages[0]).startsWith(QStringLiteral("Unable to open file: ")));
+        const fs::path file = program_->path / "label.txt";
+        WriteAll(file, "Flora of Ohio\r\nCarex lurida\r\nwet ditch\r\nJ. Smith 12\r\n");
+        dialogs.files = {file};
+        run("Open1");
+        QCOMPARE(qobject_cast<QLabel*>(main.Widget("ImageLabel"))->text(), QStringLiteral("label.txt"));
+        QCOMPARE(qobject_cast<QPlainTextEdit*>(main.Widget("RichEdit1"))->toPlainText(),
+                 QStringLiteral("Flora of Ohio\nCarex lurida\nwet ditch\nJ. Smith 12\n"));
+
+        run("Analyze1");
+        QVERIFY(session.trace.Trace);
+        QVERIFY(windows->analyze->isVisible());
+        QCOMPARE(windows->analyze->ItemIndex(), 0);
+        run("EditCountries1");
+        QVERIFY(windows->country->isVisible());
+        run("EditWordStats1");
+        QVERIFY(windows->wordStats->isVisible());
+        run("OutputPreview1");
+        QVERIFY(windows->outputPreview->isVisible());
+
+        // Clear All asks first.
+        dialogs.answers = {DialogButton::No};
+        QTest::mouseClick(main.Widget("ClearAllButton"), Qt::LeftButton);
+        QVERIFY(!session.form.Get("RichEdit1").text.empty());
+        dialogs.answers = {DialogButton::Yes};
+        QTest::mouseClick(main.Widget("ClearAllButton"), Qt::LeftButton);
+        QCOMPARE(qobject_cast<QPlainTextEdit*>(main.Widget("RichEdit1"))->toPlainText(), QString());
+        QCOMPARE(dialogs.questions.back(), std::string("Clear all fields?"));
+
+        // Right click in the label window without a selection says so.
+        main.ShowLabelPopup(QPoint(10, 10));
+        QCOMPARE(dialogs.messages.back(), std::string("Nothing Selected"));
+        QVERIFY(!main.AutoCorrectPopupMenu->isVisible());
+    }
+
+    void qtClipboardAndPause() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("one\r\ntwo\nthr\u00e9e"));
+        QtDialogs qt;
+        QCOMPARE(qt.ClipboardText(), std::string("one\r\ntwo\r\nthr\xe9" "e"));
+        int ticks = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, this, [&] { ++ticks; });
+        timer.start(10);
+        qt.Pause(100);
+        QVERIFY(ticks >= 3);
+    }
+};
+
+QTEST_MAIN(TestCommands)
+#include "test_commands.moc"
