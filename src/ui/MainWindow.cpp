@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,6 +25,7 @@
 #include "model/UserFiles.h"
 #include "parser/FillLabelChunks.h"
 #include "record/CascadingLists.h"
+#include "record/MainCommands.h"
 
 namespace quorl {
 
@@ -389,12 +389,7 @@ void TForm1::CreateMenus() {
     menuHooks["Open1"] = [this] { Open1Click(); };
 }
 
-void TForm1::Open1Click() {
-    QString file = QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(session.ProgramFolder.string()),
-                                                QStringLiteral("Text Files (*.txt *.rtf)"));
-    if (file.isEmpty()) return;
-    OpenTextFileAndParse(session, std::filesystem::path(file.toStdString()));
-}
+void TForm1::Open1Click() { quorl::Open1Click(session); }
 
 void TForm1::SwitchUser1Click() {
     if (windows && windows->switchUser) windows->switchUser->FillAndShow();

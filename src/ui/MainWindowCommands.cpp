@@ -12,7 +12,6 @@
 #include "model/MainForm.h"
 #include "model/Records.h"
 #include "model/Session.h"
-#include "parser/FillLabelChunks.h"
 #include "record/BatchMode.h"
 #include "record/DoubleSpacing.h"
 #include "record/FieldEntryTools.h"
@@ -50,7 +49,6 @@ bool HasFieldPopup(const Control& c) {
 
 void TForm1::WireCommands() {
     Session& s = session;
-    menuHooks["Open1"] = [&s] { Open1Click(s); };
     menuHooks["BatchMode1"] = [&s] { BatchMode1Click(s); };
     menuHooks["Analyze1"] = [this, &s] {
         Analyze1Click(s);
@@ -64,7 +62,6 @@ void TForm1::WireCommands() {
             if (windows) ShowWindow(WindowOfMenuItem(*windows, name));
         };
 
-    clickHooks["ParseOnlyButton"] = [&s] { ParseLabelWindow(s); };
     clickHooks["PasteButton"] = [&s] { PasteLabelText(s); };
     clickHooks["ClearAllButton"] = [&s] { ClearAllButtonClick(s); };
     clickHooks["LayoutButton"] = [&s] { LayoutButtonClick(s); };
