@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
 #include "model/MainForm.h"
@@ -112,11 +113,23 @@ void Parse(benchmark::State& state, bool log) {
 }
 
 void BM_ParseTypicalLabel(benchmark::State& state) { Parse(state, false); }
+
+// The scoring pass alone, over the lines of the same label.
+void BM_ScoreTypicalLabelLines(benchmark::State& state) {
+    ParseSession p(false);
+    ParseLabelWindow(p.s);
+    std::vector<std::string> lines = p.s.parser.LabelChunks;
+    for (auto _ : state) {
+        p.s.parser.LabelChunks = lines;
+        ScoreLabelLines(p.s);
+    }
+}
 void BM_ParseTypicalLabelWithLog(benchmark::State& state) { Parse(state, true); }
 
 }  // namespace
 
 BENCHMARK(BM_ParseTypicalLabel)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ScoreTypicalLabelLines)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ParseTypicalLabelWithLog)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();

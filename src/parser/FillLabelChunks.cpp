@@ -96,6 +96,17 @@ void RunPhases(Session& s) {
 
 }  // namespace
 
+void ScoreLabelLines(Session& s) {
+    WriteToLog(s, "Setting up probabilities");
+    ResetTables(s);
+
+    if (s.trace.Trace) s.trace.TraceText += "Scoring Lines:\r\n";
+    for (const std::string& line : s.parser.LabelChunks) WriteToLog(s, "/" + line);
+    for (int i = 0; i < s.parser.LineCount(); ++i)
+        if (!s.parser.Line(i).empty()) ScoreLine(s, i);
+    if (s.trace.Trace) s.trace.TraceText += "\r\nDone scoring Lines:\r\n";
+}
+
 void FillLabelChunks(Session& s) {
     s.parser.LabelChunks.clear();
     s.dialogs.ShowBusy("Please Wait...", "Parsing Information");
@@ -114,15 +125,7 @@ void FillLabelChunks(Session& s) {
         }
     }
 
-    WriteToLog(s, "Setting up probabilities");
-    ResetTables(s);
-
-    if (s.trace.Trace) s.trace.TraceText += "Scoring Lines:\r\n";
-    for (const std::string& line : s.parser.LabelChunks) WriteToLog(s, "/" + line);
-    for (int i = 0; i < s.parser.LineCount(); ++i)
-        if (!s.parser.Line(i).empty()) ScoreLine(s, i);
-    if (s.trace.Trace) s.trace.TraceText += "\r\nDone scoring Lines:\r\n";
-
+    ScoreLabelLines(s);
     RunPhases(s);
 
     WriteToLog(s, "Before WarnIfEmpty");

@@ -9,6 +9,10 @@ class Session;
 
 void FillLabelChunks(Session& s);
 
+// The scoring pass of the parse over LabelChunks: resets the per-line tables and the FoundLine of
+// every definition, then scores every line for the fields.
+void ScoreLabelLines(Session& s);
+
 // The "Parse" command: clears the fields, takes the label window's text and parses it.
 void ParseLabelWindow(Session& s);
 

@@ -73,7 +73,7 @@ bool LineFreeOfOtherStartWords(Session& s, int field, int line) {
         if (f == field) continue;
         const FieldWordList& list = s.parser.wordLists.Start(f, s.FieldDefinitions[static_cast<size_t>(f)].StartWords);
         for (size_t k = 0; k < list.lower.size(); ++k) {
-            if (Pos(list.lower[k], lower) == 1) {
+            if (!list.lower[k].empty() && StartsWith(lower, list.lower[k])) {
                 TraceAppend(s, field, "Rejecting \"" + s.parser.Line(line) + "\". Starts with " +
                                           FieldNames[static_cast<size_t>(f)] + " StartWord \"" + list.words[k] + "\".\r\n");
                 return false;

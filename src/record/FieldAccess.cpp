@@ -141,7 +141,7 @@ void FillByStartOrContainedWord(Session& s, int field) {
     for (const std::string& w : CutWordList(d->StartWords)) {
         std::string lw = LowerCase(w);
         for (const std::string& line : lines) {
-            if (Pos(lw, LowerCase(line)) != 1) continue;
+            if (lw.empty() || !StartsWith(LowerCase(line), lw)) continue;
             std::string value = Trim(ReplaceAll(line, w, ""));
             WriteToLog(s, "Found Unique Start Word: " + w);
             SetFieldText(s, field, value, false);
