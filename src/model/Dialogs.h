@@ -42,8 +42,12 @@ public:
     }
     // The clipboard's text (CR LF line ends), "" when it holds none.
     virtual std::string ClipboardText() { return {}; }
-    // Repaints the windows and waits, keeping them painted, before a long command goes on.
-    virtual void Pause(int milliseconds) { (void)milliseconds; }
+    // Repaints the windows and waits, keeping them painted, before a long command goes on. False
+    // when the program is ending meanwhile: the command stops.
+    virtual bool Pause(int milliseconds) {
+        (void)milliseconds;
+        return true;
+    }
 };
 
 }  // namespace quorl

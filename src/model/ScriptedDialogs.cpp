@@ -50,9 +50,10 @@ bool ScriptedDialogs::ChooseFile(const std::string& filter, const std::filesyste
     return true;
 }
 
-void ScriptedDialogs::Pause(int milliseconds) {
+bool ScriptedDialogs::Pause(int milliseconds) {
     pauses.push_back(milliseconds);
     shown.push_back("pause: " + std::to_string(milliseconds));
+    return true;
 }
 
 }  // namespace quorl

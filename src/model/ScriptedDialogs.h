@@ -41,7 +41,7 @@ public:
     bool ChooseFile(const std::string& filter, const std::filesystem::path& folder,
                     std::filesystem::path& chosen) override;
     std::string ClipboardText() override { return clipboard; }
-    void Pause(int milliseconds) override;
+    bool Pause(int milliseconds) override;
 };
 
 }  // namespace quorl

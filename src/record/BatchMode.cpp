@@ -54,7 +54,7 @@ void BatchMode1Click(Session& s) {
         for (const std::string& label : SplitBatchLabels(AutoCorrectText(s, LoadFileToString(s, file, true)))) {
             s.form.SetText("RichEdit1", label);
             ParseLabelWindow(s);
-            s.dialogs.Pause(s.BatchPauseMs);
+            if (!s.dialogs.Pause(s.BatchPauseMs)) return;
         }
     }
     s.dialogs.ShowMessage("Batch file complete.");

@@ -18,7 +18,8 @@ std::vector<std::string> SplitBatchLabels(std::string text);
 
 // The "Batch Mode" command: chooses a file in the program folder, parses every label of it into
 // the main window and pauses BatchPauseMs on each, then says "Batch file complete.". A file that
-// cannot be read is reported and nothing is parsed.
+// cannot be read is reported and nothing is parsed; when the program ends during a pause, the
+// batch stops there.
 void BatchMode1Click(Session& s);
 
 }  // namespace quorl

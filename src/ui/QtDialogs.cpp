@@ -92,12 +92,18 @@ std::string QtDialogs::ClipboardText() {
     return FromQtLines(text);
 }
 
-void QtDialogs::Pause(int milliseconds) {
+bool QtDialogs::Pause(int milliseconds) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible()) w->repaint();
+    // The loop also ends early when the application is asked to quit (the main window closed).
     QEventLoop loop;
-    QTimer::singleShot(std::max(0, milliseconds), &loop, &QEventLoop::quit);
+    bool waited = false;
+    QTimer::singleShot(std::max(0, milliseconds), &loop, [&] {
+        waited = true;
+        loop.quit();
+    });
     loop.exec();
+    return waited;
 }
 
 }  // namespace quorl

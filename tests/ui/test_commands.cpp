@@ -33,9 +33,9 @@ namespace {
 
 // Scripted answers, but the pause of the real program: it waits with the windows painting.
 struct PausingDialogs : ScriptedDialogs {
-    void Pause(int milliseconds) override {
+    bool Pause(int milliseconds) override {
         ScriptedDialogs::Pause(milliseconds);
-        QtDialogs().Pause(milliseconds);
+        return QtDialogs().Pause(milliseconds);
     }
 };
 
@@ -281,8 +281,17 @@ private slots:
         QTimer timer;
         connect(&timer, &QTimer::timeout, this, [&] { ++ticks; });
         timer.start(10);
-        qt.Pause(100);
+        QVERIFY(qt.Pause(100));
         QVERIFY(ticks >= 3);
+        // Quitting the application (the main window closed) ends a pause early and says so.
+        bool waited = true;
+        QElapsedTimer clock;
+        clock.start();
+        QTimer::singleShot(0, this, [&] { waited = qt.Pause(5000); });
+        QTimer::singleShot(30, this, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+        QVERIFY(!waited);
+        QVERIFY(clock.elapsed() < 4000);
     }
 };
 
