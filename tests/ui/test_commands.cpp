@@ -189,6 +189,13 @@ private slots:
         QVERIFY(parse.bold());
         QVERIFY(W(*s, "ImageNumLabel")->font().bold());
         QVERIFY(!W(*s, "CollectorEdit")->font().bold());
+        // QUORL_SCREENSHOT=file keeps a picture of the enlarged window with a parsed label.
+        if (qEnvironmentVariableIsSet("QUORL_SCREENSHOT")) {
+            s->dialogs.clipboard = FromQtLines(QString::fromLatin1(kLabel));
+            QTest::mouseClick(W(*s, "PasteButton"), Qt::LeftButton);
+            QTest::mouseClick(W(*s, "ParseOnlyButton"), Qt::LeftButton);
+            QVERIFY(s->window->grab().save(qEnvironmentVariable("QUORL_SCREENSHOT") + QStringLiteral("-resized.png")));
+        }
 
         // The field font from the Font group.
         qobject_cast<QSpinBox*>(W(*s, "FontUpDown"))->setValue(12);
