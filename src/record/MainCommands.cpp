@@ -7,6 +7,7 @@
 #include "model/Files.h"
 #include "model/Records.h"
 #include "model/Session.h"
+#include "parser/AutoSplit.h"
 #include "parser/FillLabelChunks.h"
 #include "record/DoubleSpacing.h"
 #include "record/FieldAccess.h"
@@ -37,6 +38,7 @@ void PasteLabelText(Session& s) {
     s.form.SetText(kLabelWindow, "");
     s.form.SetText(kLabelWindow, s.dialogs.ClipboardText());
     std::string t = AutoCorrectText(s, s.form.Get(kLabelWindow).text);
+    if (s.AutoSplit) t = AutoSplitText(s, t);
     if (s.DoubleSpace) t = DoubleSpaceText(t);
     s.form.SetText(kLabelWindow, t);
 }

@@ -51,7 +51,15 @@ TEST_F(MainCommandsTest, PasteCorrectsAndDoubleSpacesWithoutParsing) {
     s.DoubleSpace = true;
     PasteLabelText(s);
     EXPECT_EQ(Label(), "Flora of Ohio\r\n\r\nCarex lurida\r\n\r\nwet ditch");
+    // The automatic split ends every line with a line break.
+    s.AutoSplit = true;
+    PasteLabelText(s);
+    EXPECT_EQ(Label(), "Flora of Ohio\r\n\r\nCarex lurida\r\n\r\nwet ditch\r\n\r\n");
+    s.DoubleSpace = false;
+    PasteLabelText(s);
+    EXPECT_EQ(Label(), "Flora of Ohio\r\nCarex lurida\r\nwet ditch\r\n");
     dialogs.clipboard.clear();
+    s.AutoSplit = false;
     PasteLabelText(s);
     EXPECT_EQ(Label(), "");
 }
