@@ -11,15 +11,28 @@
 
 namespace quorl {
 
+SearchLines::SearchLines(const Session& s) {
+    const ParserState& p = s.parser;
+    for (int i = 0; i < p.LineCount(); ++i) {
+        folded.push_back(ReplaceAllNoCase(RemoveAccents(p.Line(i)), " USA", " United States"));
+        lower.push_back(LowerCase(folded.back()));
+    }
+}
+
 int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord) {
+    return FindNameInChunks(s, def, name, wholeWord, SearchLines(s));
+}
+
+int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord,
+                         const SearchLines& lines) {
     ParserState& p = s.parser;
     const int from = std::max(def.Minimum - 2, 0);
-    const int to = std::min(def.Maximum, p.LineCount()) - 1;
+    const int to = std::min({def.Maximum, p.LineCount(), static_cast<int>(lines.lower.size())}) - 1;
     const std::string lowName = LowerCase(name);
     if (lowName.empty()) return 0;
     for (int i = from; i <= to; ++i) {
-        const std::string t = ReplaceAllNoCase(RemoveAccents(p.Line(i)), " USA", " United States");
-        const long pos = static_cast<long>(Pos(lowName, LowerCase(t)));
+        const std::string& t = lines.folded[static_cast<size_t>(i)];
+        const long pos = static_cast<long>(Pos(lowName, lines.lower[static_cast<size_t>(i)]));
         if (pos == 0) continue;
         if (pos > 1 && IsAsciiLetter(static_cast<unsigned char>(CharAt(t, pos - 1)))) continue;
         const long after = pos + static_cast<long>(lowName.size());

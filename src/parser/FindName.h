@@ -2,6 +2,7 @@
 // Searching a plant or place name in the label lines of a field's window.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quorl {
 
@@ -13,5 +14,14 @@ struct LabelFieldClass;
 // before it does not count, nor, with wholeWord, one glued to a letter after it. Returns 0 when
 // not found, else 1 + the name's position in the line, and sets CurrentLine to the line.
 int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord);
+
+// The label lines as the name search reads them (folded, " USA" read as " United States", and
+// lower-cased), prepared once for a run of searches over unchanged lines.
+struct SearchLines {
+    std::vector<std::string> folded, lower;
+    explicit SearchLines(const Session& s);
+};
+int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord,
+                         const SearchLines& lines);
 
 }  // namespace quorl

@@ -33,8 +33,9 @@ void CountryPhase(Session& s, PhaseState& ps) {
             ps.countryIndex = list && list->itemIndex >= 0 ? list->itemIndex : 0;
         } else {
             s.parser.PlaceSearchField = fCountry;
+            const SearchLines lines(s);
             for (size_t i = s.CountryList.size(); i-- > 0;) {
-                if (FindNameInChunks(s, def, s.CountryList[i].Name, true) == 0) continue;
+                if (FindNameInChunks(s, def, s.CountryList[i].Name, true, lines) == 0) continue;
                 found = true;
                 ps.countryIndex = static_cast<int>(i);
                 SelectFieldComboItem(s, fCountry, static_cast<int>(i), s.parser.CurrentLine);

@@ -1,6 +1,7 @@
 // The family phase: the family from its Default or preserved value, else a family name in the
 // label, else a genus and species in the first four lines; else the family of the previous label.
 #include <algorithm>
+#include <vector>
 
 #include "model/Log.h"
 #include "model/ReferenceLists.h"
@@ -68,11 +69,19 @@ bool GenusAndSpeciesInFirstLines(Session& s, PhaseState& ps) {
     for (int i = 0; i < lines; ++i) {
         s.parser.CurrentLine = i;
         const std::string t = RemoveAccents(s.parser.Line(i));
+        // The pairs of characters in the line: a genus whose first two characters are no such pair
+        // cannot occur in it.
+        std::vector<bool> pairs(65536, false);
+        for (size_t k = 0; k + 1 < t.size(); ++k)
+            pairs[static_cast<unsigned char>(t[k]) * 256u + static_cast<unsigned char>(t[k + 1])] = true;
         for (size_t f = 0; f < s.PlantList.size(); ++f) {
             const auto& genera = s.PlantList[f].Children;
             for (size_t g = 0; g < genera.size(); ++g) {
                 const FamilyClass& genus = genera[g];
-                if (genus.Name.size() < 2 || !Contains(t, genus.Name)) continue;
+                if (genus.Name.size() < 2) continue;
+                const unsigned pair = static_cast<unsigned char>(genus.Name[0]) * 256u +
+                                      static_cast<unsigned char>(genus.Name[1]);
+                if (!pairs[pair] || !Contains(t, genus.Name)) continue;
                 for (size_t k = genus.Children.size(); k-- > 0;) {
                     const std::string& species = genus.Children[k].Name;
                     if (species.empty() || !Contains(t, species)) continue;
