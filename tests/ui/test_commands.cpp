@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -145,6 +146,23 @@ private slots:
         QCOMPARE(W(*s, "NotesMemo")->contextMenuPolicy(), Qt::CustomContextMenu);
         QCOMPARE(W(*s, "RichEdit1")->contextMenuPolicy(), Qt::CustomContextMenu);
         QCOMPARE(W(*s, "FontEdit")->contextMenuPolicy(), Qt::DefaultContextMenu);
+    }
+
+    void toolAndUserFieldButtons() {
+        std::string defs = "Version 2\r\n";
+        for (int i = 0; i < 31; ++i) defs += (i < 30 ? FieldNames[i] : std::string("Soil")) + "\t0\t0\t\t1\t50\t\t\r\n";
+        WriteAll(program_->path / "FieldDefinitions.txt", defs);
+        auto s = Start();
+        s->form().SetText("RichEdit1", "34 deg 12 min N\r\nsoil: sandy loam");
+        Select(*s, QStringLiteral("12"));
+        QTest::mouseClick(W(*s, "LatMinButton"), Qt::LeftButton);
+        QCOMPARE(qobject_cast<QLineEdit*>(W(*s, "LatMinutesEdit"))->text(), QStringLiteral("12"));
+        Select(*s, QStringLiteral(": sandy loam"));
+        QTest::mouseClick(W(*s, "CustomButton0"), Qt::LeftButton);
+        QCOMPARE(qobject_cast<QLineEdit*>(W(*s, "CustomEdit0"))->text(), QStringLiteral("sandy loam"));
+        QTest::mouseClick(W(*s, "SuffixButton"), Qt::LeftButton);
+        QCOMPARE(qobject_cast<QLineEdit*>(W(*s, "SuffixEdit"))->text(), QStringLiteral("sandy loam"));
+        QCOMPARE(qobject_cast<QLineEdit*>(W(*s, "PrefixEdit"))->text(), QString());
     }
 
     void doubleSpacingKeys() {
