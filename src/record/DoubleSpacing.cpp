@@ -19,9 +19,9 @@ char CharAt(const std::string& text, int n) {
 }  // namespace
 
 std::string DoubleSpaceText(const std::string& text) {
-    std::string t = ReplaceAll(text, std::string(kDoubleBreak), std::string(kBreak));
-    t = ReplaceAll(t, std::string(kDoubleBreak), std::string(kBreak));
-    return ReplaceAll(t, std::string(kBreak), std::string(kDoubleBreak));
+    std::string t = ReplaceAll(text, kDoubleBreak, kBreak);
+    t = ReplaceAll(t, kDoubleBreak, kBreak);
+    return ReplaceAll(t, kBreak, kDoubleBreak);
 }
 
 void RichEdit1KeyDown(Session& s, LabelKey key, const std::string& text, int caret) {

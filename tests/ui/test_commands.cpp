@@ -296,6 +296,25 @@ private slots:
         main.ShowLabelPopup(QPoint(10, 10));
         QCOMPARE(dialogs.messages.back(), std::string("Nothing Selected"));
         QVERIFY(!main.AutoCorrectPopupMenu->isVisible());
+        // With a selection: "Add to AutoCorrect" opens the AutoCorrect window for it, modally.
+        session.form.SetText("RichEdit1", "Carex lurlda");
+        auto* label = qobject_cast<QPlainTextEdit*>(main.Widget("RichEdit1"));
+        QTextCursor cur = label->textCursor();
+        cur.setPosition(6);
+        cur.setPosition(12, QTextCursor::KeepAnchor);
+        label->setTextCursor(cur);
+        main.ShowLabelPopup(QPoint(10, 10));
+        QVERIFY(main.AutoCorrectPopupMenu->isVisible());
+        QString caption;
+        bool modal = false;
+        QTimer::singleShot(0, this, [&] {
+            modal = windows->autoCorrect->isModal() && windows->autoCorrect->isVisible();
+            caption = windows->autoCorrect->Label1->text();
+            windows->autoCorrect->reject();
+        });
+        main.AutoCorrectPopupMenu->actions().at(0)->trigger();
+        QVERIFY(modal);
+        QCOMPARE(caption, QStringLiteral("Change lurlda to:"));
     }
 
     void qtClipboardAndPause() {
