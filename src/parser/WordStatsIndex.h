@@ -1,6 +1,7 @@
 #pragma once
 // Finds the first WordStats record of a word without a linear search. The index notices a table
-// that was replaced, grown or shrunk; code that renames words in place calls Invalidate.
+// that was replaced, grown or shrunk, or reloaded with other words (a sample of the words is
+// compared); code that renames single words in place calls Invalidate.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,8 +26,11 @@ private:
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
     };
     std::unordered_map<std::string, int32_t, Hash, std::equal_to<>> first_;
+    bool Current(const std::vector<BayesClass>& table) const;
+
     const BayesClass* data_ = nullptr;
     size_t size_ = 0;
+    std::vector<std::string> sample_;  // words at evenly spaced places when built
     bool valid_ = false;
 };
 
