@@ -7,15 +7,16 @@ void ScriptedDialogs::ShowMessage(const std::string& text) {
     shown.push_back("message: " + text);
 }
 
-DialogButton ScriptedDialogs::Ask(const std::string& text, DialogKind, const std::vector<DialogButton>& buttons) {
+DialogButton ScriptedDialogs::Ask(const std::string& text, DialogKind kind, const std::vector<DialogButton>& buttons) {
     questions.push_back(text);
+    questionKinds.push_back(kind);
+    questionButtons.push_back(buttons);
     shown.push_back("ask: " + text);
     DialogButton answer = fallbackAnswer;
     if (!answers.empty()) {
         answer = answers.front();
         answers.pop_front();
     }
-    (void)buttons;
     return answer;
 }
 

@@ -24,6 +24,8 @@ public:
     std::vector<std::string> shown;
     std::vector<std::string> messages;
     std::vector<std::string> questions;
+    std::vector<DialogKind> questionKinds;                  // kind and buttons of each question
+    std::vector<std::vector<DialogButton>> questionButtons;
     std::vector<std::string> traces;
     bool busyVisible = false;
     std::string busyTitle, busyMessage;

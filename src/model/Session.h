@@ -13,6 +13,8 @@
 
 namespace quorl {
 
+class NameBrowser;
+
 class Session {
 public:
     explicit Session(Dialogs& d) : dialogs(d) {}
@@ -80,6 +82,12 @@ public:
     int CaretShift = 0;
     // Batch mode shows each parsed label this long (tests shorten it).
     int BatchPauseMs = 4000;
+
+    // Name lookup: the browser window (nullptr without one) and the lookup waiting for its page,
+    // with the Scientific Name it was started for.
+    NameBrowser* nameBrowser = nullptr;
+    bool NameLookupPending = false;
+    std::string NameLookupName;
 };
 
 }  // namespace quorl

@@ -1,0 +1,18 @@
+#pragma once
+// Adding the main window's record: validation step by step (each step logged, every question asked
+// through the Dialogs port), learning from the record, the writer of OutputType, and on success a
+// window cleared for the next label.
+namespace quorl {
+
+class Session;
+
+// Validates the fields, learns from them and writes the record; true when it was written. A check
+// that fails tells the user and clears the result; a question answered with Cancel (or No) ends
+// the export at once.
+bool ExportData(Session& s);
+
+// The add button: runs ExportData under the busy window; a written record clears the fields (their
+// Preserve rules kept) and the label text, and the image number goes one up.
+void AddDataButtonClick(Session& s);
+
+}  // namespace quorl
