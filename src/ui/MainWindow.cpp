@@ -26,6 +26,7 @@
 #include "parser/FillLabelChunks.h"
 #include "record/CascadingLists.h"
 #include "record/MainCommands.h"
+#include "record/ExportData.h"
 
 namespace quorl {
 
@@ -90,6 +91,7 @@ TForm1::TForm1(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
     for (const auto& c : form.Controls()) EnsureWidget(*c);
     form.SetObserver([this](const Control& c) { UpdateWidget(c); });
     CreateMenus();
+    clickHooks["AddDataButton"] = [this] { AddDataButtonClick(); };
     client_->setMinimumSize(form.clientWidth, form.clientHeight);
     resize(form.clientWidth, form.clientHeight + menuBar()->sizeHint().height());
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
@@ -402,6 +404,8 @@ void TForm1::About3Click() {
 void TForm1::FormatOutput1Click() {
     if (windows && windows->output) windows->output->ShowFormatOutput();
 }
+
+void TForm1::AddDataButtonClick() { quorl::AddDataButtonClick(session); }
 
 void TForm1::Exit1Click() { QCoreApplication::exit(0); }
 

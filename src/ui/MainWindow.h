@@ -61,6 +61,8 @@ public:
     // The label window's popup with its one item "Add to AutoCorrect".
     void ShowLabelPopup(const QPoint& at);
     QMenu* AutoCorrectPopupMenu = nullptr;
+    // The add button: validates and writes the record (the name lookup may run it again).
+    void AddDataButtonClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

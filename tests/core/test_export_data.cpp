@@ -81,6 +81,8 @@ struct Question {
     const char* cancelledLog;  // nullptr: a Cancel only fails the pass
 };
 
+void PrintTo(const Question& q, std::ostream* os) { *os << q.name; }
+
 class ExportQuestionTest : public ExportFixture, public ::testing::WithParamInterface<Question> {
 protected:
     void Answer(DialogButton b) {
@@ -105,7 +107,9 @@ TEST_P(ExportQuestionTest, CancelStopsAndKeepsTheFields) {
     const std::string collector = Box("CollectorEdit");
     Answer(DialogButton::Cancel);
     EXPECT_FALSE(Written());
-    if (GetParam().cancelledLog) EXPECT_TRUE(Logged(GetParam().cancelledLog)) << GetParam().cancelledLog;
+    if (GetParam().cancelledLog) {
+        EXPECT_TRUE(Logged(GetParam().cancelledLog)) << GetParam().cancelledLog;
+    }
     EXPECT_TRUE(Logged("Export aborted for some reason."));
     EXPECT_TRUE(Logged("Done Exporting Data"));
     EXPECT_FALSE(Logged("Data OK.  Exporting."));

@@ -1,0 +1,316 @@
+// The road of one label through the real windows: label text from the clipboard, parse, a typed
+// correction, the add button, and what the record file, the statistics and the cleared window hold
+// afterwards; the name lookup against a page server on 127.0.0.1 started here.
+//
+// QUORL_LABEL_FILE=<label text> with QUORL_SCREENSHOT=<png> keeps a picture of the main window after
+// that label was parsed (run it on a real display or under Xvfb to look at it).
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QWebEngineView>
+#include <filesystem>
+#include <map>
+
+#include "model/Files.h"
+#include "model/ScriptedDialogs.h"
+#include "model/Session.h"
+#include "parser/FillLabelChunks.h"
+#include "ui/AppWindows.h"
+#include "ui/QtText.h"
+#include "UiTestSupport.h"
+
+using namespace quorl;
+using namespace quorl::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A page server on 127.0.0.1: the answer for /NameSearch.aspx is the page set by the test; every
+// request line is kept.
+class PageServer : public QObject {
+public:
+    QTcpServer server;
+    QByteArray namePage;
+    QStringList requests;
+
+    bool Start() {
+        if (!server.listen(QHostAddress::LocalHost, 0)) return false;
+        connect(&server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server.nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Answer(socket); });
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+        return true;
+    }
+    QString Host() const { return QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()); }
+
+private:
+    void Answer(QTcpSocket* socket) {
+        QByteArray& buffer = pending_[socket];
+        buffer += socket->readAll();
+        if (!buffer.contains("\r\n\r\n")) return;
+        const QByteArray line = buffer.left(buffer.indexOf("\r\n"));
+        pending_.erase(socket);
+        const QString path = QString::fromLatin1(line.split(' ').value(1));
+        requests << path;
+        const bool found = path.startsWith(QStringLiteral("/NameSearch.aspx?name="));
+        const QByteArray body = found ? namePage : QByteArray("<html><body>not here</body></html>");
+        socket->write((found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n") +
+                      QByteArray("Content-Type: text/html; charset=utf-8\r\nConnection: close\r\nContent-Length: ") +
+                      QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+    std::map<QTcpSocket*, QByteArray> pending_;
+};
+
+}  // namespace
+
+class TestExportRoad : public QObject {
+    Q_OBJECT
+
+public:
+    static void initMain() {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    }
+
+private:
+    std::unique_ptr<ProgramFolder> program_;
+    fs::path folder_;
+
+    // The program started in the test's program folder; "keep the current user" is answered Yes.
+    struct Program {
+        ScriptedDialogs dialogs;
+        Session session{dialogs};
+        std::unique_ptr<AppWindows> windows;
+        Program() {
+            dialogs.answers.push_back(DialogButton::Yes);
+            windows = CreateAppWindows(session);
+            dialogs.questions.clear();
+            dialogs.messages.clear();
+        }
+        ~Program() { windows.reset(); }
+        TForm1& main() { return *windows->main; }
+        QWidget* W(const char* name) { return windows->main->Widget(name); }
+        QString Text(const char* name) {
+            QWidget* w = W(name);
+            if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+            if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
+            if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
+            return {};
+        }
+        void Click(const char* name) { QTest::mouseClick(W(name), Qt::LeftButton); }
+        // The label window gets the clipboard through the Paste button, or, where that command is
+        // missing, as the label window's own paste.
+        void PasteClipboard() {
+            if (main().clickHooks.count("PasteButton")) {
+                Click("PasteButton");
+            } else {
+                auto* label = qobject_cast<QPlainTextEdit*>(W("RichEdit1"));
+                label->setFocus();
+                label->paste();
+            }
+        }
+        void Parse() {
+            if (main().clickHooks.count("ParseOnlyButton"))
+                Click("ParseOnlyButton");
+            else
+                ParseLabelWindow(session);
+        }
+        // Types into a field as the user does: select everything, then the keys.
+        void Type(const char* name, const QString& text) {
+            QWidget* w = W(name);
+            if (auto* c = qobject_cast<QComboBox*>(w)) w = c->lineEdit();
+            w->setFocus();
+            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(w, Qt::Key_Delete);
+            QTest::keyClicks(w, text);
+        }
+    };
+
+    fs::path RecordPath(Program& p) { return folder_ / p.session.OutputFileName; }
+
+    void UseNameServer(const PageServer& server) {
+        WriteAll(folder_ / "Settings.txt", "NameSearchHost\t" + server.Host().toStdString() + "\r\n");
+    }
+
+    // A record whose species is not in the genus's list, ready to add.
+    void FillUnlistedSpecies(Program& p) {
+        p.Type("CollectorEdit", QStringLiteral("R. C. Harris"));
+        p.Type("CollectionDateEdit", QStringLiteral("19 Sep 1990"));
+        p.Type("CountryCombo", QStringLiteral("United States"));
+        p.Type("Edit2", QStringLiteral("QZV1075763"));
+        p.Type("GenusCombo", QStringLiteral("Abies"));
+        p.Type("SpeciesCombo", QStringLiteral("albida"));
+        p.Type("ScientificNameEdit", QStringLiteral("Abies albida"));
+    }
+
+private slots:
+    void init() {
+        program_ = std::make_unique<ProgramFolder>();
+        folder_ = program_->path;
+    }
+    void cleanup() { program_.reset(); }
+
+    void labelFromTheClipboardIsParsedCorrectedAndAdded() {
+        Program p;
+        p.session.FieldDefinitions[fHerbarium].Preserve = true;
+        p.Type("ImageNameEdit", QStringLiteral("41"));
+        QApplication::clipboard()->setText(QStringLiteral(
+            "LICHENS OF MISSOURI\n"
+            "Pyrenidium actinellum Nyl.\n"
+            "on Acarospora fuscata\n"
+            "United States, Missouri, St. Francois County: rhyolite glade W of Knob Lick Fire Tower.\n"
+            "19 Sep 1990\n"
+            "R. C. Harris 25487\n"
+            "NEW YORK BOTANICAL GARDEN\n"));
+        p.PasteClipboard();
+        QVERIFY(p.session.form.Get("RichEdit1").text.find("Knob Lick Fire Tower") != std::string::npos);
+        p.Parse();
+        QCOMPARE(p.Text("CollectorEdit"), QStringLiteral("R. C. Harris"));
+        QCOMPARE(p.Text("NumberEdit"), QStringLiteral("25487"));
+        QCOMPARE(p.Text("CollectionDateEdit"), QStringLiteral("19 Sep 1990"));
+        QCOMPARE(p.Text("CountryCombo"), QStringLiteral("United States"));
+        QCOMPARE(p.Text("ScientificNameEdit"), QStringLiteral("Acarospora fuscata"));
+
+        // The user corrects the state, writes locality and habitat, herbarium and barcode.
+        p.Type("StateCombo", QStringLiteral("Missouri"));
+        QVERIFY(p.session.form.Get("StateCombo").itemIndex >= 0);
+        p.Type("LocalityMemo", QStringLiteral("St. Francois County: W of Knob Lick Fire Tower"));
+        p.Type("HabitatMemo", QStringLiteral("Rhyolite glade, on sandstone"));
+        QCOMPARE(p.session.form.Get("HabitatMemo").text, std::string("Rhyolite glade, on sandstone"));
+        p.Type("HerbariumEdit", QStringLiteral("NY"));
+        p.Type("Edit2", QStringLiteral("QZV0175763"));
+
+        p.Click("AddDataButton");
+        QVERIFY2(p.dialogs.questions.empty(), p.dialogs.questions.empty() ? "" : p.dialogs.questions[0].c_str());
+        QVERIFY2(p.dialogs.messages.empty(), p.dialogs.messages.empty() ? "" : p.dialogs.messages[0].c_str());
+        const std::string record = ReadAll(RecordPath(p));
+        QVERIFY2(record.find("R. C. Harris") != std::string::npos, record.c_str());
+        QVERIFY(record.find("25487") != std::string::npos);
+        QVERIFY(record.find("Rhyolite glade, on sandstone") != std::string::npos);
+        QVERIFY(record.find("Missouri") != std::string::npos);
+        QVERIFY(record.find("QZV0175763") != std::string::npos);
+        QVERIFY(ReadAll(folder_ / "WordStats.txt").find("\r\nrhyolite\t") != std::string::npos ||
+                ReadAll(folder_ / "WordStats.txt").starts_with("rhyolite\t"));
+        QVERIFY(ReadAll(folder_ / "NameStats.txt").find("\r\nHarris\r\n") != std::string::npos);
+
+        // The window is ready for the next label.
+        for (const char* name : {"CollectorEdit", "NumberEdit", "HabitatMemo", "RichEdit1", "CollectionDateEdit"})
+            QVERIFY2(p.Text(name).isEmpty(), name);
+        QCOMPARE(p.Text("HerbariumEdit"), QStringLiteral("NY"));
+        QCOMPARE(p.Text("ImageNameEdit"), QStringLiteral("42"));
+        QCOMPARE(p.session.LabelText, std::string());
+        QCOMPARE(p.session.LastHerbarium, std::string("NY"));
+    }
+
+    void cancelKeepsTheLabelAndTheCorrectedRecordGoes() {
+        Program p;
+        p.Type("CollectorEdit", QStringLiteral("R. C. Harris"));
+        p.Type("CollectionDateEdit", QStringLiteral("19 Sep 1990"));
+        p.Type("CountryCombo", QStringLiteral("United States"));
+        p.Type("Edit2", QStringLiteral("01075763"));
+        p.Type("ImageNameEdit", QStringLiteral("5"));
+        // Genus and species intentionally blank: Yes; the barcode's form: Cancel.
+        p.dialogs.answers = {DialogButton::Yes, DialogButton::Cancel};
+        p.Click("AddDataButton");
+        QCOMPARE(p.dialogs.questions, (std::vector<std::string>{"Are Genus and Species intentionally blank?",
+                                                                "Barcode is wrong format."}));
+        QVERIFY(!fs::exists(RecordPath(p)));
+        QCOMPARE(p.Text("CollectorEdit"), QStringLiteral("R. C. Harris"));
+        QCOMPARE(p.Text("ImageNameEdit"), QStringLiteral("5"));
+        QVERIFY(!p.dialogs.busyVisible);
+
+        p.Type("Edit2", QStringLiteral("QZV1075763"));
+        p.dialogs.answers = {DialogButton::Yes};
+        p.Click("AddDataButton");
+        QVERIFY(fs::exists(RecordPath(p)));
+        QVERIFY(p.Text("CollectorEdit").isEmpty());
+        QCOMPARE(p.Text("ImageNameEdit"), QStringLiteral("6"));
+    }
+
+    void nameInItalicsAtTheNamePageConfirmsAndWritesTheRecord() {
+        PageServer server;
+        QVERIFY(server.Start());
+        server.namePage = "<html><body><h1>Results</h1>\n<table><tr><td><i>Abies albida</i> Mill.</td></tr></table>"
+                          "\n<a href=\"/NameSearch.aspx?name=Abies\">Abies</a></body></html>";
+        UseNameServer(server);
+        Program p;
+        FillUnlistedSpecies(p);
+        p.Click("AddDataButton");
+        QVERIFY(!fs::exists(RecordPath(p)));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(RecordPath(p)), 30000);
+        QCOMPARE(server.requests.value(0), QStringLiteral("/NameSearch.aspx?name=Abies%20albida"));
+        QCOMPARE(p.session.ConfirmedName, std::string("Abies albida"));
+        QVERIFY(ReadAll(RecordPath(p)).find("Abies albida") != std::string::npos);
+        QVERIFY(!p.windows->browser->isVisible());
+        QVERIFY(p.dialogs.questions.empty());
+        QVERIFY(p.Text("CollectorEdit").isEmpty());
+    }
+
+    void anotherNameAtTheNamePageIsOfferedAndYesWritesIt() {
+        PageServer server;
+        QVERIFY(server.Start());
+        server.namePage = "<html><body><p>Did you mean</p>\n<ul><li><i>Abies alba</i> Mill.</li>"
+                          "\n<li><i>Abies</i> <b>x</b></li></ul></body></html>";
+        UseNameServer(server);
+        Program p;
+        FillUnlistedSpecies(p);
+        p.dialogs.answers = {DialogButton::Yes};
+        bool read = false;
+        connect(p.windows->browser.get(), &TBrowserForm::DocumentRead, this, [&] { read = true; });
+        p.Click("AddDataButton");
+        QTRY_VERIFY_WITH_TIMEOUT(read, 30000);
+        QCOMPARE(p.dialogs.questions, std::vector<std::string>{"Abies alba was found.  Use this name?"});
+        QVERIFY(fs::exists(RecordPath(p)));
+        const std::string record = ReadAll(RecordPath(p));
+        QVERIFY2(record.find("Abies alba") != std::string::npos, record.c_str());
+        QCOMPARE(p.session.ConfirmedName, std::string("Abies alba"));
+        QVERIFY(!p.windows->browser->isVisible());
+    }
+
+    void followingALinkInTheBrowserStartsNoExport() {
+        PageServer server;
+        QVERIFY(server.Start());
+        server.namePage = "<html><body><p>No names found.</p></body></html>";
+        UseNameServer(server);
+        Program p;
+        FillUnlistedSpecies(p);
+        int reads = 0;
+        connect(p.windows->browser.get(), &TBrowserForm::DocumentRead, this, [&] { ++reads; });
+        p.Click("AddDataButton");
+        QTRY_COMPARE_WITH_TIMEOUT(reads, 1, 30000);
+        QVERIFY(p.windows->browser->isVisible());
+        // The user opens another page of the service that does show the name.
+        server.namePage = "<html><body><i>Abies albida</i></body></html>";
+        p.windows->browser->WebBrowser()->load(QUrl(server.Host() + "/NameSearch.aspx?name=Abies"));
+        QTRY_COMPARE_WITH_TIMEOUT(reads, 2, 30000);
+        QVERIFY(!fs::exists(RecordPath(p)));
+        QCOMPARE(p.session.ConfirmedName, std::string());
+        QVERIFY(p.dialogs.questions.empty());
+    }
+
+    void screenshotOfAParsedLabel() {
+        const QString label = qEnvironmentVariable("QUORL_LABEL_FILE");
+        const QString shot = qEnvironmentVariable("QUORL_SCREENSHOT");
+        if (label.isEmpty() || shot.isEmpty()) QSKIP("set QUORL_LABEL_FILE and QUORL_SCREENSHOT for a picture");
+        Program p;
+        const std::string text = LoadFileToString(p.session, label.toStdString(), false);
+        QVERIFY(!text.empty());
+        p.session.form.UserSetText("RichEdit1", text);
+        p.Parse();
+        p.main().raise();
+        QTest::qWait(300);
+        QVERIFY(p.main().grab().save(shot));
+    }
+};
+
+QTEST_MAIN(TestExportRoad)
+#include "test_export_road.moc"
