@@ -287,7 +287,7 @@ private slots:
         Program p;
         const std::string text = LoadFileToString(p.session, label.toStdString(), false);
         QVERIFY(!text.empty());
-        p.session.form.UserSetText("RichEdit1", text);
+        qobject_cast<QPlainTextEdit*>(p.W("RichEdit1"))->setPlainText(ToQtLines(text));
         p.Click("ParseOnlyButton");
         p.main().raise();
         QTest::qWait(300);
