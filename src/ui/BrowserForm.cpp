@@ -44,8 +44,10 @@ void TBrowserForm::ShowWindow() {
 
 void TBrowserForm::CloseWindow() { hide(); }
 
-void TBrowserForm::WebBrowserDocumentComplete(bool) {
-    // A page that failed to load shows the engine's error page, which is read like any other.
+void TBrowserForm::WebBrowserDocumentComplete(bool ok) {
+    // A load that failed or was cut short by a newer lookup has no page to read; the lookup stays
+    // pending for the page that does arrive.
+    if (!ok) return;
     QPointer<TBrowserForm> self(this);
     webBrowser_->page()->runJavaScript(QStringLiteral("document.body ? document.body.outerHTML : ''"),
                                        [self](const QVariant& body) {

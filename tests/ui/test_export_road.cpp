@@ -36,6 +36,7 @@ public:
     QTcpServer server;
     QByteArray namePage;
     QStringList requests;
+    bool holdFirst = false;  // the first name-search request gets no answer
 
     bool Start() {
         if (!server.listen(QHostAddress::LocalHost, 0)) return false;
@@ -58,6 +59,7 @@ private:
         pending_.erase(socket);
         const QString path = QString::fromLatin1(line.split(' ').value(1));
         requests << path;
+        if (holdFirst && requests.size() == 1) return;
         const bool found = path.startsWith(QStringLiteral("/NameSearch.aspx?name="));
         const QByteArray body = found ? namePage : QByteArray("<html><body>not here</body></html>");
         socket->write((found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n") +
@@ -278,6 +280,24 @@ private slots:
         QVERIFY(!fs::exists(RecordPath(p)));
         QCOMPARE(p.session.ConfirmedName, std::string());
         QVERIFY(p.dialogs.questions.empty());
+    }
+
+    void aNewerLookupReplacesOneStillLoading() {
+        PageServer server;
+        QVERIFY(server.Start());
+        server.holdFirst = true;
+        server.namePage = "<html><body><p><i>Abies albidula</i> Mill.</p></body></html>";
+        UseNameServer(server);
+        Program p;
+        FillUnlistedSpecies(p);
+        p.Click("AddDataButton");
+        QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 30000);
+        // The page does not come; the user corrects the name and adds again.
+        p.Type("ScientificNameEdit", QStringLiteral("Abies albidula"));
+        p.Click("AddDataButton");
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(RecordPath(p)), 30000);
+        QCOMPARE(server.requests.value(1), QStringLiteral("/NameSearch.aspx?name=Abies%20albidula"));
+        QCOMPARE(p.session.ConfirmedName, std::string("Abies albidula"));
     }
 
     void screenshotOfAParsedLabel() {
