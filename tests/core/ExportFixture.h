@@ -18,13 +18,9 @@ class FakeBrowser : public NameBrowser {
 public:
     std::vector<std::string> urls;
     bool visible = false;
-    int closes = 0;
     void Navigate(const std::string& url) override { urls.push_back(url); }
     void ShowWindow() override { visible = true; }
-    void CloseWindow() override {
-        visible = false;
-        ++closes;
-    }
+    void CloseWindow() override { visible = false; }
 };
 
 class ExportFixture : public RecordFixture {
