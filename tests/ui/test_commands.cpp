@@ -3,7 +3,9 @@
 // with its painted pause, and the menu items that open windows.
 #include <QAction>
 #include <QClipboard>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -315,6 +317,30 @@ private slots:
         main.AutoCorrectPopupMenu->actions().at(0)->trigger();
         QVERIFY(modal);
         QCOMPARE(caption, QStringLiteral("Change lurlda to:"));
+    }
+
+    void qtOpenDialog() {
+        // The open dialog starts in the folder with the filter converted; cancelling returns false.
+        QtDialogs qt;
+        QStringList filters;
+        QString folder;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* d = qobject_cast<QFileDialog*>(w);
+                if (!d || !d->isVisible()) continue;
+                poll.stop();
+                filters = d->nameFilters();
+                folder = d->directory().absolutePath();
+                d->reject();
+            }
+        });
+        poll.start(20);
+        fs::path chosen = "unchanged";
+        QVERIFY(!qt.ChooseFile("Text Files|*.txt;*.rtf", program_->path, chosen));
+        QCOMPARE(filters, QStringList{QStringLiteral("Text Files (*.txt *.rtf)")});
+        QCOMPARE(fs::canonical(folder.toStdString()), fs::canonical(program_->path));
+        QCOMPARE(chosen, fs::path("unchanged"));
     }
 
     void qtClipboardAndPause() {
