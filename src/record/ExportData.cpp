@@ -10,7 +10,7 @@
 #include "record/DarwinCsvWriter.h"
 #include "record/DarwinXmlWriter.h"
 #include "record/FieldAccess.h"
-#include "record/GenusSpeciesCheck.h"
+#include "record/PlantNameCheck.h"
 #include "record/Learning.h"
 #include "record/PlaceCheck.h"
 #include "record/RecordChecks.h"

@@ -1,4 +1,4 @@
-#include "record/GenusSpeciesCheck.h"
+#include "record/PlantNameCheck.h"
 
 #include <algorithm>
 #include <string>
