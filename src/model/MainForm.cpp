@@ -67,20 +67,21 @@ private:
     int tab_ = 0;
 };
 
+// The hemisphere list comes first in the group, and the longitude group before the latitude one:
+// the first value control of the Latitude/Longitude field is the longitude hemisphere list.
 void AddLatLongGroup(Builder& b, const std::string& group, const std::string& prefix, const std::string& hemi,
                      int left, int top) {
-    b.Add(group, ControlKind::GroupBox, fLatLong, group == "LatitudeGroup" ? "Latitude" : "Longitude", left, top,
+    b.Add(group, ControlKind::GroupBox, fLatLong, prefix == "Lat" ? "Latitude" : "Longitude", left, top,
           kWideWidth / 2 + 26, 62);
+    Control& c = b.Add(hemi, ControlKind::Combo, fLatLong, "", 164, 34, 52, 22, group);
+    c.items = prefix == "Lat" ? std::vector<std::string>{"N", "S"} : std::vector<std::string>{"E", "W"};
     const char* parts[] = {"Degrees", "Minutes", "Seconds"};
     const char* captions[] = {"Deg", "Min", "Sec"};
     const char* buttons[] = {"DegButton", "MinButton", "SecButton"};
     for (int i = 0; i < 3; ++i) {
-        std::string shortName = prefix == "Lat" ? "Lat" : "Long";
-        b.Add(shortName + buttons[i], ControlKind::Button, kNoFieldTag, captions[i], 8 + i * 52, 14, 46, 20, group);
+        b.Add(prefix + buttons[i], ControlKind::Button, kNoFieldTag, captions[i], 8 + i * 52, 14, 46, 20, group);
         b.Add(prefix + parts[i] + "Edit", ControlKind::Edit, fLatLong, "", 8 + i * 52, 34, 46, 22, group);
     }
-    Control& c = b.Add(hemi, ControlKind::Combo, fLatLong, "", 164, 34, 52, 22, group);
-    c.items = prefix == "Lat" ? std::vector<std::string>{"N", "S"} : std::vector<std::string>{"E", "W"};
 }
 
 void AddElevationGroup(Builder& b, const std::string& group, const std::string& caption, const std::string& unit,
@@ -140,8 +141,8 @@ void BuildMainForm(Form& form) {
     b.Field("CountyButton", "County/Par", fCounty, "ParishCombo", K::Combo, 0, y);
     b.Field("PhenologyButton", "Phenology", fPhenology, "PhenologyEdit", K::Edit, 1, y);
     y += 28;
-    AddLatLongGroup(b, "LatitudeGroup", "Lat", "NSCombo", kLeftButtonX, y);
     AddLatLongGroup(b, "LongitudeGroup", "Long", "EWCombo", kLeftButtonX + kColumnStep, y);
+    AddLatLongGroup(b, "LatitudeGroup", "Lat", "NSCombo", kLeftButtonX, y);
     y += 66;
     AddElevationGroup(b, "ElevMetersGroup", "Elevation - Meters", "Meters", kLeftButtonX, y);
     AddElevationGroup(b, "ElevFeetGroup", "Elevation - Feet", "Feet", kLeftButtonX + kColumnStep, y);
@@ -276,7 +277,7 @@ const char* FieldControlName(int field) {
         "CollectorEdit", "NumberEdit", "OtherCollectorsEdit", "CollectionDateEdit", "FamilyCombo", "GenusCombo",
         "SpeciesCombo", "RankCombo", "SubSpEdit", "ScientificNameEdit", "AssociatedMemo", "DescriptionMemo",
         "LocalityMemo", "HabitatMemo", "CountryCombo", "StateCombo", "ParishCombo", "ElevMetersLowEdit",
-        "LatDegreesEdit", "HerbariumEdit", "PhenologyEdit", "DeterminedByEdit", "DeterminedDateEdit",
+        "EWCombo", "HerbariumEdit", "PhenologyEdit", "DeterminedByEdit", "DeterminedDateEdit",
         "AccessionEdit", "NotesMemo", "TownshipEdit", "RangeEdit", "SectionEdit", "SectionDetailEdit", "Edit2",
         "CustomEdit0", "CustomEdit1", "CustomEdit2", "CustomEdit3", "CustomEdit4", "CustomEdit5", "CustomEdit6",
         "CustomEdit7"};

@@ -30,6 +30,12 @@ TEST_F(MainFormTest, EveryFieldHasItsValueControlAndPasteButton) {
         ASSERT_NE(name, nullptr);
         // Custom rows are there too, so every field number reaches a control carrying its Tag.
         EXPECT_EQ(s.form.Get(name).tag, f) << name;
+        // The named control is the field's first value control in component order.
+        const Control* first = nullptr;
+        for (auto& c : s.form.Controls())
+            if (!first && c->tag == f && c->kind != ControlKind::GroupBox) first = c.get();
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(first->name, name);
         auto buttons = s.form.WithTag(kPasteButtonTagBase + f);
         EXPECT_EQ(buttons.size(), withoutButton.count(f) ? 0u : 1u) << f;
     }
@@ -101,7 +107,7 @@ TEST_F(MainFormTest, ControlPositionsRecordTopLevelControlsAndGroupChildren) {
     ASSERT_EQ(s.ControlPositions.size(), topLevel);
     const auto& g = s.ControlPositions[groupIndex];
     EXPECT_EQ(g.Left, s.form.Get("LatitudeGroup").left);
-    EXPECT_EQ(g.ChildLeft[6], s.form.Get("NSCombo").left);
+    EXPECT_EQ(g.ChildLeft[0], s.form.Get("NSCombo").left);
     EXPECT_EQ(s.DesignWidth, s.form.width);
 }
 
