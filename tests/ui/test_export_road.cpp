@@ -261,27 +261,6 @@ private slots:
         QVERIFY(!p.windows->browser->isVisible());
     }
 
-    void followingALinkInTheBrowserStartsNoExport() {
-        PageServer server;
-        QVERIFY(server.Start());
-        server.namePage = "<html><body><p>No names found.</p></body></html>";
-        UseNameServer(server);
-        Program p;
-        FillUnlistedSpecies(p);
-        int reads = 0;
-        connect(p.windows->browser.get(), &TBrowserForm::DocumentRead, this, [&] { ++reads; });
-        p.Click("AddDataButton");
-        QTRY_COMPARE_WITH_TIMEOUT(reads, 1, 30000);
-        QVERIFY(p.windows->browser->isVisible());
-        // The user opens another page of the service that does show the name.
-        server.namePage = "<html><body><i>Abies albida</i></body></html>";
-        p.windows->browser->WebBrowser()->load(QUrl(server.Host() + "/NameSearch.aspx?name=Abies"));
-        QTRY_COMPARE_WITH_TIMEOUT(reads, 2, 30000);
-        QVERIFY(!fs::exists(RecordPath(p)));
-        QCOMPARE(p.session.ConfirmedName, std::string());
-        QVERIFY(p.dialogs.questions.empty());
-    }
-
     void aNewerLookupReplacesOneStillLoading() {
         PageServer server;
         QVERIFY(server.Start());

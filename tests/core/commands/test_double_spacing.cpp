@@ -1,7 +1,7 @@
-// Double spacing of the label window: pasted text, and the keys that split and join lines.
+// Double spacing of the label window: pasted text, and the reformat after a key split or joined
+// lines (the keys themselves are driven through the real widget in the window tests).
 #include <gtest/gtest.h>
 
-#include "../parser/ParserFixture.h"
 #include "record/DoubleSpacing.h"
 
 using namespace quorl;
@@ -29,55 +29,4 @@ TEST(ReformatDoubleSpacing, KeepsEveryByteOfTheLabel) {
     EXPECT_EQ(ReformatDoubleSpacing(odd, 2), odd);
     EXPECT_EQ(ReformatDoubleSpacing("\xB6\xB6x\r\ny\xAC", 2), "\xB6\xB6xy\xAC");
     EXPECT_EQ(ReformatDoubleSpacing("\xB6\xB6x\r\ny\xAC", 1), "\xB6\xB6x\r\n\r\ny\xAC");
-}
-
-class DoubleSpacingEditor : public ptest::ParserTest {
-protected:
-    DoubleSpacingEditor() {
-        s.DoubleSpace = true;
-        s.form.OnChange("RichEdit1", [this] { RichEdit1Change(s); });
-    }
-    // The user presses a key with the caret at offset caret; the edit's own change follows.
-    void Key(LabelKey key, const std::string& before, int caret, const std::string& after, int caretAfter) {
-        s.form.SetText("RichEdit1", before);
-        s.form.SetSelection("RichEdit1", caret, 0);
-        RichEdit1KeyDown(s, key, before, caret);
-        s.form.SetSelection("RichEdit1", caretAfter, 0);
-        s.form.UserSetText("RichEdit1", after);
-    }
-    const Control& Label() { return s.form.Get("RichEdit1"); }
-};
-
-TEST_F(DoubleSpacingEditor, EnterSplitsALineWithOneEmptyLineBetween) {
-    Key(LabelKey::Enter, "abcd\r\n\r\nef", 2, "ab\r\ncd\r\n\r\nef", 4);
-    EXPECT_EQ(Label().text, "ab\r\n\r\ncd\r\n\r\nef");
-    EXPECT_EQ(Label().selStart, 6);  // at the start of "cd"
-    EXPECT_EQ(s.PendingReformat, 0);
-}
-
-TEST_F(DoubleSpacingEditor, BackspaceAtLineStartJoinsAndRemovesTheEmptyLine) {
-    // Caret at the start of "cd"; characters 5 and 7 (1-based) before it are line feeds.
-    Key(LabelKey::Backspace, "ab\r\n\r\ncd", 6, "ab\r\ncd", 4);
-    EXPECT_EQ(s.CaretShift, -2);
-    EXPECT_EQ(Label().text, "abcd");
-    EXPECT_EQ(Label().selStart, 2);
-}
-
-TEST_F(DoubleSpacingEditor, DeleteAtLineEndJoins) {
-    Key(LabelKey::Delete, "ab\r\n\r\ncd", 2, "ab\r\ncd", 2);
-    EXPECT_EQ(s.CaretShift, 0);
-    EXPECT_EQ(Label().text, "abcd");
-    EXPECT_EQ(Label().selStart, 2);
-}
-
-TEST_F(DoubleSpacingEditor, OtherKeysAndSingleSpacingLeaveTheTextAlone) {
-    Key(LabelKey::Other, "ab\r\ncd", 1, "aXb\r\ncd", 2);
-    EXPECT_EQ(Label().text, "aXb\r\ncd");
-    // Backspace in the middle of a line.
-    Key(LabelKey::Backspace, "ab\r\n\r\ncd", 8, "ab\r\n\r\nc", 7);
-    EXPECT_EQ(s.PendingReformat, 0);
-    EXPECT_EQ(Label().text, "ab\r\n\r\nc");
-    s.DoubleSpace = false;
-    Key(LabelKey::Enter, "abcd", 2, "ab\r\ncd", 4);
-    EXPECT_EQ(Label().text, "ab\r\ncd");
 }
