@@ -52,7 +52,7 @@ void SetFieldText(Session& s, int field, const std::string& text, bool append) {
         std::string name = c->name;
         std::string full = append ? c->text + " " + value : value;
         s.form.SetText(name, Trim(full));
-        WriteToLog(s, "-->Fill " + FieldName(field) + " with " + value);
+        WriteToLog(s, "-->Fill " + FieldName(field) + " with " + full);
         if (Control* after = s.form.Find(name); after && !after->text.empty()) s.form.SetColor(name, kColorWindow);
     }
     if (LabelFieldClass* d = FindFieldDefinition(s, field)) d->FoundLine = s.parser.CurrentLine;

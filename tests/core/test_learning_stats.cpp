@@ -1,5 +1,7 @@
 #include "LoaderTestSupport.h"
 #include "model/LearningStatsFile.h"
+#include "parser/LineScoring.h"
+#include "parser/NameScore.h"
 
 using namespace quorl;
 using namespace quorl::testing;
@@ -100,6 +102,31 @@ TEST_F(LearningStatsTest, WritersProduceTheFileFormat) {
     s.NameStats.push_back("Lee");
     ASSERT_TRUE(SaveNameStats(s));
     EXPECT_EQ(ReadFile(folder / "NameStats.txt"), "Smith\r\nJones\r\nLee\r\n");
+}
+
+TEST_F(LearningStatsTest, ReloadedStatisticsAreLookedUpAfresh) {
+    // Two users' files of as many entries that differ in one word and one name: the reload
+    // refills the same buffers, so the word and name look-ups must not keep the first file's.
+    auto files = [](const std::string& second, const std::string& name) {
+        std::string words, names;
+        for (int i = 0; i < 20; ++i) {
+            words += (i == 1 ? second : "word" + std::to_string(i)) + "\t5\t0\t0\t100\t\r\n";
+            names += (i == 1 ? name : "Name" + std::to_string(i)) + "\r\n";
+        }
+        return std::make_pair(words, names);
+    };
+    auto [words1, names1] = files("oak", "Brown");
+    Load(words1, names1);
+    EXPECT_EQ(WordStatsScore(s, "oak", fHabitat), 20);
+    const int known = NameScore(s, "coll Smith, Brown.");
+    auto [words2, names2] = files("fir", "Smith");
+    Load(words2, names2);
+    EXPECT_EQ(WordStatsScore(s, "fir", fHabitat), 20);
+    EXPECT_EQ(WordStatsScore(s, "oak", fHabitat), 0);
+    EXPECT_EQ(NameScore(s, "coll Smith, Brown."), known);  // Smith is now the known name
+    auto [words3, names3] = files("fir", "Green");
+    Load(words3, names3);
+    EXPECT_LT(NameScore(s, "coll Smith, Brown."), known);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST_F(FieldAccessTest, SetFieldTextCapitalisesAppendsAndRecordsTheLine) {
     SetFieldText(s, fHabitat, "  abc ", true);
     EXPECT_EQ(C("HabitatMemo").text, "def   abc");
     EXPECT_EQ(C("HabitatMemo").color, kColorWindow);
-    EXPECT_NE(LogText().find("-->Fill Habitat with   abc \r\n"), std::string::npos);
+    EXPECT_NE(LogText().find("-->Fill Habitat with def   abc \r\n"), std::string::npos);
 }
 
 TEST_F(FieldAccessTest, SetFieldTextWithoutLineOrControlStillRecords) {
