@@ -1,6 +1,7 @@
 #include "model/Text.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstdlib>
 
 namespace quorl {
@@ -102,10 +103,15 @@ std::optional<double> TryStrToFloat(std::string_view s) {
     for (char c : t)
         if (!(IsDigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
             return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    double v = std::strtod(t.c_str(), &end);
-    if (end != t.c_str() + t.size() || errno == ERANGE) return std::nullopt;
+    // from_chars ignores the C locale, which the GUI library sets from the environment: strtod
+    // would stop at the "." under a locale whose decimal separator is a comma.
+    const char* b = t.data();
+    const char* e = b + t.size();
+    if (*b == '+') ++b;
+    if (b == e || (b != t.data() && *b == '-')) return std::nullopt;
+    double v = 0;
+    auto r = std::from_chars(b, e, v, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != e) return std::nullopt;
     return v;
 }
 

@@ -32,6 +32,9 @@ TEST(Numbers, IntegerAndFloatParsing) {
     EXPECT_THROW(StrToInt("x"), ConversionError);
     EXPECT_DOUBLE_EQ(*TryStrToFloat("12.5"), 12.5);
     EXPECT_DOUBLE_EQ(*TryStrToFloat("-12,5"), -12.5);
+    EXPECT_DOUBLE_EQ(*TryStrToFloat(" +.5e1 "), 5.0);
+    EXPECT_FALSE(TryStrToFloat("+-5"));
+    EXPECT_FALSE(TryStrToFloat("1e999"));
     EXPECT_FALSE(TryStrToFloat("1.2.3"));
     EXPECT_FALSE(TryStrToFloat("abc"));
 }
