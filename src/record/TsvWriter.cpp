@@ -45,6 +45,8 @@ struct TsvRecordState {
 
 std::string TsvValue(Session& s, const TsvRecordState& st, const OutputFormatClass& c) {
     const int f = c.FieldIndex, sub = c.SubIndex;
+    // The whole collection number goes as the field holds it, unchecked.
+    if (f == fCollectionNumber && sub == 0) return GetFieldText(s, f);
     if (sub == 0) {
         std::string v = ReplaceAll(GetFieldText(s, f), "\t", " ");
         v = CheckNumericField(s, v, f, 0);

@@ -19,6 +19,7 @@
 
 #include "model/Dialogs.h"
 #include "model/Session.h"
+#include "model/Text.h"
 #include "record/OutputFormatFile.h"
 #include "ui/QtText.h"
 
@@ -193,6 +194,10 @@ void TOutputForm::OutListViewDblClick() {
     if (row < 0) return;
     std::string name = rows_[static_cast<size_t>(row)].databaseName;
     if (!session.dialogs.InputBox("Database Field Name", "Edit Field Name", name)) return;
+    // The name is one TAB-separated value of the format file: a TAB inside it or an empty name
+    // would shift the values of its line when the file is read again.
+    name = Trim(ReplaceAll(name, "\t", " "));
+    if (name.empty()) return;
     rows_[static_cast<size_t>(row)].databaseName = name;
     ShowRow(row);
 }

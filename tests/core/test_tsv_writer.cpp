@@ -137,12 +137,13 @@ TEST_F(TsvWriterTest, NothingEnabledOrUnreadableFileWritesNothingAndSaysSo) {
 
 TEST_F(TsvWriterTest, NonNumericValueInNumericColumnIsCorrectedOrWrittenAsItIs) {
     Column("1.1", true, "Number", "Num", true);
+    Column("1", true, "Whole number", "Whole", true);  // the whole field is never checked
     Set("NumberEdit", "12a");
     dialogs.inputs.push_back("12");
     ASSERT_TRUE(AddTSV(s));
     Set("NumberEdit", "12b");  // Cancel keeps it, written bare
     ASSERT_TRUE(AddTSV(s));
-    EXPECT_EQ(RecordFile(), "Num\t\r\n12\r\n12b\r\n");
+    EXPECT_EQ(RecordFile(), "Num\tWhole\t\r\n12\t12a\r\n12b\t12b\r\n");
     EXPECT_EQ(dialogs.shown.size(), 2u);
 }
 

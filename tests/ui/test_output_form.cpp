@@ -104,6 +104,9 @@ private slots:
         QCOMPARE(Item(1)->text(1), QStringLiteral("eventDate"));
         form->OutListViewDblClick();  // cancelled: the name stays
         QCOMPARE(Item(1)->text(1), QStringLiteral("eventDate"));
+        dialogs->inputs.push_back(" ");  // an empty name would break the line of the format file
+        form->OutListViewDblClick();
+        QCOMPARE(Item(1)->text(1), QStringLiteral("eventDate"));
 
         Select(0);
         form->CheckNoneButton->click();
