@@ -24,52 +24,43 @@ TEST(NumberText, CleanNumberTextStripsNumbersAtBothEnds) {
     EXPECT_EQ(CleanNumberText("J. Smith"), "J. Smith");
 }
 
-TEST_F(CollectionNumbers, PlausibleYearsAndSmallNumbersAreRejected) {
-    EXPECT_EQ(Find("1234"), 1234);
-    EXPECT_EQ(Text("NumberEdit"), "1234");
-    EXPECT_EQ(Find("1998"), 0);
-    EXPECT_EQ(Find("55"), 0);
-    EXPECT_EQ(Find("2500"), 2500);
-    EXPECT_EQ(Find("1200 m"), 0);
-    EXPECT_EQ(Find("1200m"), 0);
-    EXPECT_EQ(Find(""), 0);
-    EXPECT_EQ(Find("no digits"), 0);
-}
-
-TEST_F(CollectionNumbers, ThisYearIsAYearAndNextYearANumber) {
+TEST_F(CollectionNumbers, FindsTheFirstNumberThatIsNoYearUnitOrSmallNumber) {
     const int now = CurrentCalendarYear();
-    EXPECT_EQ(Find(IntToStr(now)), 0);
-    EXPECT_EQ(Find("2021"), 0);
-    EXPECT_EQ(Find(IntToStr(now + 1)), now + 1);
-}
-
-TEST_F(CollectionNumbers, SearchGoesOnPastRejectedDigits) {
-    EXPECT_EQ(Find("1998 12 and 4567"), 4567);
-    EXPECT_EQ(Find("12 13 14 15 16 17"), 0);
-}
-
-TEST_F(CollectionNumbers, CollectorTextIsNoNumber) {
-    Set("CollectorEdit", "J. Smith");
+    const struct {
+        std::string text;
+        int number;
+    } cases[] = {
+        {"1234", 1234}, {"2500", 2500}, {"1998", 0}, {"55", 0}, {"1200 m", 0}, {"1200m", 0}, {"", 0},
+        {"no digits", 0}, {IntToStr(now), 0}, {"2021", 0}, {IntToStr(now + 1), now + 1},
+        // The search goes on past the digits it rejected.
+        {"1998 12 and 4567", 4567}, {"12 13 14 15 16 17", 0},
+    };
+    for (const auto& c : cases) {
+        Set("NumberEdit", "");
+        EXPECT_EQ(Find(c.text), c.number) << c.text;
+        EXPECT_EQ(Text("NumberEdit"), c.number ? IntToStr(c.number) : "") << c.text;
+    }
+    Set("CollectorEdit", "J. Smith");  // the collector's text is no number
     EXPECT_EQ(Find("j. smith 1234"), 0);
 }
 
-TEST_F(CollectionNumbers, StartWordAndPrefixSuffix) {
+TEST_F(CollectionNumbers, StartWordPrefixSuffixAndTheYearBeforeAHyphen) {
     s.FieldDefinitions[1].StartWords = "no.";
-    EXPECT_EQ(Find("1998 No. 345"), 345);
-    EXPECT_EQ(Find("A1234"), 1234);
-    EXPECT_EQ(Text("PrefixEdit"), "A");
-    Set("PrefixEdit", "");
-    EXPECT_EQ(Find("1234-b"), 1234);
-    EXPECT_EQ(Text("SuffixEdit"), "b");
-    Set("SuffixEdit", "");
-    EXPECT_EQ(Find("A-1234"), 1234);
-    EXPECT_EQ(Text("PrefixEdit"), "A");
-}
-
-TEST_F(CollectionNumbers, YearBeforeHyphenBecomesPrefix) {
-    Set("CollectionDateEdit", "12 May 1998");
-    EXPECT_EQ(Find("1998-1234"), 1234);
-    EXPECT_EQ(Text("PrefixEdit"), "1998");
+    const struct {
+        const char* date;
+        const char* text;
+        const char* prefix;
+        const char* suffix;
+        int number;
+    } cases[] = {{"", "1998 No. 345", "", "", 345}, {"", "A1234", "A", "", 1234}, {"", "1234-b", "", "b", 1234},
+                 {"", "A-1234", "A", "", 1234}, {"12 May 1998", "1998-1234", "1998", "", 1234}};
+    for (const auto& c : cases) {
+        Set("CollectionDateEdit", c.date);
+        Set("PrefixEdit", "");
+        Set("SuffixEdit", "");
+        EXPECT_EQ(Find(c.text), c.number) << c.text;
+        EXPECT_EQ(Text("PrefixEdit") + "|" + Text("SuffixEdit"), std::string(c.prefix) + "|" + c.suffix) << c.text;
+    }
 }
 
 TEST_F(CollectionNumbers, IsCollectionYearReadsTheDate) {

@@ -29,47 +29,39 @@ TEST(CoordinateScores, LatLongScoreAddsSignsWordsAndShortRuns) {
     EXPECT_EQ(LatLongScore("12 DEG"), 1 + 1 + 1 - 1);
 }
 
-TEST_F(ParserSessionTest, ParseLatLongFillsBothCoordinates) {
-    EXPECT_EQ(ParseLatLong(s, "34\xB0 12' 30\" N 112\xB0 10' 5\" W"), 1);
-    EXPECT_EQ(Text("LatDegreesEdit"), "34");
-    EXPECT_EQ(Text("LatMinutesEdit"), "12");
-    EXPECT_EQ(Text("LatSecondsEdit"), "30");
-    EXPECT_EQ(Text("NSCombo"), "N");
-    EXPECT_EQ(Text("LongDegreesEdit"), "112");
-    EXPECT_EQ(Text("LongMinutesEdit"), "10");
-    EXPECT_EQ(Text("LongSecondsEdit"), "5");
-    EXPECT_EQ(Text("EWCombo"), "W");
+class LatLong : public ParserSessionTest {
+protected:
+    // The eight boxes as "deg/min/sec hemisphere deg/min/sec hemisphere".
+    std::string Boxes() const {
+        return Text("LatDegreesEdit") + "/" + Text("LatMinutesEdit") + "/" + Text("LatSecondsEdit") + " " +
+               Text("NSCombo") + " " + Text("LongDegreesEdit") + "/" + Text("LongMinutesEdit") + "/" +
+               Text("LongSecondsEdit") + " " + Text("EWCombo");
+    }
+};
+
+TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
+    const struct {
+        const char* text;
+        const char* boxes;
+    } cases[] = {
+        {"34\xB0 12' 30\" N 112\xB0 10' 5\" W", "34/12/30 N 112/10/5 W"},
+        {"N 34 12 30 W 112 10 5", "34/12/30 N 112/10/5 W"},           // letter before the numbers
+        {"34.5 N 112.25 W x", "34.5// N 112.25// W"},                   // decimal degrees
+        {"3O deg 15* 2 s 11O DEG 5 e", "30/15/2 S 110/5/ E"},         // deg, star and letter O
+        {"Lat. 34 12 30 N", "34/12/30 N // "},                           // latitude only
+        {"34 12 30 5", "//  // "},                                       // numbers without a letter write nothing
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        for (const char* box : {"LatDegreesEdit", "LatMinutesEdit", "LatSecondsEdit", "NSCombo", "LongDegreesEdit",
+                                "LongMinutesEdit", "LongSecondsEdit", "EWCombo"})
+            Set(box, "");
+        EXPECT_EQ(ParseLatLong(s, c.text), 1);
+        EXPECT_EQ(Boxes(), c.boxes);
+    }
 }
 
-TEST_F(ParserSessionTest, ParseLatLongLetterBeforeNumbers) {
-    EXPECT_EQ(ParseLatLong(s, "N 34 12 30 W 112 10 5"), 1);
-    EXPECT_EQ(Text("LatDegreesEdit"), "34");
-    EXPECT_EQ(Text("LatSecondsEdit"), "30");
-    EXPECT_EQ(Text("LongDegreesEdit"), "112");
-    EXPECT_EQ(Text("LongSecondsEdit"), "5");
-    EXPECT_EQ(Text("EWCombo"), "W");
-}
-
-TEST_F(ParserSessionTest, ParseLatLongDecimalDegreesDegAndStarAndOhs) {
-    EXPECT_EQ(ParseLatLong(s, "34.5 N 112.25 W x"), 1);
-    EXPECT_EQ(Text("LatDegreesEdit"), "34.5");
-    EXPECT_EQ(Text("LongDegreesEdit"), "112.25");
-    EXPECT_EQ(ParseLatLong(s, "3O deg 15* 2 s 11O DEG 5 e"), 1);
-    EXPECT_EQ(Text("LatDegreesEdit"), "30");
-    EXPECT_EQ(Text("LatMinutesEdit"), "15");
-    EXPECT_EQ(Text("NSCombo"), "S");
-    EXPECT_EQ(Text("LongDegreesEdit"), "110");
-    EXPECT_EQ(Text("EWCombo"), "E");
-}
-
-TEST_F(ParserSessionTest, ParseLatLongOnlyLatitude) {
-    EXPECT_EQ(ParseLatLong(s, "Lat. 34 12 30 N"), 1);
-    EXPECT_EQ(Text("LatDegreesEdit"), "34");
-    EXPECT_EQ(Text("NSCombo"), "N");
-    EXPECT_EQ(Text("LongDegreesEdit"), "");
-}
-
-TEST_F(ParserSessionTest, ParseLatLongRejectsWordsAndClearsBoth) {
+TEST_F(LatLong, ParseLatLongRejectsWordsAndClearsBoth) {
     Set("LatDegreesEdit", "9");
     Set("LongDegreesEdit", "9");
     EXPECT_EQ(ParseLatLong(s, "5 km N of the river"), 0);
@@ -83,13 +75,7 @@ TEST_F(ParserSessionTest, ParseLatLongRejectsWordsAndClearsBoth) {
     EXPECT_EQ(ParseLatLong(s, "GPS: 34 12 N"), 0);
 }
 
-TEST_F(ParserSessionTest, ParseLatLongNumbersWithoutLetterWriteNothing) {
-    EXPECT_EQ(ParseLatLong(s, "34 12 30 5"), 1);
-    EXPECT_EQ(Text("LatDegreesEdit"), "");
-    EXPECT_EQ(Text("LongDegreesEdit"), "");
-}
-
-TEST_F(ParserSessionTest, ParseLatLongLongTextIsSafe) {
+TEST_F(LatLong, ParseLatLongLongTextIsSafe) {
     std::string t;
     for (int i = 0; i < 300; ++i) t += "1 a ";
     EXPECT_EQ(ParseLatLong(s, t), 1);

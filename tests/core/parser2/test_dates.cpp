@@ -17,57 +17,41 @@ protected:
     }
 };
 
-TEST_F(Dates, NamedAndRomanMonths) {
-    std::string rest;
-    EXPECT_EQ(Date("12 May 1995", &rest), "12 May 1995");
-    EXPECT_EQ(rest, "");
-    EXPECT_EQ(Date("12.V.1995", &rest), "12 May 1995");
-    EXPECT_EQ(rest, "");
-    EXPECT_EQ(Date("3 Septiembre 1987"), "3 Sep 1987");
-    EXPECT_EQ(Date("Collected 4 January 1950 by me", &rest), "4 Jan 1950");
-    EXPECT_EQ(rest, "Collected  by me");
-}
-
-TEST_F(Dates, TwoDigitYearsAndNoYear) {
-    EXPECT_EQ(Date("12 May 95"), "12 May 1995");
-    EXPECT_EQ(Date("12 May 15"), "");
-    EXPECT_EQ(Date("1995"), "");
-}
-
-TEST_F(Dates, UnitsAreNoDateHints) {
-    EXPECT_EQ(Date("1200 m"), "");
-    EXPECT_EQ(Date("3500 ft"), "");
-}
-
-TEST_F(Dates, MonthAndYearOnly) {
-    std::string rest;
-    EXPECT_EQ(Date("Jan 1995", &rest), "Jan 1995");
-    EXPECT_EQ(rest, "1995");
-    EXPECT_EQ(Date("May 12, 1995", &rest), "12  1995");
-}
-
-TEST_F(Dates, GluedPrefixAndMonths) {
-    std::string rest;
-    EXPECT_EQ(Date("date12 May 1995", &rest), "12 May 1995");
-    EXPECT_EQ(rest, "date ");
-    EXPECT_EQ(Date("12Jan1990"), "12 Jan 1990");
-    std::string line = "ApriI";
-    EXPECT_EQ(ExtractDate(s, line), "");
-    EXPECT_EQ(line, "April");
-}
-
-TEST_F(Dates, NumericDatesMonthDayYear) {
-    EXPECT_EQ(Date("5/12/98"), "12 May 1998");
-    EXPECT_EQ(Date("25/12/1995"), "25 Dec 1995");
-    EXPECT_EQ(Date("12/5/1998"), "5 Dec 1998");
-    EXPECT_EQ(Date("l2 May l995"), "12 May 1995");
-}
-
-TEST_F(Dates, YearsUpToThisYearAreRead) {
-    const int now = CurrentCalendarYear();
-    EXPECT_EQ(Date("12 May " + IntToStr(now)), "12 May " + IntToStr(now));
-    EXPECT_EQ(Date("12 May 2023"), "12 May 2023");
-    EXPECT_EQ(Date("12 May " + IntToStr(now + 1)), "");
+TEST_F(Dates, ExtractDateReadsTheDateAndCutsItFromTheLine) {
+    const std::string now = IntToStr(CurrentCalendarYear()), next = IntToStr(CurrentCalendarYear() + 1);
+    const struct {
+        std::string line, date;
+        const char* rest;  // nullptr: not looked at
+    } cases[] = {
+        {"12 May 1995", "12 May 1995", ""},
+        {"12.V.1995", "12 May 1995", ""},
+        {"3 Septiembre 1987", "3 Sep 1987", nullptr},
+        {"Collected 4 January 1950 by me", "4 Jan 1950", "Collected  by me"},
+        {"12 May 95", "12 May 1995", nullptr},
+        {"12 May 15", "", nullptr},
+        {"1995", "", nullptr},
+        {"1200 m", "", nullptr},  // units are no date hints
+        {"3500 ft", "", nullptr},
+        {"Jan 1995", "Jan 1995", "1995"},
+        {"May 12, 1995", "12  1995", nullptr},
+        {"date12 May 1995", "12 May 1995", "date "},
+        {"12Jan1990", "12 Jan 1990", nullptr},
+        {"ApriI", "", "April"},
+        {"5/12/98", "12 May 1998", nullptr},
+        {"25/12/1995", "25 Dec 1995", nullptr},
+        {"12/5/1998", "5 Dec 1998", nullptr},
+        {"l2 May l995", "12 May 1995", nullptr},
+        {"12 May " + now, "12 May " + now, nullptr},  // years up to this year are read
+        {"12 May 2023", "12 May 2023", nullptr},
+        {"12 May " + next, "", nullptr},
+    };
+    for (const auto& c : cases) {
+        std::string rest;
+        EXPECT_EQ(Date(c.line, &rest), c.date) << c.line;
+        if (c.rest) {
+            EXPECT_EQ(rest, c.rest) << c.line;
+        }
+    }
 }
 
 TEST_F(Dates, TraceReportsMonthAndYear) {

@@ -23,32 +23,25 @@ TEST(ElevationTokens, FindTokenIndexCutsAtFullStop) {
     EXPECT_EQ(FindTokenIndex({"left"}, "ft", 0, 0), -1);
 }
 
-TEST_F(Elevations, FeetThresholdFollowsMinElevation) {
-    FindElevation(s, "25 ft");
-    EXPECT_EQ(Text("ElevFeetLowEdit"), "");
-    FindElevation(s, "33 ft");
-    EXPECT_EQ(Text("ElevFeetLowEdit"), "33");
-}
-
-TEST_F(Elevations, MetersThreshold) {
-    FindElevation(s, "9 m");
-    EXPECT_EQ(Text("ElevMetersLowEdit"), "");
-    FindElevation(s, "10 m");
-    EXPECT_EQ(Text("ElevMetersLowEdit"), "10");
-}
-
-TEST_F(Elevations, RangesAndApostropheFeet) {
-    FindElevation(s, "1200-1500 ft");
-    EXPECT_EQ(Text("ElevFeetLowEdit"), "1200");
-    EXPECT_EQ(Text("ElevFeetHighEdit"), "1500");
-    FindElevation(s, "1200 - 1500 m");
-    EXPECT_EQ(Text("ElevMetersLowEdit"), "1200");
-    EXPECT_EQ(Text("ElevMetersHighEdit"), "1500");
-}
-
-TEST_F(Elevations, ApostropheIsFeet) {
-    FindElevation(s, "5000'");
-    EXPECT_EQ(Text("ElevFeetLowEdit"), "5000");
+TEST_F(Elevations, FillsFeetAndMetersAboveTheThresholds) {
+    const struct {
+        const char* text;
+        const char* boxes;  // feet low/high, meters low/high
+    } cases[] = {
+        {"25 ft", "/ /"},  {"33 ft", "33/ /"},  // feet from MinElevation on
+        {"9 m", "/ /"},    {"10 m", "/ 10/"},
+        {"1200-1500 ft", "1200/1500 /"}, {"1200 - 1500 m", "/ 1200/1500"}, {"5000'", "5000/ /"},
+        {"Elev.: 800", "/ 800/"},  // a start word with a bare number: meters
+    };
+    for (const auto& c : cases) {
+        for (const char* box : {"ElevFeetLowEdit", "ElevFeetHighEdit", "ElevMetersLowEdit", "ElevMetersHighEdit"})
+            Set(box, "");
+        FindElevation(s, c.text);
+        EXPECT_EQ(Text("ElevFeetLowEdit") + "/" + Text("ElevFeetHighEdit") + " " + Text("ElevMetersLowEdit") + "/" +
+                      Text("ElevMetersHighEdit"),
+                  c.boxes)
+            << c.text;
+    }
 }
 
 TEST_F(Elevations, SeaLevel) {

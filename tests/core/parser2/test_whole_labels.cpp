@@ -46,14 +46,10 @@ protected:
     }
     std::string F(int field) { return GetFieldText(s, field); }
     std::string T(const char* control) { return s.form.Get(control).text; }
-    std::string Dump() {
-        std::string out;
-        for (int f = 0; f < kBuiltInFields; ++f) out += FieldNames[static_cast<size_t>(f)] + "=[" + F(f) + "] ";
-        for (const char* c : {"PrefixEdit", "SuffixEdit", "LatDegreesEdit", "LatMinutesEdit", "LatSecondsEdit", "NSCombo",
-                              "LongDegreesEdit", "LongMinutesEdit", "LongSecondsEdit", "EWCombo", "ElevFeetLowEdit",
-                              "ElevFeetHighEdit", "ElevMetersLowEdit", "ElevMetersHighEdit"})
-            out += std::string(c) + "=[" + T(c) + "] ";
-        return out;
+    // Expected texts by field number, or by control name for the controls of a field with several.
+    void Expect(std::vector<std::pair<int, std::string>> fields, std::vector<std::pair<const char*, std::string>> controls = {}) {
+        for (const auto& [f, text] : fields) EXPECT_EQ(F(f), text) << FieldNames[static_cast<size_t>(f)];
+        for (const auto& [c, text] : controls) EXPECT_EQ(T(c), text) << c;
     }
 };
 
@@ -67,24 +63,14 @@ TEST_F(WholeLabels, ArizonaOakLabel) {
           "31\xB0 45' 10\" N 110\xB0 50' 20\" W\n"
           "J. Smith 1234\n"
           "12 May 1995\n");
-    EXPECT_EQ(F(fFamily), "Fagaceae");
-    EXPECT_EQ(F(fGenus), "Quercus");
-    EXPECT_EQ(F(fSpecies), "emoryi");
-    EXPECT_EQ(F(fScientificName), "Quercus emoryi");
-    EXPECT_EQ(F(fCountry), "United States");
-    EXPECT_EQ(F(fState), "Arizona");
-    EXPECT_EQ(F(fCounty), "Pima");
-    EXPECT_EQ(F(fHerbarium), "Herbarium of the Desert Institute");
-    EXPECT_EQ(F(fHabitat), "Oak woodland on rocky slope");
-    EXPECT_EQ(T("ElevMetersLowEdit"), "1200");
-    EXPECT_EQ(T("LatDegreesEdit") + "/" + T("LatMinutesEdit") + "/" + T("LatSecondsEdit") + T("NSCombo"), "31/45/10N");
-    EXPECT_EQ(T("LongDegreesEdit") + "/" + T("LongMinutesEdit") + "/" + T("LongSecondsEdit") + T("EWCombo"),
-              "110/50/20W");
-    EXPECT_EQ(F(fCollector), "J. Smith");
-    EXPECT_EQ(F(fCollectionNumber), "1234");
-    EXPECT_EQ(F(fCollectionDate), "12 May 1995");
-    EXPECT_EQ(F(fAssociatedSpecies), "");
-    EXPECT_EQ(F(fDeterminer), "");
+    Expect({{fFamily, "Fagaceae"}, {fGenus, "Quercus"}, {fSpecies, "emoryi"}, {fScientificName, "Quercus emoryi"},
+            {fCountry, "United States"}, {fState, "Arizona"}, {fCounty, "Pima"},
+            {fHerbarium, "Herbarium of the Desert Institute"}, {fHabitat, "Oak woodland on rocky slope"},
+            {fCollector, "J. Smith"}, {fCollectionNumber, "1234"}, {fCollectionDate, "12 May 1995"},
+            {fAssociatedSpecies, ""}, {fDeterminer, ""}},
+           {{"ElevMetersLowEdit", "1200"}, {"LatDegreesEdit", "31"}, {"LatMinutesEdit", "45"}, {"LatSecondsEdit", "10"},
+            {"NSCombo", "N"}, {"LongDegreesEdit", "110"}, {"LongMinutesEdit", "50"}, {"LongSecondsEdit", "20"},
+            {"EWCombo", "W"}});
     // The herbarium line was used up; the date was cut from its line.
     EXPECT_EQ(s.parser.LabelChunks[0], "");
     EXPECT_EQ(s.parser.LabelChunks[8], "");
@@ -99,72 +85,40 @@ TEST_F(WholeLabels, SonoraLabel) {
           "Coll. M. Garcia & R. Lopez 455\n"
           "3 Septiembre 1987\n"
           "Det. A. Reyes 1990\n");
-    EXPECT_EQ(F(fFamily), "Asteraceae");
-    EXPECT_EQ(F(fScientificName), "Ambrosia dumosa var. glabra");
-    EXPECT_EQ(F(fRank), "var.");
-    EXPECT_EQ(F(fSubSp), "glabra");
-    EXPECT_EQ(F(fCountry), "Mexico");
-    EXPECT_EQ(F(fState), "Sonora");
-    EXPECT_EQ(F(fCounty), "Alamos");
-    EXPECT_EQ(F(fAssociatedSpecies), "Sandy wash Pinus edulis");
-    EXPECT_EQ(T("ElevFeetLowEdit"), "2500");
-    EXPECT_EQ(F(fCollector), "M. Garcia");
-    EXPECT_EQ(F(fOtherCollectors), "R. Lopez");
-    EXPECT_EQ(F(fCollectionNumber), "455");
-    EXPECT_EQ(F(fCollectionDate), "3 Sep 1987");
-    EXPECT_EQ(F(fDeterminer), "A. Reyes");
-    EXPECT_EQ(F(fDeterminedDate), "1990");
-    EXPECT_EQ(T("NSCombo"), "");
+    Expect({{fFamily, "Asteraceae"}, {fScientificName, "Ambrosia dumosa var. glabra"}, {fRank, "var."},
+            {fSubSp, "glabra"}, {fCountry, "Mexico"}, {fState, "Sonora"}, {fCounty, "Alamos"},
+            {fAssociatedSpecies, "Sandy wash Pinus edulis"}, {fCollector, "M. Garcia"}, {fOtherCollectors, "R. Lopez"},
+            {fCollectionNumber, "455"}, {fCollectionDate, "3 Sep 1987"}, {fDeterminer, "A. Reyes"},
+            {fDeterminedDate, "1990"}},
+           {{"ElevFeetLowEdit", "2500"}, {"NSCombo", ""}});
 }
 
 TEST_F(WholeLabels, LearntWordsSplitALineInWordMode) {
     s.ApplyLearning = true;
     s.DontSplitLines = false;
-    auto learn = [&](const char* word, int d, int l, int h) {
+    const std::pair<const char*, int> learnt[] = {
+        {"oak", fHabitat},    {"woodland", fHabitat},  {"rocky", fLocation},   {"slope", fLocation},
+        {"km", fLocation},    {"north", fLocation},    {"canyon", fLocation},  {"shrub", fDescription},
+        {"flowers", fDescription}, {"yellow", fDescription}, {"tall", fDescription}};
+    for (auto [word, field] : learnt) {
         BayesClass b;
         b.Word = word;
         b.Count = 10;
-        b.FieldPercent[fDescription] = d;
-        b.FieldPercent[fLocation] = l;
-        b.FieldPercent[fHabitat] = h;
+        b.FieldPercent[static_cast<size_t>(field)] = 100;
         s.WordStats.push_back(b);
-    };
-    learn("oak", 0, 0, 100);
-    learn("woodland", 0, 0, 100);
-    learn("rocky", 0, 100, 0);
-    learn("slope", 0, 100, 0);
-    learn("km", 0, 100, 0);
-    learn("north", 0, 100, 0);
-    learn("shrub", 100, 0, 0);
-    learn("flowers", 100, 0, 0);
-    learn("yellow", 100, 0, 0);
-    learn("tall", 100, 0, 0);
-    learn("canyon", 0, 100, 0);
-    Parse("Plants of Arizona\n"
-          "Shrub 1 m tall, flowers yellow\n"
-          "Oak woodland, rocky slope\n"
-          "Cochise County, Arizona\n"
-          "J. Smith 88\n"
-          "4 June 2001\n");
-    EXPECT_EQ(F(fDescription), "Shrub 1 m tall, flowers yellow");
-    EXPECT_EQ(F(fHabitat), "Oak woodland");
-    EXPECT_EQ(F(fLocation), "rocky slope");
-    EXPECT_EQ(F(fCollector), "J. Smith");
-    EXPECT_EQ(F(fCollectionNumber), "");  // 88 is too small for a collection number
-    EXPECT_EQ(F(fCollectionDate), "4 Jun 2001");
+    }
+    const char* label = "Plants of Arizona\nShrub 1 m tall, flowers yellow\nOak woodland, rocky slope\n"
+                        "Cochise County, Arizona\nJ. Smith 88\n4 June 2001\n";
+    Parse(label);
+    // 88 is too small for a collection number.
+    Expect({{fDescription, "Shrub 1 m tall, flowers yellow"}, {fHabitat, "Oak woodland"}, {fLocation, "rocky slope"},
+            {fCollector, "J. Smith"}, {fCollectionNumber, ""}, {fCollectionDate, "4 Jun 2001"}});
 
-    // Line mode gives whole lines to the field that scores best for them.
+    // Line mode gives whole lines to the field that scores best for them; Location and Habitat
+    // tie on that line and the lower field number wins.
     s.DontSplitLines = true;
-    Parse("Plants of Arizona\n"
-          "Shrub 1 m tall, flowers yellow\n"
-          "Oak woodland, rocky slope\n"
-          "Cochise County, Arizona\n"
-          "J. Smith 88\n"
-          "4 June 2001\n");
-    EXPECT_EQ(F(fDescription), "Shrub 1 m tall, flowers yellow");
-    // Location and Habitat tie on that line: the lower field number wins.
-    EXPECT_EQ(F(fLocation), "Oak woodland, rocky slope");
-    EXPECT_EQ(F(fHabitat), "");
+    Parse(label);
+    Expect({{fDescription, "Shrub 1 m tall, flowers yellow"}, {fLocation, "Oak woodland, rocky slope"}, {fHabitat, ""}});
 }
 
 TEST_F(WholeLabels, FallbackModeUsesStartWordsAndTakesThisYearsDate) {
@@ -174,31 +128,19 @@ TEST_F(WholeLabels, FallbackModeUsesStartWordsAndTakesThisYearsDate) {
           "Habitat: pine forest. Elevation 2100 m\n"
           "leg. P. Brown & K. White 2210\n"
           "12.V." + year + "\n");
-    EXPECT_EQ(F(fLocation), "Grant County, Gila forest road");
-    EXPECT_EQ(F(fHabitat), "pine forest.");
-    EXPECT_EQ(T("ElevMetersLowEdit"), "2100");
-    EXPECT_EQ(F(fCollector), "P. Brown");
-    EXPECT_EQ(F(fOtherCollectors), "K. White");
-    EXPECT_EQ(F(fCollectionNumber), "2210");
-    EXPECT_EQ(F(fCollectionDate), "12 May " + year);
-    EXPECT_EQ(F(fState), "New Mexico");
-    EXPECT_EQ(F(fCounty), "Grant");
+    Expect({{fLocation, "Grant County, Gila forest road"}, {fHabitat, "pine forest."}, {fCollector, "P. Brown"},
+            {fOtherCollectors, "K. White"}, {fCollectionNumber, "2210"}, {fCollectionDate, "12 May " + year},
+            {fState, "New Mexico"}, {fCounty, "Grant"}},
+           {{"ElevMetersLowEdit", "2100"}});
 }
 
-TEST_F(WholeLabels, FamilyCarriesOverToTheNextLabel) {
+TEST_F(WholeLabels, FamilyCarriesOverAndTheFirstFamilysGenusIsFound) {
     Parse("Pinaceae\nPinus ponderosa\nJ. Smith 1234\n12 May 1995\n");
-    EXPECT_EQ(F(fFamily), "Pinaceae");
     Parse("No plant names here\nat all\nJ. Smith 1235\n13 May 1995\n");
     EXPECT_EQ(F(fFamily), "Pinaceae");
-}
-
-TEST_F(WholeLabels, GenusOfTheFirstFamilyIsTakenFromItsOwnGenera) {
-    Parse("Pinaceae\nPinus ponderosa\nJ. Smith 1234\n12 May 1995\n");
+    // A genus of the family at index 0 loads that family's genera before it is selected.
     Parse("Ambrosia deltoidea\nDesert flat\nJ. Smith 1236\n14 May 1995\n");
-    EXPECT_EQ(F(fFamily), "Asteraceae");
-    EXPECT_EQ(F(fGenus), "Ambrosia");
-    EXPECT_EQ(F(fSpecies), "deltoidea");
-    EXPECT_EQ(F(fScientificName), "Ambrosia deltoidea");
+    Expect({{fFamily, "Asteraceae"}, {fGenus, "Ambrosia"}, {fSpecies, "deltoidea"}, {fScientificName, "Ambrosia deltoidea"}});
 }
 
 TEST_F(WholeLabels, PreservedCollectorIsKept) {
