@@ -179,13 +179,6 @@ private slots:
         QVERIFY(editor.isVisible());
         QCOMPARE(editor.OutputNameEdit->text().toStdString(), session.OutputFileName);
     }
-
-    void helpOpensItsTopic() {
-        int topic = 0;
-        form->showHelp = [&](int id) { topic = id; };
-        form->Help1->trigger();
-        QCOMPARE(topic, 1025);
-    }
 };
 
 QTEST_MAIN(TestOutputForm)
