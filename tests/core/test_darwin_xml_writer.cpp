@@ -16,32 +16,17 @@ protected:
         RecordFixture::SetUp();
         s.OutputFileName = "Records.xml";
         // Shuffled on purpose: the element order does not follow the columns.
-        Column("24", true, "Notes", "fieldNotes");
-        Column("0", true, "Collector", "recordedBy");
-        Column("2", true, "Other Collectors", "otherCollectors");
-        Column("3", true, "Collection Date", "verbatimEventDate");
-        Column("4", true, "Family", "family");
-        Column("5", true, "Genus", "genus");
-        Column("9", true, "Scientific Name", "scientificName");
-        Column("7", true, "Rank", "taxonRank");
-        Column("8", true, "SubSp", "infraspecificEpithet");
-        Column("11", true, "Description", "occurrenceRemarks");
-        Column("12", true, "Location", "locality");
-        Column("13", true, "Habitat", "habitat");
-        Column("14", true, "Country", "country");
-        Column("15", true, "State", "stateProvince");
-        Column("16", true, "County", "county");
-        Column("17.1", true, "Min elevation", "minimumElevationInMeters");
-        Column("17.2", true, "Max elevation", "maximumElevationInMeters");
-        Column("18.5", true, "Latitude", "decimalLatitude");
-        Column("18.10", true, "Longitude", "decimalLongitude");
-        Column("19", true, "Herbarium", "institutionCode");
-        Column("20", true, "Phenology", "reproductiveCondition");
-        Column("21", true, "Determiner", "identifiedBy");
-        Column("22", true, "Determined Date", "dateIdentified");
-        Column("23", true, "Accession", "otherCatalogNumbers");
-        Column("1", true, "Number", "recordNumber");
-        Column("6", true, "Species", "specificEpithet");
+        const std::pair<const char*, const char*> columns[] = {
+            {"24", "fieldNotes"},        {"0", "recordedBy"},           {"2", "otherCollectors"},
+            {"3", "verbatimEventDate"},  {"4", "family"},               {"5", "genus"},
+            {"9", "scientificName"},     {"7", "taxonRank"},            {"8", "infraspecificEpithet"},
+            {"11", "occurrenceRemarks"}, {"12", "locality"},            {"13", "habitat"},
+            {"14", "country"},           {"15", "stateProvince"},       {"16", "county"},
+            {"17.1", "minimumElevationInMeters"}, {"17.2", "maximumElevationInMeters"},
+            {"18.5", "decimalLatitude"}, {"18.10", "decimalLongitude"}, {"19", "institutionCode"},
+            {"20", "reproductiveCondition"}, {"21", "identifiedBy"},    {"22", "dateIdentified"},
+            {"23", "otherCatalogNumbers"}, {"1", "recordNumber"},       {"6", "specificEpithet"}};
+        for (auto [key, name] : columns) Column(key, true, name, name);
     }
 
     std::string Header() const {
@@ -59,36 +44,18 @@ protected:
                "\t\t</label>\r\n";
     }
     void FillAll() {
-        Set("CollectorEdit", "J. O'Neil");
-        Set("NumberEdit", "123");
-        Set("OtherCollectorsEdit", "X Y");
-        Set("CollectionDateEdit", "12  Jan 2005");
-        s.form.SetText("FamilyCombo", "Pinaceae");
-        s.form.SetText("GenusCombo", "Pinus");
-        s.form.SetText("SpeciesCombo", "ponderosa");
-        s.form.SetText("RankCombo", "var.");
-        Set("SubSpEdit", "scopulorum");
-        Set("ScientificNameEdit", "Pinus ponderosa var. scopulorum");
-        Set("DescriptionMemo", "Tree\r\n20 m");
-        Set("LocalityMemo", "Road < 5 km & river > 2 m");
-        Set("HabitatMemo", "Oak's edge");
-        s.form.SetText("CountryCombo", "U.S.A.");
-        s.form.SetText("StateCombo", "Arizona");
-        s.form.SetText("ParishCombo", "Coconino");
-        Set("ElevFeetLowEdit", "1000");
-        Set("ElevFeetHighEdit", "1200");
-        Set("LatDegreesEdit", "34");
-        Set("LatMinutesEdit", "12");
-        Set("LatSecondsEdit", "30");
-        s.form.SetText("NSCombo", "s");
-        Set("LongDegreesEdit", "111");
-        s.form.SetText("EWCombo", "w");
-        Set("HerbariumEdit", "ASU");
-        Set("PhenologyEdit", "cones");
-        Set("DeterminedByEdit", "A. Smith");
-        Set("DeterminedDateEdit", "2006");
-        Set("AccessionEdit", "A-1");
-        Set("NotesMemo", "note");
+        const std::pair<const char*, const char*> boxes[] = {
+            {"CollectorEdit", "J. O'Neil"}, {"NumberEdit", "123"}, {"OtherCollectorsEdit", "X Y"},
+            {"CollectionDateEdit", "12  Jan 2005"}, {"FamilyCombo", "Pinaceae"}, {"GenusCombo", "Pinus"},
+            {"SpeciesCombo", "ponderosa"}, {"RankCombo", "var."}, {"SubSpEdit", "scopulorum"},
+            {"ScientificNameEdit", "Pinus ponderosa var. scopulorum"}, {"DescriptionMemo", "Tree\r\n20 m"},
+            {"LocalityMemo", "Road < 5 km & river > 2 m"}, {"HabitatMemo", "Oak's edge"}, {"CountryCombo", "U.S.A."},
+            {"StateCombo", "Arizona"}, {"ParishCombo", "Coconino"}, {"ElevFeetLowEdit", "1000"},
+            {"ElevFeetHighEdit", "1200"}, {"LatDegreesEdit", "34"}, {"LatMinutesEdit", "12"},
+            {"LatSecondsEdit", "30"}, {"NSCombo", "s"}, {"LongDegreesEdit", "111"}, {"EWCombo", "w"},
+            {"HerbariumEdit", "ASU"}, {"PhenologyEdit", "cones"}, {"DeterminedByEdit", "A. Smith"},
+            {"DeterminedDateEdit", "2006"}, {"AccessionEdit", "A-1"}, {"NotesMemo", "note"}};
+        for (auto [box, text] : boxes) Set(box, text);
     }
 };
 

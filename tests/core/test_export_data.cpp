@@ -304,28 +304,29 @@ TEST_F(ExportDataTest, SpeciesNotListedOrARankStartsTheNameSearchAndEndsSilently
 }
 
 TEST_F(ExportDataTest, PlaceNotFromTheListIsToldOnce) {
-    Set("CountryCombo", "Atlantis");
-    s.form.SetText("StateCombo", "Nowhere State");
-    AddDataButtonClick(s);
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Country \"Atlantis\" not from the allowed list."});
-    EXPECT_FALSE(Written());
-
-    dialogs.messages.clear();
-    SelectCountry(0, "Sonora");
-    AddDataButtonClick(s);
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"State \"Sonora\" not from the allowed list."});
-
-    dialogs.messages.clear();
-    SelectCountry(0, "Select State");
-    s.form.SetText("ParishCombo", "Tapalpa");
-    AddDataButtonClick(s);
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"County \"Tapalpa\" not from the allowed list."});
-
-    dialogs.messages.clear();
-    s.form.SetText("ParishCombo", "Select County");
-    AddDataButtonClick(s);
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_TRUE(Written());
+    const struct {
+        const char* country;
+        const char* state;
+        const char* county;
+        const char* message;  // "": written
+    } cases[] = {{"Atlantis", "Nowhere State", "", "Country \"Atlantis\" not from the allowed list."},
+                 {"Mexico", "Sonora", "", "State \"Sonora\" not from the allowed list."},
+                 {"Mexico", "Select State", "Tapalpa", "County \"Tapalpa\" not from the allowed list."},
+                 {"Mexico", "Select State", "Select County", ""}};
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        if (std::string(c.country) == "Mexico") {
+            SelectCountry(0, c.state);
+        } else {
+            Set("CountryCombo", c.country);
+            Set("StateCombo", c.state);
+        }
+        Set("ParishCombo", c.county);
+        AddDataButtonClick(s);
+        EXPECT_EQ(dialogs.messages, *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+            << c.message;
+        EXPECT_EQ(Written(), !*c.message);
+    }
     // The placeholders are not written.
     EXPECT_NE(RecordFile().find("\"Mexico\"\t\"\"\t"), std::string::npos);
 }
@@ -376,14 +377,11 @@ TEST_F(ExportDataTest, CountryWithoutBoxOrNoLatitudeTestsNoBox) {
 }
 
 TEST(Barcode, TemplateCharacters) {
-    EXPECT_TRUE(CheckBarcodeText("QZV0001234", "QZV#######"));
-    EXPECT_FALSE(CheckBarcodeText("QZV000123", "QZV#######"));
-    EXPECT_FALSE(CheckBarcodeText("QZVA001234", "QZV#######"));
-    EXPECT_FALSE(CheckBarcodeText("qZV0001234", "QZV#######"));
-    EXPECT_TRUE(CheckBarcodeText("AB-12", "@@-##"));
-    EXPECT_FALSE(CheckBarcodeText("A1-12", "@@-##"));
-    EXPECT_TRUE(CheckBarcodeText("", ""));
-    EXPECT_FALSE(CheckBarcodeText("", "#"));
+    for (auto [code, form] : {std::pair{"QZV0001234", "QZV#######"}, {"AB-12", "@@-##"}, {"", ""}})
+        EXPECT_TRUE(CheckBarcodeText(code, form)) << code;
+    for (auto [code, form] : {std::pair{"QZV000123", "QZV#######"}, {"QZVA001234", "QZV#######"},
+                              {"qZV0001234", "QZV#######"}, {"A1-12", "@@-##"}, {"", "#"}})
+        EXPECT_FALSE(CheckBarcodeText(code, form)) << code;
 }
 
 TEST_F(ExportDataTest, DegreeMinuteSecondRanges) {
