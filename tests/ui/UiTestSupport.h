@@ -1,11 +1,18 @@
 #pragma once
 // Shared by the window tests: a temporary program folder filled with the shipped defaults (or the
-// tests' own minimal folder when the repository has none), made the current directory.
+// tests' own minimal folder when the repository has none), made the current directory, and a
+// session with its main window started in it.
 #include <QTemporaryDir>
+#include <QWidget>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
+
+#include "model/ScriptedDialogs.h"
+#include "model/Session.h"
+#include "ui/MainWindow.h"
 
 namespace quorl::testing {
 
@@ -49,5 +56,27 @@ private:
     QTemporaryDir dir_;
     fs::path old_;
 };
+
+// A session and its main window, started in the current directory's program folder.
+template <class Dialogs = ScriptedDialogs>
+struct StartedWindow {
+    Dialogs dialogs;
+    Session session{dialogs};
+    std::unique_ptr<TForm1> window = std::make_unique<TForm1>(session);
+    Form& form() { return session.form; }
+};
+
+template <class Dialogs = ScriptedDialogs>
+std::unique_ptr<StartedWindow<Dialogs>> StartWindow() {
+    return std::make_unique<StartedWindow<Dialogs>>();
+}
+
+// The widget of a control of the Form; a warning names one that is missing.
+template <class Started>
+QWidget* W(Started& s, const std::string& name) {
+    QWidget* w = s.window->Widget(name);
+    if (!w) qWarning("no widget %s", name.c_str());
+    return w;
+}
 
 }  // namespace quorl::testing

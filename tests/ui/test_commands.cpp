@@ -53,22 +53,8 @@ class TestCommands : public QObject {
 private:
     std::unique_ptr<ProgramFolder> program_;
 
-    struct Started {
-        PausingDialogs dialogs;
-        Session session{dialogs};
-        std::unique_ptr<TForm1> window;
-        Form& form() { return session.form; }
-    };
-    std::unique_ptr<Started> Start() {
-        auto s = std::make_unique<Started>();
-        s->window = std::make_unique<TForm1>(s->session);
-        return s;
-    }
-    static QWidget* W(Started& s, const std::string& name) {
-        QWidget* w = s.window->Widget(name);
-        if (!w) qWarning("no widget %s", name.c_str());
-        return w;
-    }
+    using Started = StartedWindow<PausingDialogs>;
+    static std::unique_ptr<Started> Start() { return StartWindow<PausingDialogs>(); }
     static QPlainTextEdit* LabelWindow(Started& s) { return qobject_cast<QPlainTextEdit*>(W(s, "RichEdit1")); }
     // Selects the first occurrence of part in the label window, as the mouse would.
     static void Select(Started& s, const QString& part) {

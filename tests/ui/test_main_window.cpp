@@ -60,23 +60,6 @@ private:
     std::unique_ptr<ProgramFolder> program_;
     fs::path folder_;
 
-    // A fresh session started in the program folder; the dialogs answer Yes.
-    struct Started {
-        ScriptedDialogs dialogs;
-        Session session{dialogs};
-        std::unique_ptr<TForm1> window;
-    };
-    std::unique_ptr<Started> Start() {
-        auto s = std::make_unique<Started>();
-        s->window = std::make_unique<TForm1>(s->session);
-        return s;
-    }
-    QWidget* W(Started& s, const std::string& name) {
-        QWidget* w = s.window->Widget(name);
-        if (!w) qWarning("no widget %s", name.c_str());
-        return w;
-    }
-
 private slots:
     void init() {
         program_ = std::make_unique<ProgramFolder>();
@@ -86,7 +69,7 @@ private slots:
     void cleanup() { program_.reset(); }
 
     void showsEveryControlOfTheForm() {
-        auto s = Start();
+        auto s = StartWindow();
         QVERIFY(s->window->isVisible());
         QCOMPARE(s->window->windowTitle(), QStringLiteral("QUORL"));
         // Which controls there are, with which Tags and paste buttons, is the Form's (core tests);
@@ -109,7 +92,7 @@ private slots:
     }
 
     void laysOutControlsWithoutOverlap() {
-        auto s = Start();
+        auto s = StartWindow();
         for (const auto& c : s->session.form.Controls()) {
             QWidget* w = W(*s, c->name);
             QVERIFY(w);
@@ -127,7 +110,7 @@ private slots:
     }
 
     void fillsFamilyCountryAndRankLists() {
-        auto s = Start();
+        auto s = StartWindow();
         auto* family = qobject_cast<QComboBox*>(W(*s, "FamilyCombo"));
         auto* country = qobject_cast<QComboBox*>(W(*s, "CountryCombo"));
         auto* rank = qobject_cast<QComboBox*>(W(*s, "RankCombo"));
@@ -193,7 +176,7 @@ private slots:
         QFETCH(int, definitions);
         QFETCH(int, shown);
         WriteAll(folder_ / "FieldDefinitions.txt", FieldDefinitionsText(definitions));
-        auto s = Start();
+        auto s = StartWindow();
         const Form& form = s->session.form;
         QCOMPARE(static_cast<int>(s->session.FieldDefinitions.size()), definitions);
         // The rows' places and captions are the Form's (core tests); the widgets follow them.
@@ -212,7 +195,7 @@ private slots:
     }
 
     void userInputReachesTheFormAndCodeReachesTheWidget() {
-        auto s = Start();
+        auto s = StartWindow();
         Form& form = s->session.form;
         int edits = 0;
         form.OnChange("CollectorEdit", [&] { ++edits; });
@@ -261,7 +244,7 @@ private slots:
     }
 
     void comboFromCodeRunsNoHandlerButUserChoiceDoes() {
-        auto s = Start();
+        auto s = StartWindow();
         Form& form = s->session.form;
         int changes = 0;
         form.OnChange("CountryCombo", [&] { ++changes; });
@@ -290,7 +273,7 @@ private slots:
     }
 
     void busyWindowCentresItsTexts() {
-        auto s = Start();
+        auto s = StartWindow();
         TBusyForm busy(s->window.get());
         busy.ShowBusy("Loading Ann", "Please wait...");
         QVERIFY(busy.isVisible());
