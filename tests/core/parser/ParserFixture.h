@@ -44,6 +44,8 @@ protected:
     }
 
     LabelFieldClass& Def(int field) { return s.FieldDefinitions[static_cast<size_t>(field)]; }
+    std::string Text(const char* control) const { return s.form.Get(control).text; }
+    void Set(const char* control, const std::string& text) { s.form.SetText(control, text); }
     void SetLines(std::vector<std::string> lines) { s.parser.LabelChunks = std::move(lines); }
     const Control& C(const char* name) { return s.form.Get(name); }
     std::string LogText() const {

@@ -44,15 +44,12 @@ TEST_F(FieldAccessTest, SetFieldTextWithoutLineOrControlStillRecords) {
 }
 
 TEST_F(FieldAccessTest, CleanFieldTextAndRemoveStartWord) {
-    EXPECT_EQ(CleanFieldText(" , 'Hello|world^,,"), "Hello world");
-    EXPECT_EQ(CleanFieldText(""), "");
-    EXPECT_EQ(CleanFieldText(",,,"), "");
-    EXPECT_EQ(CleanFieldText("a\tb\x01"), "a b");
+    for (auto [in, out] : {std::pair{" , 'Hello|world^,,", "Hello world"}, {"", ""}, {",,,", ""}, {"a\tb\x01", "a b"}})
+        EXPECT_EQ(CleanFieldText(in), out) << in;
     Def(fCollector).StartWords = "coll,collector";
-    EXPECT_EQ(RemoveStartWord(s, fCollector, "Collector: J. Smith"), "J. Smith");
-    EXPECT_EQ(RemoveStartWord(s, fCollector, "coll.;: J. Smith"), "J. Smith");
-    EXPECT_EQ(RemoveStartWord(s, fCollector, "collector"), "");
-    EXPECT_EQ(RemoveStartWord(s, fCollector, "colle"), "colle");
+    for (auto [in, out] : {std::pair{"Collector: J. Smith", "J. Smith"}, {"coll.;: J. Smith", "J. Smith"},
+                           {"collector", ""}, {"colle", "colle"}})
+        EXPECT_EQ(RemoveStartWord(s, fCollector, in), out) << in;
     EXPECT_EQ(RemoveStartWord(s, 60, " x "), "x");
 }
 
@@ -185,12 +182,9 @@ TEST_F(FieldAccessTest, SelectFieldComboItemRecordsLineAndTraces) {
 
 TEST_F(FieldAccessTest, FindLineWithMostWords) {
     SetLines({"Quercus alba", "", "coll. J. Smith 123", "J. Smith & M. Jones"});
-    EXPECT_EQ(FindLineWithMostWords(s, "J. Smith"), 2);
-    EXPECT_EQ(FindLineWithMostWords(s, "Smith"), -1);
-    EXPECT_EQ(FindLineWithMostWords(s, "M. Jones"), 3);
-    EXPECT_EQ(FindLineWithMostWords(s, "A. B. C. D."), -1);
-    // Two blanks: three items, one of them empty; 2 of 3 found.
-    EXPECT_EQ(FindLineWithMostWords(s, "J.  Smith"), 2);
+    // "J.  Smith": two blanks give three items, one of them empty; 2 of 3 found.
+    for (auto [name, line] : {std::pair{"J. Smith", 2}, {"Smith", -1}, {"M. Jones", 3}, {"A. B. C. D.", -1}, {"J.  Smith", 2}})
+        EXPECT_EQ(FindLineWithMostWords(s, name), line) << name;
     SetLines({"a b c"});
     EXPECT_EQ(FindLineWithMostWords(s, "a x y z"), -1);  // 1/4 is not above 0.3
     EXPECT_EQ(FindLineWithMostWords(s, "a b x y z"), 0);  // 2/5

@@ -29,23 +29,26 @@ protected:
 };
 
 TEST_F(FillLabelChunksTest, CutsTrimmedNonEmptyLines) {
-    Parse("one\ntwo\nthree\nfour");
-    EXPECT_EQ(s.parser.LabelChunks, (V{"one", "two", "three", "four"}));
-    EXPECT_TRUE(dialogs.questions.empty());
-    // The cut stops once 3 characters or fewer remain, line break or not.
-    dialogs.answers = {DialogButton::Ignore};
-    Parse("a\nb\nc\nd");
-    EXPECT_EQ(s.parser.LabelChunks, (V{"a", "b"}));
-    EXPECT_EQ(dialogs.questions.size(), 1u);
-
-    Parse("  first line \r\n\r\n   \r\nsecond\r\nthird\r\nfourth\r\n#12");
-    EXPECT_EQ(s.parser.LabelChunks, (V{"first line", "second", "third", "fourth"}));
-    EXPECT_EQ(s.LabelText, "#12");
-    Parse("first\nsecond\nthird\n#12\nfourth");
-    EXPECT_EQ(s.parser.LabelChunks, (V{"first", "second", "third", "#12", "fourth"}));
-    Parse("first\nsecond\nthird\nfourth\n#12\n");  // the text is trimmed before each cut
-    EXPECT_EQ(s.parser.LabelChunks, (V{"first", "second", "third", "fourth"}));
-    EXPECT_EQ(dialogs.questions.size(), 1u);
+    const struct {
+        const char* text;
+        V chunks;
+        const char* rest;  // the label text left after the cut
+    } cases[] = {
+        {"one\ntwo\nthree\nfour", {"one", "two", "three", "four"}, ""},
+        // The cut stops once 3 characters or fewer remain, line break or not.
+        {"a\nb\nc\nd", {"a", "b"}, "c\nd"},
+        {"  first line \r\n\r\n   \r\nsecond\r\nthird\r\nfourth\r\n#12", {"first line", "second", "third", "fourth"}, "#12"},
+        {"first\nsecond\nthird\n#12\nfourth", {"first", "second", "third", "#12", "fourth"}, ""},
+        // The text is trimmed before each cut.
+        {"first\nsecond\nthird\nfourth\n#12\n", {"first", "second", "third", "fourth"}, "#12"},
+    };
+    for (const auto& c : cases) {
+        dialogs.answers = {DialogButton::Ignore};
+        Parse(c.text);
+        EXPECT_EQ(s.parser.LabelChunks, c.chunks) << c.text;
+        EXPECT_EQ(s.LabelText, c.rest) << c.text;
+    }
+    EXPECT_EQ(dialogs.questions.size(), 1u);  // only the label of two lines was short
 }
 
 TEST_F(FillLabelChunksTest, FewerThanFourLinesAsks) {
@@ -187,35 +190,16 @@ TEST_F(FillLabelChunksTest, TraceCoversExactlyOneParse) {
     EXPECT_EQ(dialogs.traces.size(), 1u);
 }
 
-TEST_F(FillLabelChunksTest, ParseLabelWindowClearsAndTakesTheWindowText) {
-    s.form.SetText("PhenologyEdit", "old");
-    s.form.SetText("RichEdit1", "one\r\ntwo\r\nthree\r\nfour");
-    ParseLabelWindow(s);
-    EXPECT_EQ(C("PhenologyEdit").text, "");
-    EXPECT_EQ(s.parser.LabelChunks, (V{"one", "two", "three", "four"}));
-    EXPECT_EQ(C("RichEdit1").text, "one\r\ntwo\r\nthree\r\nfour");
-}
-
 TEST_F(FillLabelChunksTest, EndColoursRequiredFields) {
     Def(fPhenology).WarnIfEmpty = true;
     Parse("one\ntwo\nthree\nfour");
     EXPECT_EQ(C("PhenologyEdit").color, kColorRed);
 }
 
-TEST(WriteToLog, EmptyAndSlashTextsAreSafe) {
-    ScriptedDialogs d;
-    Session s(d);
-    auto folder = std::filesystem::temp_directory_path() / ("quorl-log-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    s.UserFolder = folder;
-    WriteToLog(s, "");
-    WriteToLog(s, "/");
-    WriteToLog(s, "/.");
-    std::ifstream in(folder / "Log.txt", std::ios::binary);
-    std::string log((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(log.size(), 12u + 2 + 2 + 2 + 1);
-    EXPECT_EQ(log.substr(12), "  \r\n\r\n.");
-    std::filesystem::remove_all(folder);
+TEST_F(FillLabelChunksTest, WriteToLogOfEmptyAndSlashTextsIsSafe) {
+    std::filesystem::remove(s.UserFile("Log.txt"));
+    for (const char* text : {"", "/", "/."}) WriteToLog(s, text);
+    EXPECT_EQ(LogText().substr(12), "  \r\n\r\n.");
 }
 
 TEST_F(FillLabelChunksTest, OpenTextFileCorrectsLoadsAndParses) {

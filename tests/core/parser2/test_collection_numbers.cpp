@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Parser2Fixture.h"
+#include "../parser/ParserFixture.h"
 #include "model/Text.h"
 #include "parser/CollectionNumber.h"
 #include "parser/CollectorLine.h"
@@ -8,7 +8,7 @@
 #include "parser/ParseText.h"
 
 using namespace quorl;
-using quorl::test::ParserSessionTest;
+using ParserSessionTest = quorl::ptest::ParserTest;
 
 class CollectionNumbers : public ParserSessionTest {
 protected:

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "Parser2Fixture.h"
+#include "../parser/ParserFixture.h"
 #include "parser/Coordinates.h"
 
 using namespace quorl;
-using quorl::test::ParserSessionTest;
+using ParserSessionTest = quorl::ptest::ParserTest;
 
 TEST(CoordinateScores, CompassLetterNextToNumber) {
     EXPECT_EQ(CompassLetterScore("12 N", 'N'), 3);

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "Parser2Fixture.h"
+#include "../parser/ParserFixture.h"
 #include "model/Text.h"
 #include "parser/DateRecognizer.h"
 #include "parser/ParseText.h"
 
 using namespace quorl;
-using quorl::test::ParserSessionTest;
+using ParserSessionTest = quorl::ptest::ParserTest;
 
 class Dates : public ParserSessionTest {
 protected:

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "Parser2Fixture.h"
+#include "../parser/ParserFixture.h"
 #include "parser/Elevation.h"
 
 using namespace quorl;
-using quorl::test::ParserSessionTest;
+using ParserSessionTest = quorl::ptest::ParserTest;
 
 class Elevations : public ParserSessionTest {
 protected:
