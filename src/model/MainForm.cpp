@@ -198,7 +198,14 @@ void CreateCustomFieldControls(Form& form) {
     const Control& range = form.Get("RangeEdit");
     const Control& rangeButton = form.Get("RangeButton");
     const Control& notesButton = form.Get("NotesButton");
-    int tabBase = form.Get("ParishCombo").tabOrder;
+    // An edit takes its place in the tab order right after the County list (the controls from that
+    // place on move further); the buttons, given no place, come after every other control.
+    const int tabBase = form.Get("ParishCombo").tabOrder;
+    int lastTab = 0;
+    for (const auto& c : form.Controls()) {
+        if (c->tabOrder > tabBase) c->tabOrder += 8;
+        lastTab = std::max(lastTab, c->tabOrder);
+    }
     int top = rangeButton.top + 28;
     for (int i = 30; i <= 37; ++i) {
         int j = i - 30;
@@ -221,6 +228,7 @@ void CreateCustomFieldControls(Form& form) {
         button.top = top;
         button.width = 59;
         button.height = 21;
+        button.tabOrder = ++lastTab;
         button.color = kColorButtonFace;
         form.Add(std::move(button));
         if (i % 2 == 1) top += 28;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "model/MainForm.h"
@@ -93,6 +94,19 @@ TEST_F(MainFormTest, CustomRowsFollowTheFieldDefinitions) {
     EXPECT_EQ(s.form.Get("CustomEdit1").left - s.form.Get("CustomEdit0").left, 238);
     EXPECT_EQ(s.form.Get("CustomEdit2").top - s.form.Get("CustomEdit0").top, 28);
     EXPECT_EQ(s.form.Get("CustomEdit0").top, rangeTop + 28);
+
+    // Tab order among the window's own controls: the user-field edits right after the County list,
+    // their buttons after everything else.
+    std::vector<const Control*> tab;
+    for (auto& c : s.form.Controls())
+        if (c->parent.empty()) tab.push_back(c.get());
+    std::stable_sort(tab.begin(), tab.end(), [](auto a, auto b) { return a->tabOrder < b->tabOrder; });
+    auto parish = std::find_if(tab.begin(), tab.end(), [](auto c) { return c->name == "ParishCombo"; });
+    ASSERT_LT(parish + 8, tab.end());
+    for (int j = 0; j < 8; ++j) {
+        EXPECT_EQ((*(parish + 1 + j))->name, CustomEditName(j));
+        EXPECT_EQ(tab[tab.size() - 8 + j]->name, CustomButtonName(j));
+    }
 }
 
 TEST_F(MainFormTest, ControlPositionsRecordTopLevelControlsAndGroupChildren) {
