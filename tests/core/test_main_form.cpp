@@ -47,24 +47,10 @@ TEST_F(MainFormTest, EveryFieldHasItsValueControlAndPasteButton) {
     EXPECT_EQ(s.form.WithTag(fElevation).size(), 6u);  // 2 group boxes, 4 edits
 }
 
-TEST_F(MainFormTest, GroupBoxChildrenAndNoOverlapOnTheWindow) {
+TEST_F(MainFormTest, GroupBoxChildren) {
+    // Overlaps of the laid-out controls are checked on the real window (window tests).
     EXPECT_EQ(s.form.ChildrenOf("LatitudeGroup").size(), 7u);
     EXPECT_EQ(s.form.Get("NSCombo").parent, "LatitudeGroup");
-    // No two visible controls placed on the window itself overlap (the notes row is checked after
-    // the custom rows have been laid out).
-    Definitions(38);
-    SetupCustomFields(s);
-    std::vector<const Control*> top;
-    for (auto& c : s.form.Controls())
-        if (c->parent.empty() && c->visible) top.push_back(c.get());
-    for (size_t a = 0; a < top.size(); ++a)
-        for (size_t b = a + 1; b < top.size(); ++b) {
-            const Control& p = *top[a];
-            const Control& q = *top[b];
-            bool overlap = p.left < q.left + q.width && q.left < p.left + p.width && p.top < q.top + q.height &&
-                           q.top < p.top + p.height;
-            EXPECT_FALSE(overlap) << p.name << " / " << q.name;
-        }
 }
 
 TEST_F(MainFormTest, CustomRowsFollowTheFieldDefinitions) {

@@ -116,41 +116,6 @@ TEST(ShippedData, FieldDefinitionsPassTheConfigurationCheck) {
     for (auto [f, word] : starts) EXPECT_TRUE(Contains(Columns(lines[1 + f])[6], word)) << word;
 }
 
-TEST(ShippedData, PreferencesSetEveryKeyOnceWithAValue) {
-    std::multiset<std::string> seen;
-    for (const std::string& raw : Lines("Preferences.txt")) {
-        std::string line = Trim(raw);
-        if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> c = Columns(line);
-        ASSERT_EQ(c.size(), 2u) << line;
-        const std::string key = LowerCase(Trim(c[0])), v = c[1];
-        seen.insert(key);
-        bool good = key == "outputformat"            ? (v == "TSV" || v == "Darwin" || v == "CSV")
-                    : key == "minelevation"          ? TryStrToInt(v).value_or(0) > 0
-                    : key == "barcodeformattemplate" ? v == "QZV#######"
-                                                     : (v == "Yes" || v == "No");
-        EXPECT_TRUE(good) << line;  // a key without value ends the program
-    }
-    EXPECT_EQ(seen, (std::multiset<std::string>{"outputformat", "minelevation", "learnfromlabels", "applylearning",
-                                                "autocorrect", "replacenumerals", "fillmeters", "dateformatcheck",
-                                                "dontsplitlines", "doublespace", "autosplit", "barcodeformatcheck",
-                                                "barcodeformattemplate", "debug"}));
-}
-
-TEST(ShippedData, AutoCorrectEntriesHaveFlagsAndText) {
-    std::vector<std::string> lines = Lines("AutoCorrect.txt");
-    ASSERT_FALSE(lines.empty());
-    for (const std::string& l : lines) {
-        std::vector<std::string> c = Columns(l);
-        ASSERT_EQ(c.size(), 3u) << l;
-        EXPECT_TRUE(c[0] == "0" || c[0] == "1" || c[0] == "02" || c[0] == "12") << l;
-        EXPECT_FALSE(Trim(c[1]).empty()) << l;
-        EXPECT_EQ(Trim(c[1]), c[1]) << l;  // blanks around the text are lost on reading
-        EXPECT_EQ(Trim(c[2]), c[2]) << l;
-    }
-    EXPECT_GT(lines.back().size(), 4u);  // a shorter last entry is not read
-}
-
 namespace {
 
 // A program folder made of the shipped files, started as a new installation starts.
@@ -212,7 +177,11 @@ TEST_F(ShippedProgramFolder, StartsWithoutAMessageAndExportsDarwinCoreCsv) {
     EXPECT_EQ(s.OutputFileName, "Quorl.csv");
     EXPECT_EQ(s.form.Get("AddDataButton").text, "Export Darwin CSV");
     EXPECT_TRUE(s.Debug);  // the log is what users mail when something goes wrong
+    EXPECT_TRUE(s.LearnFromLabels && s.ApplyLearning && s.AutoCorrect && s.BarcodeFormatCheck);
+    EXPECT_GT(s.MinElevation, 0);
+    // Every entry was read: a short last line or a line without its columns would be lost.
     EXPECT_EQ(s.AutoCorrectList.size(), Lines("AutoCorrect.txt").size());
+    for (const ReplacementClass& r : s.AutoCorrectList) EXPECT_FALSE(r.From.empty());
 }
 
 TEST_F(ShippedProgramFolder, SavingTheLoadedSettingsRewritesTheSameFiles) {

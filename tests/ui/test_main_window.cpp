@@ -92,6 +92,7 @@ private slots:
     }
 
     void laysOutControlsWithoutOverlap() {
+        WriteAll(folder_ / "FieldDefinitions.txt", FieldDefinitionsText(38));  // every user-defined row shown
         auto s = StartWindow();
         for (const auto& c : s->session.form.Controls()) {
             QWidget* w = W(*s, c->name);
