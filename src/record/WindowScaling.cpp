@@ -30,6 +30,8 @@ void FormResize(Session& s, int& width, int& height) {
     if (height < s.DesignHeight) height = s.DesignHeight;
     form.width = width;
     form.height = height;
+    form.clientWidth = width;  // the user-field layout places the notes row from the bottom
+    form.clientHeight = height;
     const float x = static_cast<float>(width) / static_cast<float>(s.DesignWidth);
     const float y = static_cast<float>(height) / static_cast<float>(s.DesignHeight);
     const int size = static_cast<int>(std::trunc((y + x) * 4.0f));

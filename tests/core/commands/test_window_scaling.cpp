@@ -32,6 +32,11 @@ TEST_F(WindowScalingTest, NeverBelowTheDesignSizeAndUnevenFactors) {
     EXPECT_EQ(s.form.width, s.DesignWidth);
     EXPECT_EQ(At("RichEdit1"), (Box{label.left, label.top * 2, label.width, label.height * 2}));
     EXPECT_EQ(s.form.Get("ParseOnlyButton").fontSize, 12);  // trunc(4 * (1 + 2))
+    // Laid out again in the larger window, the notes row stands at its bottom.
+    ASSERT_EQ(s.FieldDefinitions.size(), 30u);
+    SetupCustomFields(s);
+    EXPECT_EQ(s.form.Get("NotesMemo").top, h - 90);
+    EXPECT_EQ(s.form.Get("NotesMemo").height, 80);
     // A slightly larger window: 4 * (1.1 + 1.1) = 8.8 stays at 8, regular.
     w = s.DesignWidth * 11 / 10;
     h = s.DesignHeight * 11 / 10;
