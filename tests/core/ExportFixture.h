@@ -52,7 +52,7 @@ public:
         s.form.SetItems("RankCombo", {"", "subsp.", "var."});
         FillValidRecord();
         s.nameBrowser = &browser;
-        WriteBytes(dir / "Settings.txt", "NameSearchHost\thttp://127.0.0.1:9/\r\n");
+        WriteFile(dir / "Settings.txt", "NameSearchHost\thttp://127.0.0.1:9/\r\n");
     }
 
     void FillValidRecord() {
@@ -84,7 +84,7 @@ public:
     // The log without its time stamps.
     std::vector<std::string> LogLines() const {
         std::vector<std::string> lines;
-        for (const std::string& line : SplitLines(ReadBytes(dir / "Log.txt"))) {
+        for (const std::string& line : SplitLines(ReadFile(dir / "Log.txt"))) {
             size_t at = line.find("  ");
             lines.push_back(at == std::string::npos ? line : line.substr(at + 2));
         }

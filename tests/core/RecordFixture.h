@@ -1,17 +1,11 @@
 #pragma once
 // A Session with the real main window's controls, a scripted Dialogs port and a fresh program
 // folder, for the record writer and learning tests.
-#include <gtest/gtest.h>
-
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "model/MainForm.h"
+#include "LoaderTestSupport.h"
 #include "model/Records.h"
-#include "model/ScriptedDialogs.h"
-#include "model/Session.h"
 
 namespace quorl::testing {
 
@@ -22,11 +16,7 @@ protected:
     std::filesystem::path dir;
 
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = std::filesystem::temp_directory_path() /
-              ("quorl-records-" + std::string(info->test_suite_name()) + "-" + info->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
+        dir = MakeTempFolder();
         s.ProgramFolder = dir;
         s.UserFolder = dir;
         s.Debug = false;
@@ -58,16 +48,7 @@ protected:
 
     std::filesystem::path RecordPath() const { return dir / s.OutputFileName; }
 
-    std::string ReadBytes(const std::filesystem::path& p) const {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    std::string RecordFile() const { return ReadBytes(RecordPath()); }
-
-    void WriteBytes(const std::filesystem::path& p, const std::string& bytes) const {
-        std::ofstream out(p, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
+    std::string RecordFile() const { return ReadFile(RecordPath()); }
 };
 
 }  // namespace quorl::testing

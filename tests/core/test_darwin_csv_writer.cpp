@@ -143,7 +143,7 @@ TEST_F(DarwinCsvWriterTest, NoEnabledColumnWritesNothingAndSaysSo) {
 
 TEST_F(DarwinCsvWriterTest, HeaderMismatchQuestionUsesTheFileName) {
     Column("0", true, "Collector", "recordedBy");
-    WriteBytes(RecordPath(), "recordedBy,other\r\n");
+    WriteFile(RecordPath(), "recordedBy,other\r\n");
     dialogs.answers.push_back(DialogButton::Cancel);
     EXPECT_FALSE(AddDarwinCSV(s));
     ASSERT_EQ(dialogs.questions.size(), 1u);
@@ -170,7 +170,7 @@ TEST_F(DarwinCsvWriterTest, RecordFileReadsBackWithPythonsCsvModule) {
     ASSERT_TRUE(AddDarwinCSV(s));  // the box is cancelled this time: the value is written bare
 
     const std::string script = (dir / "read.py").string();
-    WriteBytes(script,
+    WriteFile(script,
                "import csv, sys\n"
                "with open(sys.argv[1], encoding='utf-8', newline='') as f:\n"
                "    for row in csv.reader(f):\n"

@@ -125,7 +125,7 @@ TEST_F(DarwinXmlWriterTest, MetersBoxesWinOverFeetAndEmptyBoxesGiveNoElement) {
 
 TEST_F(DarwinXmlWriterTest, FileWithoutClosingLineIsNeverOverwritten) {
     const std::string cut = Header() + Minimal("1");
-    WriteBytes(RecordPath(), cut);
+    WriteFile(RecordPath(), cut);
     EXPECT_FALSE(AddDarwinXML(s));
     EXPECT_EQ(RecordFile(), cut);
     EXPECT_EQ(dialogs.messages.size(), 1u);
@@ -138,7 +138,7 @@ TEST_F(DarwinXmlWriterTest, FileWithoutClosingLineIsNeverOverwritten) {
     std::filesystem::remove(RecordPath());
 
     // An empty file starts a new document.
-    WriteBytes(RecordPath(), "");
+    WriteFile(RecordPath(), "");
     Set("AccessionEdit", "2");
     ASSERT_TRUE(AddDarwinXML(s));
     EXPECT_EQ(RecordFile(), Header() + Minimal("2") + Closing());
@@ -148,7 +148,7 @@ TEST_F(DarwinXmlWriterTest, OldContentIsKeptByteForByte) {
     // Another program's header and characters outside the single-byte code page stay as they are.
     const std::string old = "<QUORL>\r\n\t<header>\r\n\t\t<version>0.9</version>\r\n\t</header>\r\n\t<labelData>\r\n"
                             "\t\t<label><x>\xE5\x8C\x97\xE4\xBA\xAC</x></label>\r\n";
-    WriteBytes(RecordPath(), old + Closing() + "\r\n");
+    WriteFile(RecordPath(), old + Closing() + "\r\n");
     Set("AccessionEdit", "\xE9");  // Windows-1252 e acute
     ASSERT_TRUE(AddDarwinXML(s));
     EXPECT_EQ(RecordFile(), old + "\t\t<label>\r\n" + El("GlobalUniqueIdentifier", "QZV:Plants:\xC3\xA9") +

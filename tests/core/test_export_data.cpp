@@ -29,8 +29,8 @@ TEST_F(ExportDataTest, ValidRecordIsWrittenLearntAndTheWindowClearedForTheNextLa
     EXPECT_TRUE(dialogs.questions.empty());
     EXPECT_EQ(RecordFile(), "Collector\tScientificName\tCountry\tState\tHerbarium\t\r\n"
                             "\"J. Smith\"\t\"Abies alba\"\t\"Mexico\"\t\"Jalisco\"\t\"MEXU\"\r\n");
-    EXPECT_NE(ReadBytes(dir / "WordStats.txt").find("pine-oak\t1\t100\t0\t0\t,forest"), std::string::npos);
-    EXPECT_EQ(ReadBytes(dir / "NameStats.txt"), "J.\r\nSmith\r\n");
+    EXPECT_NE(ReadFile(dir / "WordStats.txt").find("pine-oak\t1\t100\t0\t0\t,forest"), std::string::npos);
+    EXPECT_EQ(ReadFile(dir / "NameStats.txt"), "J.\r\nSmith\r\n");
     EXPECT_EQ(s.LastHerbarium, "MEXU");
     EXPECT_EQ(Box("CollectorEdit"), "");
     EXPECT_EQ(Box("ScientificNameEdit"), "");

@@ -65,7 +65,7 @@ TEST_F(LearningTest, WordsAndFollowerPairs) {
     EXPECT_EQ(Word("field")->Followers[0].Word, "wet");
     EXPECT_EQ(Word("wet")->FieldPercent[13], 100);
 
-    EXPECT_EQ(ReadBytes(dir / "WordStats.txt"),
+    EXPECT_EQ(ReadFile(dir / "WordStats.txt"),
               "pine-oak\t1\t100\t0\t0\t,forest\t1\t100\t0\t0\t\r\n"
               "forest\t1\t100\t0\t0\t\r\n"
               "obriens\t1\t0\t0\t100\t,field\t1\t0\t0\t100\t\r\n"
@@ -87,7 +87,7 @@ TEST_F(LearningTest, WordsAndFollowerPairs) {
     ASSERT_EQ(forest->Followers.size(), 1u);
     EXPECT_EQ(forest->Followers[0].Word, "");
     const std::string head = "pine-oak\t2\t50\t50\t0\t,forest\t2\t50\t50\t0\t\r\nforest\t2\t50\t50\t0\t\r\nobriens\t";
-    EXPECT_EQ(ReadBytes(dir / "WordStats.txt").substr(0, head.size()), head);
+    EXPECT_EQ(ReadFile(dir / "WordStats.txt").substr(0, head.size()), head);
 }
 
 TEST_F(LearningTest, WordsNeverHoldTabsOrSeparators) {
@@ -102,14 +102,14 @@ TEST_F(LearningTest, NamesOfCollectorAndOtherCollectors) {
     Set("OtherCollectorsEdit", "Li, Wang");
     UpdateLearningFiles(s);
     EXPECT_EQ(s.NameStats, (std::vector<std::string>{"smith", "J.", "Smith", "Wang"}));
-    EXPECT_EQ(ReadBytes(dir / "NameStats.txt"), "smith\r\nJ.\r\nSmith\r\nWang\r\n");
+    EXPECT_EQ(ReadFile(dir / "NameStats.txt"), "smith\r\nJ.\r\nSmith\r\nWang\r\n");
 
     // A last rest of one or two characters is not taken; known names are not added twice.
     Set("CollectorEdit", "Smith Li");
     Set("OtherCollectorsEdit", "Ng\tBrown");
     UpdateLearningFiles(s);
     EXPECT_EQ(s.NameStats, (std::vector<std::string>{"smith", "J.", "Smith", "Wang", "Brown"}));
-    EXPECT_EQ(ReadBytes(dir / "NameStats.txt"), "smith\r\nJ.\r\nSmith\r\nWang\r\nBrown\r\n");
+    EXPECT_EQ(ReadFile(dir / "NameStats.txt"), "smith\r\nJ.\r\nSmith\r\nWang\r\nBrown\r\n");
 }
 
 }  // namespace

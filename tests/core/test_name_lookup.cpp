@@ -50,11 +50,9 @@ TEST(OfferedName, ReadsTheFirstLineWithAnItalicRun) {
 TEST(ProgramSettings, KeyTabValueLines) {
     ScriptedDialogs d;
     Session s(d);
-    s.ProgramFolder = std::filesystem::temp_directory_path() / "quorl-settings-test";
-    std::filesystem::create_directories(s.ProgramFolder);
+    s.ProgramFolder = MakeTempFolder();
     EXPECT_EQ(ProgramSetting(s, "NameSearchHost"), "");
-    std::ofstream(s.ProgramFolder / "Settings.txt", std::ios::binary)
-        << "# deployment\r\nNameSearchHostX\tno\r\nNameSearchHost\t http://a.example \r\nNameSearchHost\tlater\r\n";
+    WriteFile(s.ProgramFolder / "Settings.txt", "# deployment\r\nNameSearchHostX\tno\r\nNameSearchHost\t http://a.example \r\nNameSearchHost\tlater\r\n");
     EXPECT_EQ(ProgramSetting(s, "NameSearchHost"), "http://a.example");
     EXPECT_EQ(ProgramSetting(s, "Other"), "");
     std::filesystem::remove_all(s.ProgramFolder);

@@ -85,7 +85,7 @@ TEST_F(TsvWriterTest, HeaderMismatchAsksAndCancelLeavesTheFile) {
     Column("0", true, "Collector", "Collector");
     Set("CollectorEdit", "x");
     const std::string old = "Other\t\r\n\"y\"\r\n";
-    WriteBytes(RecordPath(), old);
+    WriteFile(RecordPath(), old);
     dialogs.answers.push_back(DialogButton::Cancel);
     EXPECT_FALSE(AddTSV(s));
     EXPECT_EQ(RecordFile(), old);
@@ -101,7 +101,7 @@ TEST_F(TsvWriterTest, SameHeaderWithoutTrailingTabOrWithBlanksMatches) {
     Column("0", true, "Collector", "Collector");
     Column("2", true, "Others", "Others");
     Set("CollectorEdit", "x");
-    WriteBytes(RecordPath(), "Collector\tOthers  \r\n");
+    WriteFile(RecordPath(), "Collector\tOthers  \r\n");
     ASSERT_TRUE(AddTSV(s));
     EXPECT_TRUE(dialogs.questions.empty());
     EXPECT_EQ(RecordFile(), "Collector\tOthers  \r\n\"x\"\t\"\"\r\n");
@@ -110,11 +110,11 @@ TEST_F(TsvWriterTest, SameHeaderWithoutTrailingTabOrWithBlanksMatches) {
 TEST_F(TsvWriterTest, EmptyFileGetsTheHeaderAndAnUnendedLastLineIsEnded) {
     Column("0", true, "Collector", "Collector");
     Set("CollectorEdit", "x");
-    WriteBytes(RecordPath(), "");
+    WriteFile(RecordPath(), "");
     ASSERT_TRUE(AddTSV(s));
     EXPECT_EQ(RecordFile(), "Collector\t\r\n\"x\"\r\n");
 
-    WriteBytes(RecordPath(), "Collector\t\r\n\"a\"");
+    WriteFile(RecordPath(), "Collector\t\r\n\"a\"");
     ASSERT_TRUE(AddTSV(s));
     EXPECT_EQ(RecordFile(), "Collector\t\r\n\"a\"\r\n\"x\"\r\n");
     EXPECT_TRUE(dialogs.shown.empty());

@@ -2,19 +2,10 @@
 // Shared by the parser tests: a Session over the main window's controls with scripted dialogs,
 // the 30 built-in field definitions, the cascading lists bound, and a temporary user folder
 // that receives Log.txt.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
-#include "model/MainForm.h"
-#include "model/ScriptedDialogs.h"
-#include "model/Session.h"
+#include "../LoaderTestSupport.h"
 #include "record/CascadingLists.h"
 
 namespace quorl::ptest {
@@ -22,10 +13,7 @@ namespace quorl::ptest {
 class ParserTest : public ::testing::Test {
 protected:
     ParserTest() {
-        std::random_device rd;
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("quorl-parser-test-" + std::to_string(::getpid()) + "-" + std::to_string(rd()));
-        std::filesystem::create_directories(folder_);
+        folder_ = quorl::testing::MakeTempFolder();
         s.UserFolder = folder_;
         s.ProgramFolder = folder_;
         BuildMainForm(s.form);
@@ -48,10 +36,7 @@ protected:
     void Set(const char* control, const std::string& text) { s.form.SetText(control, text); }
     void SetLines(std::vector<std::string> lines) { s.parser.LabelChunks = std::move(lines); }
     const Control& C(const char* name) { return s.form.Get(name); }
-    std::string LogText() const {
-        std::ifstream in(folder_ / "Log.txt", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string LogText() const { return quorl::testing::ReadFile(folder_ / "Log.txt"); }
     // PlantList with one family per entry: {family, {{genus, {species...}}...}}.
     struct Genus {
         std::string name;
