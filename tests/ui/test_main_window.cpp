@@ -110,18 +110,13 @@ private slots:
         }
     }
 
-    void fillsFamilyCountryAndRankLists() {
+    void fillsTheListsAsTheFormHoldsThem() {
         auto s = StartWindow();
-        auto* family = qobject_cast<QComboBox*>(W(*s, "FamilyCombo"));
-        auto* country = qobject_cast<QComboBox*>(W(*s, "CountryCombo"));
-        auto* rank = qobject_cast<QComboBox*>(W(*s, "RankCombo"));
-        QVERIFY(family && country && rank);
-        QVERIFY(family->count() > 0);
-        QCOMPARE(static_cast<size_t>(family->count()), s->session.form.Get("FamilyCombo").items.size());
-        for (QComboBox* combo : {country, rank}) {
-            const auto& items = s->session.form.Get(combo == rank ? "RankCombo" : "CountryCombo").items;
+        for (const char* name : {"FamilyCombo", "CountryCombo", "RankCombo"}) {
+            auto* combo = qobject_cast<QComboBox*>(W(*s, name));
+            const auto& items = s->session.form.Get(name).items;
+            QVERIFY2(combo && !items.empty(), name);
             QCOMPARE(static_cast<size_t>(combo->count()), items.size());
-            QVERIFY(combo->count() > 0);
             for (int i = 0; i < combo->count(); ++i) QCOMPARE(combo->itemText(i).toStdString(), items[i]);
         }
     }

@@ -9,8 +9,6 @@
 #include <QtTest>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "model/MainForm.h"
 #include "model/ScriptedDialogs.h"
@@ -22,6 +20,7 @@
 
 namespace fs = std::filesystem;
 using namespace quorl;
+using namespace quorl::testing;
 
 class TestOutputForm : public QObject {
     Q_OBJECT
@@ -31,11 +30,6 @@ class TestOutputForm : public QObject {
     std::unique_ptr<Session> s;
     std::unique_ptr<TOutputForm> form;
 
-    static void Write(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
-    static std::string Read(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     void Select(int row) { form->OutListView->setCurrentItem(form->OutListView->topLevelItem(row)); }
     QTreeWidgetItem* Item(int row) { return form->OutListView->topLevelItem(row); }
 
@@ -44,11 +38,11 @@ private slots:
         dir = fs::temp_directory_path() / ("quorl-output-form-" + std::to_string(QCoreApplication::applicationPid()));
         fs::remove_all(dir);
         fs::create_directories(dir);
-        Write(dir / "OutputFormat.txt",
+        WriteAll(dir / "OutputFormat.txt",
               "Records.tsv\r\n0\t1\tCollector\tCollector\t0\r\n3\t0\tCollection Date\tDate\r\n"
               "18.10\t1\tLongitude\tLong\t1\r\n");
-        Write(dir / "Preferences.txt", "OutputFormat\tTSV\r\n");
-        Write(dir / "DarwinXML.txt", "Records.xml\r\n0\t1\tCollector\trecordedBy\t0\r\n");
+        WriteAll(dir / "Preferences.txt", "OutputFormat\tTSV\r\n");
+        WriteAll(dir / "DarwinXML.txt", "Records.xml\r\n0\t1\tCollector\trecordedBy\t0\r\n");
         dialogs = std::make_unique<ScriptedDialogs>();
         s = std::make_unique<Session>(*dialogs);
         s->ProgramFolder = s->UserFolder = dir;
@@ -116,7 +110,7 @@ private slots:
         form->OutputNameEdit->setText(QStringLiteral("Other.tsv"));
         form->SaveButton->click();
         QVERIFY(!form->isVisible());
-        QCOMPARE(Read(dir / "OutputFormat.txt"),
+        QCOMPARE(ReadAll(dir / "OutputFormat.txt"),
                  std::string("Other.tsv\r\n0\t0\tCollector\tCollector\t0\r\n3\t0\tCollection Date\teventDate\t1\r\n"
                              "18.10\t1\tLongitude\tLong\t1\r\n"));
         QCOMPARE(s->OutputFileName, std::string("Other.tsv"));
@@ -146,7 +140,7 @@ private slots:
         form->CancelButton->click();
         QVERIFY(!form->isVisible());
         QVERIFY(!fs::exists(dir / "DarwinCSV.txt"));
-        QCOMPARE(Read(dir / "Preferences.txt"), std::string("OutputFormat\tTSV\r\n"));
+        QCOMPARE(ReadAll(dir / "Preferences.txt"), std::string("OutputFormat\tTSV\r\n"));
         QCOMPARE(s->OutputType, 2);
         form->ShowFormatOutput();  // the cancelled edit is gone
         QVERIFY(!Item(0)->icon(0).isNull());
@@ -155,11 +149,11 @@ private slots:
         // Saving now creates DarwinCSV.txt.
         form->SaveButton->click();
         QVERIFY(fs::exists(dir / "DarwinCSV.txt"));
-        QVERIFY(Read(dir / "Preferences.txt").find("OutputFormat\tCSV") != std::string::npos);
+        QVERIFY(ReadAll(dir / "Preferences.txt").find("OutputFormat\tCSV") != std::string::npos);
     }
 
     void opensFromTheMenuAndFromTheOutputLabel() {
-        quorl::testing::ProgramFolder folder;
+        ProgramFolder folder;
         ScriptedDialogs d;
         Session session(d);
         auto windows = CreateAppWindows(session);
