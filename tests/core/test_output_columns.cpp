@@ -104,29 +104,26 @@ TEST_F(OutputColumnsTest, DateSplitChecksDayAndYearEvenWhenTheirColumnsAreDisabl
 }
 
 TEST_F(OutputColumnsTest, DecimalDegreesInFixedAndGeneralForm) {
-    auto lat = [&](const char* d, const char* m, const char* sec, const char* h) {
-        Set("LatDegreesEdit", d);
-        Set("LatMinutesEdit", m);
-        Set("LatSecondsEdit", sec);
-        s.form.SetText("NSCombo", h);
+    const struct {
+        const char *d, *m, *sec, *hemisphere, *fixed, *general;
+    } cases[] = {
+        {"34", "12", "30", "N", "34.20833", "34.2083333333333"},
+        {"34", "12", "30", "s", "-34.20833", "-34.2083333333333"},
+        {"34", "", "", "S", "-34.00000", "-34"},
+        {"-34", "", "", "S", "--34.00000", "--34"},
+        {"0", "0", "0", "N", "0.00000", "0"},
+        {"abc", "30", "", "N", "0.50000", "0.5"},
     };
-    lat("34", "12", "30", "N");
-    EXPECT_TRUE(CoordinateGiven(s, kLatitudeBoxes));
-    EXPECT_EQ(DecimalDegrees(s, kLatitudeBoxes, DegreeForm::Fixed), "34.20833");
-    EXPECT_EQ(DecimalDegrees(s, kLatitudeBoxes, DegreeForm::General), "34.2083333333333");
-    lat("34", "12", "30", "s");
-    EXPECT_EQ(DecimalDegrees(s, kLatitudeBoxes, DegreeForm::General), "-34.2083333333333");
-    lat("34", "", "", "S");
-    EXPECT_EQ(DecimalDegrees(s, kLatitudeBoxes, DegreeForm::Fixed), "-34.00000");
-    EXPECT_EQ(DecimalDegrees(s, kLatitudeBoxes, DegreeForm::General), "-34");
-    lat("-34", "", "", "S");
-    EXPECT_EQ(DecimalDegrees(s, kLatitudeBoxes, DegreeForm::Fixed), "--34.00000");
-    lat("0", "0", "0", "N");
-    EXPECT_TRUE(CoordinateGiven(s, kLatitudeBoxes));
-    EXPECT_EQ(DecimalDegrees(s, kLatitudeBoxes, DegreeForm::Fixed), "0.00000");
-    lat("abc", "30", "", "N");
-    EXPECT_EQ(DecimalDegrees(s, kLatitudeBoxes, DegreeForm::Fixed), "0.50000");
-    lat("", "", "", "N");
+    for (const auto& c : cases) {
+        Set("LatDegreesEdit", c.d);
+        Set("LatMinutesEdit", c.m);
+        Set("LatSecondsEdit", c.sec);
+        s.form.SetText("NSCombo", c.hemisphere);
+        EXPECT_TRUE(CoordinateGiven(s, kLatitudeBoxes)) << c.d;
+        EXPECT_EQ(DecimalDegrees(s, kLatitudeBoxes, DegreeForm::Fixed), c.fixed) << c.d;
+        EXPECT_EQ(DecimalDegrees(s, kLatitudeBoxes, DegreeForm::General), c.general) << c.d;
+    }
+    for (const char* box : {"LatDegreesEdit", "LatMinutesEdit", "LatSecondsEdit"}) Set(box, "");
     EXPECT_FALSE(CoordinateGiven(s, kLatitudeBoxes));
 
     Set("LongDegreesEdit", "111");

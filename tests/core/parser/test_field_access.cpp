@@ -190,14 +190,3 @@ TEST_F(FieldAccessTest, FindLineWithMostWords) {
     EXPECT_EQ(FindLineWithMostWords(s, "a b x y z"), 0);  // 2/5
 }
 
-TEST_F(FieldAccessTest, WarnEmptyColoursTheFocusedControl) {
-    Def(fCollector).WarnIfEmpty = true;
-    s.form.focused = "CollectorEdit";
-    WarnEmpty(s);
-    EXPECT_EQ(C("CollectorEdit").color, kColorRed);
-    s.form.focused = "ImageNameEdit";
-    WarnEmpty(s);
-    EXPECT_EQ(C("ImageNameEdit").color, kColorRed);
-    s.form.focused.clear();
-    WarnEmpty(s);
-}

@@ -190,12 +190,6 @@ TEST_F(FillLabelChunksTest, TraceCoversExactlyOneParse) {
     EXPECT_EQ(dialogs.traces.size(), 1u);
 }
 
-TEST_F(FillLabelChunksTest, EndColoursRequiredFields) {
-    Def(fPhenology).WarnIfEmpty = true;
-    Parse("one\ntwo\nthree\nfour");
-    EXPECT_EQ(C("PhenologyEdit").color, kColorRed);
-}
-
 TEST_F(FillLabelChunksTest, WriteToLogOfEmptyAndSlashTextsIsSafe) {
     std::filesystem::remove(s.UserFile("Log.txt"));
     for (const char* text : {"", "/", "/."}) WriteToLog(s, text);
@@ -204,10 +198,7 @@ TEST_F(FillLabelChunksTest, WriteToLogOfEmptyAndSlashTextsIsSafe) {
 
 TEST_F(FillLabelChunksTest, OpenTextFileCorrectsLoadsAndParses) {
     std::filesystem::path file = s.UserFolder / "label one.txt";
-    {
-        std::ofstream out(file, std::ios::binary);
-        out << "Plants of Arizona\r\nQuercus alba\r\ncoll. J. Smith 12\r\n12 May 1990\r\n";
-    }
+    quorl::testing::WriteFile(file, "Plants of Arizona\r\nQuercus alba\r\ncoll. J. Smith 12\r\n12 May 1990\r\n");
     s.AutoCorrect = true;
     s.AutoCorrectList = {ReplacementClass{true, true, "Arizona", "ARIZONA"}};
     s.form.SetText("PhenologyEdit", "old");
@@ -216,7 +207,6 @@ TEST_F(FillLabelChunksTest, OpenTextFileCorrectsLoadsAndParses) {
     EXPECT_EQ(C("RichEdit1").text, "Plants of ARIZONA\r\nQuercus alba\r\ncoll. J. Smith 12\r\n12 May 1990\r\n");
     ASSERT_EQ(s.parser.LineCount(), 4);
     EXPECT_EQ(s.parser.LabelChunks[0], "Plants of ARIZONA");
-    EXPECT_EQ(C("ImageLabel").text, "label one.txt");
 
     EXPECT_THROW(OpenTextFileAndParse(s, s.UserFolder / "missing.txt"), ProgramEnded);
     ASSERT_FALSE(dialogs.messages.empty());
