@@ -95,22 +95,6 @@ TEST_F(MainFormTest, CustomRowsFollowTheFieldDefinitions) {
     }
 }
 
-TEST_F(MainFormTest, ControlPositionsRecordTopLevelControlsAndGroupChildren) {
-    RecordControlPositions(s);
-    size_t topLevel = 0;
-    size_t groupIndex = 0;
-    for (auto& c : s.form.Controls()) {
-        if (!c->parent.empty()) continue;
-        if (c->name == "LatitudeGroup") groupIndex = topLevel;
-        ++topLevel;
-    }
-    ASSERT_EQ(s.ControlPositions.size(), topLevel);
-    const auto& g = s.ControlPositions[groupIndex];
-    EXPECT_EQ(g.Left, s.form.Get("LatitudeGroup").left);
-    EXPECT_EQ(g.ChildLeft[0], s.form.Get("NSCombo").left);
-    EXPECT_EQ(s.DesignWidth, s.form.width);
-}
-
 TEST(FormRules, EditsRunTheirHandlerListsDoNot) {
     ScriptedDialogs d;
     Session s(d);
