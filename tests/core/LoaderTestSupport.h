@@ -74,6 +74,17 @@ inline void WriteReferenceLists(const fs::path& folder) {
     WriteFile(folder / "CountryList.txt", "Chad(7.4/23.5/13.5/24)\tKanem,Mao\r\nPeru\tLima,Lima,Huaral\r\n");
 }
 
+// The call ends the program through the dialogs port, with a failure exit code.
+template <class Call>
+void ExpectProgramEndsWithFailure(Call call) {
+    try {
+        call();
+        ADD_FAILURE() << "the program went on";
+    } catch (const ProgramEnded& e) {
+        EXPECT_NE(e.exitCode, 0);
+    }
+}
+
 class LoaderTest : public ::testing::Test {
 protected:
     LoaderTest() : s(dialogs) {

@@ -140,12 +140,7 @@ TEST_F(FieldDefinitionsTest, ThirtyOrMoreLinesAreNotUpgraded) {
 }
 
 TEST_F(FieldDefinitionsTest, MissingFileEndsTheProgramWithAFailureCode) {
-    try {
-        LoadFieldDefinitions(s);
-        FAIL() << "the program went on";
-    } catch (const ProgramEnded& e) {
-        EXPECT_NE(e.exitCode, 0);
-    }
+    ExpectProgramEndsWithFailure([&] { LoadFieldDefinitions(s); });
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "Unable to open file: " + File().string());
 }

@@ -61,12 +61,7 @@ TEST_F(PreferencesTest, AShortLastLineAfterAKeyLineIsNotRead) {
 
 TEST_F(PreferencesTest, KeyWithoutValueEndsTheProgram) {
     WriteFile(File(), "AutoSplit Yes\r\n");
-    try {
-        LoadPreferences(s);
-        FAIL() << "the program went on";
-    } catch (const ProgramEnded& e) {
-        EXPECT_NE(e.exitCode, 0);
-    }
+    ExpectProgramEndsWithFailure([&] { LoadPreferences(s); });
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "Error in Preferences.txt file\r\nDid you use tabs to separate parameters?");
 }

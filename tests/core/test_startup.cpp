@@ -87,12 +87,7 @@ TEST_F(StartupTest, UserWithoutPreferencesFallsBackToDefault) {
 
 TEST_F(StartupTest, MissingSettingsFileEndsWithAFailureCode) {
     fs::remove(program / "AutoCorrect.txt");
-    try {
-        StartSession(s, program);
-        FAIL() << "the program went on";
-    } catch (const ProgramEnded& e) {
-        EXPECT_NE(e.exitCode, 0);
-    }
+    ExpectProgramEndsWithFailure([&] { StartSession(s, program); });
     EXPECT_EQ(dialogs.messages.back(), "Unable to open file: " + (program / "AutoCorrect.txt").string());
 }
 

@@ -38,14 +38,7 @@ TEST(SplitBatchLabels, LastLineWithoutLineEndAndEmptyTails) {
     EXPECT_EQ(SplitBatchLabels("qzv0000001\r\nx\r\n"), (V{"qzv0000001\r\nx\r\n"}));
 }
 
-class BatchModeTest : public ptest::ParserTest {
-protected:
-    std::filesystem::path Write(const std::string& name, const std::string& text) {
-        std::filesystem::path p = s.ProgramFolder / name;
-        std::ofstream(p, std::ios::binary) << text;
-        return p;
-    }
-};
+class BatchModeTest : public ptest::ParserTest {};
 
 TEST_F(BatchModeTest, ParsesEveryLabelAndPausesOnEach) {
     s.BatchPauseMs = 25;

@@ -13,11 +13,6 @@ using V = std::vector<std::string>;
 
 class MainCommandsTest : public ptest::ParserTest {
 protected:
-    std::filesystem::path Write(const std::string& name, const std::string& text) {
-        std::filesystem::path p = s.ProgramFolder / name;
-        std::ofstream(p, std::ios::binary) << text;
-        return p;
-    }
     std::string Label() { return s.form.Get("RichEdit1").text; }
 };
 

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "../LoaderTestSupport.h"
+#include "parser/Phases.h"
 #include "record/CascadingLists.h"
+#include "record/FieldAccess.h"
 
 namespace quorl::ptest {
 
@@ -33,6 +35,16 @@ protected:
 
     LabelFieldClass& Def(int field) { return s.FieldDefinitions[static_cast<size_t>(field)]; }
     std::string Text(const char* control) const { return s.form.Get(control).text; }
+    std::string F(int field) { return GetFieldText(s, field); }
+    // Writes a file into the program folder and gives its path.
+    std::filesystem::path Write(const std::string& name, const std::string& text) {
+        quorl::testing::WriteFile(folder_ / name, text);
+        return folder_ / name;
+    }
+    void Run(void (*phase)(Session&, PhaseState&)) {
+        PhaseState ps;
+        phase(s, ps);
+    }
     void Set(const char* control, const std::string& text) { s.form.SetText(control, text); }
     void SetLines(std::vector<std::string> lines) { s.parser.LabelChunks = std::move(lines); }
     const Control& C(const char* name) { return s.form.Get(name); }

@@ -197,8 +197,7 @@ TEST_F(FillLabelChunksTest, WriteToLogOfEmptyAndSlashTextsIsSafe) {
 }
 
 TEST_F(FillLabelChunksTest, OpenTextFileCorrectsLoadsAndParses) {
-    std::filesystem::path file = s.UserFolder / "label one.txt";
-    quorl::testing::WriteFile(file, "Plants of Arizona\r\nQuercus alba\r\ncoll. J. Smith 12\r\n12 May 1990\r\n");
+    std::filesystem::path file = Write("label one.txt", "Plants of Arizona\r\nQuercus alba\r\ncoll. J. Smith 12\r\n12 May 1990\r\n");
     s.AutoCorrect = true;
     s.AutoCorrectList = {ReplacementClass{true, true, "Arizona", "ARIZONA"}};
     s.form.SetText("PhenologyEdit", "old");

@@ -59,11 +59,6 @@ TEST_F(AutoSplit, LongLinesCutWhereHalvesReadAsDifferentFields) {
 class LastPhases : public ptest::ParserTest {
 protected:
     LastPhases() { s.Debug = false; }
-    void Run(void (*phase)(Session&, PhaseState&)) {
-        PhaseState ps;
-        phase(s, ps);
-    }
-    std::string F(int field) { return GetFieldText(s, field); }
 };
 
 TEST_F(LastPhases, SecondDateFindsTheDateAndTheCollectorAroundIt) {

@@ -11,11 +11,6 @@ using namespace quorl;
 class PhaseRules : public ptest::ParserTest {
 protected:
     PhaseRules() { s.Debug = false; }
-    void Run(void (*phase)(Session&, PhaseState&)) {
-        PhaseState ps;
-        phase(s, ps);
-    }
-    std::string F(int field) { return GetFieldText(s, field); }
 };
 
 TEST_F(PhaseRules, AgainCollectionNumberTakesTheFirstMarkedLine) {

@@ -44,7 +44,6 @@ protected:
         s.LabelText = text;
         FillLabelChunks(s);
     }
-    std::string F(int field) { return GetFieldText(s, field); }
     std::string T(const char* control) { return s.form.Get(control).text; }
     // Expected texts by field number, or by control name for the controls of a field with several.
     void Expect(std::vector<std::pair<int, std::string>> fields, std::vector<std::pair<const char*, std::string>> controls = {}) {
