@@ -61,7 +61,6 @@ private slots:
 
     void showsTheColumnsOfTheCurrentType() {
         QCOMPARE(form->windowTitle(), QStringLiteral("QUORL Format Output"));
-        QCOMPARE(form->height(), 650);
         form->ShowFormatOutput();
         QVERIFY(form->isVisible());
         QCOMPARE(form->OutputNameEdit->text(), QStringLiteral("Records.tsv"));
