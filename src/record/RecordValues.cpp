@@ -136,9 +136,13 @@ std::string FormatGeneralNumber(long double value) {
 }
 
 std::string DecimalDegrees(const Session& s, const CoordinateBoxes& b, DegreeForm form) {
-    long double value = NumberOrZero(BoxText(s, b.degrees)) + NumberOrZero(BoxText(s, b.minutes)) * (1.0L / 60) +
+    // A degree typed with its own minus sign counts like the S or W hemisphere letter: the value
+    // gets one sign, and the minutes and seconds add to the degrees' magnitude.
+    long double degrees = NumberOrZero(BoxText(s, b.degrees));
+    long double value = std::fabs(degrees) + NumberOrZero(BoxText(s, b.minutes)) * (1.0L / 60) +
                         NumberOrZero(BoxText(s, b.seconds)) * (1.0L / 3600);
-    std::string sign = UpperCase(BoxText(s, b.hemisphere)) == b.negativeLetter ? "-" : "";
+    bool negative = UpperCase(BoxText(s, b.hemisphere)) == b.negativeLetter || degrees < 0;
+    std::string sign = negative ? "-" : "";
     return sign + (form == DegreeForm::Fixed ? FormatFixedDegrees(value) : FormatGeneralNumber(value));
 }
 
