@@ -30,22 +30,6 @@ void LoadAutoCorrect(Session& s) {
     } while (rest.Size() > 4);
 }
 
-std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::string_view to) {
-    if (from.empty()) return std::string(text);
-    std::string lowerText = LowerCase(text), lowerFrom = LowerCase(from);
-    std::string out;
-    size_t i = 0;
-    while (true) {
-        size_t p = lowerText.find(lowerFrom, i);
-        if (p == std::string::npos) break;
-        out.append(text.substr(i, p - i));
-        out.append(to);
-        i = p + from.size();
-    }
-    out.append(text.substr(i));
-    return out;
-}
-
 std::string ApplyReplacements(const std::vector<ReplacementClass>& list, std::string text) {
     for (const ReplacementClass& r : list) {
         if (r.From.empty()) continue;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Records.h"
+#include "model/Text.h"
 
 namespace quorl {
 
@@ -24,8 +25,5 @@ std::string ReplaceNumerals(std::string text);
 
 // B -> 8, O -> 0, S -> 5, Q -> 4, b -> 6; every other character is returned unchanged.
 char ReplaceNumeral(char c);
-
-// Every occurrence of from in any ASCII letter case replaced by to, left to right without overlap.
-std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::string_view to);
 
 }  // namespace quorl

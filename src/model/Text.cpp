@@ -123,12 +123,16 @@ double StrToFloat(std::string_view s) {
 
 std::string IntToStr(long long v) { return std::to_string(v); }
 
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+namespace {
+// text with every match of from replaced by to; the matches are searched in haystack, which holds
+// text or a copy of it as long as text.
+std::string ReplaceMatches(std::string_view text, std::string_view haystack, std::string_view from,
+                           std::string_view to) {
     if (from.empty()) return std::string(text);
     std::string out;
     size_t i = 0;
     while (true) {
-        size_t p = text.find(from, i);
+        size_t p = haystack.find(from, i);
         if (p == std::string_view::npos) break;
         out.append(text.substr(i, p - i));
         out.append(to);
@@ -136,6 +140,15 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
     }
     out.append(text.substr(i));
     return out;
+}
+}  // namespace
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    return ReplaceMatches(text, text, from, to);
+}
+
+std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::string_view to) {
+    return ReplaceMatches(text, LowerCase(text), LowerCase(from), to);
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

@@ -41,6 +41,8 @@ std::string IntToStr(long long v);
 
 // Every occurrence of from replaced by to, left to right without overlap.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+// The same in any ASCII letter case.
+std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::string_view to);
 
 // Splits text into lines at CR LF, LF or CR.
 std::vector<std::string> SplitLines(std::string_view text);
