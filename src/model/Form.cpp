@@ -60,11 +60,7 @@ void Form::SetText(std::string_view name, const std::string& text) {
     Control& c = Get(name);
     if (c.text == text) return;
     c.text = text;
-    if (c.kind == ControlKind::Combo) {
-        c.itemIndex = ExactItem(c);
-        Notify(c);
-        return;
-    }
+    if (c.kind == ControlKind::Combo) c.itemIndex = ExactItem(c);
     Notify(c);
     if (c.IsTextField()) RunChangeHandler(name);
 }

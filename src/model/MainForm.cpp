@@ -179,8 +179,7 @@ void BuildMainForm(Form& form) {
     b.Add("OutputCaptionLabel", K::Label, kNoFieldTag, "Output File", rx, 680, 70, 16);
     b.Add("OutputLabel", K::Label, kNoFieldTag, "", rx + 76, 680, 416, 16);
     b.Add("FontGroup", K::GroupBox, kFontGroupTag, "Font", rx, 708, 200, 52);
-    Control& fontEdit = b.Add("FontEdit", K::Edit, kNoFieldTag, "8", 10, 20, 40, 22, "FontGroup");
-    fontEdit.enabled = true;
+    b.Add("FontEdit", K::Edit, kNoFieldTag, "8", 10, 20, 40, 22, "FontGroup");
     b.Add("FontUpDown", K::UpDown, kNoFieldTag, "8", 52, 20, 18, 22, "FontGroup");
     b.Add("BoldCheck", K::CheckBox, kNoFieldTag, "Bold", 90, 22, 80, 18, "FontGroup");
     Control& layout = b.Add("LayoutButton", K::Button, kNoFieldTag, "Layout", rx + 212, 724, 80, 28);
@@ -216,8 +215,8 @@ void CreateCustomFieldControls(Form& form) {
         edit.tag = i;
         edit.left = range.left + shift;
         edit.top = top;
-        edit.width = 170;
-        edit.height = 24;
+        edit.width = kValueWidth;
+        edit.height = kEditHeight;
         edit.tabOrder = tabBase + j + 1;
         form.Add(std::move(edit));
         Control button;
@@ -226,8 +225,8 @@ void CreateCustomFieldControls(Form& form) {
         button.tag = i + kPasteButtonTagBase;
         button.left = notesButton.left + shift;
         button.top = top;
-        button.width = 59;
-        button.height = 21;
+        button.width = kButtonWidth;
+        button.height = kButtonHeight;
         button.tabOrder = ++lastTab;
         button.color = kColorButtonFace;
         form.Add(std::move(button));
@@ -237,9 +236,9 @@ void CreateCustomFieldControls(Form& form) {
 
 void SetupCustomFields(Session& s) {
     Form& form = s.form;
-    int y = form.clientHeight - 90;
     const int count = static_cast<int>(s.FieldDefinitions.size());
-    const int rangeTop = form.Get("RangeButton").top;
+    // The notes row follows the last pair of rows in use, or stands at its own place without any.
+    int y = count > kBuiltInFields ? ((count - 29) / 2 + 1) * 28 + form.Get("RangeButton").top : form.clientHeight - 90;
     for (int i = 30; i <= 37; ++i) {
         int j = i - 30;
         Control& button = form.Get(CustomButtonName(j));
@@ -248,7 +247,6 @@ void SetupCustomFields(Session& s) {
         form.Notify(button);
         form.SetVisible(button.name, used);
         form.SetVisible(CustomEditName(j), used);
-        if (used) y = (((count - 29) / 2) + 1) * 28 + rangeTop;
     }
     Control& notesButton = form.Get("NotesButton");
     Control& notes = form.Get("NotesMemo");

@@ -18,15 +18,12 @@ namespace quorl {
 
 namespace fs = std::filesystem;
 
-void LoadLayout(Session&) {}
-
 void LoadUserFiles(Session& s) {
     LoadFieldDefinitions(s);
     LoadPreferences(s);
     LoadAutoCorrect(s);
     LoadOutputFormat(s);
     LoadLearningStats(s);
-    LoadLayout(s);
     s.form.SetText("UserEdit", s.CurrentUserName);
 }
 

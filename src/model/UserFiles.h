@@ -7,12 +7,9 @@ namespace quorl {
 
 class Session;
 
-// Field definitions, preferences, AutoCorrect list, output format, word and name statistics and
-// layout, in this order; then UserEdit shows CurrentUserName.
+// Field definitions, preferences, AutoCorrect list, output format, word and name statistics, in
+// this order; then UserEdit shows CurrentUserName.
 void LoadUserFiles(Session& s);
-
-// The positions of the main window's controls are not read from any file.
-void LoadLayout(Session& s);
 
 // Prepares a Session whose Form holds the main window's controls: the program folder, the user
 // (CurrentUser.txt, falling back to "Default" with a message when the user's Preferences.txt is
