@@ -1,7 +1,10 @@
 #pragma once
-// Loading the current user's files, and the start of a session: choice of the user folder, the
-// user's files, the reference lists, the fresh log and the fixed lists of the main window.
+// Loading the current user's files, the start of a session (choice of the user folder, the
+// user's files, the reference lists, the fresh log and the fixed lists of the main window), and the
+// switch to another user or a new one.
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace quorl {
 
@@ -16,5 +19,18 @@ void LoadUserFiles(Session& s);
 // missing), the user's files, the country and plant lists, cleared fields, a new Log.txt starting
 // with the version and the user name, the rank list and the OCR language.
 void StartSession(Session& s, const std::filesystem::path& programFolder);
+
+// The folder of a user: the program folder for "Default", else the user's folder below Users.
+std::filesystem::path UserFolderOf(const Session& s, const std::string& name);
+
+// The entries of the program folder's Users folder, in name order.
+std::vector<std::string> UserFolderNames(const Session& s);
+
+// Makes name the current user: loads its files, records it in CurrentUser.txt and logs the switch.
+void SwitchToUser(Session& s, const std::string& name);
+
+// Asks for a user name and creates that user below Users with copies of the current user's files;
+// the new user becomes the current one. False when the user cancels or the name is refused.
+bool AddUser(Session& s);
 
 }  // namespace quorl

@@ -31,7 +31,7 @@ std::unique_ptr<AppWindows> CreateAppWindows(Session& s) {
     w->help = std::make_unique<THelpForm>(w->main.get());
     w->autoCorrect = std::make_unique<TAutoCorrectForm>(s);
     w->outputPreview = std::make_unique<TOutputPreviewForm>(s);
-    w->switchUser = std::make_unique<TSwitchUserForm>(s, *w->main);
+    w->switchUser = std::make_unique<TSwitchUserForm>(s);
     w->analyze = std::make_unique<TAnalyzeForm>(s);
     w->wordStats = std::make_unique<TWordStatsForm>(s);
     w->sendLogFile = std::make_unique<TSendLogFileForm>(s);

@@ -9,13 +9,12 @@ class QPushButton;
 namespace quorl {
 
 class Session;
-class TForm1;
 
 class TSwitchUserForm : public QWidget {
     Q_OBJECT
 public:
     // Asks "Keep Current User as: <name>?"; No fills and shows the window.
-    TSwitchUserForm(Session& s, TForm1& mainWindow);
+    explicit TSwitchUserForm(Session& s);
 
     // Lists "Default" and the entries of the Users folder and shows the window; with no user
     // folder at all, reloads the program folder's files and asks the user to add a user.
@@ -26,7 +25,6 @@ public:
     void Button3Click();        // Cancel
 
     Session& session;
-    TForm1& main;
     QListWidget* ListBox1;
     QPushButton* Button1;
     QPushButton* AddUserButton;
