@@ -16,7 +16,6 @@ TAnalyzeForm::TAnalyzeForm(Session& s) : session(s) {
     AnalyzeRadioGroup = new QGroupBox(QStringLiteral("Fields"), this);
     fieldButtons = new QButtonGroup(this);
     auto* grid = new QGridLayout(AnalyzeRadioGroup);
-    constexpr int kBuiltInFields = 30;
     for (int i = 0; i < kBuiltInFields; ++i) {
         auto* r = new QRadioButton(ToQt(FieldNames[i]), AnalyzeRadioGroup);
         fieldButtons->addButton(r, i);

@@ -23,7 +23,6 @@
 #include "ui/AppWindows.h"
 #include "ui/QtText.h"
 #include "model/UserFiles.h"
-#include "parser/FillLabelChunks.h"
 #include "record/CascadingLists.h"
 #include "record/MainCommands.h"
 #include "record/ExportData.h"
@@ -68,6 +67,15 @@ int WidgetOffset(const std::string& inner, int pos) {
     return pos - crs;
 }
 
+// Runs the hook filed under the name, when there is one. It runs as a copy: a hook may replace itself.
+bool RunHook(const std::unordered_map<std::string, TForm1::Hook>& hooks, const std::string& name) {
+    auto it = hooks.find(name);
+    if (it == hooks.end() || !it->second) return false;
+    TForm1::Hook h = it->second;
+    h();
+    return true;
+}
+
 QColor ToColor(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 }  // namespace
@@ -91,7 +99,6 @@ TForm1::TForm1(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
     for (const auto& c : form.Controls()) EnsureWidget(*c);
     form.SetObserver([this](const Control& c) { UpdateWidget(c); });
     CreateMenus();
-    clickHooks["AddDataButton"] = [this] { AddDataButtonClick(); };
     client_->setMinimumSize(form.clientWidth, form.clientHeight);
     resize(form.clientWidth, form.clientHeight + menuBar()->sizeHint().height());
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
@@ -181,13 +188,7 @@ QWidget* TForm1::CreateWidget(const Control& c) {
             return new QGroupBox(parent);
         case ControlKind::Button: {
             auto* b = new QPushButton(parent);
-            connect(b, &QPushButton::clicked, this, [this, name] {
-                auto it = clickHooks.find(name);
-                if (it != clickHooks.end() && it->second) {
-                    Hook h = it->second;
-                    h();
-                }
-            });
+            connect(b, &QPushButton::clicked, this, [this, name] { RunHook(clickHooks, name); });
             return b;
         }
         case ControlKind::Label:
@@ -336,13 +337,7 @@ QAction* TForm1::AddMenuItem(QMenu* menu, const char* name, const QString& capti
     a->setStatusTip(hint);
     a->setToolTip(hint.isEmpty() ? caption : hint);
     std::string key = name;
-    connect(a, &QAction::triggered, this, [this, key] {
-        auto it = menuHooks.find(key);
-        if (it != menuHooks.end() && it->second) {
-            Hook h = it->second;
-            h();
-        }
-    });
+    connect(a, &QAction::triggered, this, [this, key] { RunHook(menuHooks, key); });
     menuItems_[key] = a;
     menuOrder_.push_back(key);
     return a;
@@ -380,15 +375,6 @@ void TForm1::CreateMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     AddMenuItem(help, "HelpContents1", QStringLiteral("Help Contents"));
     AddMenuItem(help, "About3", QStringLiteral("About"));
-
-    menuHooks["SwitchUser1"] = [this] { SwitchUser1Click(); };
-    menuHooks["About3"] = [this] { About3Click(); };
-    menuHooks["Exit1"] = [this] { Exit1Click(); };
-    doubleClickHooks["UserNameLabel"] = [this] { SwitchUser1Click(); };
-    menuHooks["FormatOutput1"] = [this] { FormatOutput1Click(); };
-    doubleClickHooks["OutputLabel"] = [this] { FormatOutput1Click(); };
-    clickHooks["ParseOnlyButton"] = [this] { ParseLabelWindow(session); };
-    menuHooks["Open1"] = [this] { Open1Click(); };
 }
 
 void TForm1::Open1Click() { quorl::Open1Click(session); }
@@ -422,14 +408,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == Widget("RichEdit1")) RichEdit1KeyDown(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::MouseButtonDblClick) {
         auto it = names_.find(watched);
-        if (it != names_.end()) {
-            auto hook = doubleClickHooks.find(it.value().toStdString());
-            if (hook != doubleClickHooks.end() && hook->second) {
-                Hook h = hook->second;
-                h();
-                return true;
-            }
-        }
+        if (it != names_.end() && RunHook(doubleClickHooks, it.value().toStdString())) return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -12,6 +12,7 @@
 #include "model/MainForm.h"
 #include "model/Records.h"
 #include "model/Session.h"
+#include "parser/FillLabelChunks.h"
 #include "record/BatchMode.h"
 #include "record/DoubleSpacing.h"
 #include "record/FieldEntryTools.h"
@@ -49,6 +50,13 @@ bool HasFieldPopup(const Control& c) {
 
 void TForm1::WireCommands() {
     Session& s = session;
+    menuHooks["Open1"] = [this] { Open1Click(); };
+    menuHooks["SwitchUser1"] = [this] { SwitchUser1Click(); };
+    doubleClickHooks["UserNameLabel"] = [this] { SwitchUser1Click(); };
+    menuHooks["About3"] = [this] { About3Click(); };
+    menuHooks["Exit1"] = [this] { Exit1Click(); };
+    menuHooks["FormatOutput1"] = [this] { FormatOutput1Click(); };
+    doubleClickHooks["OutputLabel"] = [this] { FormatOutput1Click(); };
     menuHooks["BatchMode1"] = [&s] { BatchMode1Click(s); };
     menuHooks["Analyze1"] = [this, &s] {
         Analyze1Click(s);
@@ -62,6 +70,8 @@ void TForm1::WireCommands() {
             if (windows) ShowWindow(WindowOfMenuItem(*windows, name));
         };
 
+    clickHooks["ParseOnlyButton"] = [&s] { ParseLabelWindow(s); };
+    clickHooks["AddDataButton"] = [this] { AddDataButtonClick(); };
     clickHooks["PasteButton"] = [&s] { PasteLabelText(s); };
     clickHooks["ClearAllButton"] = [&s] { ClearAllButtonClick(s); };
     clickHooks["LayoutButton"] = [&s] { LayoutButtonClick(s); };

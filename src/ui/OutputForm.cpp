@@ -30,22 +30,19 @@ namespace {
 enum Column { kName, kFieldName, kNum, kOrder, kDefault };
 
 // The list's mark image: a check mark.
-QIcon MarkIcon() {
-    static QIcon icon = [] {
-        QPixmap p(16, 16);
-        p.fill(Qt::transparent);
-        QPainter g(&p);
-        g.setRenderHint(QPainter::Antialiasing);
-        g.setPen(QPen(QColor(0, 128, 0), 2.5));
-        g.drawPolyline(QPolygonF({QPointF(3, 8.5), QPointF(6.5, 12), QPointF(13, 4)}));
-        return QIcon(p);
-    }();
-    return icon;
+QIcon MakeMarkIcon() {
+    QPixmap p(16, 16);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(QPen(QColor(0, 128, 0), 2.5));
+    g.drawPolyline(QPolygonF({QPointF(3, 8.5), QPointF(6.5, 12), QPointF(13, 4)}));
+    return QIcon(p);
 }
 
 }  // namespace
 
-TOutputForm::TOutputForm(Session& s) : session(s) {
+TOutputForm::TOutputForm(Session& s) : session(s), markIcon_(MakeMarkIcon()) {
     setWindowTitle(QStringLiteral("QUORL Format Output"));
     auto* top = new QVBoxLayout(this);
 
@@ -170,10 +167,10 @@ void TOutputForm::ShowRow(int row) {
     QTreeWidgetItem* item = OutListView->topLevelItem(row);
     const OutputListRow& r = rows_[static_cast<size_t>(row)];
     item->setText(kName, ToQt(r.caption));
-    item->setIcon(kName, r.enabled ? MarkIcon() : QIcon());
+    item->setIcon(kName, r.enabled ? markIcon_ : QIcon());
     item->setText(kFieldName, ToQt(r.databaseName));
     item->setText(kNum, QStringLiteral(" "));
-    item->setIcon(kNum, r.numeric ? MarkIcon() : QIcon());
+    item->setIcon(kNum, r.numeric ? markIcon_ : QIcon());
     item->setText(kOrder, ToQt(r.order));
     item->setText(kDefault, ToQt(r.key));
 }
@@ -217,36 +214,30 @@ void TOutputForm::OutputPopupMenuPopup() {
     Numeric1->setChecked(rows_[static_cast<size_t>(row)].numeric);
 }
 
-void TOutputForm::Enabled1Click() {
+void TOutputForm::ToggleSelected(bool OutputListRow::*mark) {
     int row = SelectedRow();
     if (row < 0) return;
-    rows_[static_cast<size_t>(row)].enabled = !rows_[static_cast<size_t>(row)].enabled;
+    bool& value = rows_[static_cast<size_t>(row)].*mark;
+    value = !value;
     ShowRow(row);
 }
 
-void TOutputForm::Numeric1Click() {
-    int row = SelectedRow();
-    if (row < 0) return;
-    rows_[static_cast<size_t>(row)].numeric = !rows_[static_cast<size_t>(row)].numeric;
-    ShowRow(row);
-}
+void TOutputForm::Enabled1Click() { ToggleSelected(&OutputListRow::enabled); }
 
-void TOutputForm::Button1Click() {
+void TOutputForm::Numeric1Click() { ToggleSelected(&OutputListRow::numeric); }
+
+void TOutputForm::EnableAll(bool enabled) {
     for (size_t i = 0; i < rows_.size(); ++i) {
-        rows_[i].enabled = true;
+        rows_[i].enabled = enabled;
         ShowRow(static_cast<int>(i));
     }
 }
 
-void TOutputForm::Button2Click() {
-    for (size_t i = 0; i < rows_.size(); ++i) {
-        rows_[i].enabled = false;
-        ShowRow(static_cast<int>(i));
-    }
-}
+void TOutputForm::Button1Click() { EnableAll(true); }
+
+void TOutputForm::Button2Click() { EnableAll(false); }
 
 void TOutputForm::SaveButtonClick() {
-    session.OutputColumns.clear();
     session.OutputFileName = FromQt(OutputNameEdit->text());
     session.OutputColumns = OutputColumnsFromRows(rows_);
     SaveOutputFormat(session);

@@ -2,6 +2,7 @@
 // The output format editor "QUORL Format Output": shows the columns of the current output type,
 // lets the user choose the type, switch columns on and off, mark them numeric, rename their
 // database names, and save the output-format file.
+#include <QIcon>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -68,10 +69,13 @@ public:
 private:
     int SelectedRow() const;
     void ShowRow(int row);
+    void ToggleSelected(bool OutputListRow::*mark);
+    void EnableAll(bool enabled);
     // Runs a handler; a failure is shown to the user instead of leaving the event loop.
     void Guarded(const std::function<void()>& handler);
 
     std::vector<OutputListRow> rows_;
+    const QIcon markIcon_;
 };
 
 }  // namespace quorl
