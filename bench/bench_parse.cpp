@@ -97,6 +97,7 @@ struct ParseSession {
         }
         for (int i = 0; i < 2000; ++i) s.NameStats.push_back("Name" + SyntheticWord(rng));
         s.NameStats.push_back("Smith");
+        s.StatsChanged();
         s.form.SetText("RichEdit1", kLabel);
     }
     ~ParseSession() { fs::remove_all(folder); }

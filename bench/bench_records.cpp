@@ -117,6 +117,7 @@ void BM_LearningStepWith20000Words(benchmark::State& state) {
         b.s.WordStats.push_back(w);
     }
     for (int i = 0; i < 2000; ++i) b.s.NameStats.push_back("Name" + std::to_string(i));
+    b.s.StatsChanged();
     SaveWordStats(b.s, true);
     FillRecord(b.s);
     // Most words of the record are known, some near the end of the list.

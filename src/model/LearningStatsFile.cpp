@@ -103,9 +103,7 @@ void LoadNameStats(Session& s) {
 void LoadLearningStats(Session& s) {
     s.WordStats.clear();
     s.NameStats.clear();
-    // The reload may refill the same buffers with as many other words: the look-ups start afresh.
-    s.parser.wordIndex.Invalidate();
-    s.parser.nameIndex.Invalidate();
+    s.StatsChanged();
     LoadWordStats(s);
     LoadNameStats(s);
 }

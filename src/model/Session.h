@@ -2,6 +2,7 @@
 // All state the program shares: the user's settings and lists, the reference lists, the folders,
 // the main window's Form and the Dialogs port. There are no mutable globals; every operation takes
 // the Session it works on, so two Sessions never see each other.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -36,6 +37,10 @@ public:
     int FileFormatVersion = 0;
     std::vector<BayesClass> WordStats;
     std::vector<std::string> NameStats;
+    // Moves with every change to WordStats or NameStats: whoever changes either table calls
+    // StatsChanged(), and the parser's look-ups of them are rebuilt before their next use.
+    uint64_t StatsVersion = 0;
+    void StatsChanged() { ++StatsVersion; }
     std::vector<ReplacementClass> AutoCorrectList;
     std::vector<OutputFormatClass> OutputColumns;
     std::string OutputFileName;

@@ -108,7 +108,7 @@ int32_t WordStatsScore(Session& s, const std::string& text, int field) {
             numberSeen = true;
             continue;
         }
-        const BayesClass* r = s.parser.wordIndex.Find(s.WordStats, word);
+        const BayesClass* r = s.parser.wordIndex.Find(s, word);
         if (!r) continue;
         int32_t v = value(*r);
         score += v;

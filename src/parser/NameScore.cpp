@@ -44,7 +44,7 @@ int32_t NameScore(Session& s, std::string_view text) {
     if (text.empty()) return 0;
     int32_t score = 0;
     std::vector<int32_t> candidates;
-    s.parser.nameIndex.Candidates(s.NameStats, text, candidates);
+    s.parser.nameIndex.Candidates(s, text, candidates);
     for (int32_t k : candidates) {
         const std::string& n = s.NameStats[static_cast<size_t>(k)];
         if (n.size() < 2 || !Contains(text, n)) continue;

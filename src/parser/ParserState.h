@@ -32,9 +32,9 @@ struct ParserState {
     int32_t PlaceSearchField = 0;  // 14 country, 15 state, 16 county, 19 herbarium
     int32_t ChosenFamilyIndex = 0; // PlantList index of the family found last; not reset by a parse
 
-    // Look-up of WordStats by word, rebuilt when the table changes.
+    // Look-ups of WordStats by word and of NameStats by the first two characters of each name,
+    // rebuilt when the Session's StatsVersion has moved.
     WordStatsIndex wordIndex;
-    // Look-up of NameStats by the first two characters of each name.
     NameStatsIndex nameIndex;
     // Start and contained words of the field definitions, cut once.
     FieldWordLists wordLists;

@@ -1,37 +1,30 @@
 #pragma once
-// Finds the first WordStats record of a word without a linear search. The index notices a table
-// that was replaced, grown or shrunk, or reloaded with other words (a sample of the words is
-// compared); code that renames single words in place calls Invalidate.
+// Finds the first WordStats record of a word without a linear search. The index is rebuilt when
+// the Session's StatsVersion moved since it was built: every change to WordStats bumps it.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 #include "model/Records.h"
 
 namespace quorl {
 
+class Session;
+
 class WordStatsIndex {
 public:
-    // The first record whose Word equals word exactly, or nullptr.
-    const BayesClass* Find(const std::vector<BayesClass>& table, std::string_view word);
-    void Invalidate() { valid_ = false; }
+    // The first record of s.WordStats whose Word equals word exactly, or nullptr.
+    const BayesClass* Find(const Session& s, std::string_view word);
 
 private:
-    void Rebuild(const std::vector<BayesClass>& table);
-
     struct Hash {
         using is_transparent = void;
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
     };
     std::unordered_map<std::string, int32_t, Hash, std::equal_to<>> first_;
-    bool Current(const std::vector<BayesClass>& table) const;
-
-    const BayesClass* data_ = nullptr;
-    size_t size_ = 0;
-    std::vector<std::string> sample_;  // words at evenly spaced places when built
-    bool valid_ = false;
+    uint64_t version_ = 0;
+    bool built_ = false;
 };
 
 }  // namespace quorl

@@ -36,6 +36,7 @@ void LearnNames(Session& s, std::string t, size_t minLength) {
         if (w.empty() || w.size() < minLength) continue;
         if (std::find(s.NameStats.begin(), s.NameStats.end(), w) != s.NameStats.end()) continue;
         s.NameStats.push_back(w);
+        s.StatsChanged();
     }
 }
 
@@ -80,6 +81,7 @@ void AddWordStat(Session& s, std::string word, std::string nextWord, int field) 
         BayesClass b = NewWordStat(word, field);
         if (!nextWord.empty()) b.Followers.push_back(NewWordStat(nextWord, field));
         s.WordStats.push_back(std::move(b));
+        s.StatsChanged();
         return;
     }
     *it = UpdateWordStat(std::move(*it), field);

@@ -46,7 +46,7 @@ void LineMode(Session& s) {
 
 // The field a learnt word belongs to: Description above 50 per cent, else the larger share.
 int WordField(Session& s, const std::string& word, int line) {
-    const BayesClass* r = s.parser.wordIndex.Find(s.WordStats, LowerCase(word));
+    const BayesClass* r = s.parser.wordIndex.Find(s, LowerCase(word));
     if (!r) return 0;
     int field = 0, v = 0;
     if (r->FieldPercent[fDescription] > 50 && Definition(s, fDescription).Minimum <= line)

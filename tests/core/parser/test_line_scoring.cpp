@@ -128,16 +128,21 @@ TEST_F(LineScoringTest, WordIndexFollowsTableChanges) {
     s.WordStats = {Word("oak", 10, 0, 0, 100)};
     EXPECT_EQ(WordStatsScore(s, "pine", fHabitat), 0);
     s.WordStats.push_back(Word("pine", 10, 0, 0, 100));
+    s.StatsChanged();
     EXPECT_EQ(WordStatsScore(s, "pine", fHabitat), 20);
-    s.WordStats[0].Word = "fir";  // renamed in place, same size
-    EXPECT_EQ(WordStatsScore(s, "oak", fHabitat), 0);
+    s.WordStats[0].Word = "fir";  // renamed in place
     s.WordStats[1].Word = "oak";
-    s.parser.wordIndex.Invalidate();
+    s.StatsChanged();
     EXPECT_EQ(WordStatsScore(s, "oak", fHabitat), 20);
     EXPECT_EQ(WordStatsScore(s, "pine", fHabitat), 0);
+    EXPECT_EQ(WordStatsScore(s, "fir", fHabitat), 20);
+    // A change nobody announced never leads outside the table.
+    s.WordStats.clear();
+    EXPECT_EQ(WordStatsScore(s, "fir", fHabitat), 0);
     s.WordStats = {Word("cedar", 10, 0, 0, 100)};
+    s.StatsChanged();
     EXPECT_EQ(WordStatsScore(s, "cedar", fHabitat), 20);
-    // Another user's statistics reloaded into the same buffer: the loader tests.
+    // Reloading and learning announce their changes: the loader and learning tests.
 }
 
 TEST_F(LineScoringTest, DescriptionLocalityHabitatRowsSkipLinesOfOtherFields) {

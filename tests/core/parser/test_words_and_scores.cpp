@@ -56,15 +56,19 @@ TEST_F(NameScoreTest, CapitalsInitialsAndLength) {
 TEST_F(NameScoreTest, KnownNamesAddFiveOnce) {
     int plain = NameScore(s, "coll Smith, Jones.");
     s.NameStats = {"Smith", "Jones"};
+    s.StatsChanged();
     int withNames = NameScore(s, "coll Smith, Jones.");
     EXPECT_GT(withNames, plain);
     s.NameStats = {"Smith"};
+    s.StatsChanged();
     EXPECT_EQ(NameScore(s, "coll Smith, Jones."), withNames);
     // At the very end of the text a name does not count; at the start it does.
     s.NameStats = {"Jones"};
+    s.StatsChanged();
     EXPECT_EQ(NameScore(s, "coll Smith, Jones"), NameScore(s, "coll Smith, Jonex"));
     EXPECT_GT(NameScore(s, "Jones, Smith x"), NameScore(s, "Jonex, Smith x"));
     s.NameStats = {"J"};  // too short to count
+    s.StatsChanged();
     EXPECT_EQ(NameScore(s, "J. Smith"), 6);
 }
 
@@ -82,11 +86,13 @@ TEST_F(NameScoreTest, RejectWordIsTracedForCollector) {
 TEST_F(NameScoreTest, KnownNamesFollowTheTableAsItChanges) {
     int plain = NameScore(s, "coll Smith, Jones.");
     s.NameStats = {"Brown"};
+    s.StatsChanged();
     EXPECT_EQ(NameScore(s, "coll Smith, Jones."), plain);
     s.NameStats.push_back("Jones");  // learnt during the session
+    s.StatsChanged();
     int known = NameScore(s, "coll Smith, Jones.");
     EXPECT_GT(known, plain);
     s.NameStats[1] = "Jonas";
-    s.parser.nameIndex.Invalidate();
+    s.StatsChanged();
     EXPECT_EQ(NameScore(s, "coll Smith, Jones."), plain);
 }
