@@ -11,6 +11,7 @@
 #include "parser/NameScore.h"
 #include "parser/Phases.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 
 namespace quorl {
 
@@ -119,7 +120,7 @@ void FillLabelChunks(Session& s) {
                                             {DialogButton::Ignore, DialogButton::Cancel});
         if (answer != DialogButton::Ignore) {
             ClearFields(s);
-            if (s.form.Find("RichEdit1")) s.form.SetText("RichEdit1", "");
+            SetBoxText(s, "RichEdit1", "");
             s.dialogs.HideBusy();
             return;
         }
@@ -140,8 +141,7 @@ void FillLabelChunks(Session& s) {
 
 void ParseLabelWindow(Session& s) {
     ClearFields(s);
-    const Control* label = s.form.Find("RichEdit1");
-    s.LabelText = label ? label->text : std::string();
+    s.LabelText = BoxText(s, "RichEdit1");
     FillLabelChunks(s);
 }
 
@@ -152,7 +152,7 @@ void OpenTextFileAndParse(Session& s, const std::filesystem::path& file) {
     s.form.SetText("RichEdit1", text);
     s.LabelText = s.form.Get("RichEdit1").text;
     FillLabelChunks(s);
-    if (s.form.Find("ImageLabel")) s.form.SetText("ImageLabel", Utf8ToCp1252(file.filename().string()));
+    SetBoxText(s, "ImageLabel", Utf8ToCp1252(file.filename().string()));
 }
 
 }  // namespace quorl

@@ -25,9 +25,4 @@ void SetFoundLine(Session& s, int field, int line) {
     if (LabelFieldClass* d = FindFieldDefinition(s, field)) d->FoundLine = line;
 }
 
-std::string ControlText(Session& s, const char* name) {
-    const Control* c = s.form.Find(name);
-    return c ? c->text : std::string();
-}
-
 }  // namespace quorl

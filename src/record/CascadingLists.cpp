@@ -6,23 +6,13 @@
 #include "model/Session.h"
 #include "model/Text.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 
 namespace quorl {
 
 namespace {
 
 Control* Find(Session& s, const char* name) { return s.form.Find(name); }
-std::string TextOf(Session& s, const char* name) {
-    const Control* c = s.form.Find(name);
-    return c ? c->text : std::string();
-}
-int IndexOf(Session& s, const char* name) {
-    const Control* c = s.form.Find(name);
-    return c ? c->itemIndex : -1;
-}
-void SetTextIf(Session& s, const char* name, const std::string& text) {
-    if (s.form.Find(name)) s.form.SetText(name, text);
-}
 void SetColorIf(Session& s, const char* name, uint32_t color) {
     if (s.form.Find(name)) s.form.SetColor(name, color);
 }
@@ -52,7 +42,7 @@ void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool 
 }  // namespace
 
 void FillGenusCombo(Session& s) {
-    int fi = IndexOf(s, "FamilyCombo");
+    int fi = BoxItemIndex(s, "FamilyCombo");
     if (fi < 1 || fi >= static_cast<int>(s.PlantList.size())) return;
     GetOneFamily(s, fi);
     s.parser.ChosenFamilyIndex = fi;
@@ -61,9 +51,9 @@ void FillGenusCombo(Session& s) {
         FillSpeciesCombo(s);
         return;
     }
-    SetTextIf(s, "GenusCombo", "Select Genus");
-    SetTextIf(s, "SpeciesCombo", "");
-    if (TextOf(s, "RichEdit1").empty()) return;
+    SetBoxText(s, "GenusCombo", "Select Genus");
+    SetBoxText(s, "SpeciesCombo", "");
+    if (BoxText(s, "RichEdit1").empty()) return;
 
     int loc = FindFieldDefinition(s, fLocation) ? FindFieldDefinition(s, fLocation)->FoundLine : 0;
     int desc = FindFieldDefinition(s, fDescription) ? FindFieldDefinition(s, fDescription)->FoundLine : 0;
@@ -97,7 +87,7 @@ void FillGenusCombo(Session& s) {
 void FillSpeciesCombo(Session& s) {
     if (!Find(s, "SpeciesCombo") || !Find(s, "GenusCombo")) return;
     s.form.ClearItems("SpeciesCombo");
-    int gi = IndexOf(s, "GenusCombo");
+    int gi = BoxItemIndex(s, "GenusCombo");
     if (gi >= 0 && gi < static_cast<int>(s.FamilyGenera.size()) && !s.FamilyGenera[static_cast<size_t>(gi)].Name.empty()) {
         const FamilyClass& genus = s.FamilyGenera[static_cast<size_t>(gi)];
         std::vector<std::string> species;
@@ -105,13 +95,13 @@ void FillSpeciesCombo(Session& s) {
         s.form.SetItems("SpeciesCombo", species);
         if (species.size() != 1) {
             s.form.SetText("SpeciesCombo", "Select Species");
-            SetTextIf(s, "ScientificNameEdit", TextOf(s, "GenusCombo"));
+            SetBoxText(s, "ScientificNameEdit", BoxText(s, "GenusCombo"));
         } else {
             s.form.SetItemIndex("SpeciesCombo", 0);
-            SetTextIf(s, "ScientificNameEdit", TextOf(s, "GenusCombo") + " " + TextOf(s, "SpeciesCombo"));
+            SetBoxText(s, "ScientificNameEdit", BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"));
         }
         for (int i = 0; i < s.parser.LineCount(); ++i) {
-            std::string g = TextOf(s, "GenusCombo");
+            std::string g = BoxText(s, "GenusCombo");
             const std::string& line = s.parser.Line(i);
             if (Pos(LowerCase(g), LowerCase(line)) == 0) continue;
             bool done = false;
@@ -120,7 +110,7 @@ void FillSpeciesCombo(Session& s) {
                 if (Pos(LowerCase(items[k]), LowerCase(line)) == 0) continue;
                 if (Pos(items[k], line) == Pos(g, line)) continue;
                 SelectFieldComboItem(s, fSpecies, static_cast<int>(k), i);
-                SetTextIf(s, "ScientificNameEdit", TextOf(s, "GenusCombo") + " " + TextOf(s, "SpeciesCombo"));
+                SetBoxText(s, "ScientificNameEdit", BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"));
                 done = true;
                 break;
             }
@@ -133,8 +123,8 @@ void FillSpeciesCombo(Session& s) {
 void FillStateCombo(Session& s) {
     if (!Find(s, "StateCombo")) return;
     s.form.ClearItems("StateCombo");
-    int ci = IndexOf(s, "CountryCombo");
-    if (ci >= 0 && ci < static_cast<int>(s.CountryList.size()) && !TextOf(s, "CountryCombo").empty()) {
+    int ci = BoxItemIndex(s, "CountryCombo");
+    if (ci >= 0 && ci < static_cast<int>(s.CountryList.size()) && !BoxText(s, "CountryCombo").empty()) {
         const CountryClass& country = s.CountryList[static_cast<size_t>(ci)];
         std::vector<std::string> states;
         for (const auto& st : country.Children) states.push_back(st.Name);
@@ -154,10 +144,10 @@ void FillStateCombo(Session& s) {
 
 void StateComboChange(Session& s) {
     if (!Find(s, "ParishCombo")) return;
-    int ci = IndexOf(s, "CountryCombo");
-    int si = IndexOf(s, "StateCombo");
+    int ci = BoxItemIndex(s, "CountryCombo");
+    int si = BoxItemIndex(s, "StateCombo");
     s.form.ClearItems("ParishCombo");
-    if (si < 0 || TextOf(s, "StateCombo").empty()) return;
+    if (si < 0 || BoxText(s, "StateCombo").empty()) return;
     if (ci < 0 || ci >= static_cast<int>(s.CountryList.size())) return;
     const CountryClass& country = s.CountryList[static_cast<size_t>(ci)];
     if (si >= static_cast<int>(country.Children.size())) return;
@@ -177,30 +167,30 @@ void FamilyComboChange(Session& s) { FillGenusCombo(s); }
 void GenusComboChange(Session& s) { FillSpeciesCombo(s); }
 
 void SpeciesComboChange(Session& s) {
-    std::string name = TextOf(s, "GenusCombo") + " " + TextOf(s, "SpeciesCombo");
+    std::string name = BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo");
     if (!GetFieldText(s, fSubSp).empty()) name += " " + GetFieldText(s, fRank) + " " + GetFieldText(s, fSubSp);
-    SetTextIf(s, "ScientificNameEdit", name);
+    SetBoxText(s, "ScientificNameEdit", name);
     SetColorIf(s, "ScientificNameEdit", kColorWindow);
     SetColorIf(s, "SpeciesCombo", kColorWindow);
 }
 
 void SubSpEditChange(Session& s) {
     WarnEmpty(s);
-    std::string name = TextOf(s, "GenusCombo") + " " + TextOf(s, "SpeciesCombo");
+    std::string name = BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo");
     std::string rank = GetFieldText(s, fRank), subsp = GetFieldText(s, fSubSp);
     if (!subsp.empty() || !rank.empty()) name += " " + rank + " " + subsp;
-    SetTextIf(s, "ScientificNameEdit", name);
+    SetBoxText(s, "ScientificNameEdit", name);
     SetColorIf(s, "ScientificNameEdit", kColorWindow);
     SetColorIf(s, "SubSpEdit", kColorWindow);
 }
 
 void ScientificNameEditChange(Session& s) {
-    std::string text = TextOf(s, "ScientificNameEdit");
+    std::string text = BoxText(s, "ScientificNameEdit");
     if (!Contains(text, " ")) return;
     std::string genus = NextToken(text, " ", true);
     std::string species = NextToken(text, " ", true);
-    SetTextIf(s, "GenusCombo", genus);
-    SetTextIf(s, "SpeciesCombo", species);
+    SetBoxText(s, "GenusCombo", genus);
+    SetBoxText(s, "SpeciesCombo", species);
     SetColorIf(s, "GenusCombo", kColorWindow);
     SetColorIf(s, "SpeciesCombo", kColorWindow);
 }

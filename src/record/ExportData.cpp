@@ -10,6 +10,7 @@
 #include "record/DarwinCsvWriter.h"
 #include "record/DarwinXmlWriter.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 #include "record/PlantNameCheck.h"
 #include "record/Learning.h"
 #include "record/PlaceCheck.h"
@@ -19,11 +20,6 @@
 namespace quorl {
 
 namespace {
-
-std::string BoxText(Session& s, const char* name) {
-    const Control* c = s.form.Find(name);
-    return c ? c->text : std::string();
-}
 
 // A warning with Ignore and Cancel; true for Ignore (closing the box counts as Cancel).
 bool Ignored(Session& s, const std::string& question) {
@@ -128,7 +124,7 @@ void AddDataButtonClick(Session& s) {
             if (std::string herbarium = GetFieldText(s, fHerbarium); !herbarium.empty()) s.LastHerbarium = herbarium;
             WriteToLog(s, "Export Step 9");
             ClearFields(s);
-            if (s.form.Find("RichEdit1")) s.form.SetText("RichEdit1", "");
+            SetBoxText(s, "RichEdit1", "");
             s.LabelText.clear();
             if (s.form.Find("ImageNameEdit")) {
                 long long number = TryStrToInt(s.form.Get("ImageNameEdit").text).value_or(0);

@@ -7,6 +7,7 @@
 #include "parser/Trace.h"
 #include "parser/WordSplitter.h"
 #include "record/CascadingLists.h"
+#include "record/FieldValues.h"
 
 namespace quorl {
 
@@ -90,7 +91,7 @@ void ClearFields(Session& s) {
         }
     }
     for (const char* name : {"PrefixEdit", "SuffixEdit"})
-        if (s.form.Find(name)) s.form.SetText(name, "");
+        SetBoxText(s, name, "");
 
     auto selectByText = [&](const char* comboName, auto names) {
         Control* combo = s.form.Find(comboName);

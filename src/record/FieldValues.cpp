@@ -9,6 +9,11 @@ std::string BoxText(const Session& s, std::string_view name) {
     return c ? c->text : std::string();
 }
 
+int BoxItemIndex(const Session& s, std::string_view name) {
+    const Control* c = s.form.Find(name);
+    return c ? c->itemIndex : -1;
+}
+
 void SetBoxText(Session& s, std::string_view name, const std::string& text) {
     if (s.form.Find(name)) s.form.SetText(name, text);
 }

@@ -7,21 +7,12 @@
 #include "model/Records.h"
 #include "model/Session.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 #include "record/RecordValues.h"
 
 namespace quorl {
 
 namespace {
-
-int ItemIndex(Session& s, const char* combo) {
-    const Control* c = s.form.Find(combo);
-    return c ? c->itemIndex : -1;
-}
-
-std::string BoxText(Session& s, const char* name) {
-    const Control* c = s.form.Find(name);
-    return c ? c->text : std::string();
-}
 
 // Degrees + minutes/60 + seconds/3600, negative when the hemisphere list reads exactly "S" ("W").
 float Coordinate(Session& s, const CoordinateBoxes& b) {
@@ -66,9 +57,9 @@ bool CheckCountryStateCounty(Session& s) {
     const std::string country = GetFieldText(s, fCountry);
     const std::string state = GetFieldText(s, fState);
     const std::string county = GetFieldText(s, fCounty);
-    const int ci = ItemIndex(s, "CountryCombo");
-    const int si = ItemIndex(s, "StateCombo");
-    const int pi = ItemIndex(s, "ParishCombo");
+    const int ci = BoxItemIndex(s, "CountryCombo");
+    const int si = BoxItemIndex(s, "StateCombo");
+    const int pi = BoxItemIndex(s, "ParishCombo");
     if (!ListedOrReport(s, "Country ", country, "", ci)) return false;
     if (!ListedOrReport(s, "State ", state, "Select State", si)) return false;
     if (!ListedOrReport(s, "County ", county, "Select County", pi)) return false;

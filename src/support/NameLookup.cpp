@@ -9,6 +9,7 @@
 #include "model/Text.h"
 #include "record/ExportData.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 #include "support/HtmlTags.h"
 #include "support/NameBrowser.h"
 #include "support/ProgramSettings.h"
@@ -16,11 +17,6 @@
 namespace quorl {
 
 namespace {
-
-std::string BoxText(Session& s, const char* name) {
-    const Control* c = s.form.Find(name);
-    return c ? c->text : std::string();
-}
 
 std::string PercentEncoded(std::string_view utf8) {
     static const char hex[] = "0123456789ABCDEF";

@@ -14,6 +14,7 @@
 #include "parser/Phases.h"
 #include "parser/Trace.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 
 namespace quorl {
 
@@ -30,7 +31,7 @@ bool BeginsWithDigit(const std::string& t) { return !t.empty() && IsDigit(static
 
 void FindCollectionDate(Session& s) {
     ParserState& p = s.parser;
-    if (!ControlText(s, "CollectionDateEdit").empty()) return;
+    if (!BoxText(s, "CollectionDateEdit").empty()) return;
     const int determinedLine = FoundLineOf(s, fDeterminedDate);
     for (int i = p.LineCount() - 1; i >= 0; --i) {
         if (i == determinedLine || !ParserState::IsSlot(i) || p.LineLDHScore[static_cast<size_t>(i)] >= 25) continue;

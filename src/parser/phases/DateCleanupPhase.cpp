@@ -7,6 +7,7 @@
 #include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 
 namespace quorl {
 
@@ -22,7 +23,7 @@ void Rewrite(Session& s, int field, const std::string& text) {
 void DateCleanupPhase(Session& s, PhaseState&) {
     WriteToLog(s, "Date Cleanup");
     ParserState& p = s.parser;
-    if (!ControlText(s, "CollectionDateEdit").empty()) {
+    if (!BoxText(s, "CollectionDateEdit").empty()) {
         WriteToLog(s, "Clean Collection date if necessary");
         for (const char* sep : {".", "/", "-"})
             Rewrite(s, fCollectionDate, ReplaceAll(GetFieldText(s, fCollectionDate), sep, " "));
@@ -52,8 +53,8 @@ void DateCleanupPhase(Session& s, PhaseState&) {
     }
     const std::string associated = GetFieldText(s, fAssociatedSpecies);
     if (!associated.empty()) Rewrite(s, fHabitat, ReplaceAll(GetFieldText(s, fHabitat), associated, ""));
-    if (ControlText(s, "LatDegreesEdit").empty() && s.form.Find("NSCombo")) s.form.SetText("NSCombo", "");
-    if (ControlText(s, "LongDegreesEdit").empty() && s.form.Find("EWCombo")) s.form.SetText("EWCombo", "");
+    if (BoxText(s, "LatDegreesEdit").empty()) SetBoxText(s, "NSCombo", "");
+    if (BoxText(s, "LongDegreesEdit").empty()) SetBoxText(s, "EWCombo", "");
 }
 
 }  // namespace quorl

@@ -8,6 +8,7 @@
 #include "parser/Phases.h"
 #include "record/CascadingLists.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 
 namespace quorl {
 
@@ -33,7 +34,7 @@ void SpeciesPhase(Session& s, PhaseState& ps) {
     for (size_t k = items.size(); k-- > 0;) {
         if (items[k].empty() || !StartsWith(low, LowerCase(items[k]))) continue;
         SelectFieldComboItem(s, fSpecies, static_cast<int>(k), FoundLineOf(s, fGenus));
-        SetFieldText(s, fScientificName, ControlText(s, "GenusCombo") + " " + ControlText(s, "SpeciesCombo"), false);
+        SetFieldText(s, fScientificName, BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"), false);
         ps.speciesChosen = true;
         return;
     }

@@ -13,6 +13,7 @@
 #include "parser/Phases.h"
 #include "record/CascadingLists.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 
 namespace quorl {
 
@@ -94,7 +95,7 @@ bool GenusAndSpeciesInFirstLines(Session& s, PhaseState& ps) {
                     const Control* list = s.form.Find("SpeciesCombo");
                     if (list && k < list->items.size()) SelectFieldComboItem(s, fSpecies, static_cast<int>(k), i);
                     SetFieldText(s, fScientificName,
-                                 ControlText(s, "GenusCombo") + " " + ControlText(s, "SpeciesCombo"), false);
+                                 BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"), false);
                     s.parser.ChosenFamilyIndex = ps.familyIndex = static_cast<int>(f);
                     return true;
                 }

@@ -11,6 +11,7 @@
 #include "parser/Phases.h"
 #include "record/CascadingLists.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 
 namespace quorl {
 
@@ -18,7 +19,7 @@ namespace {
 
 bool GenusFromDefault(Session& s) {
     const LabelFieldClass& def = Definition(s, fGenus);
-    if (def.Default.empty() && !(def.Preserve && ControlText(s, "GenusCombo") != "Select Genus")) return false;
+    if (def.Default.empty() && !(def.Preserve && BoxText(s, "GenusCombo") != "Select Genus")) return false;
     if (def.Preserve) return true;
     for (size_t i = 0; i < s.FamilyGenera.size(); ++i) {
         const std::string& name = s.FamilyGenera[i].Name;
@@ -50,7 +51,7 @@ bool GenusInLabel(Session& s) {
             const long p = static_cast<long>(Pos(LowerCase(name), low));
             if (p > 1 && IsAsciiLetter(static_cast<unsigned char>(CharAt(t, p - 1)))) continue;
             SelectFieldComboItem(s, fGenus, static_cast<int>(g), i);
-            SetFieldText(s, fScientificName, ControlText(s, "GenusCombo"), false);
+            SetFieldText(s, fScientificName, BoxText(s, "GenusCombo"), false);
             return true;
         }
     }
