@@ -118,13 +118,6 @@ void Form::SetEnabled(std::string_view name, bool enabled) {
     Notify(c);
 }
 
-void Form::SetChecked(std::string_view name, bool checked) {
-    Control& c = Get(name);
-    if (c.checked == checked) return;
-    c.checked = checked;
-    Notify(c);
-}
-
 void Form::SetBounds(std::string_view name, int left, int top, int width, int height) {
     Control& c = Get(name);
     c.left = left;

@@ -76,7 +76,6 @@ public:
     void SetColor(std::string_view name, uint32_t color);
     void SetVisible(std::string_view name, bool visible);
     void SetEnabled(std::string_view name, bool enabled);
-    void SetChecked(std::string_view name, bool checked);
     void SetBounds(std::string_view name, int left, int top, int width, int height);
     void SetSelection(std::string_view name, int start, int length);
     void SetFont(std::string_view name, int size, bool bold);

@@ -10,9 +10,6 @@ class Session;
 // starting with "/" is written without the time and the "/"; a lone "." so written gets no line end.
 void WriteToLog(Session& s, const std::string& text);
 
-// Current local time as "HH:mm:ss:zzz".
-std::string LogTimeStamp();
-
 // The program version compiled in ("1.0.0.0").
 std::string GetFileVersion();
 

@@ -9,9 +9,4 @@ const std::array<std::string, kFieldNameCount> FieldNames = {
     "Herbarium", "Phenology", "Determiner", "Determined Date", "Accession", "Notes", "Township",
     "Range", "Section", "Section Info", "Barcode", "", "", "", "", "", "", "", "", "", ""};
 
-bool AnsiStringLess(const CountryClass& a, const CountryClass& b) {
-    // std::string compares bytes through char_traits<char>, which compares as unsigned char.
-    return a.Name.compare(b.Name) < 0;
-}
-
 }  // namespace quorl

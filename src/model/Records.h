@@ -59,9 +59,6 @@ struct CountryClass {
     bool HasBox() const { return MinLat != 0 || MaxLat != 0 || MinLong != 0 || MaxLong != 0; }
 };
 
-// Country order: plain unsigned byte comparison of the names.
-bool AnsiStringLess(const CountryClass& a, const CountryClass& b);
-
 struct ReplacementClass {
     bool CaseSensitive = false;
     bool WholeWord = false;

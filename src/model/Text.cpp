@@ -12,18 +12,6 @@ char Lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 }  // namespace
 
-std::string TrimLeft(std::string_view s) {
-    size_t b = 0;
-    while (b < s.size() && IsTrimmed(static_cast<unsigned char>(s[b]))) ++b;
-    return std::string(s.substr(b));
-}
-
-std::string TrimRight(std::string_view s) {
-    size_t e = s.size();
-    while (e > 0 && IsTrimmed(static_cast<unsigned char>(s[e - 1]))) --e;
-    return std::string(s.substr(0, e));
-}
-
 std::string Trim(std::string_view s) {
     size_t b = 0, e = s.size();
     while (b < e && IsTrimmed(static_cast<unsigned char>(s[b]))) ++b;

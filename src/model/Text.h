@@ -16,8 +16,6 @@ struct ConversionError : std::runtime_error {
 
 // Blanks and control characters (bytes up to 0x20) are trimmed.
 std::string Trim(std::string_view s);
-std::string TrimLeft(std::string_view s);
-std::string TrimRight(std::string_view s);
 std::string LowerCase(std::string_view s);  // ASCII letters only
 std::string UpperCase(std::string_view s);
 

@@ -135,8 +135,6 @@ QAction* TForm1::MenuItem(std::string_view name) const {
     return it == menuItems_.end() ? nullptr : it->second;
 }
 
-std::vector<std::string> TForm1::MenuItemNames() const { return menuOrder_; }
-
 QWidget* TForm1::EnsureWidget(const Control& c) {
     if (QWidget* w = Widget(c.name)) return w;
     QWidget* w = CreateWidget(c);
@@ -339,7 +337,6 @@ QAction* TForm1::AddMenuItem(QMenu* menu, const char* name, const QString& capti
     std::string key = name;
     connect(a, &QAction::triggered, this, [this, key] { RunHook(menuHooks, key); });
     menuItems_[key] = a;
-    menuOrder_.push_back(key);
     return a;
 }
 

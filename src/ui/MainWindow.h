@@ -45,7 +45,6 @@ public:
     QWidget* Widget(std::string_view name) const;
     // A menu item by its name ("Open1", "SwitchUser1", ...), nullptr for an unknown name.
     QAction* MenuItem(std::string_view name) const;
-    std::vector<std::string> MenuItemNames() const;
 
     // Menu commands that the window carries out itself.
     void SwitchUser1Click();
@@ -95,7 +94,6 @@ private:
     QHash<QObject*, QString> names_;
     std::unordered_map<std::string, std::vector<std::string>> shownItems_;  // combo items as drawn
     std::unordered_map<std::string, QAction*> menuItems_;
-    std::vector<std::string> menuOrder_;
 };
 
 }  // namespace quorl
