@@ -1,20 +1,17 @@
 #pragma once
-// The field definitions editor: one row per field definition of the current user.
-#include <QWidget>
-
-class QPushButton;
+// The field definitions editor: one row per field definition of the current user; so far only its frame.
+#include "ui/ClosableWindow.h"
 
 namespace quorl {
 
 class Session;
 
-class TConfigListForm : public QWidget {
+class TConfigListForm : public TClosableWindow {
     Q_OBJECT
 public:
     explicit TConfigListForm(Session& s);
 
     Session& session;
-    QPushButton* CloseButton;
 };
 
 }  // namespace quorl

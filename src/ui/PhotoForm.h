@@ -1,20 +1,17 @@
 #pragma once
-// The Photo window: the label photograph, the selection box and the OCR commands.
-#include <QWidget>
-
-class QPushButton;
+// The Photo window: the label photograph, the selection box and the OCR commands; so far only its frame.
+#include "ui/ClosableWindow.h"
 
 namespace quorl {
 
 class Session;
 
-class TPhotoForm : public QWidget {
+class TPhotoForm : public TClosableWindow {
     Q_OBJECT
 public:
     explicit TPhotoForm(Session& s);
 
     Session& session;
-    QPushButton* CloseButton;
 };
 
 }  // namespace quorl

@@ -1,20 +1,17 @@
 #pragma once
-// The window that mails the log and the user's settings files to the maintainer.
-#include <QWidget>
-
-class QPushButton;
+// The window that mails the log and the user's settings files to the maintainer; so far only its frame.
+#include "ui/ClosableWindow.h"
 
 namespace quorl {
 
 class Session;
 
-class TSendLogFileForm : public QWidget {
+class TSendLogFileForm : public TClosableWindow {
     Q_OBJECT
 public:
     explicit TSendLogFileForm(Session& s);
 
     Session& session;
-    QPushButton* CloseButton;
 };
 
 }  // namespace quorl

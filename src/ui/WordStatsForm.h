@@ -1,20 +1,17 @@
 #pragma once
-// The word statistics editor: the learnt words of the current user as a table.
-#include <QWidget>
-
-class QPushButton;
+// The word statistics editor: the learnt words of the current user as a table; so far only its frame.
+#include "ui/ClosableWindow.h"
 
 namespace quorl {
 
 class Session;
 
-class TWordStatsForm : public QWidget {
+class TWordStatsForm : public TClosableWindow {
     Q_OBJECT
 public:
     explicit TWordStatsForm(Session& s);
 
     Session& session;
-    QPushButton* CloseButton;
 };
 
 }  // namespace quorl
