@@ -54,7 +54,6 @@ void StartSession(Session& s, const fs::path& programFolder) {
     LoadCountryList(s);
     LoadPlantList(s);
     ClearFields(s);
-    s.form.SetText("RichEdit1", "");
 
     fs::remove(s.UserFile("Log.txt"), ec);
     WriteToLog(s, "Quorl Version " + GetFileVersion());

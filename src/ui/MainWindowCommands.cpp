@@ -27,19 +27,19 @@ namespace quorl {
 namespace {
 
 // Menu items whose windows show what they hold; they get their own commands with their windows.
-QWidget* WindowOfMenuItem(AppWindows& w, const std::string& item) {
-    if (item == "EditCountries1") return w.country.get();
-    if (item == "EditWordStats1") return w.wordStats.get();
-    if (item == "ConfigurationListbox1") return w.configList.get();
-    if (item == "Preferences1") return w.preferences.get();
-    if (item == "SubmitLogFile1") return w.sendLogFile.get();
-    if (item == "ViewImage1") return w.photo.get();
-    if (item == "OutputPreview1") return w.outputPreview.get();
-    return nullptr;
-}
-
-constexpr const char* kShowWindowItems[] = {"EditCountries1", "EditWordStats1", "ConfigurationListbox1", "Preferences1",
-                                            "SubmitLogFile1", "ViewImage1", "OutputPreview1"};
+struct ShownWindow {
+    const char* item;
+    QWidget* (*window)(AppWindows&);
+};
+constexpr ShownWindow kShownWindows[] = {
+    {"EditCountries1", [](AppWindows& w) -> QWidget* { return w.country.get(); }},
+    {"EditWordStats1", [](AppWindows& w) -> QWidget* { return w.wordStats.get(); }},
+    {"ConfigurationListbox1", [](AppWindows& w) -> QWidget* { return w.configList.get(); }},
+    {"Preferences1", [](AppWindows& w) -> QWidget* { return w.preferences.get(); }},
+    {"SubmitLogFile1", [](AppWindows& w) -> QWidget* { return w.sendLogFile.get(); }},
+    {"ViewImage1", [](AppWindows& w) -> QWidget* { return w.photo.get(); }},
+    {"OutputPreview1", [](AppWindows& w) -> QWidget* { return w.outputPreview.get(); }},
+};
 
 bool HasFieldPopup(const Control& c) {
     const bool value = c.kind == ControlKind::Edit || c.kind == ControlKind::Memo || c.kind == ControlKind::Combo;
@@ -65,9 +65,9 @@ void TForm1::WireCommands() {
             ShowWindow(windows->analyze.get());
         }
     };
-    for (const char* item : kShowWindowItems)
-        menuHooks[item] = [this, name = std::string(item)] {
-            if (windows) ShowWindow(WindowOfMenuItem(*windows, name));
+    for (const ShownWindow& shown : kShownWindows)
+        menuHooks[shown.item] = [this, window = shown.window] {
+            if (windows) ShowWindow(window(*windows));
         };
 
     clickHooks["ParseOnlyButton"] = [&s] { ParseLabelWindow(s); };
