@@ -48,33 +48,9 @@ struct ParserState {
     void SetLine(int line, std::string text);
     int32_t Score(int field, int line) const;
     void SetScore(int field, int line, int32_t value);
-    // A derived form of label line `line` (folded, lower-cased, ...), made by make(line) once and
-    // kept while the line stays the same. kind tells the forms apart (0 to kLineFormKinds - 1).
-    template <typename Make>
-    const std::string& LineForm(int line, int kind, Make make) {
-        static const std::string kNoLine;
-        if (!IsLine(line) || kind < 0 || kind >= kLineFormKinds) return kNoLine;
-        LineFormEntry& e = lineForms_[static_cast<size_t>(line)][static_cast<size_t>(kind)];
-        const std::string& source = LabelChunks[static_cast<size_t>(line)];
-        if (!e.valid || e.source != source) {
-            e.value = make(source);
-            e.source = source;
-            e.valid = true;
-        }
-        return e.value;
-    }
-    static constexpr int kLineFormKinds = 4;
 
     int32_t Owner(int line) const { return IsSlot(line) ? LineOwner[line] : 0; }
     void SetOwner(int line, int field) { if (IsSlot(line)) LineOwner[line] = field; }
-
-private:
-    struct LineFormEntry {
-        bool valid = false;
-        std::string source;
-        std::string value;
-    };
-    std::array<std::array<LineFormEntry, kLineFormKinds>, kMaxLabelLines> lineForms_{};
 };
 
 // The analyze mode: explains the scoring of one field during one parse.
