@@ -15,6 +15,44 @@ bool IsLearntField(int field) { return field == fDescription || field == fLocati
 
 std::string LineHeading(const std::string& line) { return "\r\nScoring \"" + line + "\":\r\n"; }
 
+// The word-statistics score of the words of a lower-cased text (see WordStatsScore).
+int32_t WordStatsScoreOfWords(Session& s, const std::vector<std::string>& words, int field) {
+    const size_t pct = field >= 0 && field < 20 ? static_cast<size_t>(field) : 0;
+    auto value = [&](const BayesClass& r) { return r.Count == 1 ? 1 : r.FieldPercent[pct] / 25; };
+    int32_t score = 0;
+    bool numberSeen = false;
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (IsDigit(static_cast<unsigned char>(word[0]))) {
+            if (!numberSeen) score += 1;
+            numberSeen = true;
+            continue;
+        }
+        const BayesClass* r = s.parser.wordIndex.Find(s, word);
+        if (!r) continue;
+        int32_t v = value(*r);
+        score += v;
+        if (v > 0) TraceWithHeading(s, field, "  Add " + IntToStr(v) + " for \"" + word + "\".\r\n");
+        if (i + 1 < words.size()) {
+            const std::string& next = words[i + 1];
+            for (const BayesClass& u : r->Followers)
+                if (u.Word == next) {
+                    int32_t fv = value(u);
+                    score += fv;
+                    if (fv > 0)
+                        TraceWithHeading(s, field, "  Add " + IntToStr(fv) + " for Sequence \"" + word + " " + next + "\".\r\n");
+                    break;
+                }
+        }
+    }
+    int n = static_cast<int>(words.size());
+    if (n < 5) {
+        score *= 6 - n;
+        if (score > 0) TraceWithHeading(s, field, "  Increasing score to " + IntToStr(score) + " for small word count .\r\n");
+    }
+    return score;
+}
+
 }  // namespace
 
 int32_t ScoreLineForField(Session& s, int field, int line) {
@@ -86,51 +124,17 @@ bool LineFreeOfOtherStartWords(Session& s, int field, int line) {
 void ScoreDescriptionLocalityHabitat(Session& s, int line) {
     const std::string& text = s.parser.Line(line);
     s.trace.TraceLineHeader = LineHeading(text);
-    const std::string lower = LowerCase(text);
+    const std::vector<std::string> words = SplitLineWords(LowerCase(text));
     for (int f : {fDescription, fLocation, fHabitat}) {
         if (!LineFreeOfOtherStartWords(s, f, line)) continue;
-        int32_t score = WordStatsScore(s, lower, f);
+        int32_t score = WordStatsScoreOfWords(s, words, f);
         s.parser.SetScore(f, line, score);
         if (score >= 1) TraceAppend(s, f, "Total score " + IntToStr(score) + ".\r\n");
     }
 }
 
 int32_t WordStatsScore(Session& s, const std::string& text, int field) {
-    const std::vector<std::string> words = SplitLineWords(LowerCase(text));
-    const size_t pct = field >= 0 && field < 20 ? static_cast<size_t>(field) : 0;
-    auto value = [&](const BayesClass& r) { return r.Count == 1 ? 1 : r.FieldPercent[pct] / 25; };
-    int32_t score = 0;
-    bool numberSeen = false;
-    for (size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (IsDigit(static_cast<unsigned char>(word[0]))) {
-            if (!numberSeen) score += 1;
-            numberSeen = true;
-            continue;
-        }
-        const BayesClass* r = s.parser.wordIndex.Find(s, word);
-        if (!r) continue;
-        int32_t v = value(*r);
-        score += v;
-        if (v > 0) TraceWithHeading(s, field, "  Add " + IntToStr(v) + " for \"" + word + "\".\r\n");
-        if (i + 1 < words.size()) {
-            const std::string& next = words[i + 1];
-            for (const BayesClass& u : r->Followers)
-                if (u.Word == next) {
-                    int32_t fv = value(u);
-                    score += fv;
-                    if (fv > 0)
-                        TraceWithHeading(s, field, "  Add " + IntToStr(fv) + " for Sequence \"" + word + " " + next + "\".\r\n");
-                    break;
-                }
-        }
-    }
-    int n = static_cast<int>(words.size());
-    if (n < 5) {
-        score *= 6 - n;
-        if (score > 0) TraceWithHeading(s, field, "  Increasing score to " + IntToStr(score) + " for small word count .\r\n");
-    }
-    return score;
+    return WordStatsScoreOfWords(s, SplitLineWords(LowerCase(text)), field);
 }
 
 }  // namespace quorl
