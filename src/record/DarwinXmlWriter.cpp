@@ -103,7 +103,7 @@ bool AddDarwinXML(Session& s) {
             s.dialogs.ShowMessage("Unable to open file: " + shownPath);
             return false;
         }
-        // The document is kept as UTF-8 bytes: the old part is copied as it stands (a legacy
+        // The file is kept as UTF-8 bytes: the old part is copied as it stands (a legacy
         // single-byte file is converted once) and only the new label element is encoded.
         std::string bytes;
         if (!exists || existing.empty()) {

@@ -1,6 +1,6 @@
 #pragma once
-// The Darwin Core XML record writer: adds one label element to the document in
-// ProgramFolder/OutputFileName and writes the document again. The elements and their order are
+// The Darwin Core XML record writer: adds one label element to the XML file
+// ProgramFolder/OutputFileName and writes the file again. The elements and their order are
 // fixed; the output columns only say which elements are wanted and what they are called.
 #include <string>
 
@@ -17,7 +17,7 @@ bool AddDarwinXML(Session& s);
 std::string XmlFieldElement(Session& s, int field);
 
 // Text with "&", "<" and ">" written as entities and control characters other than TAB, CR and LF
-// left out, so that the document stays well-formed.
+// left out, so that the XML stays well-formed.
 std::string XmlText(const std::string& text);
 
 }  // namespace quorl
