@@ -5,6 +5,7 @@
 #include "model/ReferenceLists.h"
 #include "model/Session.h"
 #include "model/Text.h"
+#include "parser/PhaseSupport.h"
 #include "record/FieldAccess.h"
 #include "record/FieldValues.h"
 
@@ -15,6 +16,20 @@ namespace {
 Control* Find(Session& s, const char* name) { return s.form.Find(name); }
 void SetColorIf(Session& s, const char* name, uint32_t color) {
     if (s.form.Find(name)) s.form.SetColor(name, color);
+}
+
+// Fills the list with the names of children: a single name is selected, more or none leave the
+// prompt in the list's text. Returns how many names there are.
+template <typename Children>
+size_t OfferNames(Session& s, const char* listName, const Children& children, const char* prompt) {
+    std::vector<std::string> names;
+    for (const auto& child : children) names.push_back(child.Name);
+    s.form.SetItems(listName, names);
+    if (names.size() != 1)
+        s.form.SetText(listName, prompt);
+    else
+        s.form.SetItemIndex(listName, 0);
+    return names.size();
 }
 
 // Longest item of the list contained in a label line (ignoring case), lines in order and items
@@ -55,8 +70,8 @@ void FillGenusCombo(Session& s) {
     SetBoxText(s, "SpeciesCombo", "");
     if (BoxText(s, "RichEdit1").empty()) return;
 
-    int loc = FindFieldDefinition(s, fLocation) ? FindFieldDefinition(s, fLocation)->FoundLine : 0;
-    int desc = FindFieldDefinition(s, fDescription) ? FindFieldDefinition(s, fDescription)->FoundLine : 0;
+    int loc = FoundLineOf(s, fLocation);
+    int desc = FoundLineOf(s, fDescription);
     int limit;
     if (loc >= 1 && loc < desc)
         limit = loc;
@@ -90,16 +105,10 @@ void FillSpeciesCombo(Session& s) {
     int gi = BoxItemIndex(s, "GenusCombo");
     if (gi >= 0 && gi < static_cast<int>(s.FamilyGenera.size()) && !s.FamilyGenera[static_cast<size_t>(gi)].Name.empty()) {
         const FamilyClass& genus = s.FamilyGenera[static_cast<size_t>(gi)];
-        std::vector<std::string> species;
-        for (const auto& sp : genus.Children) species.push_back(sp.Name);
-        s.form.SetItems("SpeciesCombo", species);
-        if (species.size() != 1) {
-            s.form.SetText("SpeciesCombo", "Select Species");
+        if (OfferNames(s, "SpeciesCombo", genus.Children, "Select Species") != 1)
             SetBoxText(s, "ScientificNameEdit", BoxText(s, "GenusCombo"));
-        } else {
-            s.form.SetItemIndex("SpeciesCombo", 0);
+        else
             SetBoxText(s, "ScientificNameEdit", BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"));
-        }
         for (int i = 0; i < s.parser.LineCount(); ++i) {
             std::string g = BoxText(s, "GenusCombo");
             const std::string& line = s.parser.Line(i);
@@ -126,15 +135,9 @@ void FillStateCombo(Session& s) {
     int ci = BoxItemIndex(s, "CountryCombo");
     if (ci >= 0 && ci < static_cast<int>(s.CountryList.size()) && !BoxText(s, "CountryCombo").empty()) {
         const CountryClass& country = s.CountryList[static_cast<size_t>(ci)];
-        std::vector<std::string> states;
-        for (const auto& st : country.Children) states.push_back(st.Name);
-        s.form.SetItems("StateCombo", states);
-        if (states.size() != 1)
-            s.form.SetText("StateCombo", "Select State");
-        else
-            s.form.SetItemIndex("StateCombo", 0);
+        size_t states = OfferNames(s, "StateCombo", country.Children, "Select State");
         if (Find(s, "ParishCombo")) s.form.ClearItems("ParishCombo");
-        if (!states.empty())
+        if (states > 0)
             PickLongestFromLabel(s, "StateCombo", s.parser.LineCount(), true, [&](int item, int line) {
                 SelectFieldComboItem(s, fState, item, line);
                 StateComboChange(s);
@@ -151,13 +154,7 @@ void StateComboChange(Session& s) {
     if (ci < 0 || ci >= static_cast<int>(s.CountryList.size())) return;
     const CountryClass& country = s.CountryList[static_cast<size_t>(ci)];
     if (si >= static_cast<int>(country.Children.size())) return;
-    std::vector<std::string> counties;
-    for (const auto& c : country.Children[static_cast<size_t>(si)].Children) counties.push_back(c.Name);
-    s.form.SetItems("ParishCombo", counties);
-    if (counties.size() != 1)
-        s.form.SetText("ParishCombo", "Select County");
-    else
-        s.form.SetItemIndex("ParishCombo", 0);
+    OfferNames(s, "ParishCombo", country.Children[static_cast<size_t>(si)].Children, "Select County");
     PickLongestFromLabel(s, "ParishCombo", s.parser.LineCount(), true,
                          [&](int item, int line) { SelectFieldComboItem(s, fCounty, item, line); });
 }
@@ -200,18 +197,31 @@ void CountryComboChange(Session& s) {
     WarnIfEmpty(s, fCountry);
 }
 
+namespace {
+
+struct ListHandler {
+    const char* control;
+    void (*handler)(Session&);
+};
+
+constexpr ListHandler kListHandlers[] = {
+    {"FamilyCombo", FamilyComboChange},   {"GenusCombo", GenusComboChange},
+    {"SpeciesCombo", SpeciesComboChange}, {"RankCombo", SubSpEditChange},
+    {"SubSpEdit", SubSpEditChange},       {"ScientificNameEdit", ScientificNameEditChange},
+    {"CountryCombo", CountryComboChange}, {"StateCombo", StateComboChange},
+};
+
+}  // namespace
+
+bool IsCascadingListControl(std::string_view name) {
+    for (const ListHandler& h : kListHandlers)
+        if (name == h.control) return true;
+    return false;
+}
+
 void BindCascadingLists(Session& s) {
-    auto bind = [&](const char* name, void (*handler)(Session&)) {
-        if (s.form.Find(name)) s.form.OnChange(name, [&s, handler] { handler(s); });
-    };
-    bind("FamilyCombo", FamilyComboChange);
-    bind("GenusCombo", GenusComboChange);
-    bind("SpeciesCombo", SpeciesComboChange);
-    bind("RankCombo", SubSpEditChange);
-    bind("SubSpEdit", SubSpEditChange);
-    bind("ScientificNameEdit", ScientificNameEditChange);
-    bind("CountryCombo", CountryComboChange);
-    bind("StateCombo", StateComboChange);
+    for (const ListHandler& h : kListHandlers)
+        if (s.form.Find(h.control)) s.form.OnChange(h.control, [&s, handler = h.handler] { handler(s); });
 }
 
 }  // namespace quorl

@@ -2,6 +2,8 @@
 // The cascading lists of the main window: family > genus > species composed into the scientific
 // name, and country > state > county from CountryList. Each list is filled from the one above it
 // and a genus, species, state or county is picked from the label lines.
+#include <string_view>
+
 namespace quorl {
 
 class Session;
@@ -26,5 +28,7 @@ void StateComboChange(Session& s);
 // Binds the handlers above to the Form's controls (FamilyCombo, GenusCombo, SpeciesCombo,
 // RankCombo, SubSpEdit, ScientificNameEdit, CountryCombo, StateCombo).
 void BindCascadingLists(Session& s);
+// True for the controls BindCascadingLists gives a handler.
+bool IsCascadingListControl(std::string_view name);
 
 }  // namespace quorl

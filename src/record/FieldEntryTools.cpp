@@ -37,10 +37,6 @@ constexpr std::array<ToolButton, 12> kToolButtons{{
 
 // The controls whose change colours them white or red by CollectorEditChange.
 constexpr std::array<const char*, 3> kCollectorStyleEdits{"CollectorEdit", "DeterminedByEdit", "CollectionDateEdit"};
-// Controls with change handlers of their own (the cascading lists).
-constexpr std::array<const char*, 8> kCascadingControls{"FamilyCombo", "GenusCombo", "SpeciesCombo", "RankCombo",
-                                                         "SubSpEdit", "ScientificNameEdit", "CountryCombo",
-                                                         "StateCombo"};
 
 bool IsField(int tag) { return tag >= 0 && tag < kMaxFields; }
 
@@ -147,7 +143,7 @@ void BindFieldChangeHandlers(Session& s) {
     Form& form = s.form;
     for (const auto& cp : form.Controls()) {
         const Control& c = *cp;
-        if (OneOf(kCascadingControls, c.name)) continue;
+        if (IsCascadingListControl(c.name)) continue;
         if (OneOf(kCollectorStyleEdits, c.name)) {
             form.OnChange(c.name, [&s] { CollectorEditChange(s); });
             continue;
