@@ -12,8 +12,6 @@ bool NameChar(char c) {
     return IsAsciiLetter(u) || IsDigit(u) || c == '-' || c == '_' || c == ':';
 }
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // Position just after the '>' that ends a tag whose attributes start at from.
 size_t TagEnd(std::string_view html, size_t from) {
     char quote = 0;
@@ -69,7 +67,7 @@ std::string UpperCaseTagNames(std::string_view html) {
         while (end < html.size() && NameChar(html[end])) ++end;
         const std::string name = UpperCase(html.substr(n, end - n));
         out.append(html.substr(i, n - i));
-        for (char c : name) out += Upper(c);
+        out += name;
         // Attributes, as they are, up to the end of the tag; quoted values may hold '<' and '>'.
         i = TagEnd(html, end);
         out.append(html.substr(end, i - end));
