@@ -9,6 +9,7 @@
 #include "model/Text.h"
 #include "parser/Elevation.h"
 #include "parser/ParseText.h"
+#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
 
 namespace quorl {
@@ -55,9 +56,8 @@ void ElevationPhase(Session& s, PhaseState&) {
         FillMetersFromFeet(f, "ElevFeetLowEdit", "ElevMetersLowEdit");
         FillMetersFromFeet(f, "ElevFeetHighEdit", "ElevMetersHighEdit");
     }
-    if ((!f.Get("ElevFeetLowEdit").text.empty() || !f.Get("ElevMetersLowEdit").text.empty()) &&
-        static_cast<size_t>(fElevation) < s.FieldDefinitions.size())
-        s.FieldDefinitions[fElevation].FoundLine = c;
+    if (!f.Get("ElevFeetLowEdit").text.empty() || !f.Get("ElevMetersLowEdit").text.empty())
+        SetFoundLine(s, fElevation, c);
 }
 
 }  // namespace quorl

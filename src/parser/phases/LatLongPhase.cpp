@@ -5,6 +5,7 @@
 #include "model/Session.h"
 #include "model/Text.h"
 #include "parser/Coordinates.h"
+#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
 
 namespace quorl {
@@ -37,8 +38,7 @@ void LatLongPhase(Session& s, PhaseState&) {
         text = Trim(p.Line(c));
     }
     if (best > 4 && !text.empty() && ParseLatLong(s, text) > 0) {
-        if (static_cast<size_t>(fLatLong) < s.FieldDefinitions.size())
-            s.FieldDefinitions[fLatLong].FoundLine = c;
+        SetFoundLine(s, fLatLong, c);
         p.SetOwner(c, fLatLong);
     }
 }
