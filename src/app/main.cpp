@@ -3,7 +3,6 @@
 // with exit code 0.
 #include <QApplication>
 #include <QMessageBox>
-#include <exception>
 #include <unistd.h>
 
 #include "model/Session.h"
@@ -25,11 +24,8 @@ public:
     bool notify(QObject* receiver, QEvent* event) override {
         try {
             return QApplication::notify(receiver, event);
-        } catch (const quorl::ProgramEnded&) {
-        } catch (const std::exception& e) {
-            ShowException(e.what());
         } catch (...) {
-            ShowException("");
+            quorl::ReportCurrentException(ShowException);
         }
         QCoreApplication::exit(0);
         return false;

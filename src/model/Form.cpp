@@ -97,26 +97,19 @@ void Form::SetItems(std::string_view name, std::vector<std::string> items) {
     Notify(c);
 }
 
-void Form::SetColor(std::string_view name, uint32_t color) {
+template <typename T>
+void Form::SetProperty(std::string_view name, T Control::*property, T value) {
     Control& c = Get(name);
-    if (c.color == color) return;
-    c.color = color;
+    if (c.*property == value) return;
+    c.*property = value;
     Notify(c);
 }
 
-void Form::SetVisible(std::string_view name, bool visible) {
-    Control& c = Get(name);
-    if (c.visible == visible) return;
-    c.visible = visible;
-    Notify(c);
-}
+void Form::SetColor(std::string_view name, uint32_t color) { SetProperty(name, &Control::color, color); }
 
-void Form::SetEnabled(std::string_view name, bool enabled) {
-    Control& c = Get(name);
-    if (c.enabled == enabled) return;
-    c.enabled = enabled;
-    Notify(c);
-}
+void Form::SetVisible(std::string_view name, bool visible) { SetProperty(name, &Control::visible, visible); }
+
+void Form::SetEnabled(std::string_view name, bool enabled) { SetProperty(name, &Control::enabled, enabled); }
 
 void Form::SetBounds(std::string_view name, int left, int top, int width, int height) {
     Control& c = Get(name);

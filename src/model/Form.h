@@ -97,6 +97,10 @@ public:
     std::string focused;                    // name of the control with the focus
 
 private:
+    // Sets one property of a control and tells the observer, when the value changes.
+    template <typename T>
+    void SetProperty(std::string_view name, T Control::*property, T value);
+
     std::vector<std::unique_ptr<Control>> controls_;
     std::unordered_map<std::string, Control*> byName_;
     std::unordered_map<std::string, Handler> handlers_;

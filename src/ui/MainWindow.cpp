@@ -304,7 +304,7 @@ void TForm1::UpdateWidget(const Control& c) {
         QFont f = ControlFont(w, c);
         if (w->font() != f) w->setFont(f);
     }
-    if (w->toolTip() != ToQt(c.hint)) w->setToolTip(ToQt(c.hint));
+    if (const QString hint = ToQt(c.hint); w->toolTip() != hint) w->setToolTip(hint);
     w->setEnabled(c.enabled);
     if (w->isHidden() == c.visible) w->setVisible(c.visible);
 }

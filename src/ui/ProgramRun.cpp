@@ -12,13 +12,21 @@ int RunProgram(Session& s, const std::function<void(const std::string&)>& showEr
     try {
         std::unique_ptr<AppWindows> windows = CreateAppWindows(s);
         QCoreApplication::exec();
+    } catch (...) {
+        ReportCurrentException(showError);
+    }
+    return 0;
+}
+
+void ReportCurrentException(const std::function<void(const std::string&)>& showError) {
+    try {
+        throw;
     } catch (const ProgramEnded&) {
     } catch (const std::exception& e) {
         showError(e.what());
     } catch (...) {
         showError("");
     }
-    return 0;
 }
 
 }  // namespace quorl

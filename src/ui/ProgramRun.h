@@ -11,4 +11,7 @@ class Session;
 // Returns the program's exit code: 0, also after a reported exception.
 int RunProgram(Session& s, const std::function<void(const std::string&)>& showError);
 
+// Inside a catch block: reports the exception being handled, unless it is the end of the program.
+void ReportCurrentException(const std::function<void(const std::string&)>& showError);
+
 }  // namespace quorl
