@@ -35,19 +35,15 @@ public:
     [[noreturn]] virtual void EndProgram(int exitCode) = 0;
 
     // The open-file dialog: filter as "Name|*.a;*.b"; false when the user cancels.
-    virtual bool ChooseFile(const std::string& filter, const std::filesystem::path& folder,
-                            std::filesystem::path& chosen) {
-        (void)filter, (void)folder, (void)chosen;
+    virtual bool ChooseFile(const std::string& /*filter*/, const std::filesystem::path& /*folder*/,
+                            std::filesystem::path& /*chosen*/) {
         return false;
     }
     // The clipboard's text (CR LF line ends), "" when it holds none.
     virtual std::string ClipboardText() { return {}; }
     // Repaints the windows and waits, keeping them painted, before a long command goes on. False
     // when the program is ending meanwhile: the command stops.
-    virtual bool Pause(int milliseconds) {
-        (void)milliseconds;
-        return true;
-    }
+    virtual bool Pause(int /*milliseconds*/) { return true; }
 };
 
 }  // namespace quorl

@@ -13,8 +13,8 @@ namespace quorl {
 
 namespace {
 
-constexpr int kDescription = fDescription, kLocation = fLocation, kHabitat = fHabitat;
-constexpr int kStatFields[3] = {kDescription, kLocation, kHabitat};
+// The fields whose values the statistics hold, in file order.
+constexpr int kStatFields[3] = {fDescription, fLocation, fHabitat};
 
 // One group "word TAB count TAB d TAB l TAB h". Reads as far as it can; false when a number was
 // missing or not a whole number (the values not read stay 0).

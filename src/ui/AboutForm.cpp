@@ -4,14 +4,14 @@
 #include <QPushButton>
 
 #include "ui/QtText.h"
+#include "ui/WindowPlacement.h"
 
 namespace quorl {
 
 namespace {
 QLabel* CentredLabel(QWidget* parent, const QString& text, int top) {
     auto* l = new QLabel(text, parent);
-    l->adjustSize();
-    l->move(parent->width() / 2 - l->width() / 2, top);
+    FitAndCentre(l, top);
     return l;
 }
 }  // namespace
@@ -24,8 +24,7 @@ TAboutForm::TAboutForm() {
     f.setPixelSize(28);
     f.setBold(true);
     product->setFont(f);
-    product->adjustSize();
-    product->move(width() / 2 - product->width() / 2, 16);
+    FitAndCentre(product, 16);
     VersionLabel = CentredLabel(this, QStringLiteral("Version"), 70);
     CreditLabel = CentredLabel(this, QString(), 100);
     CentredLabel(this, QStringLiteral("Tesseract OCR Functions"), 130);
@@ -36,11 +35,9 @@ TAboutForm::TAboutForm() {
 
 void TAboutForm::ShowAbout(const std::string& version) {
     VersionLabel->setText(ToQt("Version " + version));
-    VersionLabel->adjustSize();
-    VersionLabel->move(width() / 2 - VersionLabel->width() / 2, VersionLabel->y());
+    FitAndCentre(VersionLabel, VersionLabel->y());
     CreditLabel->setText(QStringLiteral("Developed for herbarium label digitisation"));
-    CreditLabel->adjustSize();
-    CreditLabel->move(width() / 2 - CreditLabel->width() / 2, CreditLabel->y());
+    FitAndCentre(CreditLabel, CreditLabel->y());
     exec();
 }
 

@@ -32,11 +32,9 @@ TBusyForm::TBusyForm(QWidget* mainWindow)
 
 void TBusyForm::ShowBusy(const std::string& title, const std::string& message) {
     if (!title.empty()) Label1->setText(ToQtLines(title));
-    Label1->adjustSize();
-    Label1->move(width() / 2 - Label1->width() / 2, Label1->y());
+    FitAndCentre(Label1, Label1->y());
     Label2->setText(ToQtLines(message));
-    Label2->adjustSize();
-    Label2->move(width() / 2 - Label2->width() / 2, Label2->y());
+    FitAndCentre(Label2, Label2->y());
     CentreOn(this, mainWindow_);
     show();
     raise();
