@@ -76,6 +76,14 @@ std::vector<std::string> UserFolderNames(const Session& s) {
     return names;
 }
 
+void StartFirstUser(Session& s) {
+    s.UserFolder = s.ProgramFolder;
+    LoadUserFiles(s);
+    std::error_code ec;
+    fs::create_directories(s.ProgramFolder / "Users", ec);
+    s.dialogs.ShowMessage("Please add a user.");
+}
+
 void SwitchToUser(Session& s, const std::string& name) {
     s.CurrentUserName = name;
     s.UserFolder = UserFolderOf(s, name);

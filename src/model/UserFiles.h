@@ -26,6 +26,10 @@ std::filesystem::path UserFolderOf(const Session& s, const std::string& name);
 // The entries of the program folder's Users folder, in name order.
 std::vector<std::string> UserFolderNames(const Session& s);
 
+// With no users yet: the program folder's files are loaded again, the Users folder is made and the
+// user is asked to add a user.
+void StartFirstUser(Session& s);
+
 // Makes name the current user: loads its files, records it in CurrentUser.txt and logs the switch.
 void SwitchToUser(Session& s, const std::string& name);
 

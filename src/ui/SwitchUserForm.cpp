@@ -2,16 +2,12 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <filesystem>
-#include <system_error>
 
 #include "model/Session.h"
 #include "model/UserFiles.h"
 #include "ui/QtText.h"
 
 namespace quorl {
-
-namespace fs = std::filesystem;
 
 TSwitchUserForm::TSwitchUserForm(Session& s) : session(s) {
     setWindowTitle(QStringLiteral("QUORL -- Switch User"));
@@ -41,13 +37,7 @@ void TSwitchUserForm::FillAndShow() {
     for (const std::string& name : names)
         if (!name.empty() && name[0] != '.') ListBox1->addItem(ToQt(name));
     show();
-    if (names.empty()) {
-        session.UserFolder = session.ProgramFolder;
-        LoadUserFiles(session);
-        std::error_code ec;
-        fs::create_directories(session.ProgramFolder / "Users", ec);
-        session.dialogs.ShowMessage("Please add a user.");
-    }
+    if (names.empty()) StartFirstUser(session);
 }
 
 void TSwitchUserForm::Button1Click() {
