@@ -17,7 +17,6 @@ namespace {
 
 const std::string kLineEnd = "\r\n";
 
-bool Digit(char c) { return IsDigit(static_cast<unsigned char>(c)); }
 
 // For Elevation: the word stands after its unit, or a number stands just before it. Returns
 // true when the text was broken around a number (no further Elevation start word is tried).
@@ -34,10 +33,10 @@ bool BreakAtElevationWord(std::string& text, long p, const std::string& word) {
         return false;
     }
     long k = p - 1;
-    while (k >= 1 && !Digit(CharAt(text, k)) && p - k < 5) --k;
-    if (k < 1 || !Digit(CharAt(text, k))) return false;
-    while (k >= 1 && Digit(CharAt(text, k)) && p - k < 10) --k;
-    if (Digit(CharAt(text, k))) return false;
+    while (k >= 1 && !IsDigitChar(CharAt(text, k)) && p - k < 5) --k;
+    if (k < 1 || !IsDigitChar(CharAt(text, k))) return false;
+    while (k >= 1 && IsDigitChar(CharAt(text, k)) && p - k < 10) --k;
+    if (IsDigitChar(CharAt(text, k))) return false;
     const long numberStart = k + 1;
     text.insert(static_cast<size_t>(p - 1 + len), kLineEnd);
     text.insert(static_cast<size_t>(numberStart - 1), kLineEnd);
@@ -65,16 +64,16 @@ void BreakBeforeStartWords(Session& s, std::string& text) {
 bool InCoordinateRun(const std::string& line, size_t i) {
     const char c = line[i];
     if (c == ';') return false;
-    if (Digit(c) || c == ' ' || c == ',' || c == '\'' || c == '*' || c == kDegreeSign || c == '"') return true;
+    if (IsDigitChar(c) || c == ' ' || c == ',' || c == '\'' || c == '*' || c == kDegreeSign || c == '"') return true;
     const char u = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
     if (u == 'N' || u == 'S' || u == 'E' || u == 'W') return true;
-    return i > 0 && Digit(line[i - 1]);
+    return i > 0 && IsDigitChar(line[i - 1]);
 }
 
 void IsolateCoordinateRun(std::string& line) {
     size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && !Digit(line[i])) ++i;
+        while (i < line.size() && !IsDigitChar(line[i])) ++i;
         if (i >= line.size()) return;
         const size_t start = i;
         while (i < line.size() && InCoordinateRun(line, i)) ++i;

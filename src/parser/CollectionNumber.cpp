@@ -14,7 +14,6 @@ namespace quorl {
 
 namespace {
 
-bool Digit(char c) { return IsDigit(static_cast<unsigned char>(c)); }
 
 int IntValue(const std::string& t) {
     auto v = TryStrToInt(t);
@@ -96,14 +95,14 @@ int FindCollectionNumber(Session& s, std::string& text) {
     bool traced = false;
     while (from <= static_cast<long>(text.size())) {
         long start = from;
-        while (start <= static_cast<long>(text.size()) && !Digit(CharAt(text, start))) ++start;
+        while (start <= static_cast<long>(text.size()) && !IsDigitChar(CharAt(text, start))) ++start;
         if (start > static_cast<long>(text.size())) return 0;
         if (!traced) {
             TraceAppend(s, fCollectionNumber, "Checking digits in: \"" + text + "\".\r\n");
             traced = true;
         }
         long end = start;  // position right after the digits
-        while (Digit(CharAt(text, end))) ++end;
+        while (IsDigitChar(CharAt(text, end))) ++end;
         std::string digits = Copy(text, start, end - start);
         if (CharAt(text, end) == 'm' || CharAt(text, end + 1) == 'm') digits.clear();
         const int n = IntValue(digits);

@@ -12,7 +12,6 @@ namespace quorl {
 
 namespace {
 
-bool Digit(char c) { return IsDigit(static_cast<unsigned char>(c)); }
 bool Letter(char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); }
 
 bool IsLatLongSeparator(char c) {
@@ -23,7 +22,7 @@ bool IsLatLongSeparator(char c) {
 double TokenValue(const std::string& t, double fallback) {
     if (t.empty()) return fallback;
     for (char c : t)
-        if (!Digit(c) && c != '.' && c != '-' && c != '+') return fallback;
+        if (!IsDigitChar(c) && c != '.' && c != '-' && c != '+') return fallback;
     auto v = TryStrToFloat(t);
     return v ? *v : fallback;
 }
@@ -41,7 +40,7 @@ int CompassLetterScore(std::string_view whole, char letter) {
         if (p >= 3) {
             for (long k = p - 1; k >= 1; --k) {
                 char c = CharAt(text, k);
-                if (Digit(c)) {
+                if (IsDigitChar(c)) {
                     if (p - k < 5) return 3;
                     break;
                 }
@@ -51,7 +50,7 @@ int CompassLetterScore(std::string_view whole, char letter) {
         if (p < len - 2) {
             for (long k = p + 1; k < len; ++k) {
                 char c = CharAt(text, k);
-                if (Digit(c)) {
+                if (IsDigitChar(c)) {
                     if (k - p < 3 && k < len) return 3;
                     break;
                 }
@@ -75,10 +74,10 @@ int LatLongScore(std::string_view text) {
     long q = 1;
     do {
         const long start = q;
-        while (q < len && !Digit(CharAt(text, q))) ++q;
+        while (q < len && !IsDigitChar(CharAt(text, q))) ++q;
         if (q - start < 3) ++s;
         const long digits = q;
-        while (q < len && Digit(CharAt(text, q))) ++q;
+        while (q < len && IsDigitChar(CharAt(text, q))) ++q;
         if (q > digits) {
             auto v = TryStrToInt(Copy(text, digits, q - digits));
             if ((v ? *v : 200) < 180) ++s;
@@ -125,7 +124,7 @@ int ParseLatLong(Session& s, std::string_view input) {
             }
             continue;
         }
-        const bool number = Digit(c) || c == '.';
+        const bool number = IsDigitChar(c) || c == '.';
         if (!tok.back().empty() && number != tokIsNumber) {
             if (tok.size() == kMaxTokens) break;
             tok.emplace_back();
@@ -141,12 +140,12 @@ int ParseLatLong(Session& s, std::string_view input) {
     // Leading rubbish is dropped until a small number or a lone compass letter leads.
     auto acceptable = [&](bool dropped) {
         const std::string& first = tok[0];
-        bool ok = (!first.empty() && Digit(first[0]) && TokenValue(first, 500) <= 180) ||
+        bool ok = (!first.empty() && IsDigitChar(first[0]) && TokenValue(first, 500) <= 180) ||
                   (first.size() == 1 && IsCompassLetter(first[0]));
         if (ok && dropped && tok.size() - 1 > 4) {
             bool digitFollows = false;
             for (size_t k = 2; k <= 4; ++k)
-                if (!tok[k].empty() && Digit(tok[k][0])) digitFollows = true;
+                if (!tok[k].empty() && IsDigitChar(tok[k][0])) digitFollows = true;
             ok = digitFollows;
         }
         return ok;
@@ -164,7 +163,7 @@ int ParseLatLong(Session& s, std::string_view input) {
     int groups = 0;
     for (const std::string& x : tok) {
         if (x.empty() || TokenValue(x, 0) > 180) continue;
-        if (x == "of" || (x.size() > 4 && !Digit(x[0]))) {
+        if (x == "of" || (x.size() > 4 && !IsDigitChar(x[0]))) {
             SetLatLongFields(s, "", "", "", "N");
             SetLatLongFields(s, "", "", "", "E");
             return 0;
@@ -184,7 +183,7 @@ int ParseLatLong(Session& s, std::string_view input) {
                 hemi = std::string(1, x[0]);
             }
             if (groups > 1) break;
-        } else if (Digit(x[0])) {
+        } else if (IsDigitChar(x[0])) {
             if (deg.empty()) deg = x;
             else if (min.empty()) min = x;
             else sec = x;

@@ -26,8 +26,7 @@ const std::array<const char*, 48> kMonthNames = {
 
 constexpr int kMaxTokens = 100;
 
-bool Digit(char c) { return IsDigit(static_cast<unsigned char>(c)); }
-bool LetterOrDigit(char c) { return IsAsciiLetter(static_cast<unsigned char>(c)) || Digit(c); }
+bool LetterOrDigit(char c) { return IsAsciiLetter(static_cast<unsigned char>(c)) || IsDigitChar(c); }
 
 // Whole-number value of a token, 0 when it is none.
 int Value(const std::string& t) {
@@ -49,10 +48,10 @@ void SeparateGluedMonths(std::string& line) {
         const long len = static_cast<long>(std::char_traits<char>::length(entry));
         long p = static_cast<long>(PosNoCase(entry, line));
         if (p == 0) continue;
-        if (p > 1 && Digit(CharAt(line, p - 1))) line.insert(static_cast<size_t>(p - 1), 1, ' ');
+        if (p > 1 && IsDigitChar(CharAt(line, p - 1))) line.insert(static_cast<size_t>(p - 1), 1, ' ');
         p = static_cast<long>(PosNoCase(entry, line));
         const long e = p + len;
-        if (Digit(CharAt(line, e))) line.insert(static_cast<size_t>(e - 1), 1, ' ');
+        if (IsDigitChar(CharAt(line, e))) line.insert(static_cast<size_t>(e - 1), 1, ' ');
     }
 }
 
@@ -61,7 +60,7 @@ void SeparateGluedMonths(std::string& line) {
 std::string ExtractDate(Session& s, std::string& line) {
     if (line.empty()) return "";
 
-    if (line.size() > 4 && StartsWithNoCase(line, "date") && Digit(line[4])) line.insert(4, 1, ' ');
+    if (line.size() > 4 && StartsWithNoCase(line, "date") && IsDigitChar(line[4])) line.insert(4, 1, ' ');
     line = ReplaceAll(line, "ApriI", "April");
     SeparateGluedMonths(line);
     const std::string work = FixNumerals(line);

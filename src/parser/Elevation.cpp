@@ -18,8 +18,7 @@ namespace {
 
 constexpr size_t kMaxTokens = 50;
 
-bool Digit(char c) { return IsDigit(static_cast<unsigned char>(c)); }
-bool BeginsWithDigit(const std::string& t) { return !t.empty() && Digit(t[0]); }
+bool BeginsWithDigit(const std::string& t) { return !t.empty() && IsDigitChar(t[0]); }
 int IntValue(const std::string& t) {
     auto v = TryStrToInt(t);
     return v ? *v : 0;
@@ -65,7 +64,7 @@ std::string FindElevation(Session& s, const std::string& text) {
     std::vector<std::string> tok(1);
     for (size_t i = 0; i < w.size(); ++i) {
         const char c = w[i];
-        const bool boundary = c == ' ' || (i > 0 && Digit(c) != Digit(w[i - 1]));
+        const bool boundary = c == ' ' || (i > 0 && IsDigitChar(c) != IsDigitChar(w[i - 1]));
         if (boundary && !tok.back().empty()) {
             if (tok.size() == kMaxTokens) break;
             tok.emplace_back();
@@ -176,7 +175,7 @@ int32_t ElevationScore(Session& s, int line) {
     std::string spaced;
     for (size_t i = 0; i < t.size(); ++i) {
         spaced += t[i];
-        if (i + 1 < t.size() && Digit(t[i]) != Digit(t[i + 1]) && t[i + 1] != ' ') spaced += ' ';
+        if (i + 1 < t.size() && IsDigitChar(t[i]) != IsDigitChar(t[i + 1]) && t[i + 1] != ' ') spaced += ' ';
     }
     t = ReplaceAll(spaced, " ", ",");
     t = ReplaceAll(t, ".", "");

@@ -11,6 +11,7 @@ namespace quorl {
 // 1-based position of needle in text ignoring the case of A-Z, 0 when absent.
 size_t PosNoCase(std::string_view needle, std::string_view text);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+inline bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
 // Character at 1-based position p, or '\0' outside the text.
 inline char CharAt(std::string_view text, long p) {
     return (p >= 1 && static_cast<size_t>(p) <= text.size()) ? text[static_cast<size_t>(p - 1)] : '\0';
