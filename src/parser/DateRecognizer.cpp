@@ -42,16 +42,23 @@ void TraceFound(Session& s, const std::string& token, const std::string& line) {
         s.trace.TraceText += "Found \"" + token + "\" in \"" + line + "\".\r\n";
 }
 
-// Blanks between a month name and digits glued to it (12Jan, Jan15).
+// Blanks between a month name and digits glued to it (12Jan, Jan15). The line is searched in a
+// lower-cased copy that takes the same blanks.
 void SeparateGluedMonths(std::string& line) {
+    std::string lower = LowerCase(line);
+    auto insertBlank = [&](long at) {
+        line.insert(static_cast<size_t>(at), 1, ' ');
+        lower.insert(static_cast<size_t>(at), 1, ' ');
+    };
     for (const char* entry : kMonthNames) {
-        const long len = static_cast<long>(std::char_traits<char>::length(entry));
-        long p = static_cast<long>(PosNoCase(entry, line));
+        const std::string name = LowerCase(entry);
+        const long len = static_cast<long>(name.size());
+        long p = static_cast<long>(Pos(name, lower));
         if (p == 0) continue;
-        if (p > 1 && IsDigitChar(CharAt(line, p - 1))) line.insert(static_cast<size_t>(p - 1), 1, ' ');
-        p = static_cast<long>(PosNoCase(entry, line));
+        if (p > 1 && IsDigitChar(CharAt(line, p - 1))) insertBlank(p - 1);
+        p = static_cast<long>(Pos(name, lower));
         const long e = p + len;
-        if (IsDigitChar(CharAt(line, e))) line.insert(static_cast<size_t>(e - 1), 1, ' ');
+        if (IsDigitChar(CharAt(line, e))) insertBlank(e - 1);
     }
 }
 
