@@ -1,5 +1,7 @@
 // The country phase: the country from its Default or preserved value, else the last country of
 // the list that a label line names as a whole word.
+#include <algorithm>
+
 #include "model/Log.h"
 #include "model/Session.h"
 #include "parser/FindName.h"
@@ -7,6 +9,7 @@
 #include "parser/Phases.h"
 #include "record/CascadingLists.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 
 namespace quorl {
 
@@ -29,8 +32,7 @@ void CountryPhase(Session& s, PhaseState& ps) {
         const std::string text = GetFieldText(s, fCountry);
         if (def.Preserve && text != "Select Country" && !text.empty()) {
             found = true;
-            const Control* list = s.form.Find("CountryCombo");
-            ps.countryIndex = list && list->itemIndex >= 0 ? list->itemIndex : 0;
+            ps.countryIndex = std::max(BoxItemIndex(s, "CountryCombo"), 0);
         } else {
             s.parser.PlaceSearchField = fCountry;
             const SearchLines lines(s);

@@ -17,7 +17,6 @@
 
 namespace quorl {
 
-
 namespace {
 
 bool FamilyFromDefault(Session& s, PhaseState& ps) {
