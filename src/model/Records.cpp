@@ -9,4 +9,9 @@ const std::array<std::string, kFieldNameCount> FieldNames = {
     "Herbarium", "Phenology", "Determiner", "Determined Date", "Accession", "Notes", "Township",
     "Range", "Section", "Section Info", "Barcode", "", "", "", "", "", "", "", "", "", ""};
 
+bool AnsiStringLess(const CountryClass& a, const CountryClass& b) {
+    // std::string compares through char_traits<char>, which compares bytes as unsigned char.
+    return a.Name.compare(b.Name) < 0;
+}
+
 }  // namespace quorl

@@ -59,6 +59,10 @@ struct CountryClass {
     bool HasBox() const { return MinLat != 0 || MaxLat != 0 || MinLong != 0 || MaxLong != 0; }
 };
 
+// Country order: the names compared byte by byte as unsigned values, case-sensitive, no locale; a
+// prefix sorts first. Used wherever the country list is sorted.
+bool AnsiStringLess(const CountryClass& a, const CountryClass& b);
+
 struct ReplacementClass {
     bool CaseSensitive = false;
     bool WholeWord = false;
