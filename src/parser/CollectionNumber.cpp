@@ -12,18 +12,8 @@
 
 namespace quorl {
 
-namespace {
-
-
-int IntValue(const std::string& t) {
-    auto v = TryStrToInt(t);
-    return v ? *v : 0;
-}
-
-}  // namespace
-
 bool IsCollectionYear(Session& s, const std::string& number) {
-    const int n = IntValue(number);
+    const int n = IntOrZero(number);
     const std::string d = GetFieldText(s, fCollectionDate);
     if (d.empty() || n == 0) return false;
     std::string year;
@@ -105,7 +95,7 @@ int FindCollectionNumber(Session& s, std::string& text) {
         while (IsDigitChar(CharAt(text, end))) ++end;
         std::string digits = Copy(text, start, end - start);
         if (CharAt(text, end) == 'm' || CharAt(text, end + 1) == 'm') digits.clear();
-        const int n = IntValue(digits);
+        const int n = IntOrZero(digits);
 
         if ((n > 99 && n < 1975) || n > latestYear) {
             TraceAppend(s, fCollectionNumber, "Looks like collection number: \"" + text + "\".\r\n");

@@ -28,13 +28,6 @@ constexpr int kMaxTokens = 100;
 
 bool LetterOrDigit(char c) { return IsAsciiLetter(static_cast<unsigned char>(c)) || IsDigitChar(c); }
 
-// Whole-number value of a token, 0 when it is none.
-int Value(const std::string& t) {
-    if (t.empty()) return 0;
-    auto v = TryStrToInt(t);
-    return v ? *v : 0;
-}
-
 std::string MonthAbbreviation(int month1to12) { return kMonthNames[static_cast<size_t>(month1to12 - 1)]; }
 
 void TraceFound(Session& s, const std::string& token, const std::string& line) {
@@ -98,10 +91,10 @@ std::string ExtractDate(Session& s, std::string& line) {
     const int n = static_cast<int>(tok.size()) - 1;
 
     // A number of 51 or more that is no elevation hints at a date.
-    bool hint = Value(tok[static_cast<size_t>(n)]) >= 51;
+    bool hint = IntOrZero(tok[static_cast<size_t>(n)]) >= 51;
     for (int i = 0; i < n && !hint; ++i) {
         const std::string& after = tok[static_cast<size_t>(i + 1)];
-        if (Value(tok[static_cast<size_t>(i)]) >= 51 && after != "m" && after != "ft" && after != "meters")
+        if (IntOrZero(tok[static_cast<size_t>(i)]) >= 51 && after != "m" && after != "ft" && after != "meters")
             hint = true;
     }
     if (!hint) return "";
@@ -128,7 +121,7 @@ std::string ExtractDate(Session& s, std::string& line) {
     const int latestYear = CurrentCalendarYear();
     for (int pass = 0; pass < 2 && yearIndex == 0; ++pass) {
         for (int i = monthIndex; i <= to; ++i) {
-            const int v = Value(tok[static_cast<size_t>(i)]);
+            const int v = IntOrZero(tok[static_cast<size_t>(i)]);
             const bool fullYear = pass == 0 && v > 1900 && v <= latestYear;
             const bool shortYear = pass == 1 && v > 31 && v < 100;
             if (!fullYear && !shortYear) continue;
@@ -150,7 +143,7 @@ std::string ExtractDate(Session& s, std::string& line) {
         dayTo = std::max(yearIndex - 5, 0);
     }
     for (int i = dayFrom; i >= dayTo && dayFrom >= 0; --i) {
-        const int v = Value(tok[static_cast<size_t>(i)]);
+        const int v = IntOrZero(tok[static_cast<size_t>(i)]);
         if (v >= 1 && v <= 31) {
             day = v;
             dayIndex = i;
@@ -164,7 +157,7 @@ std::string ExtractDate(Session& s, std::string& line) {
     if (month.empty()) {
         if (yearIndex > dayIndex) {
             for (int i = dayIndex + 1; i <= yearIndex - 1; ++i) {
-                const int v = Value(tok[static_cast<size_t>(i)]);
+                const int v = IntOrZero(tok[static_cast<size_t>(i)]);
                 if (v >= 1 && v <= 12) {
                     month = MonthAbbreviation(v);
                     span(i);
@@ -173,7 +166,7 @@ std::string ExtractDate(Session& s, std::string& line) {
         }
         if (month.empty()) {
             for (int i = std::max(dayIndex - 1, 0); i >= 0; --i) {
-                const int v = Value(tok[static_cast<size_t>(i)]);
+                const int v = IntOrZero(tok[static_cast<size_t>(i)]);
                 if (v <= 0) continue;
                 if (v >= 13 && v <= 31 && day >= 1 && day <= 12) {
                     month = MonthAbbreviation(day);

@@ -18,11 +18,6 @@ namespace {
 
 constexpr size_t kMaxTokens = 50;
 
-bool BeginsWithDigit(const std::string& t) { return !t.empty() && IsDigitChar(t[0]); }
-int IntValue(const std::string& t) {
-    auto v = TryStrToInt(t);
-    return v ? *v : 0;
-}
 bool PositiveInteger(const std::string& t) {
     auto v = TryStrToInt(t);
     return v && *v > 0;
@@ -88,7 +83,7 @@ std::string FindElevation(Session& s, const std::string& text) {
     int k = FindTokenIndex(tok, "ft", 0, count);
     if (k < 0) k = FindTokenIndex(tok, "feet", 0, count);
     if (k > 0 && BeginsWithDigit(Token(tok, k - 1))) {
-        const int n = IntValue(Token(tok, k - 1));
+        const int n = IntOrZero(Token(tok, k - 1));
         if (n >= s.MinElevation * 3.28) {
             feetFound = true;
             firstUsed = k - 1;
@@ -113,7 +108,7 @@ std::string FindElevation(Session& s, const std::string& text) {
             k = FindTokenIndex(tok, "m", from, count);
             if (k < 0) k = FindTokenIndex(tok, "meters", from, count);
             if (k > 0 && BeginsWithDigit(Token(tok, k - 1))) {
-                if (IntValue(Token(tok, k - 1)) >= s.MinElevation) {
+                if (IntOrZero(Token(tok, k - 1)) >= s.MinElevation) {
                     TraceAppend(s, fElevation, "Found Meter Elevation in " + quoted + ".\r\n");
                     firstUsed = std::min(firstUsed, k - 1);
                     if (isRange(k)) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/AutoCorrect.h"  // ReplaceAllNoCase
+#include "model/Text.h"
 
 namespace quorl {
 
@@ -12,6 +13,9 @@ namespace quorl {
 size_t PosNoCase(std::string_view needle, std::string_view text);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 inline bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
+inline bool BeginsWithDigit(std::string_view t) { return !t.empty() && IsDigitChar(t[0]); }
+// Whole-number value of a text, 0 when it is none.
+inline int IntOrZero(std::string_view t) { return TryStrToInt(t).value_or(0); }
 // Character at 1-based position p, or '\0' outside the text.
 inline char CharAt(std::string_view text, long p) {
     return (p >= 1 && static_cast<size_t>(p) <= text.size()) ? text[static_cast<size_t>(p - 1)] : '\0';

@@ -27,7 +27,6 @@ bool HasDigit(const std::string& t) {
         if (IsDigit(static_cast<unsigned char>(c))) return true;
     return false;
 }
-bool BeginsWithDigit(const std::string& t) { return !t.empty() && IsDigit(static_cast<unsigned char>(t[0])); }
 
 void FindCollectionDate(Session& s) {
     ParserState& p = s.parser;
