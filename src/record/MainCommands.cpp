@@ -9,6 +9,7 @@
 #include "model/Session.h"
 #include "parser/AutoSplit.h"
 #include "parser/FillLabelChunks.h"
+#include "parser/Trace.h"
 #include "record/DoubleSpacing.h"
 #include "record/FieldAccess.h"
 
@@ -62,11 +63,7 @@ void LayoutButtonClick(Session& s) {
     WriteStringToFile(s, text, "Layout.txt", true);
 }
 
-void Analyze1Click(Session& s) {
-    s.trace.Trace = true;
-    s.trace.TraceField = kAnalyzeField;
-    s.trace.TraceText = "Analyzing " + FieldNames[kAnalyzeField] + "\r\n";
-}
+void Analyze1Click(Session& s) { StartTrace(s, kAnalyzeField); }
 
 std::string LabelWindowSelection(const Session& s) {
     const Control* label = s.form.Find(kLabelWindow);
