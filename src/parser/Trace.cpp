@@ -1,6 +1,7 @@
 #include "parser/Trace.h"
 
 #include "model/Session.h"
+#include "record/FieldAccess.h"
 
 namespace quorl {
 
@@ -22,8 +23,7 @@ void TraceWithHeading(Session& s, int field, const std::string& text) {
 void StartTrace(Session& s, int field) {
     s.trace.Trace = true;
     s.trace.TraceField = field;
-    std::string name = field >= 0 && field < kFieldNameCount ? FieldNames[static_cast<size_t>(field)] : std::string();
-    s.trace.TraceText = "Analyzing " + name + "\r\n";
+    s.trace.TraceText = "Analyzing " + FieldName(field) + "\r\n";
     s.trace.TraceLineHeader.clear();
 }
 

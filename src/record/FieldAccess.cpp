@@ -17,15 +17,15 @@ bool HoldsValue(const Control& c) {
     return c.kind == ControlKind::Edit || c.kind == ControlKind::Memo || c.kind == ControlKind::Combo;
 }
 
-std::string FieldName(int field) {
-    return field >= 0 && field < kFieldNameCount ? FieldNames[static_cast<size_t>(field)] : std::string();
-}
-
 bool IsFieldTag(const Session& s, int tag) {
     return tag >= 0 && tag < static_cast<int>(s.FieldDefinitions.size());
 }
 
 }  // namespace
+
+std::string FieldName(int field) {
+    return field >= 0 && field < kFieldNameCount ? FieldNames[static_cast<size_t>(field)] : std::string();
+}
 
 LabelFieldClass* FindFieldDefinition(Session& s, int field) {
     if (field < 0 || field >= static_cast<int>(s.FieldDefinitions.size())) return nullptr;

@@ -16,6 +16,8 @@ struct LabelFieldClass;
 // Background of a field that shows its Default.
 constexpr uint32_t kColorSilver = 0xC0C0C0;
 
+// The name of a field number (FieldNames), "" for a number without one.
+std::string FieldName(int field);
 // The definition of a field number, nullptr when FieldDefinitions has none.
 LabelFieldClass* FindFieldDefinition(Session& s, int field);
 // The first text box, memo or list of the field, nullptr when there is none.

@@ -71,8 +71,7 @@ bool CheckAlphabetic(Session& s, int field) {
     const std::string text = GetFieldText(s, field);
     for (char c : text) {
         if (NameCharacter(static_cast<unsigned char>(c))) continue;
-        std::string name = field >= 0 && field < kFieldNameCount ? FieldNames[static_cast<size_t>(field)] : "";
-        s.dialogs.ShowMessage(name + " is not all alphabetic.");
+        s.dialogs.ShowMessage(FieldName(field) + " is not all alphabetic.");
         return false;
     }
     return true;
