@@ -17,7 +17,6 @@ namespace {
 
 const std::string kLineEnd = "\r\n";
 
-
 // For Elevation: the word stands after its unit, or a number stands just before it. Returns
 // true when the text was broken around a number (no further Elevation start word is tried).
 bool BreakAtElevationWord(std::string& text, long p, const std::string& word) {

@@ -4,6 +4,7 @@
 
 #include "model/Session.h"
 #include "model/Text.h"
+#include "parser/ParseText.h"
 
 namespace quorl {
 
@@ -11,11 +12,6 @@ namespace {
 constexpr std::string_view kBreak = "\r\n";
 constexpr std::string_view kDoubleBreak = "\r\n\r\n";
 constexpr const char* kLabelWindow = "RichEdit1";
-
-// Character n of the text, counting from 1; 0 outside the text.
-char CharAt(const std::string& text, int n) {
-    return n >= 1 && n <= static_cast<int>(text.size()) ? text[static_cast<size_t>(n - 1)] : '\0';
-}
 }  // namespace
 
 std::string DoubleSpaceText(const std::string& text) {

@@ -8,6 +8,7 @@
 #include "model/Records.h"
 #include "model/Session.h"
 #include "record/FieldAccess.h"
+#include "record/FieldValues.h"
 #include "support/NameLookup.h"
 
 namespace quorl {
@@ -37,8 +38,7 @@ bool CheckGenusSpecies(Session& s) {
     const bool noSpecies = species.empty() || species == "Select Species";
     const bool noGenus = genus.empty() || genus == "Select Genus";
     if (!noSpecies) {
-        const Control* rank = s.form.Find("RankCombo");
-        if ((!rank || rank->text.empty()) && IsItemOf(s, "SpeciesCombo", species)) return true;
+        if (BoxText(s, "RankCombo").empty() && IsItemOf(s, "SpeciesCombo", species)) return true;
         return LookUpName(s);
     }
     if (!noGenus) {
