@@ -29,6 +29,7 @@ std::string FixNumerals(std::string text) {
     text = ReplaceCharNearDigit(std::move(text), 'l', '1');
     text = ReplaceCharNearDigit(std::move(text), 'I', '1');
     text = ReplaceCharNearDigit(std::move(text), '!', '1');
+    // Once more: the I and ! just read as 1 may now stand beside an l.
     text = ReplaceCharNearDigit(std::move(text), 'l', '1');
     text = ReplaceAll(text, "|", "1");
     text = ReplaceAll(text, "lll", "111");
