@@ -16,7 +16,7 @@ void CountyPhase(Session& s, PhaseState& ps) {
     if (ps.stateFound && ps.countryIndex >= 0 && ps.countryIndex < static_cast<int>(s.CountryList.size())) {
         const auto& states = s.CountryList[static_cast<size_t>(ps.countryIndex)].Children;
         if (ps.stateIndex >= 0 && ps.stateIndex < static_cast<int>(states.size())) {
-            const std::vector<CountryClass> counties = states[static_cast<size_t>(ps.stateIndex)].Children;
+            const std::vector<CountryClass>& counties = states[static_cast<size_t>(ps.stateIndex)].Children;
             const LabelFieldClass def = Definition(s, fCounty);
             s.parser.PlaceSearchField = fCounty;
             const SearchLines lines(s);

@@ -43,7 +43,7 @@ bool GenusInLabel(Session& s) {
         if (!family.empty()) t = ReplaceAllNoCase(t, family, "");
         t = Trim(t);
         const std::string low = LowerCase(t);
-        const std::vector<FamilyClass> genera = s.FamilyGenera;
+        const std::vector<FamilyClass>& genera = s.FamilyGenera;
         for (size_t g = 0; g < genera.size(); ++g) {
             const std::string& name = genera[g].Name;
             const bool match = (!name.empty() && PosNoCase(name + " ", t) > 0) || low == LowerCase(name);

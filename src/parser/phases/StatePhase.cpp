@@ -17,7 +17,7 @@ void StatePhase(Session& s, PhaseState& ps) {
     ps.stateFound = false;
     s.parser.PlaceSearchField = fState;
     if (ps.countryIndex < 0 || ps.countryIndex >= static_cast<int>(s.CountryList.size())) return;
-    const std::vector<CountryClass> states = s.CountryList[static_cast<size_t>(ps.countryIndex)].Children;
+    const std::vector<CountryClass>& states = s.CountryList[static_cast<size_t>(ps.countryIndex)].Children;
     const LabelFieldClass def = Definition(s, fState);
     const SearchLines lines(s);
     for (size_t i = states.size(); i-- > 0;) {
