@@ -1,6 +1,8 @@
 // The determiner phase: the person who identified the specimen and the date of identification,
 // from the line that scores clearly better as a determiner than as a collector, else from a
 // contained word of the Determiner.
+#include <optional>
+
 #include "model/Log.h"
 #include "model/Session.h"
 #include "model/Text.h"
@@ -50,8 +52,12 @@ void FromBestLine(Session& s, int best) {
 void FromContainedWords(Session& s) {
     ParserState& p = s.parser;
     const LabelFieldClass def = Definition(s, fDeterminer);
+    std::optional<SearchLines> lines;  // prepared again after a line was changed
     for (const std::string& word : CutWordList(def.ContainedWords)) {
-        if (word.empty() || FindNameInChunks(s, def, word, false) == 0) continue;
+        if (word.empty()) continue;
+        if (!lines) lines.emplace(s);
+        if (FindNameInChunks(s, def, word, false, *lines) == 0) continue;
+        lines.reset();
         const int c = p.CurrentLine;
         std::string line = p.Line(c);
         const size_t at = PosNoCase(word, line);
