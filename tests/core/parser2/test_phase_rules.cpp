@@ -99,3 +99,12 @@ TEST_F(PhaseRules, HerbariumTakesEveryContainedWordLine) {
     EXPECT_EQ(s.parser.LabelChunks[0], "");
     EXPECT_EQ(s.parser.LabelChunks[2], "");
 }
+
+TEST_F(PhaseRules, HerbariumLineNamedByTwoWordsIsTakenOnce) {
+    // The second word must search the label as the first left it, with the line emptied.
+    Def(fHerbarium).ContainedWords = "herbarium,university";
+    SetLines({"University Herbarium", "x", "y", "z"});
+    Run(HerbariumPhase);
+    EXPECT_EQ(F(fHerbarium), "University Herbarium");
+    EXPECT_EQ(s.parser.LabelChunks[0], "");
+}
