@@ -54,6 +54,24 @@ void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool 
     }
 }
 
+// The first species of the list that a label line naming the genus holds (not at the genus' own
+// place) is selected and composed into the scientific name.
+void PickSpeciesFromLabel(Session& s) {
+    for (int i = 0; i < s.parser.LineCount(); ++i) {
+        const std::string g = BoxText(s, "GenusCombo");
+        const std::string& line = s.parser.Line(i);
+        const std::string lowLine = LowerCase(line);
+        if (Pos(LowerCase(g), lowLine) == 0) continue;
+        const std::vector<std::string> items = Find(s, "SpeciesCombo")->items;
+        for (size_t k = 0; k < items.size(); ++k) {
+            if (Pos(LowerCase(items[k]), lowLine) == 0 || Pos(items[k], line) == Pos(g, line)) continue;
+            SelectFieldComboItem(s, fSpecies, static_cast<int>(k), i);
+            SetBoxText(s, "ScientificNameEdit", BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"));
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 void FillGenusCombo(Session& s) {
@@ -109,22 +127,7 @@ void FillSpeciesCombo(Session& s) {
             SetBoxText(s, "ScientificNameEdit", BoxText(s, "GenusCombo"));
         else
             SetBoxText(s, "ScientificNameEdit", BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"));
-        for (int i = 0; i < s.parser.LineCount(); ++i) {
-            std::string g = BoxText(s, "GenusCombo");
-            const std::string& line = s.parser.Line(i);
-            if (Pos(LowerCase(g), LowerCase(line)) == 0) continue;
-            bool done = false;
-            const std::vector<std::string> items = Find(s, "SpeciesCombo")->items;
-            for (size_t k = 0; k < items.size(); ++k) {
-                if (Pos(LowerCase(items[k]), LowerCase(line)) == 0) continue;
-                if (Pos(items[k], line) == Pos(g, line)) continue;
-                SelectFieldComboItem(s, fSpecies, static_cast<int>(k), i);
-                SetBoxText(s, "ScientificNameEdit", BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"));
-                done = true;
-                break;
-            }
-            if (done) break;
-        }
+        PickSpeciesFromLabel(s);
     }
     s.form.SetColor("GenusCombo", kColorWindow);
 }
