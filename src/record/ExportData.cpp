@@ -21,10 +21,13 @@ namespace quorl {
 
 namespace {
 
-// A warning with Ignore and Cancel; true for Ignore (closing the box counts as Cancel).
-bool Ignored(Session& s, const std::string& question) {
-    return s.dialogs.Ask(question, DialogKind::Warning, {DialogButton::Ignore, DialogButton::Cancel}) ==
-           DialogButton::Ignore;
+// A warning with Ignore and Cancel; true for Ignore (closing the box counts as Cancel). The log
+// tells which the user chose.
+bool Ignored(Session& s, const std::string& question, const std::string& abortedLog, const std::string& ignoredLog) {
+    const bool ignored = s.dialogs.Ask(question, DialogKind::Warning, {DialogButton::Ignore, DialogButton::Cancel}) ==
+                         DialogButton::Ignore;
+    WriteToLog(s, ignored ? ignoredLog : abortedLog);
+    return ignored;
 }
 
 // Hides the busy window however the export ends.
@@ -53,11 +56,9 @@ bool ExportData(Session& s) {
     }
     if (!WarnIfEmpty(s, -1)) ok = false;
     if (!ok) {
-        if (!Ignored(s, "Not all required fields filled in.")) {
-            WriteToLog(s, "Not all required fields filled in.  Export aborted.");
+        if (!Ignored(s, "Not all required fields filled in.", "Not all required fields filled in.  Export aborted.",
+                     "Not all required fields filled in.  Warning ignored."))
             return false;
-        }
-        WriteToLog(s, "Not all required fields filled in.  Warning ignored.");
         ok = true;
     }
 
@@ -73,22 +74,18 @@ bool ExportData(Session& s) {
 
     WriteToLog(s, "Export Step 3");
     if (!GetFieldText(s, fSubSp).empty() && GetFieldText(s, fRank).empty()) {
-        if (!Ignored(s, "Subspecies denoted, but no rank selected.")) {
-            WriteToLog(s, "Subspecies without Rank.  Export aborted.");
+        if (!Ignored(s, "Subspecies denoted, but no rank selected.", "Subspecies without Rank.  Export aborted.",
+                     "Subspecies without Rank ignored."))
             return false;
-        }
-        WriteToLog(s, "Subspecies without Rank ignored.");
         ok = true;
     }
 
     WriteToLog(s, "Export Step 4");
     if (!CheckCountryStateCounty(s)) ok = false;
     if (s.BarcodeFormatCheck && !CheckBarcodeFormat(s)) {
-        if (!Ignored(s, "Barcode is wrong format.")) {
-            WriteToLog(s, "Barcode format incorrect.  Export aborted.");
+        if (!Ignored(s, "Barcode is wrong format.", "Barcode format incorrect.  Export aborted.",
+                     "Barcode format error ignored."))
             return false;
-        }
-        WriteToLog(s, "Barcode format error ignored.");
     }
 
     WriteToLog(s, "Export Step 5");
