@@ -49,6 +49,7 @@ void ScoreLine(Session& s, int i) {
     ParserState& p = s.parser;
     auto& ls = p.LineScores;
     const std::string& line = p.Line(i);
+    const ScoringLine prepared = PrepareScoringLine(s, i);  // the same for every field
     if (s.ApplyLearning) {
         ScoreDescriptionLocalityHabitat(s, i);
         p.LineLDHScore[i] = std::max({ls[fDescription][i], ls[fLocation][i], ls[fHabitat][i]});
@@ -57,19 +58,19 @@ void ScoreLine(Session& s, int i) {
     }
     p.LineLatinScore[i] = LatinScore(line);
     p.LineNameScore[i] = NameScore(s, line);
-    ls[fLatLong][i] = ScoreLineForField(s, fLatLong, i);
+    ls[fLatLong][i] = ScoreLineForField(s, fLatLong, i, prepared);
     ls[fElevation][i] = ElevationScore(s, i);
-    ls[fLocation][i] += ScoreLineForField(s, fLocation, i);
-    ls[fDescription][i] += ScoreLineForField(s, fDescription, i);
-    ls[fHabitat][i] += ScoreLineForField(s, fHabitat, i);
-    ls[fCountry][i] = ScoreLineForField(s, fCountry, i);
-    ls[fCollector][i] = ScoreLineForField(s, fCollector, i) + p.LineNameScore[i];
-    ls[fOtherCollectors][i] = ScoreLineForField(s, fOtherCollectors, i) + p.LineNameScore[i];
-    ls[fDeterminer][i] = ScoreLineForField(s, fDeterminer, i) + p.LineNameScore[i];
-    ls[fAssociatedSpecies][i] = ScoreLineForField(s, fAssociatedSpecies, i);
+    ls[fLocation][i] += ScoreLineForField(s, fLocation, i, prepared);
+    ls[fDescription][i] += ScoreLineForField(s, fDescription, i, prepared);
+    ls[fHabitat][i] += ScoreLineForField(s, fHabitat, i, prepared);
+    ls[fCountry][i] = ScoreLineForField(s, fCountry, i, prepared);
+    ls[fCollector][i] = ScoreLineForField(s, fCollector, i, prepared) + p.LineNameScore[i];
+    ls[fOtherCollectors][i] = ScoreLineForField(s, fOtherCollectors, i, prepared) + p.LineNameScore[i];
+    ls[fDeterminer][i] = ScoreLineForField(s, fDeterminer, i, prepared) + p.LineNameScore[i];
+    ls[fAssociatedSpecies][i] = ScoreLineForField(s, fAssociatedSpecies, i, prepared);
     int lastField = std::min(static_cast<int>(s.FieldDefinitions.size()), kMaxFields);
     for (int f = kBuiltInFields; f < lastField; ++f)
-        if (!s.FieldDefinitions[static_cast<size_t>(f)].Name.empty()) ls[f][i] = ScoreLineForField(s, f, i);
+        if (!s.FieldDefinitions[static_cast<size_t>(f)].Name.empty()) ls[f][i] = ScoreLineForField(s, f, i, prepared);
 }
 
 void RunPhases(Session& s) {

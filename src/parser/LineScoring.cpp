@@ -55,11 +55,22 @@ int32_t WordStatsScoreOfWords(Session& s, const std::vector<std::string>& words,
 
 }  // namespace
 
+ScoringLine PrepareScoringLine(const Session& s, int line) {
+    ScoringLine prepared;
+    prepared.text = Trim(s.parser.Line(line));
+    prepared.words = SplitLineWords(LowerCase(prepared.text));
+    return prepared;
+}
+
 int32_t ScoreLineForField(Session& s, int field, int line) {
-    const std::string t = Trim(s.parser.Line(line));
+    return ScoreLineForField(s, field, line, PrepareScoringLine(s, line));
+}
+
+int32_t ScoreLineForField(Session& s, int field, int line, const ScoringLine& prepared) {
+    const std::string& t = prepared.text;
     if (t.empty()) return 0;
     s.trace.TraceLineHeader = LineHeading(t);
-    const std::vector<std::string> words = SplitLineWords(LowerCase(t));
+    const std::vector<std::string>& words = prepared.words;
     const LabelFieldClass* d = FindFieldDefinition(s, field);
     int32_t score = 0;
 
