@@ -1,10 +1,10 @@
 #pragma once
-// Small text helpers of the label parser: case-insensitive search and replacement over
-// Windows-1252 bytes (only A-Z/a-z fold), and the calendar year that bounds plausible dates.
+// Small text helpers of the label parser over Windows-1252 bytes: case-insensitive search (only
+// A-Z/a-z fold), 1-based character access and copies, digit tests of tokens, and the calendar
+// year that bounds plausible dates.
 #include <string>
 #include <string_view>
 
-#include "model/AutoCorrect.h"  // ReplaceAllNoCase
 #include "model/Text.h"
 
 namespace quorl {
