@@ -1,6 +1,5 @@
 #include "support/NameLookup.h"
 
-#include "model/AutoCorrect.h"
 #include "model/Dialogs.h"
 #include "model/Encoding.h"
 #include "model/Log.h"
