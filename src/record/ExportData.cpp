@@ -77,7 +77,7 @@ bool ExportData(Session& s) {
         if (!Ignored(s, "Subspecies denoted, but no rank selected.", "Subspecies without Rank.  Export aborted.",
                      "Subspecies without Rank ignored."))
             return false;
-        ok = true;
+        // Ignoring this warning forgives only this warning: a failed date check stays failed.
     }
 
     WriteToLog(s, "Export Step 4");

@@ -225,7 +225,7 @@ TEST_F(ExportDataTest, DateFormFailureIsToldAndStopsAtStepSix) {
     EXPECT_TRUE(Written());
 }
 
-TEST_F(ExportDataTest, IgnoreAtTheSubspeciesQuestionForgivesAnEarlierFailure) {
+TEST_F(ExportDataTest, IgnoreAtTheSubspeciesQuestionDoesNotForgiveAWrongDate) {
     s.DateFormatCheck = true;
     s.ConfirmedName = "Abies alba";
     Set("CollectionDateEdit", "01 Jan 2005");
@@ -233,6 +233,11 @@ TEST_F(ExportDataTest, IgnoreAtTheSubspeciesQuestionForgivesAnEarlierFailure) {
     dialogs.answers.push_back(DialogButton::Ignore);
     AddDataButtonClick(s);
     EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_FALSE(Written());
+    // With a date of the right form the ignored warning lets the record go.
+    Set("CollectionDateEdit", "1 Jan 2005");
+    dialogs.answers.push_back(DialogButton::Ignore);
+    AddDataButtonClick(s);
     EXPECT_TRUE(Written());
 }
 
