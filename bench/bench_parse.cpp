@@ -9,13 +9,14 @@
 #include <vector>
 #include <unistd.h>
 
+#include "base/ScriptedDialogs.h"
+#include "commands/SessionStart.h"
+#include "fields/CascadingLists.h"
+#include "fields/FieldAccess.h"
 #include "model/MainForm.h"
-#include "model/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "model/UserFiles.h"
 #include "parser/FillLabelChunks.h"
-#include "record/CascadingLists.h"
-#include "record/FieldAccess.h"
 
 namespace fs = std::filesystem;
 using namespace quorl;

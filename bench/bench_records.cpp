@@ -7,12 +7,12 @@
 #include <string>
 #include <unistd.h>
 
+#include "base/ScriptedDialogs.h"
 #include "model/LearningStatsFile.h"
 #include "model/MainForm.h"
-#include "model/ScriptedDialogs.h"
 #include "model/Session.h"
-#include "record/DarwinXmlWriter.h"
-#include "record/Learning.h"
+#include "records/DarwinXmlWriter.h"
+#include "records/Learning.h"
 
 namespace fs = std::filesystem;
 using namespace quorl;

@@ -8,9 +8,10 @@
 #include <string>
 #include <unistd.h>
 
+#include "base/ScriptedDialogs.h"
+#include "commands/SessionStart.h"
 #include "model/MainForm.h"
 #include "model/ReferenceLists.h"
-#include "model/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "model/UserFiles.h"
 

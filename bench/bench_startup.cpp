@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "model/ScriptedDialogs.h"
+#include "base/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "ui/MainWindow.h"
 
@@ -44,7 +44,7 @@ void BM_StartupToShownMainWindow(benchmark::State& state) {
     for (auto _ : state) {
         quorl::ScriptedDialogs dialogs;
         quorl::Session session(dialogs);
-        auto window = std::make_unique<quorl::TForm1>(session);
+        auto window = std::make_unique<quorl::MainWindow>(session);
         QApplication::processEvents();
         learnt = session.WordStats.size();
         benchmark::DoNotOptimize(window->isVisible());

@@ -15,13 +15,14 @@
 #include <string>
 #include <vector>
 
-#include "model/Encoding.h"
+#include "base/Encoding.h"
+#include "base/ScriptedDialogs.h"
+#include "commands/SessionStart.h"
+#include "fields/CascadingLists.h"
 #include "model/MainForm.h"
-#include "model/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "model/UserFiles.h"
 #include "parser/FillLabelChunks.h"
-#include "record/CascadingLists.h"
 
 namespace fs = std::filesystem;
 using namespace quorl;

@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "base/ScriptedDialogs.h"
+#include "fields/CascadingLists.h"
+#include "fields/FieldAccess.h"
+#include "fields/Trace.h"
 #include "model/MainForm.h"
 #include "model/Records.h"
-#include "model/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "parser/AutoSplit.h"
 #include "parser/CollectionNumber.h"
@@ -17,9 +20,6 @@
 #include "parser/FillLabelChunks.h"
 #include "parser/NumberText.h"
 #include "parser/Numerals.h"
-#include "parser/Trace.h"
-#include "record/CascadingLists.h"
-#include "record/FieldAccess.h"
 
 using namespace quorl;
 

@@ -1,9 +1,9 @@
 #include "model/AutoCorrect.h"
 
+#include "base/Text.h"
+#include "base/TokenCursor.h"
 #include "model/Files.h"
 #include "model/Session.h"
-#include "model/Text.h"
-#include "model/TokenCursor.h"
 
 namespace quorl {
 

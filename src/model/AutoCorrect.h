@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
 #include "model/Records.h"
-#include "model/Text.h"
 
 namespace quorl {
 

@@ -1,10 +1,10 @@
 #include "model/FieldDefinitionsFile.h"
 
+#include "base/Text.h"
+#include "base/TokenCursor.h"
 #include "model/Files.h"
+#include "model/OutputFormatFile.h"
 #include "model/Session.h"
-#include "model/Text.h"
-#include "model/TokenCursor.h"
-#include "record/OutputFormatFile.h"
 
 namespace quorl {
 

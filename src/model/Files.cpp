@@ -1,26 +1,15 @@
 #include "model/Files.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
-#include <unistd.h>
 
-#include "model/Encoding.h"
+#include "base/Encoding.h"
+#include "base/Text.h"
 #include "model/Session.h"
-#include "model/Text.h"
 
 namespace quorl {
 
 namespace fs = std::filesystem;
-
-bool ReadFileBytes(const fs::path& path, std::string& bytes) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
 
 std::string LoadFileToString(Session& s, const fs::path& path, bool report) {
     std::string bytes;
@@ -37,30 +26,6 @@ std::string LoadFileToString(Session& s, const fs::path& path, bool report) {
     size_t zero = bytes.find('\0');
     if (zero != std::string::npos) bytes.resize(zero);
     return DecodeFileBytes(bytes);
-}
-
-bool ReplaceFileAtomically(const fs::path& path, const std::string& bytes) {
-    fs::path tmp = path;
-    tmp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(tmp, path, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
-        return false;
-    }
-    return true;
 }
 
 bool WriteStringToFile(Session& s, const std::string& text, const fs::path& path, bool replace) {

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/FileBytes.h"
+
 namespace quorl {
 
 class Session;
@@ -17,10 +19,5 @@ std::string LoadFileToString(Session& s, const std::filesystem::path& path, bool
 // file " and the path and returns false when that fails.
 bool WriteStringToFile(Session& s, const std::string& text, const std::filesystem::path& path, bool replace);
 
-// Writes bytes to a temporary file beside path and renames it over path. No message.
-bool ReplaceFileAtomically(const std::filesystem::path& path, const std::string& bytes);
-
-// Reads raw bytes; false when the file cannot be opened.
-bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
 
 }  // namespace quorl

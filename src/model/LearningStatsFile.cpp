@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "base/Text.h"
+#include "base/TokenCursor.h"
 #include "model/Files.h"
 #include "model/Session.h"
 #include "model/SkippedLines.h"
-#include "model/Text.h"
-#include "model/TokenCursor.h"
 
 namespace quorl {
 

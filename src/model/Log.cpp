@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "BuildVersion.h"
-#include "model/Encoding.h"
+#include "base/Encoding.h"
 #include "model/Session.h"
 
 namespace quorl {

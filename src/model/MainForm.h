@@ -9,6 +9,9 @@ namespace quorl {
 class Form;
 class Session;
 
+// The label window: the rich-text box that holds the label being worked on.
+constexpr const char* kLabelWindow = "RichEdit1";
+
 // Tags that no field range covers.
 constexpr int kPrefixEditTag = 90, kSuffixEditTag = 91, kPrefixButtonTag = 190, kSuffixButtonTag = 191;
 constexpr int kImageNameEditTag = 95, kFontGroupTag = 99, kUserEditTag = 47, kUserLabelTag = 147,

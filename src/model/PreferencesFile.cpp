@@ -1,10 +1,10 @@
 #include "model/PreferencesFile.h"
 
+#include "base/Text.h"
+#include "base/TokenCursor.h"
 #include "model/Files.h"
 #include "model/Session.h"
 #include "model/SkippedLines.h"
-#include "model/Text.h"
-#include "model/TokenCursor.h"
 
 namespace quorl {
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "base/Text.h"
+#include "base/TokenCursor.h"
 #include "model/Files.h"
 #include "model/Log.h"
 #include "model/Session.h"
 #include "model/SkippedLines.h"
-#include "model/Text.h"
-#include "model/TokenCursor.h"
 
 namespace quorl {
 

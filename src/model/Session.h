@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "model/Dialogs.h"
+#include "base/Dialogs.h"
 #include "model/Form.h"
+#include "model/ParserState.h"
 #include "model/Records.h"
-#include "parser/ParserState.h"
 
 namespace quorl {
 

@@ -1,9 +1,9 @@
 #include "model/SkippedLines.h"
 
-#include "model/Encoding.h"
+#include "base/Encoding.h"
+#include "base/Text.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "model/Text.h"
 
 namespace quorl {
 

@@ -1,7 +1,5 @@
 #pragma once
-// Loading the current user's files, the start of a session (choice of the user folder, the
-// user's files, the reference lists, the fresh log and the fixed lists of the main window), and the
-// switch to another user or a new one.
+// Loading the current user's files, and the switch to another user or a new one.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,12 +11,6 @@ class Session;
 // Field definitions, preferences, AutoCorrect list, output format, word and name statistics, in
 // this order; then UserEdit shows CurrentUserName.
 void LoadUserFiles(Session& s);
-
-// Prepares a Session whose Form holds the main window's controls: the program folder, the user
-// (CurrentUser.txt, falling back to "Default" with a message when the user's Preferences.txt is
-// missing), the user's files, the country and plant lists, cleared fields, a new Log.txt starting
-// with the version and the user name, the rank list and the OCR language.
-void StartSession(Session& s, const std::filesystem::path& programFolder);
 
 // The folder of a user: the program folder for "Default", else the user's folder below Users.
 std::filesystem::path UserFolderOf(const Session& s, const std::string& name);

@@ -1,6 +1,6 @@
 #include "parser/Accents.h"
 
-#include "model/Text.h"
+#include "base/Text.h"
 
 namespace quorl {
 

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "base/ParseText.h"
+#include "base/Text.h"
 #include "model/Log.h"
 #include "model/Records.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/Coordinates.h"
 #include "parser/LineScoring.h"
 #include "parser/NameScore.h"
-#include "parser/ParseText.h"
 
 namespace quorl {
 

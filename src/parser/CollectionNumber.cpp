@@ -2,13 +2,13 @@
 
 #include <vector>
 
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "base/WordSplitter.h"
+#include "fields/FieldAccess.h"
+#include "fields/Trace.h"
 #include "model/Records.h"
 #include "model/Session.h"
-#include "model/Text.h"
-#include "parser/ParseText.h"
-#include "parser/Trace.h"
-#include "parser/WordSplitter.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

@@ -1,10 +1,10 @@
 #include "parser/CollectorLine.h"
 
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "fields/FieldAccess.h"
 #include "model/Records.h"
 #include "model/Session.h"
-#include "model/Text.h"
-#include "parser/ParseText.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

@@ -3,10 +3,10 @@
 #include <array>
 #include <vector>
 
+#include "base/ParseText.h"
+#include "base/Text.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/Numerals.h"
-#include "parser/ParseText.h"
 
 namespace quorl {
 

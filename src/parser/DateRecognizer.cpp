@@ -4,12 +4,12 @@
 #include <array>
 #include <vector>
 
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "fields/Trace.h"
 #include "model/Records.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/Numerals.h"
-#include "parser/ParseText.h"
-#include "parser/Trace.h"
 
 namespace quorl {
 

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "base/WordSplitter.h"
+#include "fields/FieldAccess.h"
+#include "fields/Trace.h"
 #include "model/Records.h"
 #include "model/Session.h"
-#include "model/Text.h"
-#include "parser/Numerals.h"
-#include "parser/ParseText.h"
 #include "parser/LineScoring.h"
-#include "parser/Trace.h"
-#include "parser/WordSplitter.h"
-#include "record/FieldAccess.h"
+#include "parser/Numerals.h"
 
 namespace quorl {
 

@@ -1,17 +1,17 @@
 #include "parser/FillLabelChunks.h"
 
+#include "base/Encoding.h"
+#include "base/Text.h"
+#include "fields/FieldAccess.h"
+#include "fields/FieldValues.h"
 #include "model/AutoCorrect.h"
-#include "model/Encoding.h"
 #include "model/Files.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/LatinScore.h"
 #include "parser/LineScoring.h"
 #include "parser/NameScore.h"
 #include "parser/Phases.h"
-#include "record/FieldAccess.h"
-#include "record/FieldValues.h"
 
 namespace quorl {
 

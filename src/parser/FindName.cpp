@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "fields/Trace.h"
 #include "model/Records.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/Accents.h"
-#include "parser/ParseText.h"
-#include "parser/Trace.h"
 
 namespace quorl {
 

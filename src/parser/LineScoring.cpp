@@ -1,11 +1,11 @@
 #include "parser/LineScoring.h"
 
+#include "base/Text.h"
+#include "base/WordSplitter.h"
+#include "fields/FieldAccess.h"
+#include "fields/Trace.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/Phases.h"
-#include "parser/Trace.h"
-#include "parser/WordSplitter.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
+#include "fields/Trace.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/LatinScore.h"
-#include "parser/Trace.h"
 
 namespace quorl {
 

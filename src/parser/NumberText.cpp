@@ -1,7 +1,7 @@
 #include "parser/NumberText.h"
 
-#include "model/Text.h"
-#include "record/FieldAccess.h"
+#include "base/Text.h"
+#include "fields/FieldAccess.h"
 
 namespace quorl {
 

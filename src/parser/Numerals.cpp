@@ -1,6 +1,6 @@
 #include "parser/Numerals.h"
 
-#include "model/Text.h"
+#include "base/Text.h"
 
 namespace quorl {
 

@@ -3,24 +3,24 @@
 // that it is built and shown before the start-up question of the switch-user window comes.
 #include <memory>
 
-#include "ui/AboutForm.h"
-#include "ui/AnalyzeForm.h"
-#include "ui/AutoCorrectForm.h"
-#include "ui/BrowserForm.h"
-#include "ui/BusyForm.h"
-#include "ui/ConfigListForm.h"
-#include "ui/CountryForm.h"
-#include "ui/HelpForm.h"
+#include "ui/AboutWindow.h"
+#include "ui/AnalyzeWindow.h"
+#include "ui/AutoCorrectWindow.h"
+#include "ui/BrowserWindow.h"
+#include "ui/BusyWindow.h"
+#include "ui/CountryListWindow.h"
+#include "ui/FieldDefinitionWindow.h"
+#include "ui/FieldDefinitionsWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/OneConfigForm.h"
-#include "ui/OutputForm.h"
-#include "ui/OutputPreviewForm.h"
-#include "ui/PhotoForm.h"
-#include "ui/PreferencesForm.h"
-#include "ui/ReplacementsForm.h"
-#include "ui/SendLogFileForm.h"
-#include "ui/SwitchUserForm.h"
-#include "ui/WordStatsForm.h"
+#include "ui/OutputFormatWindow.h"
+#include "ui/OutputPreviewWindow.h"
+#include "ui/PhotoWindow.h"
+#include "ui/PreferencesWindow.h"
+#include "ui/ReplacementsWindow.h"
+#include "ui/SendLogFileWindow.h"
+#include "ui/SwitchUserWindow.h"
+#include "ui/TipsWindow.h"
+#include "ui/WordStatsWindow.h"
 
 namespace quorl {
 
@@ -28,24 +28,24 @@ class Session;
 
 struct AppWindows {
     // Declared in creation order; destroyed in the reverse order, the main window last.
-    std::unique_ptr<TForm1> main;
-    std::unique_ptr<TBusyForm> busy;
-    std::unique_ptr<TAboutForm> about;
-    std::unique_ptr<TReplacementsForm> replacements;
-    std::unique_ptr<TPhotoForm> photo;
-    std::unique_ptr<TOutputForm> output;
-    std::unique_ptr<TConfigListForm> configList;
-    std::unique_ptr<TOneConfigForm> oneConfig;
-    std::unique_ptr<TPreferencesForm> preferences;
-    std::unique_ptr<THelpForm> help;
-    std::unique_ptr<TAutoCorrectForm> autoCorrect;
-    std::unique_ptr<TOutputPreviewForm> outputPreview;
-    std::unique_ptr<TSwitchUserForm> switchUser;
-    std::unique_ptr<TAnalyzeForm> analyze;
-    std::unique_ptr<TWordStatsForm> wordStats;
-    std::unique_ptr<TSendLogFileForm> sendLogFile;
-    std::unique_ptr<TCountryForm> country;
-    std::unique_ptr<TBrowserForm> browser;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<BusyWindow> busy;
+    std::unique_ptr<AboutWindow> about;
+    std::unique_ptr<ReplacementsWindow> replacements;
+    std::unique_ptr<PhotoWindow> photo;
+    std::unique_ptr<OutputFormatWindow> output;
+    std::unique_ptr<FieldDefinitionsWindow> configList;
+    std::unique_ptr<FieldDefinitionWindow> oneConfig;
+    std::unique_ptr<PreferencesWindow> preferences;
+    std::unique_ptr<TipsWindow> help;
+    std::unique_ptr<AutoCorrectWindow> autoCorrect;
+    std::unique_ptr<OutputPreviewWindow> outputPreview;
+    std::unique_ptr<SwitchUserWindow> switchUser;
+    std::unique_ptr<AnalyzeWindow> analyze;
+    std::unique_ptr<WordStatsWindow> wordStats;
+    std::unique_ptr<SendLogFileWindow> sendLogFile;
+    std::unique_ptr<CountryListWindow> country;
+    std::unique_ptr<BrowserWindow> browser;
 
     AppWindows() = default;
     AppWindows(const AppWindows&) = delete;

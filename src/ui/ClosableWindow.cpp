@@ -4,7 +4,7 @@
 
 namespace quorl {
 
-TClosableWindow::TClosableWindow(const QString& title, int width, int height, const QString& closeCaption) {
+ClosableWindow::ClosableWindow(const QString& title, int width, int height, const QString& closeCaption) {
     setWindowTitle(title);
     resize(width, height);
     CloseButton = new QPushButton(closeCaption, this);

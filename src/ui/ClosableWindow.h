@@ -7,10 +7,10 @@ class QPushButton;
 
 namespace quorl {
 
-class TClosableWindow : public QWidget {
+class ClosableWindow : public QWidget {
     Q_OBJECT
 public:
-    TClosableWindow(const QString& title, int width, int height, const QString& closeCaption);
+    ClosableWindow(const QString& title, int width, int height, const QString& closeCaption);
 
     QPushButton* CloseButton;
 };

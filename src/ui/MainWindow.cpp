@@ -16,16 +16,17 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "commands/MainCommands.h"
+#include "commands/SessionStart.h"
+#include "fields/CascadingLists.h"
 #include "model/Form.h"
 #include "model/Log.h"
 #include "model/MainForm.h"
 #include "model/Session.h"
+#include "model/UserFiles.h"
+#include "records/ExportData.h"
 #include "ui/AppWindows.h"
 #include "ui/QtText.h"
-#include "model/UserFiles.h"
-#include "record/CascadingLists.h"
-#include "record/MainCommands.h"
-#include "record/ExportData.h"
 
 namespace quorl {
 
@@ -68,10 +69,10 @@ int WidgetOffset(const std::string& inner, int pos) {
 }
 
 // Runs the hook filed under the name, when there is one. It runs as a copy: a hook may replace itself.
-bool RunHook(const std::unordered_map<std::string, TForm1::Hook>& hooks, const std::string& name) {
+bool RunHook(const std::unordered_map<std::string, MainWindow::Hook>& hooks, const std::string& name) {
     auto it = hooks.find(name);
     if (it == hooks.end() || !it->second) return false;
-    TForm1::Hook h = it->second;
+    MainWindow::Hook h = it->second;
     h();
     return true;
 }
@@ -80,7 +81,7 @@ QColor ToColor(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0x
 
 }  // namespace
 
-TForm1::TForm1(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
+MainWindow::MainWindow(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
     Form& form = session.form;
     BuildMainForm(form);
     BindCascadingLists(session);
@@ -123,19 +124,19 @@ TForm1::TForm1(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
     RecordControlPositions(session);
 }
 
-TForm1::~TForm1() { session.form.SetObserver(nullptr); }
+MainWindow::~MainWindow() { session.form.SetObserver(nullptr); }
 
-QWidget* TForm1::Widget(std::string_view name) const {
+QWidget* MainWindow::Widget(std::string_view name) const {
     auto it = widgets_.find(std::string(name));
     return it == widgets_.end() ? nullptr : it->second;
 }
 
-QAction* TForm1::MenuItem(std::string_view name) const {
+QAction* MainWindow::MenuItem(std::string_view name) const {
     auto it = menuItems_.find(std::string(name));
     return it == menuItems_.end() ? nullptr : it->second;
 }
 
-QWidget* TForm1::EnsureWidget(const Control& c) {
+QWidget* MainWindow::EnsureWidget(const Control& c) {
     if (QWidget* w = Widget(c.name)) return w;
     QWidget* w = CreateWidget(c);
     widgets_[c.name] = w;
@@ -145,7 +146,7 @@ QWidget* TForm1::EnsureWidget(const Control& c) {
     return w;
 }
 
-QWidget* TForm1::CreateWidget(const Control& c) {
+QWidget* MainWindow::CreateWidget(const Control& c) {
     QWidget* parent = client_;
     if (!c.parent.empty()) {
         if (const Control* box = session.form.Find(c.parent)) parent = EnsureWidget(*box);
@@ -215,7 +216,7 @@ QWidget* TForm1::CreateWidget(const Control& c) {
     return new QWidget(parent);
 }
 
-void TForm1::UpdateWidget(const Control& c) {
+void MainWindow::UpdateWidget(const Control& c) {
     QWidget* w = Widget(c.name);
     if (!w) {
         EnsureWidget(c);  // draws the new control with its current state
@@ -309,7 +310,7 @@ void TForm1::UpdateWidget(const Control& c) {
     if (w->isHidden() == c.visible) w->setVisible(c.visible);
 }
 
-void TForm1::ApplyTabOrder() {
+void MainWindow::ApplyTabOrder() {
     // Controls placed on the window in their tab order; the controls inside a group box follow
     // the group box, in their own tab order.
     std::vector<const Control*> top;
@@ -329,7 +330,7 @@ void TForm1::ApplyTabOrder() {
     for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
-QAction* TForm1::AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint) {
+QAction* MainWindow::AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QString::fromLatin1(name));
     a->setStatusTip(hint);
@@ -340,7 +341,7 @@ QAction* TForm1::AddMenuItem(QMenu* menu, const char* name, const QString& capti
     return a;
 }
 
-void TForm1::CreateMenus() {
+void MainWindow::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     AddMenuItem(file, "Open1", QStringLiteral("Open Text File"));
     AddMenuItem(file, "SwitchUser1", QStringLiteral("Switch User"));
@@ -374,30 +375,30 @@ void TForm1::CreateMenus() {
     AddMenuItem(help, "About3", QStringLiteral("About"));
 }
 
-void TForm1::Open1Click() { quorl::Open1Click(session); }
+void MainWindow::Open1Click() { quorl::Open1Click(session); }
 
-void TForm1::SwitchUser1Click() {
+void MainWindow::SwitchUser1Click() {
     if (windows && windows->switchUser) windows->switchUser->FillAndShow();
 }
 
-void TForm1::About3Click() {
+void MainWindow::About3Click() {
     if (windows && windows->about) windows->about->ShowAbout(GetFileVersion());
 }
 
-void TForm1::FormatOutput1Click() {
+void MainWindow::FormatOutput1Click() {
     if (windows && windows->output) windows->output->ShowFormatOutput();
 }
 
-void TForm1::AddDataButtonClick() { quorl::AddDataButtonClick(session); }
+void MainWindow::AddDataButtonClick() { quorl::AddDataButtonClick(session); }
 
-void TForm1::Exit1Click() { QCoreApplication::exit(0); }
+void MainWindow::Exit1Click() { QCoreApplication::exit(0); }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     QCoreApplication::exit(0);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
         FormResize();
         return false;
@@ -410,7 +411,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::OnFocusChanged(QWidget* now) {
+void MainWindow::OnFocusChanged(QWidget* now) {
     for (QObject* o = now; o; o = o->parent()) {
         auto it = names_.find(o);
         if (it != names_.end()) {
@@ -421,12 +422,12 @@ void TForm1::OnFocusChanged(QWidget* now) {
     }
 }
 
-int TForm1::Caret(const std::string& name) const {
+int MainWindow::Caret(const std::string& name) const {
     auto* m = qobject_cast<QPlainTextEdit*>(Widget(name));
     return m ? InnerOffset(m->toPlainText(), m->textCursor().position()) : 0;
 }
 
-void TForm1::KeepSelection(const std::string& name) {
+void MainWindow::KeepSelection(const std::string& name) {
     auto* m = qobject_cast<QPlainTextEdit*>(Widget(name));
     Control* c = session.form.Find(name);
     if (!m || !c) return;
@@ -441,7 +442,7 @@ void TForm1::KeepSelection(const std::string& name) {
     m->setTextCursor(cur);
 }
 
-void TForm1::PushSelection(const std::string& name) {
+void MainWindow::PushSelection(const std::string& name) {
     auto* m = qobject_cast<QPlainTextEdit*>(Widget(name));
     if (!m) return;
     const QString text = m->toPlainText();

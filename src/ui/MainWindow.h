@@ -1,5 +1,5 @@
 #pragma once
-// The main window "QUORL" (TForm1): draws every control of the session's Form as a widget at its
+// The main window "QUORL" (MainWindow): draws every control of the session's Form as a widget at its
 // design geometry, keeps widget and Form in step both ways, carries the main menu, and runs the
 // start-up of the session while it is being built.
 #include <QMainWindow>
@@ -21,15 +21,15 @@ class Session;
 struct Control;
 struct AppWindows;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     using Hook = std::function<void()>;
 
     // Builds the window from the main-window Form, runs the start-up of the session in the current
     // directory, adds the user-defined field rows and shows the window.
-    explicit TForm1(Session& s, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(Session& s, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Session& session;
     // The other windows of the program; set by whoever creates them (nullptr in bare tests).

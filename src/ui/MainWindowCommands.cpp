@@ -9,15 +9,15 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include "commands/BatchMode.h"
+#include "commands/MainCommands.h"
+#include "fields/DoubleSpacing.h"
+#include "fields/FieldEntryTools.h"
+#include "fields/WindowScaling.h"
 #include "model/MainForm.h"
 #include "model/Records.h"
 #include "model/Session.h"
 #include "parser/FillLabelChunks.h"
-#include "record/BatchMode.h"
-#include "record/DoubleSpacing.h"
-#include "record/FieldEntryTools.h"
-#include "record/MainCommands.h"
-#include "record/WindowScaling.h"
 #include "ui/AppWindows.h"
 #include "ui/MainWindow.h"
 #include "ui/QtText.h"
@@ -48,7 +48,7 @@ bool HasFieldPopup(const Control& c) {
 
 }  // namespace
 
-void TForm1::WireCommands() {
+void MainWindow::WireCommands() {
     Session& s = session;
     menuHooks["Open1"] = [this] { Open1Click(); };
     menuHooks["SwitchUser1"] = [this] { SwitchUser1Click(); };
@@ -94,14 +94,14 @@ void TForm1::WireCommands() {
     CreatePopupMenus();
 }
 
-void TForm1::ShowWindow(QWidget* w) {
+void MainWindow::ShowWindow(QWidget* w) {
     if (!w) return;
     w->show();
     w->raise();
     w->activateWindow();
 }
 
-void TForm1::CreatePopupMenus() {
+void MainWindow::CreatePopupMenus() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     auto addItem = [this](const char* name, const QString& caption, std::function<void(const std::string&)> act) {
@@ -148,7 +148,7 @@ void TForm1::CreatePopupMenus() {
     }
 }
 
-void TForm1::ShowFieldPopup(const std::string& control, const QPoint& at) {
+void MainWindow::ShowFieldPopup(const std::string& control, const QPoint& at) {
     const QList<QAction*> items = PopupMenu1->actions();
     FieldPopupMenu state;
     state.warnChecked = items[3]->isChecked();
@@ -161,16 +161,16 @@ void TForm1::ShowFieldPopup(const std::string& control, const QPoint& at) {
     PopupMenu1->popup(at);
 }
 
-void TForm1::ShowLabelPopup(const QPoint& at) {
+void MainWindow::ShowLabelPopup(const QPoint& at) {
     if (RichEdit1ContextPopup(session)) AutoCorrectPopupMenu->popup(at);
 }
 
-void TForm1::FormResize() {
+void MainWindow::FormResize() {
     int w = client_->width(), h = client_->height();
     quorl::FormResize(session, w, h);
 }
 
-void TForm1::RichEdit1KeyDown(QKeyEvent* key) {
+void MainWindow::RichEdit1KeyDown(QKeyEvent* key) {
     LabelKey k = LabelKey::Other;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) k = LabelKey::Enter;
     if (key->key() == Qt::Key_Backspace) k = LabelKey::Backspace;
@@ -180,7 +180,7 @@ void TForm1::RichEdit1KeyDown(QKeyEvent* key) {
     quorl::RichEdit1KeyDown(session, k, FromQtLines(m->toPlainText()), Caret("RichEdit1"));
 }
 
-void TForm1::RichEdit1Change() {
+void MainWindow::RichEdit1Change() {
     auto* m = qobject_cast<QPlainTextEdit*>(Widget("RichEdit1"));
     if (!m) return;
     // The same line stays on top of the window after the text is rewritten.

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <exception>
 
-#include "model/Dialogs.h"
+#include "base/Dialogs.h"
 #include "ui/AppWindows.h"
 
 namespace quorl {

@@ -2,7 +2,7 @@
 // Dialogs port on Qt: message boxes, input boxes, the busy window and the trace text.
 #include <functional>
 
-#include "model/Dialogs.h"
+#include "base/Dialogs.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
 #include "ui/QtText.h"
 
-#include "model/Encoding.h"
-#include "model/Text.h"
+#include "base/Encoding.h"
+#include "base/Text.h"
 
 namespace quorl {
 

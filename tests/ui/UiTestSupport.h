@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "model/ScriptedDialogs.h"
+#include "base/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "ui/MainWindow.h"
 
@@ -62,7 +62,7 @@ template <class Dialogs = ScriptedDialogs>
 struct StartedWindow {
     Dialogs dialogs;
     Session session{dialogs};
-    std::unique_ptr<TForm1> window = std::make_unique<TForm1>(session);
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(session);
     Form& form() { return session.form; }
 };
 

@@ -18,15 +18,15 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "UiTestSupport.h"
+#include "base/ScriptedDialogs.h"
 #include "model/Form.h"
 #include "model/Records.h"
-#include "model/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "ui/AppWindows.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
-#include "UiTestSupport.h"
 
 using namespace quorl;
 using namespace quorl::testing;
@@ -231,7 +231,7 @@ private slots:
         ScriptedDialogs dialogs;
         Session session(dialogs);
         auto windows = CreateAppWindows(session);
-        TForm1& main = *windows->main;
+        MainWindow& main = *windows->main;
         auto run = [&](const char* item) { main.MenuItem(item)->trigger(); };
 
         const fs::path file = program_->path / "label.txt";

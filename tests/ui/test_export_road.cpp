@@ -16,12 +16,12 @@
 #include <filesystem>
 #include <map>
 
+#include "UiTestSupport.h"
+#include "base/ScriptedDialogs.h"
 #include "model/Files.h"
-#include "model/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "ui/AppWindows.h"
 #include "ui/QtText.h"
-#include "UiTestSupport.h"
 
 using namespace quorl;
 using namespace quorl::testing;
@@ -97,7 +97,7 @@ private:
             dialogs.messages.clear();
         }
         ~Program() { windows.reset(); }
-        TForm1& main() { return *windows->main; }
+        MainWindow& main() { return *windows->main; }
         QWidget* W(const char* name) { return windows->main->Widget(name); }
         QString Text(const char* name) {
             QWidget* w = W(name);
@@ -246,7 +246,7 @@ private slots:
         FillUnlistedSpecies(p);
         p.dialogs.answers = {DialogButton::Yes};
         bool read = false;
-        connect(p.windows->browser.get(), &TBrowserForm::DocumentRead, this, [&] { read = true; });
+        connect(p.windows->browser.get(), &BrowserWindow::DocumentRead, this, [&] { read = true; });
         p.Click("AddDataButton");
         QTRY_VERIFY_WITH_TIMEOUT(read, 30000);
         QCOMPARE(p.dialogs.questions, std::vector<std::string>{"Abies alba was found.  Use this name?"});

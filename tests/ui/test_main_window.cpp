@@ -11,16 +11,16 @@
 #include <QTest>
 #include <filesystem>
 
+#include "UiTestSupport.h"
+#include "base/ScriptedDialogs.h"
 #include "model/Form.h"
 #include "model/Log.h"
 #include "model/MainForm.h"
 #include "model/Records.h"
-#include "model/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "ui/AppWindows.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramRun.h"
-#include "UiTestSupport.h"
 
 using namespace quorl;
 using namespace quorl::testing;
@@ -270,7 +270,7 @@ private slots:
 
     void busyWindowCentresItsTexts() {
         auto s = StartWindow();
-        TBusyForm busy(s->window.get());
+        BusyWindow busy(s->window.get());
         busy.ShowBusy("Loading Ann", "Please wait...");
         QVERIFY(busy.isVisible());
         QCOMPARE(busy.Label1->text(), QStringLiteral("Loading Ann"));

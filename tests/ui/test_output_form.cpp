@@ -10,13 +10,13 @@
 
 #include <filesystem>
 
-#include "model/MainForm.h"
-#include "model/ScriptedDialogs.h"
-#include "model/Session.h"
-#include "record/OutputFormatFile.h"
-#include "ui/AppWindows.h"
-#include "ui/OutputForm.h"
 #include "UiTestSupport.h"
+#include "base/ScriptedDialogs.h"
+#include "model/MainForm.h"
+#include "model/OutputFormatFile.h"
+#include "model/Session.h"
+#include "ui/AppWindows.h"
+#include "ui/OutputFormatWindow.h"
 
 namespace fs = std::filesystem;
 using namespace quorl;
@@ -28,7 +28,7 @@ class TestOutputForm : public QObject {
     fs::path dir;
     std::unique_ptr<ScriptedDialogs> dialogs;
     std::unique_ptr<Session> s;
-    std::unique_ptr<TOutputForm> form;
+    std::unique_ptr<OutputFormatWindow> form;
 
     void Select(int row) { form->OutListView->setCurrentItem(form->OutListView->topLevelItem(row)); }
     QTreeWidgetItem* Item(int row) { return form->OutListView->topLevelItem(row); }
@@ -49,7 +49,7 @@ private slots:
         s->Debug = false;
         BuildMainForm(s->form);
         LoadOutputFormat(*s);
-        form = std::make_unique<TOutputForm>(*s);
+        form = std::make_unique<OutputFormatWindow>(*s);
     }
 
     void cleanup() {
@@ -156,7 +156,7 @@ private slots:
         ScriptedDialogs d;
         Session session(d);
         auto windows = CreateAppWindows(session);
-        TOutputForm& editor = *windows->output;
+        OutputFormatWindow& editor = *windows->output;
         QVERIFY(!editor.isVisible());
         windows->main->MenuItem("FormatOutput1")->trigger();
         QVERIFY(editor.isVisible());

@@ -7,12 +7,12 @@
 #include <QTest>
 #include <filesystem>
 
-#include "model/Form.h"
-#include "model/ScriptedDialogs.h"
-#include "model/Session.h"
-#include "record/FieldAccess.h"
-#include "ui/MainWindow.h"
 #include "UiTestSupport.h"
+#include "base/ScriptedDialogs.h"
+#include "fields/FieldAccess.h"
+#include "model/Form.h"
+#include "model/Session.h"
+#include "ui/MainWindow.h"
 
 using namespace quorl;
 using namespace quorl::testing;

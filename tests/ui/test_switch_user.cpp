@@ -2,11 +2,11 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "UiTestSupport.h"
+#include "base/ScriptedDialogs.h"
 #include "model/Log.h"
-#include "model/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "ui/AppWindows.h"
-#include "UiTestSupport.h"
 
 using namespace quorl;
 using namespace quorl::testing;
@@ -25,7 +25,7 @@ class TestSwitchUser : public QObject {
         session_ = std::make_unique<Session>(*dialogs_);
         windows_ = CreateAppWindows(*session_);
     }
-    TSwitchUserForm& W() { return *windows_->switchUser; }
+    SwitchUserWindow& W() { return *windows_->switchUser; }
     void Choose(const QString& name) {
         auto found = W().ListBox1->findItems(name, Qt::MatchExactly);
         QVERIFY(!found.empty());

@@ -1,13 +1,13 @@
 // The again-collection-number phase: when no number was found yet, the first line marked "N°"
 // or "No." (not the coordinate line) is searched for one.
+#include "base/Text.h"
+#include "fields/FieldAccess.h"
+#include "fields/PhaseSupport.h"
+#include "fields/Trace.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/CollectionNumber.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "parser/Trace.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

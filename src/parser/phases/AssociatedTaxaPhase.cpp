@@ -2,15 +2,15 @@
 // after it, without their "with".
 #include <algorithm>
 
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "fields/FieldAccess.h"
+#include "fields/PhaseSupport.h"
+#include "fields/Trace.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/NumberText.h"
-#include "parser/ParseText.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "parser/Trace.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

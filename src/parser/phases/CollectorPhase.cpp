@@ -4,17 +4,17 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "fields/FieldAccess.h"
+#include "fields/FieldValues.h"
+#include "fields/PhaseSupport.h"
+#include "fields/Trace.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/CollectionNumber.h"
 #include "parser/DateRecognizer.h"
-#include "parser/ParseText.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "parser/Trace.h"
-#include "record/FieldAccess.h"
-#include "record/FieldValues.h"
 
 namespace quorl {
 

@@ -2,14 +2,14 @@
 // the list that a label line names as a whole word.
 #include <algorithm>
 
+#include "fields/CascadingLists.h"
+#include "fields/FieldAccess.h"
+#include "fields/FieldValues.h"
+#include "fields/PhaseSupport.h"
 #include "model/Log.h"
 #include "model/Session.h"
 #include "parser/FindName.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "record/CascadingLists.h"
-#include "record/FieldAccess.h"
-#include "record/FieldValues.h"
 
 namespace quorl {
 

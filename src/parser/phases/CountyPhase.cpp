@@ -1,12 +1,12 @@
 // The county phase: the last county of the chosen state that a label line names, else the
 // county's start or contained words; then township, range, section, section info and barcode
 // by their start or contained words.
+#include "fields/FieldAccess.h"
+#include "fields/PhaseSupport.h"
 #include "model/Log.h"
 #include "model/Session.h"
 #include "parser/FindName.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

@@ -1,9 +1,9 @@
 // The custom-field phase: every line that scores for a user-defined field is appended to it;
 // Latin-looking lines go to none.
+#include "fields/FieldAccess.h"
 #include "model/Log.h"
 #include "model/Session.h"
 #include "parser/Phases.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

@@ -1,13 +1,13 @@
 // The date clean-up phase: separators of the collection date become blanks; the collector,
 // other collectors, determiner and habitat are tidied; hemisphere letters without degrees go.
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "fields/FieldAccess.h"
+#include "fields/FieldValues.h"
+#include "fields/PhaseSupport.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "model/Text.h"
-#include "parser/ParseText.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "record/FieldAccess.h"
-#include "record/FieldValues.h"
 
 namespace quorl {
 

@@ -4,15 +4,15 @@
 // Location loses a leading country and state.
 #include <vector>
 
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "base/WordSplitter.h"
+#include "fields/FieldAccess.h"
+#include "fields/PhaseSupport.h"
+#include "fields/Trace.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "model/Text.h"
-#include "parser/ParseText.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "parser/Trace.h"
-#include "parser/WordSplitter.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

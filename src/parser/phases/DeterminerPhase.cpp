@@ -3,18 +3,18 @@
 // contained word of the Determiner.
 #include <optional>
 
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "base/WordSplitter.h"
+#include "fields/FieldAccess.h"
+#include "fields/PhaseSupport.h"
+#include "fields/Trace.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/DateRecognizer.h"
 #include "parser/FindName.h"
 #include "parser/NumberText.h"
-#include "parser/ParseText.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "parser/Trace.h"
-#include "parser/WordSplitter.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

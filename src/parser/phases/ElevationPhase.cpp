@@ -3,13 +3,13 @@
 // converted to meters when the user wants both.
 #include <cmath>
 
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "fields/PhaseSupport.h"
 #include "model/Log.h"
 #include "model/Records.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/Elevation.h"
-#include "parser/ParseText.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
 
 namespace quorl {

@@ -1,14 +1,14 @@
 // The species phase: the species of the chosen genus whose name follows the genus on its line.
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "fields/CascadingLists.h"
+#include "fields/FieldAccess.h"
+#include "fields/FieldValues.h"
+#include "fields/PhaseSupport.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/Accents.h"
-#include "parser/ParseText.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "record/CascadingLists.h"
-#include "record/FieldAccess.h"
-#include "record/FieldValues.h"
 
 namespace quorl {
 

@@ -2,13 +2,13 @@
 // the last one found gives the field its value.
 #include <optional>
 
+#include "base/WordSplitter.h"
+#include "fields/FieldAccess.h"
+#include "fields/PhaseSupport.h"
 #include "model/Log.h"
 #include "model/Session.h"
 #include "parser/FindName.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "parser/WordSplitter.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

@@ -1,11 +1,11 @@
 // The lat/long phase: the best coordinate line (joined with a neighbouring coordinate line when
 // the coordinates run over two lines) goes through the coordinate extractor.
+#include "base/Text.h"
+#include "fields/PhaseSupport.h"
 #include "model/Log.h"
 #include "model/Records.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/Coordinates.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
 
 namespace quorl {

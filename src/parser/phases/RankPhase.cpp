@@ -1,12 +1,12 @@
 // Rank and subspecies: a rank word (f., var., subsp., ...) on the species line or the line after
 // it, and the epithet that follows it.
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "fields/FieldAccess.h"
+#include "fields/PhaseSupport.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/Accents.h"
-#include "parser/ParseText.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

@@ -1,16 +1,16 @@
 // The second-date phase: a last search for the collection date over all lines, then a second try
 // at the collector and the collection number around the date's line.
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "fields/FieldAccess.h"
+#include "fields/PhaseSupport.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/CollectionNumber.h"
 #include "parser/CollectorLine.h"
 #include "parser/DateRecognizer.h"
 #include "parser/LineScoring.h"
-#include "parser/ParseText.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

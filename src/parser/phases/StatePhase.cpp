@@ -1,13 +1,13 @@
 // The state phase: the last state of the chosen country that a label line names (a state named
 // like its country is passed over on the country's own line).
+#include "base/Text.h"
+#include "fields/CascadingLists.h"
+#include "fields/FieldAccess.h"
+#include "fields/PhaseSupport.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "model/Text.h"
 #include "parser/FindName.h"
-#include "parser/PhaseSupport.h"
 #include "parser/Phases.h"
-#include "record/CascadingLists.h"
-#include "record/FieldAccess.h"
 
 namespace quorl {
 

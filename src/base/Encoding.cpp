@@ -1,0 +1,106 @@
+#include "base/Encoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace quorl {
+
+namespace {
+
+// Code points of bytes 0x80-0x9F; the five bytes the code page leaves undefined map to the C1
+// control of the same value, so every byte survives a round trip.
+constexpr std::array<char32_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t ToCodePoint(unsigned char b) { return (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : b; }
+
+int FromCodePoint(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+    for (size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == cp) return static_cast<int>(0x80 + i);
+    return -1;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at i; returns its length, 0 when invalid.
+size_t DecodeOne(std::string_view s, size_t i, char32_t& cp) {
+    auto b = static_cast<unsigned char>(s[i]);
+    size_t len;
+    char32_t min;
+    if (b < 0x80) { cp = b; return 1; }
+    if ((b & 0xE0) == 0xC0) { len = 2; cp = b & 0x1F; min = 0x80; }
+    else if ((b & 0xF0) == 0xE0) { len = 3; cp = b & 0x0F; min = 0x800; }
+    else if ((b & 0xF8) == 0xF0) { len = 4; cp = b & 0x07; min = 0x10000; }
+    else return 0;
+    if (i + len > s.size()) return 0;
+    for (size_t k = 1; k < len; ++k) {
+        auto c = static_cast<unsigned char>(s[i + k]);
+        if ((c & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return len;
+}
+
+}  // namespace
+
+std::string Cp1252ToUtf8(std::string_view in) {
+    std::string out;
+    out.reserve(in.size() + in.size() / 8);
+    for (char c : in) AppendUtf8(out, ToCodePoint(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string Utf8ToCp1252(std::string_view in) {
+    std::string out;
+    out.reserve(in.size());
+    for (size_t i = 0; i < in.size();) {
+        char32_t cp;
+        size_t n = DecodeOne(in, i, cp);
+        if (n == 0) {  // a stray byte is kept as the code page's own character
+            out += in[i];
+            ++i;
+            continue;
+        }
+        int b = FromCodePoint(cp);
+        out += b < 0 ? '?' : static_cast<char>(b);
+        i += n;
+    }
+    return out;
+}
+
+bool IsValidUtf8(std::string_view in) {
+    for (size_t i = 0; i < in.size();) {
+        char32_t cp;
+        size_t n = DecodeOne(in, i, cp);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
+std::string DecodeFileBytes(std::string_view bytes) {
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    return IsValidUtf8(bytes) ? Utf8ToCp1252(bytes) : std::string(bytes);
+}
+
+}  // namespace quorl

@@ -1,0 +1,158 @@
+#include "base/Text.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+
+namespace quorl {
+
+namespace {
+bool IsTrimmed(unsigned char c) { return c <= ' '; }
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+}  // namespace
+
+std::string Trim(std::string_view s) {
+    size_t b = 0, e = s.size();
+    while (b < e && IsTrimmed(static_cast<unsigned char>(s[b]))) ++b;
+    while (e > b && IsTrimmed(static_cast<unsigned char>(s[e - 1]))) --e;
+    return std::string(s.substr(b, e - b));
+}
+
+std::string LowerCase(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) c = Lower(c);
+    return r;
+}
+
+std::string UpperCase(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) c = Upper(c);
+    return r;
+}
+
+size_t Pos(std::string_view needle, std::string_view text) {
+    if (needle.empty()) return 0;
+    size_t p = text.find(needle);
+    return p == std::string_view::npos ? 0 : p + 1;
+}
+
+bool Contains(std::string_view text, std::string_view needle) {
+    return text.find(needle) != std::string_view::npos;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool ContainsNoCase(std::string_view text, std::string_view needle) {
+    return Contains(LowerCase(text), LowerCase(needle));
+}
+
+std::string NextToken(std::string& text, std::string_view delimiter, bool trim) {
+    if (trim) text = Trim(text);
+    size_t p = delimiter.empty() ? std::string::npos : text.find(delimiter);
+    if (p == std::string::npos) {
+        std::string all = std::move(text);
+        text.clear();
+        return all;
+    }
+    std::string token = text.substr(0, p);
+    text.erase(0, p + delimiter.size());
+    return trim ? Trim(token) : token;
+}
+
+std::optional<int> TryStrToInt(std::string_view s) {
+    std::string t = Trim(s);
+    if (t.empty()) return std::nullopt;
+    size_t i = 0;
+    if (t[0] == '+' || t[0] == '-') i = 1;
+    if (i == t.size()) return std::nullopt;
+    for (size_t k = i; k < t.size(); ++k)
+        if (!IsDigit(static_cast<unsigned char>(t[k]))) return std::nullopt;
+    errno = 0;
+    long long v = std::strtoll(t.c_str(), nullptr, 10);
+    if (errno == ERANGE || v > 2147483647LL || v < -2147483648LL) return std::nullopt;
+    return static_cast<int>(v);
+}
+
+int StrToInt(std::string_view s) {
+    auto v = TryStrToInt(s);
+    if (!v) throw ConversionError("'" + std::string(s) + "' is not a valid integer value");
+    return *v;
+}
+
+std::optional<double> TryStrToFloat(std::string_view s) {
+    std::string t = Trim(s);
+    if (t.empty()) return std::nullopt;
+    for (char& c : t)
+        if (c == ',') c = '.';
+    // Only plain decimal notation with an optional exponent is a number here.
+    for (char c : t)
+        if (!(IsDigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
+            return std::nullopt;
+    // from_chars ignores the C locale, which the GUI library sets from the environment: strtod
+    // would stop at the "." under a locale whose decimal separator is a comma.
+    const char* b = t.data();
+    const char* e = b + t.size();
+    if (*b == '+') ++b;
+    if (b == e || (b != t.data() && *b == '-')) return std::nullopt;
+    double v = 0;
+    auto r = std::from_chars(b, e, v, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != e) return std::nullopt;
+    return v;
+}
+
+double StrToFloat(std::string_view s) {
+    auto v = TryStrToFloat(s);
+    if (!v) throw ConversionError("'" + std::string(s) + "' is not a valid floating point value");
+    return *v;
+}
+
+std::string IntToStr(long long v) { return std::to_string(v); }
+
+namespace {
+// text with every match of from replaced by to; the matches are searched in haystack, which holds
+// text or a copy of it as long as text.
+std::string ReplaceMatches(std::string_view text, std::string_view haystack, std::string_view from,
+                           std::string_view to) {
+    if (from.empty()) return std::string(text);
+    std::string out;
+    size_t i = 0;
+    while (true) {
+        size_t p = haystack.find(from, i);
+        if (p == std::string_view::npos) break;
+        out.append(text.substr(i, p - i));
+        out.append(to);
+        i = p + from.size();
+    }
+    out.append(text.substr(i));
+    return out;
+}
+}  // namespace
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    return ReplaceMatches(text, text, from, to);
+}
+
+std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::string_view to) {
+    return ReplaceMatches(text, LowerCase(text), LowerCase(from), to);
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t i = 0, start = 0;
+    while (i < text.size()) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            lines.emplace_back(text.substr(start, i - start));
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            start = ++i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+}  // namespace quorl

@@ -1,0 +1,97 @@
+#include "lookup/NameLookup.h"
+
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/Text.h"
+#include "fields/FieldAccess.h"
+#include "fields/FieldValues.h"
+#include "lookup/HtmlTags.h"
+#include "lookup/NameBrowser.h"
+#include "model/Log.h"
+#include "model/ProgramSettings.h"
+#include "model/Records.h"
+#include "model/Session.h"
+
+namespace quorl {
+
+namespace {
+
+std::string PercentEncoded(std::string_view utf8) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char ch : utf8) {
+        auto c = static_cast<unsigned char>(ch);
+        if (IsAsciiLetter(c) || IsDigit(c) || c == '-' || c == '.' || c == '_' || c == '~') {
+            out += ch;
+        } else {
+            out += '%';
+            out += hex[c >> 4];
+            out += hex[c & 0x0F];
+        }
+    }
+    return out;
+}
+
+// The text of an italic run: from just after "<I>" at the start of window up to its first "</I>".
+std::string ItalicRun(std::string_view window) {
+    size_t end = window.find("</I>");
+    return end == std::string_view::npos ? std::string() : std::string(window.substr(3, end - 3));
+}
+
+}  // namespace
+
+std::string NameSearchQuery(std::string_view scientificName) { return ReplaceAllNoCase(scientificName, "ssp", "subsp"); }
+
+std::string NameSearchUrl(std::string_view host, std::string_view scientificName) {
+    std::string base(host);
+    while (!base.empty() && base.back() == '/') base.pop_back();
+    return base + "/NameSearch.aspx?name=" + PercentEncoded(Cp1252ToUtf8(NameSearchQuery(scientificName)));
+}
+
+bool ShowNameSearch(Session& s) {
+    const std::string name = BoxText(s, "ScientificNameEdit");
+    const std::string host = ProgramSetting(s, "NameSearchHost");
+    if (host.empty()) {
+        WriteToLog(s, "No NameSearchHost in Settings.txt; the name is not looked up.");
+        s.dialogs.ShowMessage("The name-search page is not set up: Settings.txt in the program folder needs a "
+                              "NameSearchHost line.");
+        return true;
+    }
+    s.NameLookupName = name;
+    s.NameLookupPending = true;
+    if (s.nameBrowser) {
+        s.nameBrowser->Navigate(NameSearchUrl(host, name));
+        s.nameBrowser->ShowWindow();
+    }
+    return true;
+}
+
+std::string ExpectedNameMarkup(Session& s) {
+    const std::string rank = BoxText(s, "RankCombo");
+    if (rank.empty()) return GetFieldText(s, fScientificName);
+    return GetFieldText(s, fGenus) + " " + GetFieldText(s, fSpecies) + "</i> " + rank + " <i>" +
+           BoxText(s, "SubSpEdit");
+}
+
+std::string OfferedName(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        size_t at = line.find("<I>");
+        if (at == std::string::npos) continue;
+        // Only this line is read, in windows of 100 characters.
+        const std::string w1 = line.substr(at, 100);
+        size_t close = w1.find("</I>");
+        if (close == std::string::npos) return {};
+        std::string found = ItalicRun(w1);
+        const std::string w2 = w1.substr(close, 100);
+        size_t next = w2.find("<I>");
+        if (next != std::string::npos) {
+            const std::string between = w2.substr(4, next - 4);
+            const std::string second = ItalicRun(std::string_view(w2).substr(next, 100));
+            found = ReplaceAll(found + " " + between + " " + second, "  ", " ");
+        }
+        return Trim(found).empty() ? std::string() : found;
+    }
+    return {};
+}
+
+}  // namespace quorl

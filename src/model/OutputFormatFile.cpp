@@ -1,0 +1,94 @@
+#include "model/OutputFormatFile.h"
+
+#include "base/Text.h"
+#include "base/TokenCursor.h"
+#include "model/Files.h"
+#include "model/PreferencesFile.h"
+#include "model/Session.h"
+#include "model/SkippedLines.h"
+
+namespace quorl {
+
+namespace fs = std::filesystem;
+
+std::string OutputFormatFileName(int outputType) {
+    switch (outputType) {
+        case 0: return "OutputFormat.txt";
+        case 2: return "DarwinCSV.txt";
+        default: return "DarwinXML.txt";
+    }
+}
+
+fs::path OutputFormatReadPath(const Session& s) {
+    fs::path path = s.UserFile(OutputFormatFileName(s.OutputType));
+    std::error_code ec;
+    if (s.OutputType == 2 && !fs::exists(path, ec)) path = s.UserFile(OutputFormatFileName(0));
+    return path;
+}
+
+void LoadOutputFormat(Session& s) {
+    fs::path path = OutputFormatReadPath(s);
+    std::string text = LoadFileToString(s, path, true);
+    const char* caption = s.OutputType == 0 ? "Export TSV" : s.OutputType == 2 ? "Export Darwin CSV" : "Export Darwin XML";
+    s.form.SetText("AddDataButton", caption);
+
+    SkippedLines skipped(s, path);
+    s.OutputColumns.clear();
+    TokenCursor rest(text);
+    s.OutputFileName = rest.NextString("\r\n", true);
+    s.form.SetText("OutputLabel", s.OutputFileName);
+
+    size_t lineNo = 1;
+    while (rest.Size() > 1) {
+        std::string_view lineText = rest.Next("\r\n", true);
+        ++lineNo;
+        TokenCursor line(lineText);
+        OutputFormatClass col;
+        size_t dot = Pos(".", lineText);
+        std::optional<int> field, sub = 0;
+        if (dot >= 1 && dot <= 3) {
+            field = TryStrToInt(line.Next(".", true));
+            sub = TryStrToInt(line.Next("\t", true));
+        } else {
+            field = TryStrToInt(line.Next("\t", true));
+        }
+        if (!field || !sub) {
+            skipped.Skip(lineNo, lineText, "the field key is not a number");
+            continue;
+        }
+        col.FieldIndex = *field;
+        col.SubIndex = *sub;
+        col.Order = static_cast<int32_t>(s.OutputColumns.size());
+        col.Enabled = line.Next("\t", true) == "1";
+        col.Label = line.NextString("\t", true);
+        col.DatabaseName = line.NextString("\t", true);
+        col.Numeric = !line.Empty() && line.Next("\r\n", true) == "1";
+        s.OutputColumns.push_back(std::move(col));
+    }
+    s.FileFormatVersion = 2;
+    skipped.Report();
+}
+
+std::string OutputFormatText(const Session& s) {
+    std::string text = s.OutputFileName + "\r\n";
+    for (const OutputFormatClass& c : s.OutputColumns) {
+        text += IntToStr(c.FieldIndex);
+        if (c.SubIndex > 0) text += "." + IntToStr(c.SubIndex);
+        text += '\t';
+        text += c.Enabled ? "1\t" : "0\t";
+        text += c.Label + '\t' + c.DatabaseName + '\t' + (c.Numeric ? "1" : "0") + "\r\n";
+    }
+    return text;
+}
+
+void WriteOutputFormatFile(Session& s) {
+    WriteStringToFile(s, OutputFormatText(s), s.UserFile(OutputFormatFileName(s.OutputType)), true);
+    s.form.SetText("OutputLabel", s.OutputFileName);
+}
+
+void SaveOutputFormat(Session& s) {
+    SavePreferences(s);
+    WriteOutputFormatFile(s);
+}
+
+}  // namespace quorl

@@ -1,0 +1,64 @@
+#pragma once
+// State of the label being parsed, shared by the driver, the scorers, the phases, the field
+// access operations and the cascading lists; and the state of the analyze trace. Both live in the
+// Session and are rebuilt by every parse (except ChosenFamilyIndex, which carries over).
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/FieldWordLists.h"
+#include "model/NameStatsIndex.h"
+#include "model/Records.h"
+#include "model/WordStatsIndex.h"
+
+namespace quorl {
+
+// The per-line tables have this many slots: a label has at most 100 lines.
+constexpr int kMaxLabelLines = 100;
+
+struct ParserState {
+    // Label lines, index 0 first: trimmed, never empty when cut; phases may empty a used line.
+    std::vector<std::string> LabelChunks;
+    // Score of line i for field f: LineScores[f][i], f = field number 0-37.
+    std::array<std::array<int32_t, kMaxLabelLines>, kMaxFields> LineScores{};
+    std::array<int32_t, kMaxLabelLines> LineNameScore{};
+    std::array<int32_t, kMaxLabelLines> LineLatinScore{};
+    // Highest of the Description, Location and Habitat word-statistics scores of each line.
+    std::array<int32_t, kMaxLabelLines> LineLDHScore{};
+    // Field number that took each line; 0 is also the Collector's number.
+    std::array<int32_t, kMaxLabelLines> LineOwner{};
+    int32_t CurrentLine = 0;       // line being filled; -1 for no line
+    int32_t PlaceSearchField = 0;  // 14 country, 15 state, 16 county, 19 herbarium
+    int32_t ChosenFamilyIndex = 0; // PlantList index of the family found last; not reset by a parse
+
+    // Look-ups of WordStats by word and of NameStats by the first two characters of each name,
+    // rebuilt when the Session's StatsVersion has moved.
+    WordStatsIndex wordIndex;
+    NameStatsIndex nameIndex;
+    // Start and contained words of the field definitions, cut once.
+    FieldWordLists wordLists;
+
+    // Safe access: indices outside the tables or the label read as 0 or "" and are not written.
+    static bool IsSlot(int line) { return line >= 0 && line < kMaxLabelLines; }
+    static bool IsScoreRow(int field) { return field >= 0 && field < kMaxFields; }
+    bool IsLine(int line) const { return line >= 0 && line < static_cast<int>(LabelChunks.size()); }
+    int LineCount() const { return static_cast<int>(LabelChunks.size()); }
+    const std::string& Line(int line) const;
+    void SetLine(int line, std::string text);
+    int32_t Score(int field, int line) const;
+    void SetScore(int field, int line, int32_t value);
+
+    int32_t Owner(int line) const { return IsSlot(line) ? LineOwner[line] : 0; }
+    void SetOwner(int line, int field) { if (IsSlot(line)) LineOwner[line] = field; }
+};
+
+// The analyze mode: explains the scoring of one field during one parse.
+struct TraceState {
+    bool Trace = false;
+    int32_t TraceField = 0;
+    std::string TraceText;
+    std::string TraceLineHeader;  // heading of the line being scored, written before its first remark
+};
+
+}  // namespace quorl

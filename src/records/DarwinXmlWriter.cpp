@@ -1,0 +1,135 @@
+#include "records/DarwinXmlWriter.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "base/Encoding.h"
+#include "base/Text.h"
+#include "fields/FieldAccess.h"
+#include "fields/FieldValues.h"
+#include "model/Files.h"
+#include "model/Log.h"
+#include "model/Session.h"
+#include "records/OutputColumns.h"
+#include "records/RecordValues.h"
+#include "records/WriterGuard.h"
+
+namespace quorl {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kClosingLabelData = "\t</labelData>\r\n";
+
+std::string ElementLine(const std::string& name, const std::string& text) {
+    return "\t\t\t<" + name + ">" + XmlText(text) + "</" + name + ">\r\n";
+}
+
+std::string CollectorElement(Session& s) {
+    OutputFormatClass c = FindOutputFormat(s, fCollector, 0);
+    if (!c.Enabled) return {};
+    std::string text = GetFieldText(s, fCollector);
+    std::string others = GetFieldText(s, fOtherCollectors);
+    if (FindOutputFormat(s, fOtherCollectors, 0).Enabled && !others.empty())
+        text += (text.empty() ? "" : ", ") + others;
+    return text.empty() ? std::string() : ElementLine(c.DatabaseName, text);
+}
+
+std::string ElevationElement(Session& s, int sub, const char* metersBox, const char* feetBox) {
+    OutputFormatClass c = FindOutputFormat(s, fElevation, sub);
+    if (!c.Enabled) return {};
+    std::string meters = BoxText(s, metersBox), feet = BoxText(s, feetBox);
+    if (meters.empty() && !feet.empty()) meters = IntToStr(MetersFromFeet(feet));
+    return meters.empty() ? std::string() : ElementLine(c.DatabaseName, meters);
+}
+
+std::string DegreesElement(Session& s, int sub, const CoordinateBoxes& boxes) {
+    OutputFormatClass c = FindOutputFormat(s, fLatLong, sub);
+    if (!c.Enabled || !CoordinateGiven(s, boxes)) return {};
+    return ElementLine(c.DatabaseName, DecimalDegrees(s, boxes, DegreeForm::General));
+}
+
+std::string LabelElement(Session& s) {
+    std::string accession = GetFieldText(s, fAccession);
+    std::string t = "\t\t<label>\r\n";
+    t += ElementLine("GlobalUniqueIdentifier", "QZV:Plants:" + accession);
+    t += ElementLine("CatalogNumber", accession);
+    t += CollectorElement(s);
+    for (int f : {fCollectionDate, fFamily, fGenus, fScientificName, fRank, fSubSp, fDescription, fLocation,
+                  fHabitat, fCountry, fState, fCounty})
+        t += XmlFieldElement(s, f);
+    t += ElevationElement(s, 1, "ElevMetersLowEdit", "ElevFeetLowEdit");
+    t += ElevationElement(s, 2, "ElevMetersHighEdit", "ElevFeetHighEdit");
+    t += DegreesElement(s, 5, kLatitudeBoxes);
+    t += DegreesElement(s, 10, kLongitudeBoxes);
+    for (int f : {fHerbarium, fPhenology, fDeterminer, fDeterminedDate, fAccession, fNotes})
+        t += XmlFieldElement(s, f);
+    t += "\t\t</label>\r\n";
+    return t;
+}
+
+}  // namespace
+
+std::string XmlText(const std::string& text) {
+    std::string r;
+    r.reserve(text.size());
+    for (char ch : text) {
+        unsigned char u = static_cast<unsigned char>(ch);
+        if (ch == '&') r += "&amp;";
+        else if (ch == '<') r += "&lt;";
+        else if (ch == '>') r += "&gt;";
+        else if (u < 0x20 && ch != '\t' && ch != '\r' && ch != '\n') continue;
+        else r += ch;
+    }
+    return r;
+}
+
+std::string XmlFieldElement(Session& s, int field) {
+    OutputFormatClass c = FindOutputFormat(s, field, 0);
+    std::string text = GetFieldText(s, field);
+    if (!c.Enabled || text.empty()) return {};
+    return ReplaceAll(ElementLine(c.DatabaseName, text), "'", "`");
+}
+
+bool AddDarwinXML(Session& s) {
+    return RunRecordWriter(s, "Darwin XML", [&] {
+        fs::path path = s.ProgramFile(s.OutputFileName);
+        std::string shownPath = Utf8ToCp1252(path.string());
+        std::error_code ec;
+        std::string existing;
+        bool exists = fs::exists(path, ec);
+        if (exists && !ReadFileBytes(path, existing)) {
+            s.dialogs.ShowMessage("Unable to open file: " + shownPath);
+            return false;
+        }
+        // The file is kept as UTF-8 bytes: the old part is copied as it stands (a legacy
+        // single-byte file is converted once) and only the new label element is encoded.
+        std::string bytes;
+        if (!exists || existing.empty()) {
+            bytes = Cp1252ToUtf8("<QUORL>\r\n\t<header>\r\n\t\t<version>" + XmlText(GetFileVersion()) +
+                                 "</version>\r\n\t</header>\r\n\t<labelData>\r\n");
+        } else {
+            if (!IsValidUtf8(existing)) existing = Cp1252ToUtf8(existing);
+            size_t end = existing.find(kClosingLabelData);
+            if (end == std::string::npos) {
+                s.dialogs.ShowMessage("The record file " + shownPath +
+                                      " has no closing labelData line, so the record cannot be added to it. "
+                                      "The file was left unchanged.");
+                return false;
+            }
+            existing.resize(end);
+            bytes = std::move(existing);
+        }
+        bytes += Cp1252ToUtf8(LabelElement(s));
+        bytes += kClosingLabelData;
+        bytes += "</QUORL>";
+        if (!ReplaceFileAtomically(path, bytes)) {
+            s.dialogs.ShowMessage("Unable to create or open file " + shownPath);
+            return false;
+        }
+        return true;
+    });
+}
+
+}  // namespace quorl

@@ -1,0 +1,75 @@
+#include "records/DelimitedRecord.h"
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "base/Encoding.h"
+#include "base/Text.h"
+#include "model/Files.h"
+#include "model/Session.h"
+
+namespace quorl {
+
+namespace fs = std::filesystem;
+
+DelimitedRecord BuildDelimitedRecord(const std::vector<OutputFormatClass>& columns, char separator,
+                                     const std::string& quoteIfHolds,
+                                     const std::function<std::string(const OutputFormatClass&)>& valueOf) {
+    DelimitedRecord r;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        // A copy: valueOf may show an input box, and the column list must not be held across it.
+        const OutputFormatClass c = columns[i];
+        if (!c.Enabled) continue;
+        r.header += c.DatabaseName;
+        r.header += separator;
+        std::string value = valueOf(c);
+        bool quote = !c.Numeric || value.find_first_of(quoteIfHolds) != std::string::npos;
+        if (quote) value = "\"" + ReplaceAll(value, "\"", "'") + "\"";
+        r.line += value;
+        if (i + 1 < columns.size()) r.line += separator;
+    }
+    r.line = ReplaceAll(r.line, "'", "`");
+    return r;
+}
+
+bool AppendDelimitedRecord(Session& s, const std::string& header, const std::string& line) {
+    if (header.empty()) {
+        s.dialogs.ShowMessage("No column of the output format is enabled: nothing was written to " +
+                              s.OutputFileName + ".");
+        return false;
+    }
+    fs::path path = s.ProgramFile(s.OutputFileName);
+    std::string shownPath = Utf8ToCp1252(path.string());
+    std::error_code ec;
+    std::string bytes;
+    bool exists = fs::exists(path, ec);
+    if (exists && !ReadFileBytes(path, bytes)) {
+        s.dialogs.ShowMessage("Unable to open file: " + shownPath);
+        return false;
+    }
+    std::string text;
+    if (!exists || bytes.empty()) {
+        text = header + "\r\n" + line + "\r\n";
+    } else {
+        std::string_view rest(bytes);
+        size_t start = 0;
+        while (start < rest.size() && static_cast<unsigned char>(rest[start]) <= ' ') ++start;
+        rest.remove_prefix(start);
+        std::string_view first = rest.substr(0, rest.find("\r\n"));
+        if (Trim(header) != Trim(DecodeFileBytes(first))) {
+            DialogButton b = s.dialogs.Ask("Data format in existing file " + s.OutputFileName + " is different!",
+                                           DialogKind::Warning, {DialogButton::Ignore, DialogButton::Cancel});
+            if (b != DialogButton::Ignore) return false;
+        }
+        if (bytes.back() == '\r') {
+            text = "\n";
+        } else if (bytes.back() != '\n') {
+            text = "\r\n";
+        }
+        text += line + "\r\n";
+    }
+    return WriteStringToFile(s, text, path, false);
+}
+
+}  // namespace quorl

@@ -1,0 +1,58 @@
+#include "records/PlantNameCheck.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "base/Dialogs.h"
+#include "fields/FieldAccess.h"
+#include "fields/FieldValues.h"
+#include "lookup/NameLookup.h"
+#include "model/Records.h"
+#include "model/Session.h"
+
+namespace quorl {
+
+namespace {
+
+bool IsItemOf(Session& s, const char* combo, const std::string& text) {
+    const Control* c = s.form.Find(combo);
+    return c && std::find(c->items.begin(), c->items.end(), text) != c->items.end();
+}
+
+bool NameConfirmed(Session& s) {
+    return !s.ConfirmedName.empty() && GetFieldText(s, fScientificName) == s.ConfirmedName;
+}
+
+bool LookUpName(Session& s) {
+    ShowNameSearch(s);
+    return NameConfirmed(s);
+}
+
+}  // namespace
+
+bool CheckGenusSpecies(Session& s) {
+    if (NameConfirmed(s)) return true;
+    const std::string genus = GetFieldText(s, fGenus);
+    const std::string species = GetFieldText(s, fSpecies);
+    const bool noSpecies = species.empty() || species == "Select Species";
+    const bool noGenus = genus.empty() || genus == "Select Genus";
+    if (!noSpecies) {
+        if (BoxText(s, "RankCombo").empty() && IsItemOf(s, "SpeciesCombo", species)) return true;
+        return LookUpName(s);
+    }
+    if (!noGenus) {
+        if (s.dialogs.Ask("Is Species intentionally blank?", DialogKind::Confirmation,
+                          {DialogButton::Yes, DialogButton::No}) == DialogButton::No)
+            return false;
+        if (IsItemOf(s, "GenusCombo", genus)) return true;
+        return LookUpName(s);
+    }
+    if (s.dialogs.Ask("Are Genus and Species intentionally blank?", DialogKind::Confirmation,
+                      {DialogButton::Yes, DialogButton::No}) != DialogButton::Yes)
+        return false;
+    SetFieldText(s, fGenus, "", false);
+    return true;
+}
+
+}  // namespace quorl

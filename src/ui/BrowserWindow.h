@@ -1,0 +1,43 @@
+#pragma once
+// The name lookup browser window "QUORL Browser": an embedded web view filling the window. It
+// is the session's NameBrowser; every completed page is read by the name lookup with the HTML
+// of the page's body.
+#include <QWidget>
+#include <string>
+
+#include "lookup/NameBrowser.h"
+
+class QWebEngineView;
+
+namespace quorl {
+
+class Session;
+
+class BrowserWindow : public QWidget, public NameBrowser {
+    Q_OBJECT
+public:
+    explicit BrowserWindow(Session& s);
+    ~BrowserWindow() override;
+
+    Session& session;
+
+    void Navigate(const std::string& url) override;
+    void ShowWindow() override;
+    void CloseWindow() override;
+
+    // The web view, made on the first navigation (so that windows that never look a name up
+    // start no browser engine); nullptr before.
+    QWebEngineView* WebBrowser() const { return webBrowser_; }
+
+signals:
+    // After the body of a completed page went to the name lookup.
+    void DocumentRead();
+
+private:
+    QWebEngineView* EnsureWebBrowser();
+    void WebBrowserDocumentComplete(bool ok);
+
+    QWebEngineView* webBrowser_ = nullptr;
+};
+
+}  // namespace quorl

@@ -1,0 +1,29 @@
+#pragma once
+// The busy window "QUORL": a title and a message shown while a long operation runs.
+#include <QWidget>
+#include <string>
+
+class QLabel;
+class QProgressBar;
+
+namespace quorl {
+
+class BusyWindow : public QWidget {
+    Q_OBJECT
+public:
+    // mainWindow: the window the busy window is centred on (may be nullptr).
+    explicit BusyWindow(QWidget* mainWindow);
+
+    // An empty title keeps the last one. Both labels are centred, the window is centred on the
+    // main window, shown without blocking and painted at once.
+    void ShowBusy(const std::string& title, const std::string& message);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QProgressBar* ProgressBar1;
+
+private:
+    QWidget* mainWindow_;
+};
+
+}  // namespace quorl

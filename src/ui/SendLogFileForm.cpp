@@ -1,8 +1,0 @@
-#include "ui/SendLogFileForm.h"
-
-namespace quorl {
-
-TSendLogFileForm::TSendLogFileForm(Session& s)
-    : TClosableWindow(QStringLiteral("Send Log File"), 420, 360, QStringLiteral("Cancel")), session(s) {}
-
-}  // namespace quorl

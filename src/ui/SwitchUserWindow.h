@@ -1,0 +1,34 @@
+#pragma once
+// The switch-user window "QUORL -- Switch User": the users of this program folder, to select one
+// or add a new one. Creating it asks whether to keep the current user.
+#include <QWidget>
+
+class QListWidget;
+class QPushButton;
+
+namespace quorl {
+
+class Session;
+
+class SwitchUserWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Asks "Keep Current User as: <name>?"; No fills and shows the window.
+    explicit SwitchUserWindow(Session& s);
+
+    // Lists "Default" and the entries of the Users folder and shows the window; with no user
+    // folder at all, reloads the program folder's files and asks the user to add a user.
+    void FillAndShow();
+
+    void Button1Click();        // Select
+    void AddUserButtonClick();  // Add
+    void Button3Click();        // Cancel
+
+    Session& session;
+    QListWidget* ListBox1;
+    QPushButton* Button1;
+    QPushButton* AddUserButton;
+    QPushButton* Button3;
+};
+
+}  // namespace quorl

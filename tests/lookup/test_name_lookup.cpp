@@ -1,0 +1,174 @@
+// The scientific-name lookup: the query, the reading of the name-search page (tag names as the
+// page reader expects them), and what a loaded page does to the pending add.
+#include "ExportFixture.h"
+
+#include "lookup/HtmlTags.h"
+#include "lookup/NameLookup.h"
+#include "model/ProgramSettings.h"
+#include "records/ExportData.h"
+#include "records/NameSearchResult.h"
+
+namespace quorl::testing {
+namespace {
+
+TEST(NameSearchQuery, SspBecomesSubspInAnyCase) {
+    EXPECT_EQ(NameSearchQuery("Carex nigra ssp. juncea"), "Carex nigra subsp. juncea");
+    EXPECT_EQ(NameSearchQuery("Carex nigra SSP. juncea"), "Carex nigra subsp. juncea");
+    EXPECT_EQ(NameSearchQuery("Carex nigra subsp. juncea"), "Carex nigra subsp. juncea");
+}
+
+TEST(NameSearchQuery, UrlEncodesTheName) {
+    EXPECT_EQ(NameSearchUrl("http://127.0.0.1:8080/", "Abies alba ssp. x&y"),
+              "http://127.0.0.1:8080/NameSearch.aspx?name=Abies%20alba%20subsp.%20x%26y");
+    EXPECT_EQ(NameSearchUrl("http://h", std::string("M\xFC#") + "+"), "http://h/NameSearch.aspx?name=M%C3%BC%23%2B");
+}
+
+TEST(HtmlTags, TagNamesAreUpperCasedAndNothingElse) {
+    EXPECT_EQ(UpperCaseTagNames("<div class=\"a<i>b\" id='x>y'><i>Abies alba</i> Mill.<br/><em>x</em></div>"),
+              "<DIV class=\"a<i>b\" id='x>y'><I>Abies alba</I> Mill.<BR/><EM>x</EM></DIV>");
+    EXPECT_EQ(UpperCaseTagNames("<!-- <i>no</i> --><p>a &lt; b < c</p>"), "<!-- <i>no</i> --><P>a &lt; b < c</P>");
+    EXPECT_EQ(UpperCaseTagNames("<script>if (a<b) s = \"<i>\";</script><style>i<b{}</style><i>x</i>"),
+              "<SCRIPT>if (a<b) s = \"<i>\";</SCRIPT><STYLE>i<b{}</STYLE><I>x</I>");
+    EXPECT_EQ(UpperCaseTagNames("<I>x</I><tr>"), "<I>x</I><TR>");
+    EXPECT_EQ(UpperCaseTagNames("end <"), "end <");
+}
+
+TEST(OfferedName, ReadsTheFirstLineWithAnItalicRun) {
+    // Two runs with a rank word between them, joined by single blanks.
+    EXPECT_EQ(OfferedName({"<P>no name here</P>", "<TD><I>Abies alba</I> subsp. <I>nebrodensis</I> (Mattei)</TD>",
+                           "<I>Pinus</I>"}),
+              "Abies alba subsp. nebrodensis");
+    // A single run, or a second run out of the window.
+    EXPECT_EQ(OfferedName({"<I>Abies alba</I> Mill. (Pinaceae)"}), "Abies alba");
+    EXPECT_EQ(OfferedName({"<I>Abies alba</I>" + std::string(90, '.') + "<I>x</I>"}), "Abies alba");
+    // Only the first such line is read, even when it offers nothing; lower-case tags never.
+    EXPECT_EQ(OfferedName({"<i>Abies</i>", "<P>none</P>"}), "");
+    EXPECT_EQ(OfferedName({"<I>" + std::string(120, 'a') + "</I>", "<I>Pinus</I>"}), "");
+    EXPECT_EQ(OfferedName({"<I></I> <I></I>"}), "");
+    EXPECT_EQ(OfferedName({}), "");
+}
+
+TEST(ProgramSettings, KeyTabValueLines) {
+    ScriptedDialogs d;
+    Session s(d);
+    s.ProgramFolder = MakeTempFolder();
+    EXPECT_EQ(ProgramSetting(s, "NameSearchHost"), "");
+    WriteFile(s.ProgramFolder / "Settings.txt", "# deployment\r\nNameSearchHostX\tno\r\nNameSearchHost\t http://a.example \r\nNameSearchHost\tlater\r\n");
+    EXPECT_EQ(ProgramSetting(s, "NameSearchHost"), "http://a.example");
+    EXPECT_EQ(ProgramSetting(s, "Other"), "");
+    std::filesystem::remove_all(s.ProgramFolder);
+}
+
+class NameLookupTest : public ExportFixture {
+protected:
+    void SetUp() override {
+        ExportFixture::SetUp();
+        Set("SpeciesCombo", "albida");  // not in the genus's list
+        Set("ScientificNameEdit", "Abies albida");
+    }
+    // "Add" with a name the lists cannot confirm: the page is asked for, nothing is written.
+    void StartLookup() {
+        AddDataButtonClick(s);
+        ASSERT_EQ(browser.urls.back(), "http://127.0.0.1:9/NameSearch.aspx?name=" + NameUrlPart());
+        ASSERT_FALSE(Written());
+    }
+    std::string NameUrlPart() { return ReplaceAll(Box("ScientificNameEdit"), " ", "%20"); }
+};
+
+TEST_F(NameLookupTest, NameInItalicsConfirmsAndWritesTheRecord) {
+    StartLookup();
+    EXPECT_TRUE(browser.visible);
+    NameSearchDocumentComplete(s, "<body><div>\n<table><tr><td><i>ABIES ALBIDA</i> Mill.</td></tr></table></div></body>");
+    EXPECT_EQ(s.ConfirmedName, "Abies albida");
+    EXPECT_FALSE(browser.visible);
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_NE(RecordFile().find("\"Abies albida\""), std::string::npos);
+    EXPECT_EQ(Box("ImageNameEdit"), "8");
+
+    // The next record of the same name needs no lookup.
+    FillValidRecord();
+    Set("SpeciesCombo", "albida");
+    Set("ScientificNameEdit", "Abies albida");
+    AddDataButtonClick(s);
+    EXPECT_EQ(browser.urls.size(), 1u);
+    EXPECT_EQ(Box("ImageNameEdit"), "8");
+}
+
+TEST_F(NameLookupTest, NameWithRankConfirmsOnlyWithSingleBlanksAroundTheRank) {
+    Set("RankCombo", "subsp.");
+    Set("SubSpEdit", "nebrodensis");
+    Set("ScientificNameEdit", "Abies albida subsp. nebrodensis");
+    EXPECT_EQ(ExpectedNameMarkup(s), "Abies albida</i> subsp. <i>nebrodensis");
+    StartLookup();
+    dialogs.answers.push_back(DialogButton::No);
+    NameSearchDocumentComplete(s, "<i>Abies albida</i>  subsp.  <i>nebrodensis</i>");
+    // The blanks around the rank are joined in one pass, so two of the three stay.
+    EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Abies albida  subsp.  nebrodensis was found.  Use this name?"});
+    EXPECT_EQ(s.ConfirmedName, "");
+
+    StartLookup();
+    NameSearchDocumentComplete(s, "<p><I>Abies albida</i> subsp. <i>NEBRODENSIS</I></p>");
+    EXPECT_EQ(s.ConfirmedName, "Abies albida subsp. nebrodensis");
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_TRUE(Written());
+}
+
+TEST_F(NameLookupTest, NoToAnotherNameLeavesTheNameAndTheWindowOpen) {
+    StartLookup();
+    dialogs.answers.push_back(DialogButton::No);
+    NameSearchDocumentComplete(s, "<ul><li><i>Abies alba</i> Mill.</li></ul>");
+    EXPECT_EQ(dialogs.questionButtons.back(), (std::vector<DialogButton>{DialogButton::Yes, DialogButton::No}));
+    EXPECT_EQ(s.ConfirmedName, "");
+    EXPECT_EQ(Box("ScientificNameEdit"), "Abies albida");
+    EXPECT_TRUE(browser.visible);
+    EXPECT_FALSE(Written());
+}
+
+TEST_F(NameLookupTest, PageWithoutItalicsDoesNothing) {
+    StartLookup();
+    browser.visible = false;
+    NameSearchDocumentComplete(s, "<p>No names were found.</p>");
+    EXPECT_TRUE(browser.visible);
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_FALSE(Written());
+}
+
+TEST_F(NameLookupTest, OnlyThePendingLookupForTheSameNameIsRead) {
+    // A page the user opens later by following a link starts nothing.
+    StartLookup();
+    NameSearchDocumentComplete(s, "<p>No names were found.</p>");
+    NameSearchDocumentComplete(s, "<i>Abies albida</i>");
+    EXPECT_EQ(s.ConfirmedName, "");
+    EXPECT_FALSE(Written());
+
+    // Nor does the page of a name that the user has changed meanwhile.
+    StartLookup();
+    Set("ScientificNameEdit", "Abies alba");
+    NameSearchDocumentComplete(s, "<i>Abies albida</i>");
+    EXPECT_EQ(s.ConfirmedName, "");
+    EXPECT_FALSE(Written());
+}
+
+TEST_F(NameLookupTest, ConfirmedNameThatIsNotTheFieldStartsNoEndlessLookups) {
+    Set("RankCombo", "var.");
+    Set("SubSpEdit", "x");
+    Set("ScientificNameEdit", "Abies albida var. x typed");
+    StartLookup();
+    NameSearchDocumentComplete(s, "<i>Abies albida</i> var. <i>x</i>");
+    EXPECT_EQ(s.ConfirmedName, "Abies albida var. x");
+    EXPECT_EQ(browser.urls.size(), 1u);
+    EXPECT_TRUE(browser.visible);
+    EXPECT_FALSE(Written());
+}
+
+TEST_F(NameLookupTest, WithoutAHostTheUserIsToldAndNothingIsLoaded) {
+    std::filesystem::remove(dir / "Settings.txt");
+    AddDataButtonClick(s);
+    EXPECT_TRUE(browser.urls.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("NameSearchHost"), std::string::npos);
+    EXPECT_FALSE(Written());
+}
+
+}  // namespace
+}  // namespace quorl::testing

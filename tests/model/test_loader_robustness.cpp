@@ -1,0 +1,61 @@
+#include <random>
+
+#include "LoaderTestSupport.h"
+#include "model/AutoCorrect.h"
+#include "model/FieldDefinitionsFile.h"
+#include "model/LearningStatsFile.h"
+#include "model/OutputFormatFile.h"
+#include "model/PreferencesFile.h"
+#include "model/ReferenceLists.h"
+
+using namespace quorl;
+using namespace quorl::testing;
+
+namespace {
+
+// Texts built from the characters that the file formats give a meaning to.
+std::string RandomText(std::mt19937& rng) {
+    static const char* const pieces[] = {"\t", ",", "\r\n", "\n", "\r", "(", "/", ")", ".", "1", "2", "255",
+                                         "-7", "x", "Ab", " ", "\"", "#", "Version", "yes", "\xE9"};
+    std::uniform_int_distribution<int> len(0, 60), piece(0, std::size(pieces) - 1);
+    std::string s;
+    for (int i = len(rng); i > 0; --i) s += pieces[piece(rng)];
+    return s;
+}
+
+class LoaderRobustnessTest : public LoaderTest {};
+
+// Whatever a file holds, a loader either reads it or ends the program through the dialogs port.
+TEST_F(LoaderRobustnessTest, MalformedFilesNeverBreakTheLoaders) {
+    std::mt19937 rng(20261206);
+    WriteUserFiles(folder);
+    for (int round = 0; round < 200; ++round) {
+        std::string text = RandomText(rng);
+        WriteFile(folder / "FieldDefinitions.txt", text);
+        WriteFile(folder / "Preferences.txt", text);
+        WriteFile(folder / "AutoCorrect.txt", text);
+        WriteFile(folder / "WordStats.txt", text);
+        WriteFile(folder / "NameStats.txt", text);
+        WriteFile(folder / "PlantList.txt", text);
+        WriteFile(folder / "CountryList.txt", text);
+        WriteFile(folder / "DarwinXML.txt", text);
+        s.OutputType = 1;
+        s.PlantList.clear();
+        s.form.ClearItems("FamilyCombo");
+        for (auto load : {LoadPreferences, LoadAutoCorrect, LoadLearningStats, LoadPlantList, LoadCountryList,
+                          LoadOutputFormat, LoadFieldDefinitions}) {
+            try {
+                load(s);
+            } catch (const ProgramEnded&) {
+            }
+        }
+        EXPECT_EQ(s.form.Get("CountryCombo").items.size(), s.CountryList.size());
+        EXPECT_EQ(s.form.Get("FamilyCombo").items.size(), s.PlantList.size());
+        for (size_t i = 0; i < s.OutputColumns.size(); ++i) EXPECT_EQ(s.OutputColumns[i].Order, int(i));
+        s.AutoCorrect = s.ReplaceNumerals = true;
+        AutoCorrectText(s, text);
+        WriteUserFiles(folder);  // the upgrade of a 29-line text needs the other files intact
+    }
+}
+
+}  // namespace

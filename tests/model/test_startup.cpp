@@ -1,0 +1,104 @@
+#include "LoaderTestSupport.h"
+#include "commands/SessionStart.h"
+#include "model/Log.h"
+#include "model/UserFiles.h"
+
+using namespace quorl;
+using namespace quorl::testing;
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    StartupTest() : s(dialogs) {
+        program = MakeTempFolder();
+        BuildMainForm(s.form);
+        WriteUserFiles(program);
+        WriteReferenceLists(program);
+    }
+    ~StartupTest() override {
+        std::error_code ec;
+        fs::remove_all(program, ec);
+    }
+    fs::path program;
+    ScriptedDialogs dialogs;
+    Session s;
+};
+
+TEST_F(StartupTest, DefaultUserLoadsEverythingAndStartsTheLog) {
+    WriteFile(program / "Log.txt", "old log\r\n");
+    s.form.SetText("CollectorEdit", "left over");
+    StartSession(s, program);
+
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(s.ProgramFolder, program);
+    EXPECT_EQ(s.UserFolder, program);
+    EXPECT_EQ(s.CurrentUserName, "Default");
+    EXPECT_EQ(s.form.Get("UserNameLabel").text, "Default");
+    EXPECT_EQ(s.form.Get("UserEdit").text, "Default");
+    EXPECT_EQ(s.FieldDefinitions.size(), 30u);
+    EXPECT_TRUE(s.LearnFromLabels);
+    EXPECT_EQ(s.AutoCorrectList.size(), 1u);
+    EXPECT_EQ(s.OutputColumns.size(), 2u);
+    EXPECT_EQ(s.form.Get("OutputLabel").text, "Database.tsv");
+    EXPECT_EQ(s.WordStats.size(), 1u);
+    EXPECT_EQ(s.NameStats.size(), 2u);
+    EXPECT_EQ(s.form.Get("FamilyCombo").items, (std::vector<std::string>{"Pinaceae", "Poaceae"}));
+    EXPECT_EQ(s.form.Get("CountryCombo").items, (std::vector<std::string>{"Chad", "Peru"}));
+    EXPECT_EQ(s.form.Get("CollectorEdit").text, "");
+    EXPECT_EQ(s.form.Get("RankCombo").items,
+              (std::vector<std::string>{"f.", "form", "forma", "ssp.", "subsp.", "var."}));
+    EXPECT_EQ(s.OcrLanguage, "eng");
+
+    std::string log = ReadFile(program / "Log.txt");
+    EXPECT_EQ(log.find("old log"), std::string::npos);
+    size_t v = log.find("  Quorl Version " + GetFileVersion() + "\r\n");
+    size_t u = log.find("  UserName: Default\r\n");
+    ASSERT_NE(v, std::string::npos);
+    ASSERT_NE(u, std::string::npos);
+    EXPECT_LT(v, u);
+}
+
+TEST_F(StartupTest, NamedUserUsesTheirFolder) {
+    WriteFile(program / "CurrentUser.txt", "Ann");
+    fs::path ann = program / "Users" / "Ann";
+    WriteUserFiles(ann);
+    WriteFile(ann / "Preferences.txt", "OutputFormat\tDarwin\r\n");
+    StartSession(s, program);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(s.CurrentUserName, "Ann");
+    EXPECT_EQ(s.UserFolder, ann);
+    EXPECT_EQ(s.OutputType, 1);
+    EXPECT_EQ(s.OutputFileName, "Database.xml");
+    EXPECT_NE(ReadFile(ann / "Log.txt").find("UserName: Ann\r\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(program / "Log.txt"));
+}
+
+TEST_F(StartupTest, UserWithoutPreferencesFallsBackToDefault) {
+    // The whole file is the name, line end included: no such folder exists.
+    WriteFile(program / "CurrentUser.txt", "Default\r\n");
+    StartSession(s, program);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], "Unable to open User Default\r\n.  Setting User to Default");
+    EXPECT_EQ(s.CurrentUserName, "Default");
+    EXPECT_EQ(s.UserFolder, program);
+    EXPECT_EQ(ReadFile(program / "CurrentUser.txt"), "Default\r\n");  // not rewritten
+    EXPECT_EQ(s.form.Get("UserNameLabel").text, "Default");
+}
+
+TEST_F(StartupTest, MissingSettingsFileEndsWithAFailureCode) {
+    fs::remove(program / "AutoCorrect.txt");
+    ExpectProgramEndsWithFailure([&] { StartSession(s, program); });
+    EXPECT_EQ(dialogs.messages.back(), "Unable to open file: " + (program / "AutoCorrect.txt").string());
+}
+
+TEST_F(StartupTest, MissingStatisticsStartEmpty) {
+    fs::remove(program / "WordStats.txt");
+    fs::remove(program / "NameStats.txt");
+    StartSession(s, program);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(s.WordStats.empty());
+    EXPECT_TRUE(s.NameStats.empty());
+}
+
+}  // namespace

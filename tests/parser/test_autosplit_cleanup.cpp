@@ -1,0 +1,103 @@
+// Paste-time splitting, and the last phases of the parse: the second date and the clean-up.
+#include <gtest/gtest.h>
+
+#include "ParserFixture.h"
+#include "fields/FieldAccess.h"
+#include "parser/AutoSplit.h"
+#include "parser/Phases.h"
+
+using namespace quorl;
+using V = std::vector<std::string>;
+
+class AutoSplit : public ptest::ParserTest {
+protected:
+    AutoSplit() { s.Debug = false; }
+};
+
+TEST_F(AutoSplit, BreaksBeforeCapitalisedStartWords) {
+    Def(fHabitat).StartWords = "habitat";
+    EXPECT_EQ(AutoSplitText(s, "Rocky slope Habitat: oak woodland"), "Rocky slope\r\nHabitat: oak woodland\r\n");
+    EXPECT_EQ(s.parser.LabelChunks, (V{"Rocky slope", "Habitat: oak woodland"}));
+    // At the start of the text, or written in lower case: no break.
+    EXPECT_EQ(AutoSplitText(s, "Habitat: oak"), "Habitat: oak\r\n");
+    EXPECT_EQ(AutoSplitText(s, "Rocky slope habitat: oak"), "Rocky slope habitat: oak\r\n");
+}
+
+TEST_F(AutoSplit, ElevationWordAfterANumberKeepsTheNumber) {
+    Def(fElevation).StartWords = "elevation";
+    EXPECT_EQ(AutoSplitText(s, "Ridge 1500 Elevation, pine"), "Ridge\r\n1500 Elevation\r\n, pine\r\n");
+    // With its unit after the word, the break comes before the word.
+    EXPECT_EQ(AutoSplitText(s, "Ridge top Elevation 1500 m, pine"), "Ridge top\r\nElevation 1500 m, pine\r\n");
+    // The window that looks for the unit stops before the last character of the text.
+    EXPECT_EQ(AutoSplitText(s, "Ridge top Elevation 1500 m"), "Ridge top Elevation 1500 m\r\n");
+}
+
+TEST_F(AutoSplit, CoordinateRunOnALineOfItsOwn) {
+    const std::string text = "Along road at 34\xB0 12' 30\" N 112\xB0 10' 5\" W; sandy";
+    const std::string out = AutoSplitText(s, text);
+    EXPECT_NE(out.find("\r\n34\xB0 12' 30\" N 112\xB0 10' 5\" W;\r\n"), std::string::npos) << out;
+}
+
+TEST_F(AutoSplit, LongLinesCutWhereHalvesReadAsDifferentFields) {
+    auto learn = [&](const char* word, int field) {
+        BayesClass b;
+        b.Word = word;
+        b.Count = 10;
+        b.FieldPercent[static_cast<size_t>(field)] = 100;
+        s.WordStats.push_back(b);
+    };
+    learn("oak", fHabitat);
+    learn("woodland", fHabitat);
+    learn("rocky", fLocation);
+    learn("canyon", fLocation);
+    // The cut comes after the separator; the pieces are not trimmed again.
+    EXPECT_EQ(AutoSplitText(s, "oak woodland, rocky canyon"), "oak woodland,\r\n rocky canyon\r\n");
+    // A 19-character line is never cut.
+    EXPECT_EQ(AutoSplitText(s, "oak woodla, rocky c"), "oak woodla, rocky c\r\n");
+}
+
+class LastPhases : public ptest::ParserTest {
+protected:
+    LastPhases() { s.Debug = false; }
+};
+
+TEST_F(LastPhases, SecondDateFindsTheDateAndTheCollectorAroundIt) {
+    SetLines({"Flora", "Coll. J. Smith 4321", "12 May 1995", "& M. Jones"});
+    s.parser.CurrentLine = 0;
+    Run(SecondDatePhase);
+    EXPECT_EQ(F(fCollectionDate), "12 May 1995");
+    EXPECT_EQ(s.parser.LabelChunks[2], "");
+    // The date line is empty now, so the collector comes from the line before it, read from its
+    // first capital, and is recorded against the date's line.
+    EXPECT_EQ(F(fCollector), "Coll. J. Smith");
+    EXPECT_EQ(Def(fCollector).FoundLine, 2);
+    EXPECT_EQ(F(fCollectionNumber), "4321");
+}
+
+TEST_F(LastPhases, CleanUpTidiesFields) {
+    SetLines({"Flora", "j. smith #12", "& M. Jones", "x"});
+    Def(fCollector).FoundLine = 1;
+    s.form.SetText("CollectionDateEdit", "12-5-1995");
+    s.form.SetText("CollectorEdit", "j. smith #12");
+    s.form.SetText("DeterminedByEdit", "J. Smith)");
+    s.form.SetText("HabitatMemo", "Oak woodland with Quercus emoryi");
+    s.form.SetText("AssociatedMemo", "Quercus emoryi");
+    s.form.SetText("NSCombo", "N");
+    Run(DateCleanupPhase);
+    EXPECT_EQ(F(fCollectionDate), "12 5 1995");
+    EXPECT_EQ(F(fCollector), "J. smith 12");
+    EXPECT_EQ(F(fOtherCollectors), "M. Jones");
+    EXPECT_EQ(F(fDeterminer), "J. Smith");
+    EXPECT_EQ(F(fHabitat), "Oak woodland with ");
+    EXPECT_EQ(s.form.Get("NSCombo").text, "");
+}
+
+TEST_F(LastPhases, CleanUpKeepsAndBeforeOtherCollectorsAndBracketedDeterminer) {
+    SetLines({"Flora", "J. Smith", "and M. Jones", "x"});
+    Def(fCollector).FoundLine = 1;
+    s.form.SetText("CollectorEdit", "J. Smith");
+    s.form.SetText("DeterminedByEdit", "J. Smith (1990)");
+    Run(DateCleanupPhase);
+    EXPECT_EQ(F(fOtherCollectors), "and M. Jones");
+    EXPECT_EQ(F(fDeterminer), "J. Smith (1990)");
+}

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "ParserFixture.h"
+#include "base/ParseText.h"
+#include "base/Text.h"
+#include "parser/CollectionNumber.h"
+#include "parser/CollectorLine.h"
+#include "parser/NumberText.h"
+
+using namespace quorl;
+using ParserSessionTest = quorl::ptest::ParserTest;
+
+class CollectionNumbers : public ParserSessionTest {
+protected:
+    int Find(std::string text) { return FindCollectionNumber(s, text); }
+};
+
+TEST(NumberText, CleanNumberTextStripsNumbersAtBothEnds) {
+    EXPECT_EQ(CleanNumberText("12 J. Smith 45)"), "J. Smith ");
+    EXPECT_EQ(CleanNumberText("7"), "");
+    EXPECT_EQ(CleanNumberText("12 x"), "x");
+    EXPECT_EQ(CleanNumberText(")"), "");
+    EXPECT_EQ(CleanNumberText(""), "");
+    EXPECT_EQ(CleanNumberText("J. Smith"), "J. Smith");
+}
+
+TEST_F(CollectionNumbers, FindsTheFirstNumberThatIsNoYearUnitOrSmallNumber) {
+    const int now = CurrentCalendarYear();
+    const struct {
+        std::string text;
+        int number;
+    } cases[] = {
+        {"1234", 1234}, {"2500", 2500}, {"1998", 0}, {"55", 0}, {"1200 m", 0}, {"1200m", 0}, {"", 0},
+        {"no digits", 0}, {IntToStr(now), 0}, {"2021", 0}, {IntToStr(now + 1), now + 1},
+        // The search goes on past the digits it rejected.
+        {"1998 12 and 4567", 4567}, {"12 13 14 15 16 17", 0},
+    };
+    for (const auto& c : cases) {
+        Set("NumberEdit", "");
+        EXPECT_EQ(Find(c.text), c.number) << c.text;
+        EXPECT_EQ(Text("NumberEdit"), c.number ? IntToStr(c.number) : "") << c.text;
+    }
+    Set("CollectorEdit", "J. Smith");  // the collector's text is no number
+    EXPECT_EQ(Find("j. smith 1234"), 0);
+}
+
+TEST_F(CollectionNumbers, StartWordPrefixSuffixAndTheYearBeforeAHyphen) {
+    s.FieldDefinitions[1].StartWords = "no.";
+    const struct {
+        const char* date;
+        const char* text;
+        const char* prefix;
+        const char* suffix;
+        int number;
+    } cases[] = {{"", "1998 No. 345", "", "", 345}, {"", "A1234", "A", "", 1234}, {"", "1234-b", "", "b", 1234},
+                 {"", "A-1234", "A", "", 1234}, {"12 May 1998", "1998-1234", "1998", "", 1234}};
+    for (const auto& c : cases) {
+        Set("CollectionDateEdit", c.date);
+        Set("PrefixEdit", "");
+        Set("SuffixEdit", "");
+        EXPECT_EQ(Find(c.text), c.number) << c.text;
+        EXPECT_EQ(Text("PrefixEdit") + "|" + Text("SuffixEdit"), std::string(c.prefix) + "|" + c.suffix) << c.text;
+    }
+}
+
+TEST_F(CollectionNumbers, IsCollectionYearReadsTheDate) {
+    EXPECT_FALSE(IsCollectionYear(s, "1998"));
+    Set("CollectionDateEdit", "12 May 1998");
+    EXPECT_TRUE(IsCollectionYear(s, "1998"));
+    EXPECT_TRUE(IsCollectionYear(s, "98"));
+    EXPECT_FALSE(IsCollectionYear(s, "998"));
+    EXPECT_FALSE(IsCollectionYear(s, "x"));
+    Set("CollectionDateEdit", "8");
+    EXPECT_TRUE(IsCollectionYear(s, "8"));
+}
+
+TEST_F(CollectionNumbers, SplitHyphenatedNumberAroundTheYear) {
+    Set("CollectionDateEdit", "12 May 1998");
+    EXPECT_TRUE(SplitHyphenatedNumber(s, "1998-1234"));
+    EXPECT_EQ(Text("PrefixEdit"), "1998");
+    EXPECT_EQ(Text("NumberEdit"), "1234");
+    EXPECT_TRUE(SplitHyphenatedNumber(s, "1234-98,"));
+    EXPECT_EQ(Text("NumberEdit"), "1234");
+    EXPECT_EQ(Text("SuffixEdit"), "98");
+    EXPECT_TRUE(SplitHyphenatedNumber(s, "A-77-98"));
+    EXPECT_EQ(Text("PrefixEdit"), "A");
+    EXPECT_EQ(Text("NumberEdit"), "77");
+    EXPECT_FALSE(SplitHyphenatedNumber(s, "12-34"));
+    EXPECT_FALSE(SplitHyphenatedNumber(s, "1234"));
+}
+
+TEST_F(CollectionNumbers, SplitCollectorLineWithSeparator) {
+    s.parser.LabelChunks = {"Plants of Arizona", "J. Smith & A. Jones"};
+    s.parser.CurrentLine = 1;
+    SplitCollectorLine(s, "J. Smith and A. Jones");
+    EXPECT_EQ(Text("CollectorEdit"), "J. Smith");
+    EXPECT_EQ(Text("OtherCollectorsEdit"), "and A. Jones");
+}
+
+TEST_F(CollectionNumbers, SplitCollectorLineWithNumber) {
+    s.parser.LabelChunks = {"J. Smith 1234"};
+    s.parser.CurrentLine = 0;
+    SplitCollectorLine(s, "J. Smith 1234");
+    EXPECT_EQ(Text("CollectorEdit"), "J. Smith");
+    EXPECT_EQ(Text("NumberEdit"), "1234");
+    // A digit first, on the first line, with nothing before it.
+    Set("NumberEdit", "");
+    SplitCollectorLine(s, "& 12 x");
+    EXPECT_EQ(Text("NumberEdit"), "12");
+    EXPECT_EQ(Text("CollectorEdit"), "&");
+}
+
+TEST_F(CollectionNumbers, SplitCollectorLineJoinsPreviousLine) {
+    s.parser.LabelChunks = {"J. Smith", "& A. Jones", "x"};
+    s.parser.CurrentLine = 1;
+    SplitCollectorLine(s, "& A. Jones");
+    EXPECT_EQ(Text("CollectorEdit"), "J. Smith");
+    EXPECT_EQ(Text("OtherCollectorsEdit"), "& A. Jones");
+}

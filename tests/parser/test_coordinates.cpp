@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "ParserFixture.h"
+#include "parser/Coordinates.h"
+
+using namespace quorl;
+using ParserSessionTest = quorl::ptest::ParserTest;
+
+TEST(CoordinateScores, CompassLetterNextToNumber) {
+    EXPECT_EQ(CompassLetterScore("12 N", 'N'), 3);
+    EXPECT_EQ(CompassLetterScore("NEW 5", 'N'), 0);
+    EXPECT_EQ(CompassLetterScore("N 34 12", 'N'), 3);
+    EXPECT_EQ(CompassLetterScore("12345 xx N", 'N'), 0);       // too far after the digit
+    EXPECT_EQ(CompassLetterScore("New Mexico N5 x", 'N'), 3);  // a later occurrence counts
+    EXPECT_EQ(CompassLetterScore("2N", 'N'), 0);               // p < 3: no look back
+    EXPECT_EQ(CompassLetterScore("12N", 'N'), 3);
+    EXPECT_EQ(CompassLetterScore("", 'N'), 0);
+    EXPECT_TRUE(IsCompassLetter('W'));
+    EXPECT_FALSE(IsCompassLetter('w'));
+}
+
+TEST(CoordinateScores, LatLongScoreAddsSignsWordsAndShortRuns) {
+    // No signs: the runs decide; the last character never takes part.
+    EXPECT_EQ(LatLongScore(""), 0);
+    EXPECT_EQ(LatLongScore("Oak woodland"), -1);
+    const std::string dms = "34\xB0 12' 30\" N 112\xB0 10' 5\" W";
+    EXPECT_GT(LatLongScore(dms), 20);
+    EXPECT_EQ(LatLongScore("Latitude"), 5 - 1);
+    EXPECT_EQ(LatLongScore("12 DEG"), 1 + 1 + 1 - 1);
+}
+
+class LatLong : public ParserSessionTest {
+protected:
+    // The eight boxes as "deg/min/sec hemisphere deg/min/sec hemisphere".
+    std::string Boxes() const {
+        return Text("LatDegreesEdit") + "/" + Text("LatMinutesEdit") + "/" + Text("LatSecondsEdit") + " " +
+               Text("NSCombo") + " " + Text("LongDegreesEdit") + "/" + Text("LongMinutesEdit") + "/" +
+               Text("LongSecondsEdit") + " " + Text("EWCombo");
+    }
+};
+
+TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
+    const struct {
+        const char* text;
+        const char* boxes;
+    } cases[] = {
+        {"34\xB0 12' 30\" N 112\xB0 10' 5\" W", "34/12/30 N 112/10/5 W"},
+        {"N 34 12 30 W 112 10 5", "34/12/30 N 112/10/5 W"},           // letter before the numbers
+        {"34.5 N 112.25 W x", "34.5// N 112.25// W"},                   // decimal degrees
+        {"3O deg 15* 2 s 11O DEG 5 e", "30/15/2 S 110/5/ E"},         // deg, star and letter O
+        {"Lat. 34 12 30 N", "34/12/30 N // "},                           // latitude only
+        {"34 12 30 5", "//  // "},                                       // numbers without a letter write nothing
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        for (const char* box : {"LatDegreesEdit", "LatMinutesEdit", "LatSecondsEdit", "NSCombo", "LongDegreesEdit",
+                                "LongMinutesEdit", "LongSecondsEdit", "EWCombo"})
+            Set(box, "");
+        EXPECT_EQ(ParseLatLong(s, c.text), 1);
+        EXPECT_EQ(Boxes(), c.boxes);
+    }
+}
+
+TEST_F(LatLong, ParseLatLongRejectsWordsAndClearsBoth) {
+    Set("LatDegreesEdit", "9");
+    Set("LongDegreesEdit", "9");
+    EXPECT_EQ(ParseLatLong(s, "5 km N of the river"), 0);
+    EXPECT_EQ(Text("LatDegreesEdit"), "");
+    EXPECT_EQ(Text("LongDegreesEdit"), "");
+    EXPECT_EQ(Text("NSCombo"), "N");
+    EXPECT_EQ(Text("EWCombo"), "E");
+    EXPECT_EQ(ParseLatLong(s, "34 12 north x"), 0);
+    // Too few tokens, and leading words that leave too few.
+    EXPECT_EQ(ParseLatLong(s, "12 N"), 0);
+    EXPECT_EQ(ParseLatLong(s, "GPS: 34 12 N"), 0);
+}
+
+TEST_F(LatLong, ParseLatLongLongTextIsSafe) {
+    std::string t;
+    for (int i = 0; i < 300; ++i) t += "1 a ";
+    EXPECT_EQ(ParseLatLong(s, t), 1);
+}

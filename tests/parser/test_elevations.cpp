@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "ParserFixture.h"
+#include "parser/Elevation.h"
+
+using namespace quorl;
+using ParserSessionTest = quorl::ptest::ParserTest;
+
+class Elevations : public ParserSessionTest {
+protected:
+    Elevations() {
+        s.MinElevation = 10;
+        s.FieldDefinitions[17].StartWords = "elev,elevation";
+    }
+};
+
+TEST(ElevationTokens, FindTokenIndexCutsAtFullStop) {
+    std::vector<std::string> t = {"1200", "FT.", "x", "ft"};
+    EXPECT_EQ(FindTokenIndex(t, "ft", 0, 3), 1);
+    EXPECT_EQ(FindTokenIndex(t, "ft", 2, 3), 3);
+    EXPECT_EQ(FindTokenIndex(t, "ft", 2, 99), 3);
+    EXPECT_EQ(FindTokenIndex(t, "m", 0, 3), -1);
+    EXPECT_EQ(FindTokenIndex({"left"}, "ft", 0, 0), -1);
+}
+
+TEST_F(Elevations, FillsFeetAndMetersAboveTheThresholds) {
+    const struct {
+        const char* text;
+        const char* boxes;  // feet low/high, meters low/high
+    } cases[] = {
+        {"25 ft", "/ /"},  {"33 ft", "33/ /"},  // feet from MinElevation on
+        {"9 m", "/ /"},    {"10 m", "/ 10/"},
+        {"1200-1500 ft", "1200/1500 /"}, {"1200 - 1500 m", "/ 1200/1500"}, {"5000'", "5000/ /"},
+        {"Elev.: 800", "/ 800/"},  // a start word with a bare number: meters
+    };
+    for (const auto& c : cases) {
+        for (const char* box : {"ElevFeetLowEdit", "ElevFeetHighEdit", "ElevMetersLowEdit", "ElevMetersHighEdit"})
+            Set(box, "");
+        FindElevation(s, c.text);
+        EXPECT_EQ(Text("ElevFeetLowEdit") + "/" + Text("ElevFeetHighEdit") + " " + Text("ElevMetersLowEdit") + "/" +
+                      Text("ElevMetersHighEdit"),
+                  c.boxes)
+            << c.text;
+    }
+}
+
+TEST_F(Elevations, SeaLevel) {
+    EXPECT_EQ(FindElevation(s, "At Sea level, dunes"), "At Sea level, dunes");
+    EXPECT_EQ(Text("ElevMetersLowEdit"), "0");
+    Set("ElevMetersLowEdit", "");
+    FindElevation(s, "0 m, beach");
+    EXPECT_EQ(Text("ElevMetersLowEdit"), "0");
+}
+
+TEST_F(Elevations, StartWordWithBareNumber) {
+    FindElevation(s, "Elev.: 800");
+    EXPECT_EQ(Text("ElevMetersLowEdit"), "800");
+    EXPECT_EQ(Text("ElevFeetLowEdit"), "");
+}
+
+TEST_F(Elevations, CutsElevationAndStartWordFromText) {
+    EXPECT_EQ(FindElevation(s, "Rocky slope, elevation 2OOO m"), "Rocky slope, ");
+    EXPECT_EQ(Text("ElevMetersLowEdit"), "2000");
+    EXPECT_EQ(FindElevation(s, "Nothing here"), "Nothing here");
+    EXPECT_EQ(FindElevation(s, ""), "");
+    EXPECT_EQ(FindElevation(s, "ft"), "ft");
+    EXPECT_EQ(FindElevation(s, "elev"), "elev");
+}

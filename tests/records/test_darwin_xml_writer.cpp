@@ -1,0 +1,169 @@
+// The Darwin Core XML record writer: the document byte for byte, element order and names, and a
+// well-formed file by xmllint.
+#include "RecordFixture.h"
+
+#include <cstdlib>
+
+#include "model/Log.h"
+#include "records/DarwinXmlWriter.h"
+
+namespace quorl::testing {
+namespace {
+
+class DarwinXmlWriterTest : public RecordFixture {
+protected:
+    void SetUp() override {
+        RecordFixture::SetUp();
+        s.OutputFileName = "Records.xml";
+        // Shuffled on purpose: the element order does not follow the columns.
+        const std::pair<const char*, const char*> columns[] = {
+            {"24", "fieldNotes"},        {"0", "recordedBy"},           {"2", "otherCollectors"},
+            {"3", "verbatimEventDate"},  {"4", "family"},               {"5", "genus"},
+            {"9", "scientificName"},     {"7", "taxonRank"},            {"8", "infraspecificEpithet"},
+            {"11", "occurrenceRemarks"}, {"12", "locality"},            {"13", "habitat"},
+            {"14", "country"},           {"15", "stateProvince"},       {"16", "county"},
+            {"17.1", "minimumElevationInMeters"}, {"17.2", "maximumElevationInMeters"},
+            {"18.5", "decimalLatitude"}, {"18.10", "decimalLongitude"}, {"19", "institutionCode"},
+            {"20", "reproductiveCondition"}, {"21", "identifiedBy"},    {"22", "dateIdentified"},
+            {"23", "otherCatalogNumbers"}, {"1", "recordNumber"},       {"6", "specificEpithet"}};
+        for (auto [key, name] : columns) Column(key, true, name, name);
+    }
+
+    std::string Header() const {
+        return "<QUORL>\r\n\t<header>\r\n\t\t<version>" + GetFileVersion() +
+               "</version>\r\n\t</header>\r\n\t<labelData>\r\n";
+    }
+    static std::string Closing() { return "\t</labelData>\r\n</QUORL>"; }
+    static std::string El(const std::string& name, const std::string& text) {
+        return "\t\t\t<" + name + ">" + text + "</" + name + ">\r\n";
+    }
+    // The label element of a record with only an accession number.
+    static std::string Minimal(const std::string& accession) {
+        return "\t\t<label>\r\n" + El("GlobalUniqueIdentifier", "QZV:Plants:" + accession) +
+               El("CatalogNumber", accession) + (accession.empty() ? "" : El("otherCatalogNumbers", accession)) +
+               "\t\t</label>\r\n";
+    }
+    void FillAll() {
+        const std::pair<const char*, const char*> boxes[] = {
+            {"CollectorEdit", "J. O'Neil"}, {"NumberEdit", "123"}, {"OtherCollectorsEdit", "X Y"},
+            {"CollectionDateEdit", "12  Jan 2005"}, {"FamilyCombo", "Pinaceae"}, {"GenusCombo", "Pinus"},
+            {"SpeciesCombo", "ponderosa"}, {"RankCombo", "var."}, {"SubSpEdit", "scopulorum"},
+            {"ScientificNameEdit", "Pinus ponderosa var. scopulorum"}, {"DescriptionMemo", "Tree\r\n20 m"},
+            {"LocalityMemo", "Road < 5 km & river > 2 m"}, {"HabitatMemo", "Oak's edge"}, {"CountryCombo", "U.S.A."},
+            {"StateCombo", "Arizona"}, {"ParishCombo", "Coconino"}, {"ElevFeetLowEdit", "1000"},
+            {"ElevFeetHighEdit", "1200"}, {"LatDegreesEdit", "34"}, {"LatMinutesEdit", "12"},
+            {"LatSecondsEdit", "30"}, {"NSCombo", "s"}, {"LongDegreesEdit", "111"}, {"EWCombo", "w"},
+            {"HerbariumEdit", "ASU"}, {"PhenologyEdit", "cones"}, {"DeterminedByEdit", "A. Smith"},
+            {"DeterminedDateEdit", "2006"}, {"AccessionEdit", "A-1"}, {"NotesMemo", "note"}};
+        for (auto [box, text] : boxes) Set(box, text);
+    }
+};
+
+TEST_F(DarwinXmlWriterTest, FirstAndSecondExportBuildOneDocumentInFixedElementOrder) {
+    FillAll();
+    ASSERT_TRUE(AddDarwinXML(s));
+    const std::string full =
+        "\t\t<label>\r\n" + El("GlobalUniqueIdentifier", "QZV:Plants:A-1") + El("CatalogNumber", "A-1") +
+        El("recordedBy", "J. O'Neil, X Y") + El("verbatimEventDate", "12  Jan 2005") + El("family", "Pinaceae") +
+        El("genus", "Pinus") + El("scientificName", "Pinus ponderosa var. scopulorum") + El("taxonRank", "var.") +
+        El("infraspecificEpithet", "scopulorum") + El("occurrenceRemarks", "Tree\r\n20 m") +
+        El("locality", "Road &lt; 5 km &amp; river &gt; 2 m") + El("habitat", "Oak`s edge") +
+        El("country", "U.S.A.") + El("stateProvince", "Arizona") + El("county", "Coconino") +
+        El("minimumElevationInMeters", "304") + El("maximumElevationInMeters", "365") +
+        El("decimalLatitude", "-34.2083333333333") + El("decimalLongitude", "-111") +
+        El("institutionCode", "ASU") + El("reproductiveCondition", "cones") + El("identifiedBy", "A. Smith") +
+        El("dateIdentified", "2006") + El("otherCatalogNumbers", "A-1") + El("fieldNotes", "note") +
+        "\t\t</label>\r\n";
+    EXPECT_EQ(RecordFile(), Header() + full + Closing());
+    // The date box is written as it stands; no box is changed.
+    EXPECT_EQ(Box("CollectionDateEdit"), "12  Jan 2005");
+
+    for (const auto& c : s.form.Controls())
+        if (c->IsTextField() || c->kind == ControlKind::Combo)
+            if (c->tag >= 0 && c->tag < kMaxFields) s.form.SetText(c->name, "");
+    ASSERT_TRUE(AddDarwinXML(s));
+    EXPECT_EQ(RecordFile(), Header() + full + Minimal("") + Closing());
+}
+
+TEST_F(DarwinXmlWriterTest, CollectorJoinsOtherCollectorsOnlyAsTheColumnsAllow) {
+    Set("OtherCollectorsEdit", "X Y");
+    ASSERT_TRUE(AddDarwinXML(s));
+    EXPECT_NE(RecordFile().find(El("recordedBy", "X Y")), std::string::npos);
+
+    std::filesystem::remove(RecordPath());
+    s.OutputColumns[2].Enabled = false;  // other collectors
+    Set("CollectorEdit", "A");
+    ASSERT_TRUE(AddDarwinXML(s));
+    EXPECT_NE(RecordFile().find(El("recordedBy", "A")), std::string::npos);
+
+    std::filesystem::remove(RecordPath());
+    s.OutputColumns[2].Enabled = true;
+    s.OutputColumns[1].Enabled = false;  // collector
+    ASSERT_TRUE(AddDarwinXML(s));
+    EXPECT_EQ(RecordFile().find("recordedBy"), std::string::npos);
+}
+
+TEST_F(DarwinXmlWriterTest, MetersBoxesWinOverFeetAndEmptyBoxesGiveNoElement) {
+    Set("ElevMetersLowEdit", "300");
+    Set("ElevFeetLowEdit", "1000");
+    Set("ElevFeetHighEdit", "3280");
+    ASSERT_TRUE(AddDarwinXML(s));
+    std::string f = RecordFile();
+    EXPECT_NE(f.find(El("minimumElevationInMeters", "300")), std::string::npos);
+    EXPECT_NE(f.find(El("maximumElevationInMeters", "999")), std::string::npos);
+    EXPECT_EQ(f.find("decimalLatitude"), std::string::npos);
+
+    std::filesystem::remove(RecordPath());
+    for (const char* b : {"ElevMetersLowEdit", "ElevFeetLowEdit", "ElevFeetHighEdit"}) Set(b, "");
+    Set("LatDegreesEdit", "0");
+    ASSERT_TRUE(AddDarwinXML(s));
+    f = RecordFile();
+    EXPECT_EQ(f.find("Elevation"), std::string::npos);
+    EXPECT_NE(f.find(El("decimalLatitude", "0")), std::string::npos);
+    EXPECT_EQ(f.find("decimalLongitude"), std::string::npos);
+}
+
+TEST_F(DarwinXmlWriterTest, FileWithoutClosingLineIsNeverOverwritten) {
+    const std::string cut = Header() + Minimal("1");
+    WriteFile(RecordPath(), cut);
+    EXPECT_FALSE(AddDarwinXML(s));
+    EXPECT_EQ(RecordFile(), cut);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+
+    // A record file that cannot be read is reported; the program goes on.
+    std::filesystem::remove(RecordPath());
+    std::filesystem::create_directory(RecordPath());
+    EXPECT_FALSE(AddDarwinXML(s));
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    std::filesystem::remove(RecordPath());
+
+    // An empty file starts a new document.
+    WriteFile(RecordPath(), "");
+    Set("AccessionEdit", "2");
+    ASSERT_TRUE(AddDarwinXML(s));
+    EXPECT_EQ(RecordFile(), Header() + Minimal("2") + Closing());
+}
+
+TEST_F(DarwinXmlWriterTest, OldContentIsKeptByteForByte) {
+    // Another program's header and characters outside the single-byte code page stay as they are.
+    const std::string old = "<QUORL>\r\n\t<header>\r\n\t\t<version>0.9</version>\r\n\t</header>\r\n\t<labelData>\r\n"
+                            "\t\t<label><x>\xE5\x8C\x97\xE4\xBA\xAC</x></label>\r\n";
+    WriteFile(RecordPath(), old + Closing() + "\r\n");
+    Set("AccessionEdit", "\xE9");  // Windows-1252 e acute
+    ASSERT_TRUE(AddDarwinXML(s));
+    EXPECT_EQ(RecordFile(), old + "\t\t<label>\r\n" + El("GlobalUniqueIdentifier", "QZV:Plants:\xC3\xA9") +
+                                El("CatalogNumber", "\xC3\xA9") + El("otherCatalogNumbers", "\xC3\xA9") +
+                                "\t\t</label>\r\n" + Closing());
+}
+
+TEST_F(DarwinXmlWriterTest, WrittenDocumentIsWellFormed) {
+    FillAll();
+    Set("NotesMemo", "a\x01 <b> & \"c\" \x96 d");
+    ASSERT_TRUE(AddDarwinXML(s));
+    ASSERT_TRUE(AddDarwinXML(s));
+    std::string cmd = "xmllint --noout '" + RecordPath().string() + "' 2>&1";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+}
+
+}  // namespace
+}  // namespace quorl::testing

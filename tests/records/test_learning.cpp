@@ -1,0 +1,116 @@
+// Learning of word and name statistics from an added record.
+#include "RecordFixture.h"
+
+#include "records/Learning.h"
+
+namespace quorl::testing {
+namespace {
+
+class LearningTest : public RecordFixture {
+protected:
+    const BayesClass* Word(const std::string& w) const {
+        for (const auto& b : s.WordStats)
+            if (b.Word == w) return &b;
+        return nullptr;
+    }
+};
+
+BayesClass Stat(int count, int d, int l, int h) {
+    BayesClass b;
+    b.Word = "w";
+    b.Count = count;
+    b.FieldPercent[11] = d;
+    b.FieldPercent[12] = l;
+    b.FieldPercent[13] = h;
+    return b;
+}
+
+TEST(UpdateWordStat, WorkedPercentages) {
+    BayesClass b = UpdateWordStat(Stat(1, 0, 100, 0), 13);
+    EXPECT_EQ(b.Count, 2);
+    EXPECT_EQ(b.FieldPercent[12], 50);
+    EXPECT_EQ(b.FieldPercent[13], 50);
+    b = UpdateWordStat(b, 13);
+    EXPECT_EQ(b.Count, 3);
+    EXPECT_EQ(b.FieldPercent[12], 33);
+    EXPECT_EQ(b.FieldPercent[13], 66);
+
+    // The history counts as ten occurrences at most.
+    b = UpdateWordStat(Stat(25, 40, 0, 0), 12);
+    EXPECT_EQ(b.Count, 26);
+    EXPECT_EQ(b.FieldPercent[11], 36);
+    EXPECT_EQ(b.FieldPercent[12], 9);
+    EXPECT_EQ(b.FieldPercent[13], 0);
+
+    // A field outside 11-13 only scales the percentages down.
+    b = UpdateWordStat(Stat(1, 100, 0, 0), 0);
+    EXPECT_EQ(b.FieldPercent[11], 50);
+    EXPECT_EQ(b.FieldPercent[0], 0);
+}
+
+TEST_F(LearningTest, WordsAndFollowerPairs) {
+    Set("DescriptionMemo", "Pine-oak forest.");
+    Set("HabitatMemo", "O'Brien's field, wet");
+    UpdateLearningFiles(s);
+    ASSERT_EQ(s.WordStats.size(), 5u);
+    const BayesClass* pine = Word("pine-oak");
+    ASSERT_NE(pine, nullptr);
+    EXPECT_EQ(pine->Count, 1);
+    EXPECT_EQ(pine->FieldPercent[11], 100);
+    ASSERT_EQ(pine->Followers.size(), 1u);
+    EXPECT_EQ(pine->Followers[0].Word, "forest");
+    EXPECT_EQ(pine->Followers[0].FieldPercent[11], 100);
+    EXPECT_TRUE(Word("forest")->Followers.empty());
+    EXPECT_NE(Word("obriens"), nullptr);
+    EXPECT_EQ(Word("field")->Followers[0].Word, "wet");
+    EXPECT_EQ(Word("wet")->FieldPercent[13], 100);
+
+    EXPECT_EQ(ReadFile(dir / "WordStats.txt"),
+              "pine-oak\t1\t100\t0\t0\t,forest\t1\t100\t0\t0\t\r\n"
+              "forest\t1\t100\t0\t0\t\r\n"
+              "obriens\t1\t0\t0\t100\t,field\t1\t0\t0\t100\t\r\n"
+              "field\t1\t0\t0\t100\t,wet\t1\t0\t0\t100\t\r\n"
+              "wet\t1\t0\t0\t100\t\r\n");
+
+    // Learnt again in Location: the known words and pairs move, the last word keeps an empty
+    // follower that is never written.
+    Set("DescriptionMemo", "");
+    Set("HabitatMemo", "");
+    Set("LocalityMemo", "PINE-OAK Forest");
+    UpdateLearningFiles(s);
+    pine = Word("pine-oak");
+    EXPECT_EQ(pine->Count, 2);
+    EXPECT_EQ(pine->FieldPercent[11], 50);
+    EXPECT_EQ(pine->FieldPercent[12], 50);
+    EXPECT_EQ(pine->Followers[0].Count, 2);
+    const BayesClass* forest = Word("forest");
+    ASSERT_EQ(forest->Followers.size(), 1u);
+    EXPECT_EQ(forest->Followers[0].Word, "");
+    const std::string head = "pine-oak\t2\t50\t50\t0\t,forest\t2\t50\t50\t0\t\r\nforest\t2\t50\t50\t0\t\r\nobriens\t";
+    EXPECT_EQ(ReadFile(dir / "WordStats.txt").substr(0, head.size()), head);
+}
+
+TEST_F(LearningTest, WordsNeverHoldTabsOrSeparators) {
+    EXPECT_EQ(LearningWords("a\tb;c:d.e  f\r\ng\"h'i,j"), (std::vector<std::string>{"a", "b", "c", "d", "e", "f", "ghij"}));
+    EXPECT_TRUE(LearningWords(" .;: ").empty());
+    EXPECT_EQ(AnsiLowerCase("\xC9T\xC9 \x8A\x9F \xD7"), "\xE9t\xE9 \x9A\xFF \xD7");
+}
+
+TEST_F(LearningTest, NamesOfCollectorAndOtherCollectors) {
+    s.NameStats = {"smith"};
+    Set("CollectorEdit", "J. Smith");
+    Set("OtherCollectorsEdit", "Li, Wang");
+    UpdateLearningFiles(s);
+    EXPECT_EQ(s.NameStats, (std::vector<std::string>{"smith", "J.", "Smith", "Wang"}));
+    EXPECT_EQ(ReadFile(dir / "NameStats.txt"), "smith\r\nJ.\r\nSmith\r\nWang\r\n");
+
+    // A last rest of one or two characters is not taken; known names are not added twice.
+    Set("CollectorEdit", "Smith Li");
+    Set("OtherCollectorsEdit", "Ng\tBrown");
+    UpdateLearningFiles(s);
+    EXPECT_EQ(s.NameStats, (std::vector<std::string>{"smith", "J.", "Smith", "Wang", "Brown"}));
+    EXPECT_EQ(ReadFile(dir / "NameStats.txt"), "smith\r\nJ.\r\nSmith\r\nWang\r\nBrown\r\n");
+}
+
+}  // namespace
+}  // namespace quorl::testing
