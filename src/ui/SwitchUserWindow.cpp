@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "model/Session.h"
-#include "model/UserFiles.h"
+#include "model/UserSwitch.h"
 #include "ui/QtText.h"
 
 namespace quorl {
@@ -34,8 +34,7 @@ void SwitchUserWindow::FillAndShow() {
     ListBox1->clear();
     ListBox1->addItem(QStringLiteral("Default"));
     const std::vector<std::string> names = UserFolderNames(session);
-    for (const std::string& name : names)
-        if (!name.empty() && name[0] != '.') ListBox1->addItem(ToQt(name));
+    for (const std::string& name : names) ListBox1->addItem(ToQt(name));
     show();
     if (names.empty()) StartFirstUser(session);
 }
@@ -46,8 +45,7 @@ void SwitchUserWindow::Button1Click() {
         session.dialogs.ShowMessage("Nothing Selected");
         return;
     }
-    SwitchToUser(session, FromQt(item->text()));
-    hide();
+    if (SwitchToUser(session, FromQt(item->text()))) hide();
 }
 
 void SwitchUserWindow::AddUserButtonClick() {

@@ -16,8 +16,8 @@ public:
     // Asks "Keep Current User as: <name>?"; No fills and shows the window.
     explicit SwitchUserWindow(Session& s);
 
-    // Lists "Default" and the entries of the Users folder and shows the window; with no user
-    // folder at all, reloads the program folder's files and asks the user to add a user.
+    // Lists "Default" and the users of the Users folder and shows the window; with no user there,
+    // goes back to "Default" and asks the user to add a user.
     void FillAndShow();
 
     void Button1Click();        // Select

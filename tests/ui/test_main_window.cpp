@@ -136,8 +136,11 @@ private slots:
     }
 
     void answeringNoListsTheUsers() {
-        fs::create_directories(folder_ / "Users" / "Ann");
-        fs::create_directories(folder_ / "Users" / ".hidden");
+        // A user is a folder holding a Preferences.txt.
+        for (const char* user : {"Ann", ".hidden"}) {
+            fs::create_directories(folder_ / "Users" / user);
+            fs::copy_file(folder_ / "Preferences.txt", folder_ / "Users" / user / "Preferences.txt");
+        }
         ScriptedDialogs dialogs;
         dialogs.answers.push_back(DialogButton::No);
         Session session(dialogs);

@@ -1,5 +1,7 @@
 // The switch-user window: selecting a user, adding one, and what each leaves in the program folder.
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 #include "UiTestSupport.h"
@@ -51,12 +53,77 @@ private slots:
         QCOMPARE(session_->CurrentUserName, std::string("Default"));
     }
 
+    void switchToASecondUserAndBack() {
+        // Bea's folder holds the shipped files and two user-defined fields; a stray file and a
+        // folder without settings beside it are no users.
+        const fs::path bea = program_->path / "Users" / "Bea";
+        fs::create_directories(bea);
+        for (const auto& e : fs::directory_iterator(program_->path))
+            if (e.is_regular_file()) fs::copy_file(e.path(), bea / e.path().filename());
+        WriteAll(bea / "FieldDefinitions.txt", ReadAll(bea / "FieldDefinitions.txt") +
+                                                   "Plot\t0\t0\t\t1\t50\tplot\t\r\n"
+                                                   "Soil\t0\t0\t\t1\t50\tsoil\t\r\n");
+        WriteAll(program_->path / "Users" / "readme.txt", "not a user");
+        fs::create_directories(program_->path / "Users" / "Empty");
+        Start();
+        MainWindow& main = *windows_->main;
+        QVERIFY(!main.Widget("CustomButton0")->isVisible());
+        session_->form.SetText("CollectorEdit", "J. Smith");
+
+        W().FillAndShow();
+        QCOMPARE(W().ListBox1->count(), 2);
+        QCOMPARE(W().ListBox1->item(1)->text(), QStringLiteral("Bea"));
+        Choose("Bea");
+        QTest::mouseClick(W().Button1, Qt::LeftButton);
+        QVERIFY(!W().isVisible());
+        QCOMPARE(session_->UserFolder, bea);
+        QCOMPARE(session_->FieldDefinitions.size(), size_t(32));
+        auto* plot = qobject_cast<QPushButton*>(main.Widget("CustomButton0"));
+        QVERIFY(plot->isVisible());
+        QCOMPARE(plot->text(), QStringLiteral("Plot"));
+        QVERIFY(main.Widget("CustomEdit1")->isVisible());
+        QVERIFY(!main.Widget("CustomEdit2")->isVisible());
+        QCOMPARE(qobject_cast<QLabel*>(main.Widget("UserNameLabel"))->text(), QStringLiteral("Bea"));
+        // The fields of the main window are not cleared by a switch.
+        QCOMPARE(session_->form.Get("CollectorEdit").text, std::string("J. Smith"));
+
+        // Back to Default with a double click in the list.
+        W().FillAndShow();
+        const QPoint at = W().ListBox1->visualItemRect(W().ListBox1->item(0)).center();
+        QTest::mouseClick(W().ListBox1->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(W().ListBox1->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(!W().isVisible());
+        QCOMPARE(session_->UserFolder, program_->path);
+        QCOMPARE(session_->FieldDefinitions.size(), size_t(30));
+        QVERIFY(!main.Widget("CustomButton0")->isVisible());
+        QVERIFY(!main.Widget("CustomEdit1")->isVisible());
+        QCOMPARE(ReadAll(program_->path / "CurrentUser.txt"), std::string("Default"));
+    }
+
+    void brokenUserIsNotSelected() {
+        const fs::path eve = program_->path / "Users" / "Eve";
+        fs::create_directories(eve);
+        fs::copy_file(program_->path / "Preferences.txt", eve / "Preferences.txt");
+        Start();
+        W().FillAndShow();
+        Choose("Eve");
+        dialogs_->messages.clear();
+        W().Button1Click();
+        QCOMPARE(dialogs_->messages.size(), size_t(1));
+        QVERIFY(dialogs_->messages[0].find("FieldDefinitions.txt") != std::string::npos);
+        QVERIFY(W().isVisible());
+        QCOMPARE(session_->CurrentUserName, std::string("Default"));
+    }
+
     void addingCopiesTheSettingsAndSelectingLoadsThem() {
         Start();
         const fs::path users = program_->path / "Users";
-        // Adding a user copies the current user's files into the new folder.
+        // Adding a user while "Default" is current copies the program folder's files into the new folder.
+        QCOMPARE(session_->CurrentUserName, std::string("Default"));
+        W().FillAndShow();
         dialogs_->inputs.push_back("Ann");
-        W().AddUserButtonClick();
+        QTest::mouseClick(W().AddUserButton, Qt::LeftButton);
+        QVERIFY(!W().isVisible());
         const fs::path ann = users / "Ann";
         QVERIFY(fs::is_directory(ann));
         for (const char* f : {"Preferences.txt", "AutoCorrect.txt", "DarwinXML.txt", "FieldDefinitions.txt",
@@ -76,11 +143,13 @@ private slots:
         dialogs_->inputs.push_back("Default");
         W().AddUserButtonClick();
         QCOMPARE(dialogs_->messages.back(), std::string("User Default already exists!"));
-        // A name that would leave the Users folder is refused too.
+        // A name that would leave the Users folder is refused too, and the window stays open.
+        W().show();
         dialogs_->inputs.push_back("../Evil");
-        W().AddUserButtonClick();
+        QTest::mouseClick(W().AddUserButton, Qt::LeftButton);
         QVERIFY(!fs::exists(program_->path / "Evil"));
         QCOMPARE(session_->CurrentUserName, std::string("Ann"));
+        QVERIFY(W().isVisible());
         // Cancel adds nothing.
         size_t shown = dialogs_->messages.size();
         W().AddUserButtonClick();

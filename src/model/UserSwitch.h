@@ -1,0 +1,31 @@
+#pragma once
+// The users of a program folder: the list offered by the switch-user window, the switch to
+// another user and the creation of a new one.
+#include <string>
+#include <vector>
+
+namespace quorl {
+
+class Session;
+
+// The users below the program folder's Users folder, in name order: folders (not files) whose
+// name is a valid user name not starting with "." and that hold a Preferences.txt. "Default" is not
+// among them.
+std::vector<std::string> UserFolderNames(const Session& s);
+
+// With no users yet: the user "Default" and its files are loaded again, the Users folder is made
+// and the user is asked to add a user.
+void StartFirstUser(Session& s);
+
+// Makes name the current user: loads its files, shows the rows of its user-defined fields, records
+// it in CurrentUser.txt and logs the switch; the layout button is shown for the developer user
+// only. When the user's settings files cannot be loaded, says which and why, keeps the current
+// user and returns false.
+bool SwitchToUser(Session& s, const std::string& name);
+
+// Asks for a user name and creates that user below Users with copies of the current user's
+// settings and statistics files; the new user becomes the current one. A file that cannot be
+// copied is named in a message. False when the user cancels or the name is refused.
+bool AddUser(Session& s);
+
+}  // namespace quorl
