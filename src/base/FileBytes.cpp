@@ -1,13 +1,75 @@
 #include "base/FileBytes.h"
 
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
 namespace quorl {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kTemporaryMark = ".tmp";
+
+WriteResult Failed(WriteFailure failure, int error) { return WriteResult{failure, error}; }
+
+// Writes all of bytes, going on after short writes and interruptions; false with errno set.
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// Flushes the file's data to the disk; false with errno set.
+bool SyncData(int fd) {
+    while (::fsync(fd) != 0) {
+        if (errno != EINTR) return false;
+    }
+    return true;
+}
+
+// A rename is on the disk once its folder is; a folder that cannot be synced changes nothing.
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
+// The process id of a temporary file name made by ReplaceFileAtomically, 0 for any other name.
+// Every file the program replaces has an extension, so "name.ext.tmp123" is ours and "x.tmp1" is not.
+long TemporaryFileOwner(const std::string& name) {
+    const size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string::npos) return 0;
+    const size_t dot = name.rfind('.', mark == 0 ? 0 : mark - 1);
+    if (mark == 0 || dot == std::string::npos || dot == 0 || dot + 1 == mark) return 0;
+    const std::string digits = name.substr(mark + kTemporaryMark.size());
+    if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return std::stol(digits);
+}
+
+bool ProcessRuns(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
+
+}  // namespace
+
+std::string WriteResult::Reason() const { return std::generic_category().message(error); }
 
 bool ReadFileBytes(const fs::path& path, std::string& bytes) {
     std::error_code ec;
@@ -18,28 +80,63 @@ bool ReadFileBytes(const fs::path& path, std::string& bytes) {
     return !in.bad();
 }
 
-bool ReplaceFileAtomically(const fs::path& path, const std::string& bytes) {
+WriteResult ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
     fs::path tmp = path;
-    tmp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return false;
-        }
+    tmp += std::string(kTemporaryMark) + std::to_string(::getpid());
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return Failed(WriteFailure::Open, errno);
+    bool written = WriteAll(fd, bytes) && SyncData(fd);
+    int error = written ? 0 : errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
     }
+    if (written && ::rename(tmp.c_str(), path.c_str()) != 0) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        ::unlink(tmp.c_str());
+        return Failed(WriteFailure::Write, error);
+    }
+    SyncFolder(path.parent_path());
+    return {};
+}
+
+WriteResult AppendFileBytes(const fs::path& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) return Failed(WriteFailure::Open, errno);
+    struct stat before {};
+    if (::fstat(fd, &before) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return Failed(WriteFailure::Open, error);
+    }
+    if (WriteAll(fd, bytes) && SyncData(fd)) {
+        if (::close(fd) == 0) return {};
+        // The bytes may not all be on the disk; the file is cut back by name.
+        const int error = errno;
+        const bool restored = ::truncate(path.c_str(), before.st_size) == 0;
+        return Failed(restored ? WriteFailure::Write : WriteFailure::Restore, error);
+    }
+    const int error = errno;
+    const bool restored = ::ftruncate(fd, before.st_size) == 0 && SyncData(fd);
+    ::close(fd);
+    return Failed(restored ? WriteFailure::Write : WriteFailure::Restore, error);
+}
+
+size_t RemoveStaleTemporaryFiles(const fs::path& folder) {
+    size_t removed = 0;
     std::error_code ec;
-    fs::rename(tmp, path, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
-        return false;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const long owner = TemporaryFileOwner(it->path().filename().string());
+        if (owner <= 0 || ProcessRuns(owner)) continue;
+        std::error_code kindError;
+        if (!it->is_regular_file(kindError)) continue;
+        std::error_code removeError;
+        if (fs::remove(it->path(), removeError)) ++removed;
     }
-    return true;
+    return removed;
 }
 
 }  // namespace quorl

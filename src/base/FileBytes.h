@@ -1,14 +1,42 @@
 #pragma once
-// Raw file bytes: reading a whole file, and replacing a file through a temporary file beside it.
+// Raw file bytes: reading a whole file; replacing a file through a temporary file beside it;
+// appending to a file. A write reports whether its bytes reached the disk: every write, the flush
+// and the close are checked, and a failed append cuts the file back to its old length.
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace quorl {
 
-// Reads raw bytes; false when the file cannot be opened.
+// How a write ended. Open: the file (or its temporary file) could not be created or opened;
+// Write: writing, flushing or closing failed and the file is as it was before; Restore: an append
+// failed and the file could not be cut back, so it may end in part of the appended bytes.
+enum class WriteFailure { None, Open, Write, Restore };
+
+struct WriteResult {
+    WriteFailure failure = WriteFailure::None;
+    int error = 0;  // errno of the failed call
+    bool ok() const { return failure == WriteFailure::None; }
+    explicit operator bool() const { return ok(); }
+    // The system's text for error ("No space left on device").
+    std::string Reason() const;
+};
+
+// Reads raw bytes; false when the file cannot be opened or read.
 bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
 
-// Writes bytes to a temporary file beside path and renames it over path. No message.
-bool ReplaceFileAtomically(const std::filesystem::path& path, const std::string& bytes);
+// Writes bytes to a temporary file beside path (path + ".tmp" + process id), makes sure they are
+// on the disk and renames it over path. On failure the temporary file is removed and path is left
+// as it was. No message.
+WriteResult ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Appends bytes to an existing file and makes sure they are on the disk; on failure the file is
+// cut back to the length it had before. No message.
+WriteResult AppendFileBytes(const std::filesystem::path& path, std::string_view bytes);
+
+// Removes the temporary files that ReplaceFileAtomically left in folder when its process was
+// killed: names ending in ".tmp" and a process id that no running process has. Returns how many
+// were removed.
+size_t RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
 
 }  // namespace quorl

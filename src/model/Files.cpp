@@ -1,10 +1,10 @@
 #include "model/Files.h"
 
-#include <fstream>
 #include <system_error>
 
 #include "base/Encoding.h"
 #include "base/Text.h"
+#include "model/Log.h"
 #include "model/Session.h"
 
 namespace quorl {
@@ -28,22 +28,31 @@ std::string LoadFileToString(Session& s, const fs::path& path, bool report) {
     return DecodeFileBytes(bytes);
 }
 
-bool WriteStringToFile(Session& s, const std::string& text, const fs::path& path, bool replace) {
-    std::string bytes = Cp1252ToUtf8(text);
-    bool ok;
-    std::error_code ec;
-    if (replace || !fs::exists(path, ec)) {
-        ok = ReplaceFileAtomically(path, bytes);
-    } else {
-        std::ofstream out(path, std::ios::binary | std::ios::app);
-        ok = static_cast<bool>(out);
-        if (ok) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            ok = static_cast<bool>(out);
-        }
+void ShowWriteFailure(Session& s, const fs::path& path, const WriteResult& result) {
+    const std::string shown = Utf8ToCp1252(path.string());
+    std::string message;
+    switch (result.failure) {
+        case WriteFailure::None: return;
+        case WriteFailure::Open: message = "Unable to create or open file " + shown; break;
+        case WriteFailure::Write:
+            message = "Unable to write file " + shown + " (" + result.Reason() + "). The file was left as it was.";
+            break;
+        case WriteFailure::Restore:
+            message = "Unable to write file " + shown + " (" + result.Reason() +
+                      "), and it could not be cut back: its end may hold part of what was being written.";
+            break;
     }
-    if (!ok) s.dialogs.ShowMessage("Unable to create or open file " + Utf8ToCp1252(path.string()));
-    return ok;
+    WriteToLog(s, message);
+    s.dialogs.ShowMessage(message);
+}
+
+bool WriteStringToFile(Session& s, const std::string& text, const fs::path& path, bool replace) {
+    const std::string bytes = Cp1252ToUtf8(text);
+    std::error_code ec;
+    const bool append = !replace && fs::exists(path, ec);
+    const WriteResult result = append ? AppendFileBytes(path, bytes) : ReplaceFileAtomically(path, bytes);
+    ShowWriteFailure(s, path, result);
+    return result.ok();
 }
 
 }  // namespace quorl

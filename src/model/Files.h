@@ -15,9 +15,13 @@ class Session;
 // after "Unable to open file: " and the path.
 std::string LoadFileToString(Session& s, const std::filesystem::path& path, bool report);
 
-// Replaces (through a temporary file and a rename) or appends. Shows "Unable to create or open
-// file " and the path and returns false when that fails.
+// Replaces (through a temporary file and a rename) or appends. Returns true only when the bytes
+// reached the disk; otherwise the file is left as it was and the user is told (ShowWriteFailure).
 bool WriteStringToFile(Session& s, const std::string& text, const std::filesystem::path& path, bool replace);
+
+// Tells the user that a write of path failed and how ("Unable to create or open file " and the path
+// when it could not be opened; the system's reason and the state of the file otherwise), and logs it.
+void ShowWriteFailure(Session& s, const std::filesystem::path& path, const WriteResult& result);
 
 
 }  // namespace quorl

@@ -124,11 +124,9 @@ bool AddDarwinXML(Session& s) {
         bytes += Cp1252ToUtf8(LabelElement(s));
         bytes += kClosingLabelData;
         bytes += "</QUORL>";
-        if (!ReplaceFileAtomically(path, bytes)) {
-            s.dialogs.ShowMessage("Unable to create or open file " + shownPath);
-            return false;
-        }
-        return true;
+        const WriteResult written = ReplaceFileAtomically(path, bytes);
+        ShowWriteFailure(s, path, written);
+        return written.ok();
     });
 }
 

@@ -1,0 +1,93 @@
+// Raw writes under bad luck: a write that runs out of room part-way, a file that cannot be opened,
+// and the temporary files a killed process leaves behind.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "FileSizeLimit.h"
+#include "LoaderTestSupport.h"
+#include "base/FileBytes.h"
+
+namespace quorl::testing {
+namespace {
+
+class FileBytesTest : public ::testing::Test {
+protected:
+    fs::path dir = MakeTempFolder();
+    void TearDown() override {
+        if (!HasFailure()) fs::remove_all(dir);
+    }
+    size_t Entries() const { return static_cast<size_t>(std::distance(fs::directory_iterator(dir), {})); }
+};
+
+TEST_F(FileBytesTest, AppendThatRunsOutOfRoomLeavesTheFileAsItWas) {
+    const fs::path file = dir / "Records.tsv";
+    const std::string before = "Collector\tDate\t\r\n\"Smith\"\t\"1 May 2001\"\r\n";
+    WriteFile(file, before);
+    WriteResult r;
+    {
+        FileSizeLimit full(before.size() + 10);  // room for part of the row only
+        r = AppendFileBytes(file, "\"Garcia\"\t\"2 June 2002\"\r\n");
+    }
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.failure, WriteFailure::Write);
+    EXPECT_EQ(r.error, EFBIG);
+    EXPECT_FALSE(r.Reason().empty());
+    EXPECT_EQ(ReadFile(file), before);
+
+    // With room again the next append is whole and follows the old end directly.
+    ASSERT_TRUE(AppendFileBytes(file, "\"Garcia\"\r\n").ok());
+    EXPECT_EQ(ReadFile(file), before + "\"Garcia\"\r\n");
+}
+
+TEST_F(FileBytesTest, ReplaceThatRunsOutOfRoomKeepsTheOldFileAndNoTemporaryFile) {
+    const fs::path file = dir / "WordStats.txt";
+    WriteFile(file, "oak\t1\t0\t0\t100\t\r\n");
+    WriteResult r;
+    {
+        FileSizeLimit full(40);
+        r = ReplaceFileAtomically(file, std::string(200, 'x'));
+    }
+    EXPECT_EQ(r.failure, WriteFailure::Write);
+    EXPECT_EQ(ReadFile(file), "oak\t1\t0\t0\t100\t\r\n");
+    EXPECT_EQ(Entries(), 1u);
+
+    ASSERT_TRUE(ReplaceFileAtomically(file, "pine\r\n").ok());
+    EXPECT_EQ(ReadFile(file), "pine\r\n");
+    EXPECT_EQ(Entries(), 1u);
+}
+
+TEST_F(FileBytesTest, FileThatCannotBeOpenedIsAnOpenFailure) {
+    EXPECT_EQ(AppendFileBytes(dir / "missing.txt", "x").failure, WriteFailure::Open);
+    EXPECT_EQ(ReplaceFileAtomically(dir / "no" / "folder.txt", "x").failure, WriteFailure::Open);
+    fs::create_directories(dir / "Quorl.xml");  // a folder where the file should be
+    EXPECT_FALSE(ReplaceFileAtomically(dir / "Quorl.xml", "x").ok());
+    EXPECT_EQ(Entries(), 1u);
+}
+
+TEST_F(FileBytesTest, StaleTemporaryFilesOfDeadProcessesAreRemoved) {
+    // A process id that surely runs no more: a child that has ended and been reaped.
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const std::string dead = std::to_string(child);
+    const std::string alive = std::to_string(::getpid());
+    const std::vector<std::string> names{"Quorl.xml.tmp" + dead, "WordStats.txt.tmp" + dead, "Quorl.xml.tmp" + alive,
+                                    "notes.tmp" + dead, ".tmp" + dead, "Quorl.xml.tmp", "Quorl.xml.tmpx1",
+                                    "Quorl.xml"};
+    for (const std::string& name : names) WriteFile(dir / name, "x");
+    fs::create_directories(dir / ("Users.tmp" + dead));
+
+    EXPECT_EQ(RemoveStaleTemporaryFiles(dir), 2u);
+    EXPECT_FALSE(fs::exists(dir / ("Quorl.xml.tmp" + dead)));
+    EXPECT_FALSE(fs::exists(dir / ("WordStats.txt.tmp" + dead)));
+    EXPECT_TRUE(fs::exists(dir / ("Quorl.xml.tmp" + alive)));  // a running program's write
+    EXPECT_TRUE(fs::exists(dir / ("notes.tmp" + dead)));       // not a name the program makes
+    EXPECT_EQ(Entries(), 7u);
+    EXPECT_EQ(RemoveStaleTemporaryFiles(dir / "missing"), 0u);
+}
+
+}  // namespace
+}  // namespace quorl::testing
