@@ -32,10 +32,16 @@ size_t OfferNames(Session& s, const char* listName, const Children& children, co
     return names.size();
 }
 
+struct PassNothing {
+    bool operator()(const std::string&, int) const { return false; }
+};
+
 // Longest item of the list contained in a label line (ignoring case), lines in order and items
 // from the last to the first; every improvement is selected at once through select(index, line).
-template <typename Select>
-void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool itemsBackwards, Select select) {
+// An item for which passOver(item, line) holds is not taken from that line.
+template <typename Select, typename PassOver = PassNothing>
+void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool itemsBackwards, Select select,
+                          PassOver passOver = {}) {
     size_t best = 0;
     for (int i = 0; i < lineLimit; ++i) {
         std::string line = LowerCase(s.parser.Line(i));
@@ -46,7 +52,7 @@ void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool 
         for (int k = 0; k < n; ++k) {
             int j = itemsBackwards ? n - 1 - k : k;
             const std::string& item = items[static_cast<size_t>(j)];
-            if (Pos(LowerCase(item), line) > 0 && item.size() > best) {
+            if (Pos(LowerCase(item), line) > 0 && item.size() > best && !passOver(item, i)) {
                 best = item.size();
                 select(j, i);
             }
@@ -140,11 +146,21 @@ void FillStateCombo(Session& s) {
         const CountryClass& country = s.CountryList[static_cast<size_t>(ci)];
         size_t states = OfferNames(s, "StateCombo", country.Children, "Select State");
         if (Find(s, "ParishCombo")) s.form.ClearItems("ParishCombo");
+        // A state named like its country (the state Mexico of Mexico) is not taken from the line
+        // that named the country ("Plants of Mexico").
+        const std::string countryName = LowerCase(BoxText(s, "CountryCombo"));
+        const int countryLine = FoundLineOf(s, fCountry);
+        const auto namesCountry = [&](const std::string& item, int line) {
+            return line == countryLine && LowerCase(item) == countryName;
+        };
         if (states > 0)
-            PickLongestFromLabel(s, "StateCombo", s.parser.LineCount(), true, [&](int item, int line) {
-                SelectFieldComboItem(s, fState, item, line);
-                StateComboChange(s);
-            });
+            PickLongestFromLabel(
+                s, "StateCombo", s.parser.LineCount(), true,
+                [&](int item, int line) {
+                    SelectFieldComboItem(s, fState, item, line);
+                    StateComboChange(s);
+                },
+                namesCountry);
     }
 }
 

@@ -24,6 +24,34 @@ const std::array<const char*, 48> kMonthNames = {
     "Octubre", "Noviembre", "Deciembre",
     "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
 
+// Spellings that labels use besides the table: the four-letter September, the Spanish
+// diciembre and setiembre, and the Spanish abbreviations that differ from the English ones.
+struct OtherMonthName {
+    const char* name;
+    int month;
+};
+constexpr OtherMonthName kOtherMonthNames[] = {{"Sept", 9}, {"Diciembre", 12}, {"Setiembre", 9},
+                                               {"Ene", 1},  {"Abr", 4},        {"Ago", 8},
+                                               {"Dic", 12}};
+
+// The month (1-12) a lower-cased token names, 0 for none. The table is read from its end, so a
+// Roman numeral loses to nothing; the other spellings are tried last.
+int MonthOfToken(const std::string& lowToken) {
+    for (int e = 47; e >= 0; --e)
+        if (lowToken == LowerCase(kMonthNames[static_cast<size_t>(e)])) return e % 12 + 1;
+    for (const OtherMonthName& m : kOtherMonthNames)
+        if (lowToken == LowerCase(m.name)) return m.month;
+    return 0;
+}
+
+// A day written with an ordinal suffix (1st, 2nd, 3rd, 7th): its number, else 0.
+int OrdinalDay(const std::string& token) {
+    if (token.size() < 3 || token.size() > 4) return 0;
+    const std::string suffix = LowerCase(token.substr(token.size() - 2));
+    if (suffix != "st" && suffix != "nd" && suffix != "rd" && suffix != "th") return 0;
+    return IntOrZero(token.substr(0, token.size() - 2));
+}
+
 constexpr int kMaxTokens = 100;
 
 bool LetterOrDigit(char c) { return IsAsciiLetter(static_cast<unsigned char>(c)) || IsDigitChar(c); }
@@ -43,7 +71,9 @@ void SeparateGluedMonths(std::string& line) {
         line.insert(static_cast<size_t>(at), 1, ' ');
         lower.insert(static_cast<size_t>(at), 1, ' ');
     };
-    for (const char* entry : kMonthNames) {
+    std::vector<std::string> names(kMonthNames.begin(), kMonthNames.end());
+    for (const OtherMonthName& m : kOtherMonthNames) names.emplace_back(m.name);
+    for (const std::string& entry : names) {
         const std::string name = LowerCase(entry);
         const long len = static_cast<long>(name.size());
         long p = static_cast<long>(Pos(name, lower));
@@ -68,10 +98,12 @@ std::string ExtractDate(Session& s, std::string& line) {
     // Tokens with their 1-based positions; separators become "/" tokens of their own.
     std::vector<std::string> tok(1);
     std::vector<long> pos(1, 0);
+    std::vector<char> madeBy(1, '\0');  // the separator character of a "/" token
     auto nextSlot = [&]() {
         if (static_cast<int>(tok.size()) == kMaxTokens) return false;
         tok.emplace_back();
         pos.push_back(0);
+        madeBy.push_back('\0');
         return true;
     };
     for (size_t i = 0; i < work.size(); ++i) {
@@ -82,6 +114,7 @@ std::string ExtractDate(Session& s, std::string& line) {
             if (!nextSlot()) break;
             tok.back() = "/";
             pos.back() = static_cast<long>(i) + 1;
+            madeBy.back() = c;
             if (!nextSlot()) break;
         } else {
             if (tok.back().empty()) pos.back() = static_cast<long>(i) + 1;
@@ -100,6 +133,7 @@ std::string ExtractDate(Session& s, std::string& line) {
     if (!hint) return "";
 
     std::string month;
+    bool monthFound = false;  // a month name may stand in the first token (May 12, 1995)
     int monthIndex = 0, yearIndex = 0, year = 0, dayIndex = 0, day = 0;
     int first = kMaxTokens, last = 0;
     auto span = [&](int i) {
@@ -108,16 +142,15 @@ std::string ExtractDate(Session& s, std::string& line) {
     };
 
     for (int i = 0; i < n; ++i) {
-        const std::string low = LowerCase(tok[static_cast<size_t>(i)]);
-        for (int e = 47; e >= 0; --e) {
-            if (low != LowerCase(kMonthNames[static_cast<size_t>(e)])) continue;
-            month = MonthAbbreviation(e % 12 + 1);
-            monthIndex = first = last = i;
-            TraceFound(s, tok[static_cast<size_t>(i)], line);
-        }
+        const int m = MonthOfToken(LowerCase(tok[static_cast<size_t>(i)]));
+        if (m == 0) continue;
+        month = MonthAbbreviation(m);
+        monthFound = true;
+        monthIndex = first = last = i;
+        TraceFound(s, tok[static_cast<size_t>(i)], line);
     }
 
-    const int to = monthIndex > 0 ? std::min(monthIndex + 4, n) : n;
+    const int to = monthFound ? std::min(monthIndex + 4, n) : n;
     const int latestYear = CurrentCalendarYear();
     for (int pass = 0; pass < 2 && yearIndex == 0; ++pass) {
         for (int i = monthIndex; i <= to; ++i) {
@@ -132,10 +165,15 @@ std::string ExtractDate(Session& s, std::string& line) {
             break;
         }
     }
-    if (yearIndex - monthIndex > 2) month.clear();
+    // The month belongs to the year when at most two tokens part them; the separators "," and "."
+    // (Nov. 4, 1994) do not count.
+    int distance = yearIndex - monthIndex;
+    for (int i = monthIndex + 1; i < yearIndex; ++i)
+        if (madeBy[static_cast<size_t>(i)] == ',' || madeBy[static_cast<size_t>(i)] == '.') --distance;
+    if (distance > 2) month.clear();
 
     int dayFrom = -1, dayTo = 0;
-    if (monthIndex > 0) {
+    if (monthFound) {
         dayFrom = std::min(monthIndex + 2, n);
         dayTo = std::max(monthIndex - 2, 0);
     } else if (yearIndex >= 1) {
@@ -143,7 +181,8 @@ std::string ExtractDate(Session& s, std::string& line) {
         dayTo = std::max(yearIndex - 5, 0);
     }
     for (int i = dayFrom; i >= dayTo && dayFrom >= 0; --i) {
-        const int v = IntOrZero(tok[static_cast<size_t>(i)]);
+        int v = IntOrZero(tok[static_cast<size_t>(i)]);
+        if (v == 0) v = OrdinalDay(tok[static_cast<size_t>(i)]);
         if (v >= 1 && v <= 31) {
             day = v;
             dayIndex = i;

@@ -9,6 +9,7 @@
 #include "fields/Trace.h"
 #include "model/Records.h"
 #include "model/Session.h"
+#include "parser/Coordinates.h"
 #include "parser/LineScoring.h"
 #include "parser/Numerals.h"
 
@@ -31,6 +32,19 @@ bool IsSeaLevel(const std::string& text) {
 const std::string& Token(const std::vector<std::string>& tok, int i) {
     static const std::string kNone;
     return i >= 0 && i < static_cast<int>(tok.size()) ? tok[static_cast<size_t>(i)] : kNone;
+}
+
+bool IsDegreeMark(const std::string& t) {
+    return t == "d" || t == "D" || t.find(kDegreeSign) != std::string::npos;
+}
+
+// An apostrophe at token i that marks the minutes of a coordinate: its number follows a degree
+// sign or a "d" (66°56'), or it stands between two numbers of a degree-minute-second group
+// (17 48' 30").
+bool MarksMinutes(const std::vector<std::string>& tok, int i) {
+    if (IsDegreeMark(Token(tok, i - 2))) return true;
+    const std::string& after = Token(tok, i + 2);
+    return PositiveInteger(Token(tok, i + 1)) && (StartsWith(after, "\"") || StartsWith(after, "''"));
 }
 
 }  // namespace
@@ -69,7 +83,8 @@ std::string FindElevation(Session& s, const std::string& text) {
     const int count = static_cast<int>(tok.size()) - 1;
 
     for (int i = 1; i <= count; ++i)
-        if (tok[static_cast<size_t>(i)] == "'" && PositiveInteger(tok[static_cast<size_t>(i - 1)]))
+        if (tok[static_cast<size_t>(i)] == "'" && PositiveInteger(tok[static_cast<size_t>(i - 1)]) &&
+            !MarksMinutes(tok, i))
             tok[static_cast<size_t>(i)] = "ft.";
 
     const std::string quoted = "\"" + text + "\"";

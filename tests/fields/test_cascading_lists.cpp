@@ -129,6 +129,22 @@ TEST_F(PlaceListsTest, LongestStateAndCountyFromTheLabel) {
     EXPECT_EQ(Def(fCounty).FoundLine, 1);
 }
 
+TEST_F(PlaceListsTest, StateNamedLikeItsCountryIsNotTakenFromTheCountrysLine) {
+    AddCountry("Mexico", {{"Mexico", {"Toluca"}}, {"Sonora", {}}});
+    SetLines({"Plants of Mexico", "x", "y"});
+    Def(fCountry).FoundLine = 0;
+    s.form.UserSelectItem("CountryCombo", 2);
+    EXPECT_EQ(C("StateCombo").text, "Select State");
+    SetLines({"Plants of Mexico", "Edo. Mexico: Toluca", "y"});
+    s.form.UserSelectItem("CountryCombo", 2);
+    EXPECT_EQ(C("StateCombo").text, "Mexico");  // on another line it is the state
+    EXPECT_EQ(Def(fState).FoundLine, 1);
+    Def(fCountry).FoundLine = 1;
+    SetLines({"Plants of Mexico", "x", "y"});
+    s.form.UserSelectItem("CountryCombo", 2);
+    EXPECT_EQ(C("StateCombo").text, "Mexico");
+}
+
 TEST_F(PlaceListsTest, NoStateNamedGivesPrompts) {
     SetLines({"nothing"});
     s.form.UserSelectItem("CountryCombo", 0);

@@ -33,7 +33,7 @@ TEST_F(Dates, ExtractDateReadsTheDateAndCutsItFromTheLine) {
         {"1200 m", "", nullptr},  // units are no date hints
         {"3500 ft", "", nullptr},
         {"Jan 1995", "Jan 1995", "1995"},
-        {"May 12, 1995", "12  1995", nullptr},
+        {"May 12, 1995", "12 May 1995", ""},  // a month in the first token counts
         {"date12 May 1995", "12 May 1995", "date "},
         {"12Jan1990", "12 Jan 1990", nullptr},
         {"ApriI", "", "April"},
@@ -52,6 +52,47 @@ TEST_F(Dates, ExtractDateReadsTheDateAndCutsItFromTheLine) {
             EXPECT_EQ(rest, c.rest) << c.line;
         }
     }
+}
+
+TEST_F(Dates, MonthBeforeTheDayAsNorthAmericanLabelsWriteIt) {
+    const struct {
+        const char* line;
+        const char* date;
+    } cases[] = {
+        {"May 12, 1995", "12 May 1995"},       {"November 4, 1994", "4 Nov 1994"},
+        {"Nov. 4, 1994", "4 Nov 1994"},        {"MARCH 13, 1971", "13 Mar 1971"},
+        {"Sept. 12, 1913", "12 Sep 1913"},     {"Coll. Aug. 3, 1962", "3 Aug 1962"},
+        {"July 1962", "Jul 1962"},             // no day: month and year
+        {"Jan 30 31, 1995", "31  1995"},       // the comma does not count, but the numbers do
+        {"Jan 3 4 5 6 1995", ""},              // no year within four tokens of the month
+    };
+    for (const auto& c : cases) {
+        std::string rest;
+        EXPECT_EQ(Date(c.line, &rest), c.date) << c.line;
+    }
+    std::string rest;
+    Date("Nov. 4, 1994 on rocks", &rest);
+    EXPECT_EQ(rest, " on rocks");
+}
+
+TEST_F(Dates, MonthSpellingsBesidesTheTableAndOrdinalDays) {
+    const struct {
+        const char* line;
+        const char* date;
+    } cases[] = {
+        {"12 Sept 1913", "12 Sep 1913"},      {"3 diciembre 1980", "3 Dec 1980"},
+        {"3 Deciembre 1980", "3 Dec 1980"},   {"9 setiembre 1977", "9 Sep 1977"},
+        {"23 Ene, 1985", "23 Jan 1985"},      {"2 ABR 1985", "2 Apr 1985"},
+        {"14 ago 1990", "14 Aug 1990"},       {"30 Dic 1999", "30 Dec 1999"},
+        {"7th May 1938", "7 May 1938"},       {"1st June 1950", "1 Jun 1950"},
+        {"2nd Oct. 1950", "2 Oct 1950"},      {"23rd Ene 1985", "23 Jan 1985"},
+        {"May 31st, 1950", "31 May 1950"},    {"12Sept1913", "12 Sep 1913"},
+        {"15 Senior 1950", "15  1950"},         // a word that is no month
+    };
+    for (const auto& c : cases) EXPECT_EQ(Date(c.line), c.date) << c.line;
+    std::string rest;
+    EXPECT_EQ(Date("leg. 7th May 1938 X", &rest), "7 May 1938");
+    EXPECT_EQ(rest, "leg.  X");
 }
 
 TEST_F(Dates, TraceReportsMonthAndYear) {

@@ -44,6 +44,28 @@ TEST_F(Elevations, FillsFeetAndMetersAboveTheThresholds) {
     }
 }
 
+TEST_F(Elevations, CoordinateMinutesAreNoFeet) {
+    const struct {
+        const char* text;
+        const char* boxes;  // feet low, meters low
+    } cases[] = {
+        {"66\xB0" "56'30\"W, on rocks, 100 m", "/100"},
+        {"17\xB0" "48'30\" N, 96\xB0" "57'15\" W. Elev. 1250 m.", "/1250"},
+        {"17\xC2\xB0" "48' N, 1250 m", "/1250"},  // the degree sign in UTF-8
+        {"17d48' N, 1250 m", "/1250"},
+        {"17 48' 30\" N, 1250 m", "/1250"},  // degrees, minutes and seconds without signs
+        {"ridge 5000' 30 plants", "5000/"},  // no seconds mark: still feet
+        {"5000' 3 m tall", "5000/"},
+        {"Alt. 48' N", "48/"},
+    };
+    for (const auto& c : cases) {
+        Set("ElevFeetLowEdit", "");
+        Set("ElevMetersLowEdit", "");
+        FindElevation(s, c.text);
+        EXPECT_EQ(Text("ElevFeetLowEdit") + "/" + Text("ElevMetersLowEdit"), c.boxes) << c.text;
+    }
+}
+
 TEST_F(Elevations, SeaLevel) {
     EXPECT_EQ(FindElevation(s, "At Sea level, dunes"), "At Sea level, dunes");
     EXPECT_EQ(Text("ElevMetersLowEdit"), "0");
