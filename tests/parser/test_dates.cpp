@@ -17,6 +17,11 @@ protected:
     }
 };
 
+struct LineDate {
+    const char* line;
+    const char* date;
+};
+
 TEST_F(Dates, ExtractDateReadsTheDateAndCutsItFromTheLine) {
     const std::string now = IntToStr(CurrentCalendarYear()), next = IntToStr(CurrentCalendarYear() + 1);
     const struct {
@@ -55,10 +60,7 @@ TEST_F(Dates, ExtractDateReadsTheDateAndCutsItFromTheLine) {
 }
 
 TEST_F(Dates, MonthBeforeTheDayAsNorthAmericanLabelsWriteIt) {
-    const struct {
-        const char* line;
-        const char* date;
-    } cases[] = {
+    const LineDate cases[] = {
         {"May 12, 1995", "12 May 1995"},       {"November 4, 1994", "4 Nov 1994"},
         {"Nov. 4, 1994", "4 Nov 1994"},        {"MARCH 13, 1971", "13 Mar 1971"},
         {"Sept. 12, 1913", "12 Sep 1913"},     {"Coll. Aug. 3, 1962", "3 Aug 1962"},
@@ -76,10 +78,7 @@ TEST_F(Dates, MonthBeforeTheDayAsNorthAmericanLabelsWriteIt) {
 }
 
 TEST_F(Dates, MonthSpellingsBesidesTheTableAndOrdinalDays) {
-    const struct {
-        const char* line;
-        const char* date;
-    } cases[] = {
+    const LineDate cases[] = {
         {"12 Sept 1913", "12 Sep 1913"},      {"3 diciembre 1980", "3 Dec 1980"},
         {"3 Deciembre 1980", "3 Dec 1980"},   {"9 setiembre 1977", "9 Sep 1977"},
         {"23 Ene, 1985", "23 Jan 1985"},      {"2 ABR 1985", "2 Apr 1985"},
