@@ -11,9 +11,6 @@
 
 namespace quorl {
 
-namespace {
-
-// Current local time as "HH:mm:ss:zzz".
 std::string LogTimeStamp() {
     using namespace std::chrono;
     auto now = system_clock::now();
@@ -25,8 +22,6 @@ std::string LogTimeStamp() {
     std::snprintf(buf, sizeof buf, "%02d:%02d:%02d:%03d", tm.tm_hour, tm.tm_min, tm.tm_sec, ms);
     return buf;
 }
-
-}  // namespace
 
 void WriteToLog(Session& s, const std::string& text) {
     if (!s.Debug) return;

@@ -10,6 +10,9 @@ class Session;
 // starting with "/" is written without the time and the "/"; a lone "." so written gets no line end.
 void WriteToLog(Session& s, const std::string& text);
 
+// The current local time as the log writes it: "HH:mm:ss:zzz".
+std::string LogTimeStamp();
+
 // The program version compiled in ("1.0.0.0").
 std::string GetFileVersion();
 

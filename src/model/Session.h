@@ -15,6 +15,7 @@
 namespace quorl {
 
 class NameBrowser;
+class THookHelpSystem;
 
 class Session {
 public:
@@ -91,6 +92,10 @@ public:
     // Name lookup: the browser window (nullptr without one) and the lookup waiting for its page,
     // with the Scientific Name it was started for.
     NameBrowser* nameBrowser = nullptr;
+
+    // The help hook of the main window (nullptr while there is none): every help request of the
+    // windows goes to it.
+    THookHelpSystem* HelpSystem = nullptr;
     bool NameLookupPending = false;
     std::string NameLookupName;
 };
