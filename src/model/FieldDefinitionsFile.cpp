@@ -130,38 +130,4 @@ void SaveFieldDefinitions(Session& s) {
     WriteStringToFile(s, FieldDefinitionsText(s), s.UserFile("FieldDefinitions.txt"), true);
 }
 
-void RenumberOutputFormatFile(Session& s, const std::string& fileName) {
-    auto path = s.UserFile(fileName);
-    std::string text = LoadFileToString(s, path, true);
-    // Lines before the Range field (26) cannot follow a user-defined field: they stay as they are.
-    const std::string marker = "\r\n26\t";
-    size_t at = text.find(marker);
-    if (at == std::string::npos) return;  // no Range line: nothing can be renumbered safely
-    std::string out = text.substr(0, at) + marker;
-
-    TokenCursor rest(std::string_view(text).substr(at + marker.size()));
-    int shift = 0;
-    while (rest.Size() > 3) {
-        std::string line = rest.NextString("\r\n", true);
-        bool named = false;
-        for (const LabelFieldClass& f : s.FieldDefinitions)
-            if (!f.Name.empty() && Contains(line, f.Name)) {
-                named = true;
-                break;
-            }
-        if (!named) {
-            --shift;
-            continue;
-        }
-        size_t dot = Pos(".", line);
-        if (dot == 0 || dot > 3) {
-            size_t tab = line.find('\t');
-            std::string key = line.substr(0, tab);
-            if (auto n = TryStrToInt(key)) line = IntToStr(*n + shift) + (tab == std::string::npos ? "" : line.substr(tab));
-        }
-        out += line + "\r\n";
-    }
-    WriteStringToFile(s, out, path, true);
-}
-
 }  // namespace quorl

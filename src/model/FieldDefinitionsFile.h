@@ -18,10 +18,6 @@ void SaveFieldDefinitions(Session& s);
 // The file text that SaveFieldDefinitions writes.
 std::string FieldDefinitionsText(const Session& s);
 
-// Rewrites the output-format file of that name in the user folder after user-defined fields were
-// removed: drops the lines that name no field definition and renumbers the later field keys.
-void RenumberOutputFormatFile(Session& s, const std::string& fileName);
-
 // Reads one ContainedWords column: items lower-cased, trailing non-letters cut, empty items dropped.
 std::string ReadContainedWords(std::string_view column);
 

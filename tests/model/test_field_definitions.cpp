@@ -145,17 +145,4 @@ TEST_F(FieldDefinitionsTest, MissingFileEndsTheProgramWithAFailureCode) {
     EXPECT_EQ(dialogs.messages[0], "Unable to open file: " + File().string());
 }
 
-TEST_F(FieldDefinitionsTest, RenumberDropsRemovedUserFieldsAndShiftsLaterKeys) {
-    WriteFile(File(), "Version 2\r\n" + FieldLines(0, 30) + FieldLine("Host"));
-    LoadFieldDefinitions(s);
-    // The output format still names a deleted user field "Substrate" (30) before "Host" (was 31).
-    WriteFile(folder / "OutputFormat.txt",
-              "Database.tsv\r\n0\t1\tCollector\tcollector\t0\r\n26\t1\tRange\trange\t0\r\n27\t1\tSection\tsection\t0\r\n"
-              "30\t1\tSubstrate\tsubstrate\t0\r\n31\t1\tHost\thost\t0\r\n18.2\t1\tLatitude/Longitude\tlat\t1\r\n");
-    RenumberOutputFormatFile(s, "OutputFormat.txt");
-    EXPECT_EQ(ReadFile(folder / "OutputFormat.txt"),
-              "Database.tsv\r\n0\t1\tCollector\tcollector\t0\r\n26\t1\tRange\trange\t0\r\n27\t1\tSection\tsection\t0\r\n"
-              "30\t1\tHost\thost\t0\r\n18.2\t1\tLatitude/Longitude\tlat\t1\r\n");
-}
-
 }  // namespace

@@ -1,0 +1,86 @@
+#include "editors/FieldList.h"
+
+#include "base/Dialogs.h"
+#include "base/Text.h"
+#include "editors/TypedTextRules.h"
+#include "editors/UserFieldColumns.h"
+#include "model/FieldDefinitionsFile.h"
+#include "model/MainForm.h"
+#include "model/Session.h"
+
+namespace quorl {
+
+namespace {
+
+const char* YesNo(bool b) { return b ? "Yes" : "No"; }
+
+}  // namespace
+
+std::vector<FieldRow> FieldListRows(const std::vector<LabelFieldClass>& fields) {
+    std::vector<FieldRow> rows;
+    rows.reserve(fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const LabelFieldClass& f = fields[i];
+        rows.push_back({f.Name, YesNo(f.Preserve), YesNo(f.WarnIfEmpty), f.Default, IntToStr(f.Minimum),
+                        IntToStr(f.Maximum), f.StartWords, f.ContainedWords, static_cast<int>(i)});
+    }
+    return rows;
+}
+
+FieldPopupState FieldPopup(const std::vector<FieldRow>& rows, int selected) {
+    FieldPopupState p;
+    p.addEnabled = rows.size() < static_cast<size_t>(kMaxFields);
+    if (selected < 0 || selected >= static_cast<int>(rows.size())) return p;
+    const FieldRow& r = rows[selected];
+    p.preserveEnabled = p.warnEnabled = p.editEnabled = true;
+    p.deleteEnabled = selected >= kBuiltInFields;
+    p.preserveChecked = r.Preserve == "Yes";
+    p.warnChecked = r.Warn == "Yes";
+    return p;
+}
+
+void ToggleYesNo(std::string& text) { text = text == "Yes" ? "No" : "Yes"; }
+
+int AddField(Dialogs& d, std::vector<FieldRow>& rows) {
+    if (rows.size() >= static_cast<size_t>(kMaxFields)) return -1;
+    std::string name;
+    if (!d.InputBox("New Field", "Enter Field Name", name)) return -1;
+    if (!AcceptTypedText(d, "A field name", name, true, false)) return -1;
+    rows.push_back({name, "No", "No", "", "1", "50", "", "", -1});
+    return static_cast<int>(rows.size()) - 1;
+}
+
+bool DeleteField(std::vector<FieldRow>& rows, int row) {
+    if (row < kBuiltInFields || row >= static_cast<int>(rows.size())) return false;
+    rows.erase(rows.begin() + row);
+    return true;
+}
+
+void ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows) {
+    // Where each user field of the definitions in use goes: its row's index, or -1 when deleted.
+    std::vector<int> renumber(s.FieldDefinitions.size(), -1);
+    for (size_t i = 0; i < renumber.size() && i < static_cast<size_t>(kBuiltInFields); ++i)
+        renumber[i] = static_cast<int>(i);
+    for (size_t k = 0; k < rows.size(); ++k)
+        if (rows[k].Origin >= 0 && rows[k].Origin < static_cast<int>(renumber.size()))
+            renumber[rows[k].Origin] = static_cast<int>(k);
+
+    s.FieldDefinitions.clear();
+    for (const FieldRow& r : rows) {
+        LabelFieldClass f;
+        f.Name = r.Name;
+        f.Preserve = r.Preserve == "Yes";
+        f.WarnIfEmpty = r.Warn == "Yes";
+        f.Default = r.Default;
+        f.Minimum = TryStrToInt(r.Min).value_or(0);
+        f.Maximum = TryStrToInt(r.Max).value_or(50);
+        f.StartWords = r.StartWords;
+        f.ContainedWords = r.ContainWords;
+        s.FieldDefinitions.push_back(std::move(f));
+    }
+    SaveFieldDefinitions(s);
+    UpdateUserFieldColumns(s, renumber);
+    SetupCustomFields(s);
+}
+
+}  // namespace quorl
