@@ -26,7 +26,8 @@ std::unique_ptr<AppWindows> CreateAppWindows(Session& s) {
     w->photo = std::make_unique<PhotoWindow>(s);
     w->output = std::make_unique<OutputFormatWindow>(s);
     w->configList = std::make_unique<FieldDefinitionsWindow>(s);
-    w->oneConfig = std::make_unique<FieldDefinitionWindow>();
+    w->oneConfig = std::make_unique<FieldDefinitionWindow>(s);
+    w->configList->definitionWindow = w->oneConfig.get();
     w->preferences = std::make_unique<PreferencesWindow>(s);
     w->help = std::make_unique<TipsWindow>(w->main.get());
     w->autoCorrect = std::make_unique<AutoCorrectWindow>(s);

@@ -11,6 +11,7 @@
 
 #include "commands/BatchMode.h"
 #include "commands/MainCommands.h"
+#include "editors/ConfigurationCheck.h"
 #include "fields/DoubleSpacing.h"
 #include "fields/FieldEntryTools.h"
 #include "fields/WindowScaling.h"
@@ -34,7 +35,6 @@ struct ShownWindow {
 constexpr ShownWindow kShownWindows[] = {
     {"EditCountries1", [](AppWindows& w) -> QWidget* { return w.country.get(); }},
     {"EditWordStats1", [](AppWindows& w) -> QWidget* { return w.wordStats.get(); }},
-    {"ConfigurationListbox1", [](AppWindows& w) -> QWidget* { return w.configList.get(); }},
     {"Preferences1", [](AppWindows& w) -> QWidget* { return w.preferences.get(); }},
     {"SubmitLogFile1", [](AppWindows& w) -> QWidget* { return w.sendLogFile.get(); }},
     {"ViewImage1", [](AppWindows& w) -> QWidget* { return w.photo.get(); }},
@@ -58,6 +58,10 @@ void MainWindow::WireCommands() {
     menuHooks["FormatOutput1"] = [this] { FormatOutput1Click(); };
     doubleClickHooks["OutputLabel"] = [this] { FormatOutput1Click(); };
     menuHooks["BatchMode1"] = [&s] { BatchMode1Click(s); };
+    menuHooks["EvaluateConfiguration1"] = [&s] { EvaluateConfiguration(s); };
+    menuHooks["ConfigurationListbox1"] = [this] {
+        if (windows && windows->configList) windows->configList->FillFieldList();
+    };
     menuHooks["Analyze1"] = [this, &s] {
         Analyze1Click(s);
         if (windows && windows->analyze) {

@@ -1,0 +1,197 @@
+// The field definitions editor and its one-field dialog as the user drives them: the table and its
+// popup, the dialog's word lists, Save reaching the main window, and the Check Configuration item.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "base/ScriptedDialogs.h"
+#include "model/Session.h"
+#include "ui/AppWindows.h"
+#include "ui/FieldDefinitionWindow.h"
+#include "ui/FieldDefinitionsWindow.h"
+#include "UiTestSupport.h"
+
+namespace fs = std::filesystem;
+using namespace quorl;
+using namespace quorl::testing;
+
+class TestFieldDefinitionsWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgramFolder> program_;
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<AppWindows> windows_;
+
+    FieldDefinitionsWindow& List() { return *windows_->configList; }
+    FieldDefinitionWindow& Dialog() { return *windows_->oneConfig; }
+    QTreeWidgetItem* Item(int row) { return List().ListView1->topLevelItem(row); }
+    void Select(int row) { List().ListView1->setCurrentItem(row < 0 ? nullptr : Item(row)); }
+    // Opens the popup as a right click on the table does and reads its items.
+    QList<QAction*> Popup() {
+        QTreeWidget* view = List().ListView1;
+        QRect r = view->currentItem() ? view->visualItemRect(view->currentItem()) : QRect(5, 5, 1, 1);
+        emit view->customContextMenuRequested(r.center());
+        QList<QAction*> items = List().PopupMenu1->actions();
+        List().PopupMenu1->hide();
+        return items;
+    }
+    static QStringList Words(QListWidget* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        return out;
+    }
+
+private slots:
+    void init() {
+        program_ = std::make_unique<ProgramFolder>();
+        dialogs_ = std::make_unique<ScriptedDialogs>();
+        session_ = std::make_unique<Session>(*dialogs_);
+        windows_ = CreateAppWindows(*session_);
+        windows_->main->MenuItem("ConfigurationListbox1")->trigger();
+    }
+    void cleanup() {
+        windows_.reset();
+        session_.reset();
+        dialogs_.reset();
+        program_.reset();
+    }
+
+    void tableAndPopup() {
+        QVERIFY(List().isVisible());
+        QCOMPARE(List().windowTitle(), QStringLiteral("QUORL Field Definitions"));
+        const int count = static_cast<int>(session_->FieldDefinitions.size());
+        QCOMPARE(List().ListView1->topLevelItemCount(), count);
+        QCOMPARE(List().ListView1->currentItem(), Item(count - 1));
+        QCOMPARE(Item(0)->text(0), QStringLiteral("Collector"));
+        QCOMPARE(Item(0)->text(2), QStringLiteral("Yes"));  // the shipped Collector warns when empty
+        QCOMPARE(Item(0)->text(4), QStringLiteral("1"));
+        QCOMPARE(Item(0)->text(5), QStringLiteral("50"));
+
+        QStringList captions;
+        for (QAction* a : Popup()) captions << a->text();
+        QCOMPARE(captions, (QStringList{"Preserve", "Warn Empty", "Add Field", "Delete Field", "Edit Field"}));
+
+        Select(3);
+        Popup();
+        QVERIFY(List().Preserve1->isEnabled() && List().EditField1->isEnabled());
+        QVERIFY(!List().DeleteField1->isEnabled());
+        QVERIFY(!List().Preserve1->isChecked());
+        List().Preserve1->trigger();
+        QCOMPARE(Item(3)->text(1), QStringLiteral("Yes"));
+        Popup();
+        QVERIFY(List().Preserve1->isChecked());
+
+        Select(-1);
+        List().ListView1->clearSelection();
+        Popup();
+        QVERIFY(!List().Preserve1->isEnabled() && !List().WarnEmpty1->isEnabled());
+        QVERIFY(!List().DeleteField1->isEnabled() && !List().EditField1->isEnabled());
+        QVERIFY(List().AddField1->isEnabled());
+
+        dialogs_->inputs = {"Host"};
+        List().AddField1->trigger();
+        QCOMPARE(List().ListView1->topLevelItemCount(), count + 1);
+        QCOMPARE(List().ListView1->currentItem(), Item(count));
+        QCOMPARE(Item(count)->text(0), QStringLiteral("Host"));
+        Popup();
+        QVERIFY(List().DeleteField1->isEnabled());
+        List().DeleteField1->trigger();
+        QCOMPARE(List().ListView1->topLevelItemCount(), count);
+
+        // Cancel drops the edits: the next opening shows the definitions again.
+        List().CancelButton->click();
+        QVERIFY(!List().isVisible());
+        windows_->main->MenuItem("ConfigurationListbox1")->trigger();
+        QCOMPARE(Item(3)->text(1), QStringLiteral("No"));
+    }
+
+    void dialogWordLists() {
+        FieldRow row{"Habitat", "No", "No", "", "3", "50", "1,2,3,4,5", "", 13};
+        Dialog().Load(row);
+        QCOMPARE(Dialog().FieldLabel->text(), QStringLiteral("Habitat"));
+        QCOMPARE(Dialog().StartListbox->currentRow(), 0);
+        QCOMPARE(Dialog().MinEdit->value(), 3);
+
+        // A right click selects the word under the pointer; Move To Top moves it first.
+        QListWidget* start = Dialog().StartListbox;
+        emit start->customContextMenuRequested(start->visualItemRect(start->item(2)).center());
+        Dialog().StartPopup->hide();
+        QCOMPARE(start->currentRow(), 2);
+        QVERIFY(Dialog().StartEdit1->isEnabled());
+        Dialog().StartTop1->trigger();
+        QCOMPARE(Words(start), (QStringList{"3", "1", "2", "4", "5"}));
+        QCOMPARE(start->currentRow(), 0);
+        Dialog().StartDown1->trigger();
+        QCOMPARE(Words(start), (QStringList{"1", "3", "2", "4", "5"}));
+
+        dialogs_->inputs = {"rock", "cliff\tface"};
+        Dialog().ContainsAdd1->trigger();
+        Dialog().ContainsAdd1->trigger();  // refused: the TAB would break the file
+        QCOMPARE(Words(Dialog().ContainsListbox), QStringList{"rock"});
+        QCOMPARE(dialogs_->messages.back(), std::string("A word cannot contain a TAB."));
+
+        Dialog().WarnCheckbox->setChecked(true);
+        Dialog().SaveButton->click();
+        QCOMPARE(row.StartWords, std::string("1,3,2,4,5"));
+        QCOMPARE(row.ContainWords, std::string("rock"));
+        QCOMPARE(row.Warn, std::string("Yes"));
+
+        FieldRow empty{"Rank", "No", "No", "", "1", "50", "", "", 7};
+        Dialog().Load(empty);
+        QCOMPARE(start->count(), 0);
+        emit start->customContextMenuRequested(QPoint(5, 5));
+        Dialog().StartPopup->hide();
+        QVERIFY(!Dialog().StartEdit1->isEnabled());
+    }
+
+    void doubleClickOpensTheDialogModally() {
+        Select(5);
+        bool modal = false;
+        QTimer::singleShot(0, this, [&] {
+            modal = Dialog().isModal() && Dialog().isVisible();
+            Dialog().PreserveCheckbox->setChecked(true);
+            Dialog().MaxEdit->setValue(12);
+            Dialog().SaveButton->click();
+        });
+        emit List().ListView1->itemDoubleClicked(Item(5), 0);
+        QVERIFY(modal);
+        QCOMPARE(Item(5)->text(1), QStringLiteral("Yes"));
+        QCOMPARE(Item(5)->text(5), QStringLiteral("12"));
+        QCOMPARE(session_->FieldDefinitions[5].Maximum, 50);  // nothing reaches the definitions before Save
+    }
+
+    void saveShowsTheNewUserRowInTheMainWindow() {
+        MainWindow& main = *windows_->main;
+        QVERIFY(!main.Widget("CustomButton0")->isVisible());
+        dialogs_->inputs = {"Host"};
+        List().AddField1->trigger();
+        List().SaveButton->click();
+        QVERIFY(!List().isVisible());
+        QVERIFY(main.Widget("CustomButton0")->isVisible());
+        QVERIFY(main.Widget("CustomEdit0")->isVisible());
+        QCOMPARE(qobject_cast<QPushButton*>(main.Widget("CustomButton0"))->text(), QStringLiteral("Host"));
+        QVERIFY(!main.Widget("CustomButton1")->isVisible());
+        QCOMPARE(session_->FieldDefinitions.back().Name, std::string("Host"));
+        const std::string tsv = ReadAll(program_->path / "OutputFormat.txt");
+        QVERIFY(tsv.find("\r\n30\t1\tHost\tHost\r\n") != std::string::npos);
+    }
+
+    void checkConfigurationRunsFromTheMenu() {
+        dialogs_->fallbackAnswer = DialogButton::No;
+        windows_->main->MenuItem("EvaluateConfiguration1")->trigger();
+        QVERIFY(!dialogs_->questions.empty());  // the shipped Barcode field stops at line 2
+        QVERIFY(!dialogs_->messages.empty());
+        QCOMPARE(dialogs_->messages.back(), std::string("Complete."));
+    }
+};
+
+QTEST_MAIN(TestFieldDefinitionsWindow)
+#include "test_field_definitions_window.moc"
