@@ -2,9 +2,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -13,6 +11,7 @@
 #include "ui/FieldDefinitionWindow.h"
 #include "ui/GuardedHandler.h"
 #include "ui/QtText.h"
+#include "ui/ReportView.h"
 
 namespace quorl {
 
@@ -20,23 +19,13 @@ FieldDefinitionsWindow::FieldDefinitionsWindow(Session& s) : session(s) {
     setWindowTitle(QStringLiteral("QUORL Field Definitions"));
     auto* top = new QVBoxLayout(this);
 
-    auto* menuBar = new QMenuBar(this);
-    Help1 = menuBar->addAction(QStringLiteral("Help"));
-    Help1->setObjectName(QStringLiteral("Help1"));
-    connect(Help1, &QAction::triggered, this, [this] { Guarded([this] { Help1Click(); }); });
-    top->setMenuBar(menuBar);
+    Help1 = AddHelpMenu(this, top, [this] { Guarded([this] { Help1Click(); }); });
 
-    ListView1 = new QTreeWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setRootIsDecorated(false);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setHeaderLabels({QStringLiteral("Field"), QStringLiteral("Preserve"), QStringLiteral("Warn"),
-                                QStringLiteral("Default"), QStringLiteral("Min"), QStringLiteral("Max"),
-                                QStringLiteral("Start Words"), QStringLiteral("Contain Words")});
-    const int widths[] = {130, 60, 50, 90, 40, 40, 200, 200};
-    for (int c = 0; c < 8; ++c) ListView1->setColumnWidth(c, widths[c]);
+    ListView1 = NewReportView(this, QStringLiteral("ListView1"),
+                              {QStringLiteral("Field"), QStringLiteral("Preserve"), QStringLiteral("Warn"),
+                               QStringLiteral("Default"), QStringLiteral("Min"), QStringLiteral("Max"),
+                               QStringLiteral("Start Words"), QStringLiteral("Contain Words")},
+                              {130, 60, 50, 90, 40, 40, 200, 200});
     ListView1->setToolTip(QStringLiteral("Double Click or Right Click on a field to add, edit or delete."));
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     top->addWidget(ListView1, 1);

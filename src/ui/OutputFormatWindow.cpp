@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -21,7 +20,9 @@
 #include "base/Text.h"
 #include "model/OutputFormatFile.h"
 #include "model/Session.h"
+#include "ui/GuardedHandler.h"
 #include "ui/QtText.h"
+#include "ui/ReportView.h"
 
 namespace quorl {
 
@@ -46,11 +47,7 @@ OutputFormatWindow::OutputFormatWindow(Session& s) : session(s), markIcon_(MakeM
     setWindowTitle(QStringLiteral("QUORL Format Output"));
     auto* top = new QVBoxLayout(this);
 
-    auto* menuBar = new QMenuBar(this);
-    Help1 = menuBar->addAction(QStringLiteral("Help"));
-    Help1->setObjectName(QStringLiteral("Help1"));
-    connect(Help1, &QAction::triggered, this, [this] { Guarded([this] { Help1Click(); }); });
-    top->setMenuBar(menuBar);
+    Help1 = AddHelpMenu(this, top, [this] { Guarded([this] { Help1Click(); }); });
 
     top->addWidget(new QLabel(QStringLiteral("Output File Name"), this));
     OutputNameEdit = new QLineEdit(QStringLiteral("Database.tsv"), this);
@@ -74,18 +71,15 @@ OutputFormatWindow::OutputFormatWindow(Session& s) : session(s), markIcon_(MakeM
     top->addWidget(radioBox);
 
     top->addWidget(new QLabel(QStringLiteral("Database Fields"), this));
-    OutListView = new QTreeWidget(this);
-    OutListView->setObjectName(QStringLiteral("OutListView"));
-    OutListView->setRootIsDecorated(false);
-    OutListView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    OutListView->setSelectionMode(QAbstractItemView::SingleSelection);
-    OutListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    OutListView->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Field Name"), QStringLiteral("Num"),
-                                  QStringLiteral("Order"), QStringLiteral("Default")});
+    OutListView = NewReportView(this, QStringLiteral("OutListView"),
+                                {QStringLiteral("Name"), QStringLiteral("Field Name"), QStringLiteral("Num"),
+                                 QStringLiteral("Order"), QStringLiteral("Default")},
+                                {140, 140, 40});
+    // The last two columns hold the row number and the field key, one pixel wide.
     OutListView->header()->setStretchLastSection(false);
     OutListView->header()->setMinimumSectionSize(1);
-    const int widths[] = {140, 140, 40, 1, 1};
-    for (int c = 0; c < 5; ++c) OutListView->setColumnWidth(c, widths[c]);
+    OutListView->setColumnWidth(3, 1);
+    OutListView->setColumnWidth(4, 1);
     OutListView->setToolTip(QStringLiteral(
         "Double click to change the database field name.\nRight-Click to enable or to set numeric only.."));
     OutListView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -132,15 +126,7 @@ OutputFormatWindow::OutputFormatWindow(Session& s) : session(s), markIcon_(MakeM
     resize(420, 650);
 }
 
-void OutputFormatWindow::Guarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const ProgramEnded&) {
-        throw;
-    } catch (const std::exception& e) {
-        session.dialogs.ShowMessage(e.what());
-    }
-}
+void OutputFormatWindow::Guarded(const std::function<void()>& handler) { RunGuarded(session.dialogs, handler); }
 
 void OutputFormatWindow::ShowFormatOutput() {
     FillOutputListView();
