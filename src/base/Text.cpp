@@ -1,3 +1,4 @@
+#include "base/Excerpt.h"
 #include "base/Text.h"
 
 #include <cerrno>
@@ -78,7 +79,7 @@ std::optional<int> TryStrToInt(std::string_view s) {
 
 int StrToInt(std::string_view s) {
     auto v = TryStrToInt(s);
-    if (!v) throw ConversionError("'" + std::string(s) + "' is not a valid integer value");
+    if (!v) throw ConversionError("'" + Excerpt(s) + "' is not a valid integer value");
     return *v;
 }
 
@@ -105,7 +106,7 @@ std::optional<double> TryStrToFloat(std::string_view s) {
 
 double StrToFloat(std::string_view s) {
     auto v = TryStrToFloat(s);
-    if (!v) throw ConversionError("'" + std::string(s) + "' is not a valid floating point value");
+    if (!v) throw ConversionError("'" + Excerpt(s) + "' is not a valid floating point value");
     return *v;
 }
 

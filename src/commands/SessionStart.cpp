@@ -3,32 +3,55 @@
 #include <system_error>
 
 #include "base/Encoding.h"
+#include "base/Excerpt.h"
+#include "base/FileBytes.h"
+#include "base/Text.h"
 #include "fields/FieldAccess.h"
 #include "model/Files.h"
 #include "model/Log.h"
 #include "model/ReferenceLists.h"
 #include "model/Session.h"
 #include "model/UserFiles.h"
+#include "model/UserNames.h"
 
 namespace quorl {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Temporary files of replaced files, left by a run that was killed during a write, in the program
+// folder and the users' folders.
+size_t RemoveLeftTemporaryFiles(const Session& s) {
+    size_t removed = RemoveStaleTemporaryFiles(s.ProgramFolder);
+    std::error_code ec;
+    for (fs::directory_iterator it(s.ProgramFolder / "Users", ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code kindError;
+        if (it->is_directory(kindError)) removed += RemoveStaleTemporaryFiles(it->path());
+    }
+    return removed;
+}
+
+}  // namespace
+
 void StartSession(Session& s, const fs::path& programFolder) {
     std::error_code ec;
     s.ProgramFolder = programFolder;
 
-    // The last user's name is the whole content of CurrentUser.txt.
+    const size_t staleFiles = RemoveLeftTemporaryFiles(s);
+
+    // The last user's name is the whole content of CurrentUser.txt. A name that is no user name
+    // could name a folder anywhere ("../x", "/x"): it is treated as a user that cannot be opened.
     fs::path currentUser = s.ProgramFile("CurrentUser.txt");
     if (fs::exists(currentUser, ec)) {
         s.CurrentUserName = LoadFileToString(s, currentUser, true);
-        s.UserFolder = UserFolderOf(s, s.CurrentUserName);
+        s.UserFolder = IsValidUserName(s.CurrentUserName) ? UserFolderOf(s, s.CurrentUserName) : fs::path();
     } else {
         s.CurrentUserName = "Default";
         s.UserFolder = s.ProgramFolder;
     }
-    if (!fs::exists(s.UserFile("Preferences.txt"), ec)) {
-        s.dialogs.ShowMessage("Unable to open User " + s.CurrentUserName + ".  Setting User to Default");
+    if (s.UserFolder.empty() || !fs::exists(s.UserFile("Preferences.txt"), ec)) {
+        s.dialogs.ShowMessage("Unable to open User " + Excerpt(s.CurrentUserName) + ".  Setting User to Default");
         s.CurrentUserName = "Default";
         s.UserFolder = s.ProgramFolder;
     }
@@ -44,6 +67,9 @@ void StartSession(Session& s, const fs::path& programFolder) {
     fs::remove(s.UserFile("Log.txt"), ec);
     WriteToLog(s, "Quorl Version " + GetFileVersion());
     WriteToLog(s, "UserName: " + s.CurrentUserName);
+    if (staleFiles > 0)
+        WriteToLog(s, "Removed " + IntToStr(static_cast<long long>(staleFiles)) +
+                          " temporary file(s) left by an earlier run that ended during a write.");
 
     s.form.SetItems("RankCombo", {"f.", "form", "forma", "ssp.", "subsp.", "var."});
     s.OcrLanguage = "eng";

@@ -3,15 +3,17 @@
 #include <system_error>
 
 #include "base/Encoding.h"
+#include "base/NulLines.h"
 #include "base/Text.h"
 #include "model/Log.h"
 #include "model/Session.h"
+#include "model/SkippedLines.h"
 
 namespace quorl {
 
 namespace fs = std::filesystem;
 
-std::string LoadFileToString(Session& s, const fs::path& path, bool report) {
+std::string LoadFileToString(Session& s, const fs::path& path, bool report, SkippedLines* skipped) {
     std::string bytes;
     if (!ReadFileBytes(path, bytes)) {
         if (!report) return {};
@@ -23,9 +25,15 @@ std::string LoadFileToString(Session& s, const fs::path& path, bool report) {
         s.dialogs.ShowMessage("Unable to open file: " + Utf8ToCp1252(p));
         s.dialogs.EndProgram(1);
     }
-    size_t zero = bytes.find('\0');
-    if (zero != std::string::npos) bytes.resize(zero);
-    return DecodeFileBytes(bytes);
+    std::string text = DecodeFileBytes(bytes);
+    const std::vector<NulLine> unreadable = RemoveNulLines(text);
+    if (!unreadable.empty()) {
+        SkippedLines own(s, path);
+        SkippedLines& counted = skipped ? *skipped : own;
+        for (const NulLine& line : unreadable) counted.Skip(line.number, line.text, "it holds NUL bytes");
+        own.Report();
+    }
+    return text;
 }
 
 void ShowWriteFailure(Session& s, const fs::path& path, const WriteResult& result) {

@@ -9,11 +9,14 @@
 namespace quorl {
 
 class Session;
+class SkippedLines;
 
 // Reads the whole file. When it cannot be opened: without report returns ""; with report, the
 // statistics files give the learning-file message and "", every other file ends the program
-// after "Unable to open file: " and the path.
-std::string LoadFileToString(Session& s, const std::filesystem::path& path, bool report);
+// after "Unable to open file: " and the path. A line holding NUL bytes is left out and counted in
+// skipped (the loader's one message about the file), or, without skipped, in a message of its own.
+std::string LoadFileToString(Session& s, const std::filesystem::path& path, bool report,
+                             SkippedLines* skipped = nullptr);
 
 // Replaces (through a temporary file and a rename) or appends. Returns true only when the bytes
 // reached the disk; otherwise the file is left as it was and the user is told (ShowWriteFailure).

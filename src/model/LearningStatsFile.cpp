@@ -59,8 +59,8 @@ void AppendGroup(std::string& out, const BayesClass& b) {
 
 void LoadWordStats(Session& s) {
     auto path = s.UserFile("WordStats.txt");
-    std::string text = LoadFileToString(s, path, true);
     SkippedLines skipped(s, path);
+    std::string text = LoadFileToString(s, path, true, &skipped);
     // Older files hold values 0-255 instead of per cent: such a file is known by a value above 100.
     bool scale255 = false;
     ForEachLine(text, [&](size_t number, std::string_view raw) {

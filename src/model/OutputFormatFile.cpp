@@ -28,11 +28,11 @@ fs::path OutputFormatReadPath(const Session& s) {
 
 void LoadOutputFormat(Session& s) {
     fs::path path = OutputFormatReadPath(s);
-    std::string text = LoadFileToString(s, path, true);
+    SkippedLines skipped(s, path);
+    std::string text = LoadFileToString(s, path, true, &skipped);
     const char* caption = s.OutputType == 0 ? "Export TSV" : s.OutputType == 2 ? "Export Darwin CSV" : "Export Darwin XML";
     s.form.SetText("AddDataButton", caption);
 
-    SkippedLines skipped(s, path);
     s.OutputColumns.clear();
     TokenCursor rest(text);
     s.OutputFileName = rest.NextString("\r\n", true);

@@ -34,8 +34,8 @@ const char* OutputTypeName(int type) { return type == 0 ? "TSV" : type == 2 ? "C
 
 void LoadPreferences(Session& s) {
     auto path = s.UserFile("Preferences.txt");
-    std::string text = LoadFileToString(s, path, true);
     SkippedLines skipped(s, path);
+    std::string text = LoadFileToString(s, path, true, &skipped);
     bool seenCheck = false, seenTemplate = false;
     TokenCursor rest(text);
     size_t lineNo = 0;

@@ -120,8 +120,8 @@ bool ParseBoundedName(CountryClass& node, std::string_view entry) {
 
 void LoadCountryList(Session& s) {
     auto path = s.ProgramFile("CountryList.txt");
-    std::string text = LoadFileToString(s, path, true);
     SkippedLines skipped(s, path);
+    std::string text = LoadFileToString(s, path, true, &skipped);
     s.CountryList.clear();
     std::vector<std::string> names;
 

@@ -1,6 +1,7 @@
 #include "model/SkippedLines.h"
 
 #include "base/Encoding.h"
+#include "base/Excerpt.h"
 #include "base/Text.h"
 #include "model/Log.h"
 #include "model/Session.h"
@@ -11,7 +12,7 @@ void SkippedLines::Skip(size_t lineNumber, std::string_view line, std::string_vi
     ++count_;
     WriteToLog(s_, "Skipped line " + IntToStr(static_cast<long long>(lineNumber)) + " of " +
                        Utf8ToCp1252(file_.filename().string()) + " (" + std::string(reason) + "): " +
-                       std::string(line));
+                       Excerpt(line, kLogExcerptBytes));
 }
 
 void SkippedLines::Report() {

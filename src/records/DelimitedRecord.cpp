@@ -1,3 +1,4 @@
+#include "base/Excerpt.h"
 #include "records/DelimitedRecord.h"
 
 #include <filesystem>
@@ -58,7 +59,7 @@ bool AppendDelimitedRecord(Session& s, const std::string& header, const std::str
         rest.remove_prefix(start);
         std::string_view first = rest.substr(0, rest.find("\r\n"));
         if (Trim(header) != Trim(DecodeFileBytes(first))) {
-            DialogButton b = s.dialogs.Ask("Data format in existing file " + s.OutputFileName + " is different!",
+            DialogButton b = s.dialogs.Ask("Data format in existing file " + Excerpt(s.OutputFileName) + " is different!",
                                            DialogKind::Warning, {DialogButton::Ignore, DialogButton::Cancel});
             if (b != DialogButton::Ignore) return false;
         }

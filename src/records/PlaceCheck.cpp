@@ -1,3 +1,4 @@
+#include "base/Excerpt.h"
 #include "records/PlaceCheck.h"
 
 #include <vector>
@@ -26,7 +27,7 @@ float Coordinate(Session& s, const CoordinateBoxes& b) {
 bool ListedOrReport(Session& s, const std::string& level, const std::string& text, const char* placeholder,
                     int index) {
     if (text.empty() || text == placeholder || index >= 0) return true;
-    s.dialogs.ShowMessage(level + "\"" + text + "\" not from the allowed list.");
+    s.dialogs.ShowMessage(level + "\"" + Excerpt(text) + "\" not from the allowed list.");
     return false;
 }
 

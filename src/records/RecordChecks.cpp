@@ -1,3 +1,4 @@
+#include "base/Excerpt.h"
 #include "records/RecordChecks.h"
 
 #include <algorithm>
@@ -81,9 +82,9 @@ bool CheckLatLongRange(Session& s, const std::string& text, int min, int max) {
     if (text.empty()) return true;
     const float v = static_cast<float>(TryStrToFloat(text).value_or(-1.0));
     if (v >= static_cast<float>(min) && v < static_cast<float>(max)) return true;
-    s.dialogs.ShowMessage("Latitude or Longitude value " + text + " out of range of " + IntToStr(min) + " to " +
+    s.dialogs.ShowMessage("Latitude or Longitude value " + Excerpt(text) + " out of range of " + IntToStr(min) + " to " +
                           IntToStr(max));
-    WriteToLog(s, "Error:  Lat/Long " + text + " is out of the range of " + IntToStr(min) + " to " + IntToStr(max));
+    WriteToLog(s, "Error:  Lat/Long " + Excerpt(text) + " is out of the range of " + IntToStr(min) + " to " + IntToStr(max));
     return false;
 }
 

@@ -102,3 +102,46 @@ TEST_F(StartupTest, MissingStatisticsStartEmpty) {
 }
 
 }  // namespace
+
+TEST_F(StartupTest, CurrentUserThatNamesAFolderOutsideUsersFallsBackToDefault) {
+    // Folders that hold a user's files, reached by names that are no user names.
+    const fs::path outside = program / "elsewhere";
+    WriteUserFiles(outside);
+    WriteFile(outside / "Log.txt", "not ours\r\n");
+    WriteUserFiles(program / "Users" / "x");
+    for (const std::string& name : {outside.string(), std::string("../elsewhere"), std::string("x/../../elsewhere")}) {
+        SCOPED_TRACE(name);
+        ScriptedDialogs fresh;
+        Session started(fresh);
+        BuildMainForm(started.form);
+        WriteFile(program / "CurrentUser.txt", name);
+        StartSession(started, program);
+        ASSERT_EQ(fresh.messages.size(), 1u);
+        EXPECT_EQ(fresh.messages[0], "Unable to open User " + name + ".  Setting User to Default");
+        EXPECT_EQ(started.CurrentUserName, "Default");
+        EXPECT_EQ(started.UserFolder, program);
+        EXPECT_EQ(ReadFile(outside / "Log.txt"), "not ours\r\n");
+    }
+}
+
+TEST_F(StartupTest, HugeCurrentUserFileIsShownCut) {
+    WriteFile(program / "CurrentUser.txt", std::string(1 << 20, 'n'));
+    StartSession(s, program);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], "Unable to open User " + std::string(80, 'n') + "....  Setting User to Default");
+    EXPECT_EQ(s.CurrentUserName, "Default");
+}
+
+TEST_F(StartupTest, TemporaryFilesOfAKilledRunAreRemovedAtStart) {
+    const fs::path ann = program / "Users" / "Ann";
+    WriteUserFiles(ann);
+    // No process has an id this high, so these were left by a run that is gone.
+    WriteFile(program / "Quorl.xml.tmp999999999", std::string(1000, 'x'));
+    WriteFile(ann / "WordStats.txt.tmp999999999", "x");
+    WriteFile(program / ("Quorl.xml.tmp" + std::to_string(::getpid())), "being written");
+    StartSession(s, program);
+    EXPECT_FALSE(fs::exists(program / "Quorl.xml.tmp999999999"));
+    EXPECT_FALSE(fs::exists(ann / "WordStats.txt.tmp999999999"));
+    EXPECT_TRUE(fs::exists(program / ("Quorl.xml.tmp" + std::to_string(::getpid()))));
+    EXPECT_NE(ReadFile(program / "Log.txt").find("Removed 2 temporary file(s)"), std::string::npos);
+}

@@ -2,6 +2,7 @@
 // the list that a label line names as a whole word.
 #include <algorithm>
 
+#include "base/Excerpt.h"
 #include "fields/CascadingLists.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
@@ -26,7 +27,7 @@ void CountryPhase(Session& s, PhaseState& ps) {
             FillStateCombo(s);
             break;
         }
-        if (!found) s.dialogs.ShowMessage("Country Default " + def.Default + " not found.");
+        if (!found) s.dialogs.ShowMessage("Country Default " + Excerpt(def.Default) + " not found.");
     }
     if (!found) {
         const std::string text = GetFieldText(s, fCountry);

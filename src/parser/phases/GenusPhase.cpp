@@ -2,6 +2,7 @@
 // chosen family that a label line names.
 #include <algorithm>
 
+#include "base/Excerpt.h"
 #include "base/ParseText.h"
 #include "base/Text.h"
 #include "fields/CascadingLists.h"
@@ -29,7 +30,7 @@ bool GenusFromDefault(Session& s) {
             return true;
         }
     }
-    s.dialogs.ShowMessage("Genus Default " + def.Default + " not found.");
+    s.dialogs.ShowMessage("Genus Default " + Excerpt(def.Default) + " not found.");
     return false;
 }
 
