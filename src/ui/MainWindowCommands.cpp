@@ -38,7 +38,6 @@ constexpr ShownWindow kShownWindows[] = {
     {"Preferences1", [](AppWindows& w) -> QWidget* { return w.preferences.get(); }},
     {"SubmitLogFile1", [](AppWindows& w) -> QWidget* { return w.sendLogFile.get(); }},
     {"ViewImage1", [](AppWindows& w) -> QWidget* { return w.photo.get(); }},
-    {"OutputPreview1", [](AppWindows& w) -> QWidget* { return w.outputPreview.get(); }},
 };
 
 bool HasFieldPopup(const Control& c) {
@@ -52,6 +51,9 @@ void MainWindow::WireCommands() {
     Session& s = session;
     menuHooks["Open1"] = [this] { Open1Click(); };
     menuHooks["SwitchUser1"] = [this] { SwitchUser1Click(); };
+    menuHooks["OutputPreview1"] = [this] {
+        if (windows && windows->outputPreview) windows->outputPreview->LoadOutputPreview();
+    };
     doubleClickHooks["UserNameLabel"] = [this] { SwitchUser1Click(); };
     menuHooks["About3"] = [this] { About3Click(); };
     menuHooks["Exit1"] = [this] { Exit1Click(); };

@@ -1,0 +1,40 @@
+#pragma once
+// The output preview: the current record file read as a table, and the re-edit of one record,
+// which takes it out of the file and puts its values back into the main window's fields.
+#include <cstddef>
+#include <string>
+
+#include "records/RecordFileTable.h"
+
+namespace quorl {
+
+class Session;
+
+// What the preview shows, with the bytes it was read from.
+struct OutputPreview {
+    std::string fileName;  // OutputFileName when read
+    int outputType = 0;    // 0 tab-separated, 1 Darwin Core XML, 2 Darwin Core CSV
+    std::string bytes;
+    RecordFileTable table;
+};
+
+// Reads ProgramFolder/OutputFileName for the current output type. False, after "Unable to open
+// file " and the name (missing or empty file) or the name and " seems too small." (fewer than 25
+// bytes), when there is nothing to show.
+bool LoadOutputPreview(Session& s, OutputPreview& preview);
+
+enum class ReEditResult {
+    Done,       // the record is in the fields and no longer in the file
+    Cancelled,  // the user said no; nothing changed
+    Refused,    // the record cannot be re-edited (a message said why); nothing changed
+    Stale,      // the file changed since it was read (a message said so); nothing changed
+};
+
+// Re-edits the record of row (an index into preview.table.rows) after the user agrees: checks that
+// the file still holds the bytes the preview was read from, fills the fields from the record's
+// values by the output columns, and replaces the file by one without that record (through a
+// temporary file and a rename); every other byte stays. For XML the whole label element holding
+// the row's line is taken out and its child elements fill the fields by their names.
+ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row);
+
+}  // namespace quorl

@@ -1,0 +1,427 @@
+// The output preview: record files read as tables, and the re-edit that takes one record out of
+// the file (every other byte kept) and puts its values back into the fields.
+#include <cstdlib>
+
+#include "RecordFixture.h"
+#include "base/Encoding.h"
+#include "fields/FieldAccess.h"
+#include "records/DarwinCsvWriter.h"
+#include "records/DarwinXmlWriter.h"
+#include "records/OutputPreview.h"
+#include "records/RecordFileTable.h"
+#include "records/TsvWriter.h"
+
+namespace quorl::testing {
+namespace {
+
+using Values = std::vector<std::string>;
+
+TEST(RecordFileTable, QuotedValuesAndLineEndsAsTheWritersAndSpreadsheetsWriteThem) {
+    const std::string csv =
+        "a,b,c\r\n"
+        "\"x, y\",\"say \"\"hi\"\"\",3\r\n"
+        "\"two\r\nlines\",,\"\"\n"
+        "\r\n"
+        "plain,\"q\"tail,last\r"
+        "end,2,3";
+    RecordFileTable t = ReadDelimitedTable(csv, ',');
+    EXPECT_EQ(t.columns, (Values{"a", "b", "c"}));
+    ASSERT_EQ(t.rows.size(), 4u);
+    EXPECT_EQ(t.rows[0].values, (Values{"x, y", "say \"hi\"", "3"}));
+    EXPECT_EQ(t.rows[1].values, (Values{"two\r\nlines", "", ""}));
+    EXPECT_EQ(t.rows[2].values, (Values{"plain", "qtail", "last"}));
+    EXPECT_EQ(t.rows[3].values, (Values{"end", "2", "3"}));
+    // Each row's bytes are its record and line end; the blank line between belongs to no row.
+    EXPECT_EQ(csv.substr(t.rows[0].begin, t.rows[0].end - t.rows[0].begin), "\"x, y\",\"say \"\"hi\"\"\",3\r\n");
+    EXPECT_EQ(csv.substr(t.rows[1].begin, t.rows[1].end - t.rows[1].begin), "\"two\r\nlines\",,\"\"\n");
+    EXPECT_EQ(t.rows[2].begin, t.rows[1].end + 2);
+    EXPECT_EQ(t.rows[3].end, csv.size());
+
+    // The tab-separated writer ends its header with a TAB: no empty last column.
+    RecordFileTable tsv = ReadDelimitedTable("Collector\tNumber\t\r\n\"J. Smith\"\t12\r\n", '\t');
+    EXPECT_EQ(tsv.columns, (Values{"Collector", "Number"}));
+    EXPECT_EQ(tsv.rows.at(0).values, (Values{"J. Smith", "12"}));
+
+    // A file that is not UTF-8 is read as Windows-1252, all of it.
+    RecordFileTable legacy = ReadDelimitedTable("Name,Place\r\nJos\xe9,\"Ca\xf1on\"\r\n", ',');
+    EXPECT_EQ(legacy.rows.at(0).values, (Values{DecodeFileBytes("Jos\xc3\xa9"), DecodeFileBytes("Ca\xc3\xb1on")}));
+}
+
+TEST(RecordFileTable, XmlFileIsOneColumnOfLines) {
+    RecordFileTable t = ReadLineTable("<QUORL>\r\n\t<a>1</a>\r\n\r\n</QUORL>");
+    EXPECT_EQ(t.columns, Values{"<QUORL>"});
+    ASSERT_EQ(t.rows.size(), 2u);
+    EXPECT_EQ(t.rows[0].values, Values{"\t<a>1</a>"});
+    EXPECT_EQ(t.rows[1].values, Values{"</QUORL>"});
+    EXPECT_EQ(WithoutRange("abcdef", 2, 4), "abef");
+}
+
+// One record as the main window holds it.
+struct Specimen {
+    std::string collector, prefix, number, suffix, date, family, genus, species, locality, country, state;
+    std::string metersLow, feetLow, latDegrees, latMinutes, ns, longDegrees, ew, herbarium;
+};
+
+const Specimen kSpecimens[] = {
+    {"J. Smith", "", "101", "", "12 Mar 2001", "Pinaceae", "Abies", "alba", "Sierra de Manantlan", "Mexico",
+     "Jalisco", "1200", "", "20", "30", "N", "104", "W", "MEXU"},
+    {"A. Gray", "AG", "7", "b", "2 Jun 1999", "Poaceae", "Poa", "annua", "Cerro, near the pass & <north>", "Mexico",
+     "Oaxaca", "", "3000", "17", "5", "S", "96", "W", "US"},
+    {"C. Darwin", "", "3", "", "1 Jan 1835", "Pinaceae", "Pinus", "nigra", "Shore", "Nowhere", "Inland", "15", "",
+     "1", "", "N", "1", "E", "K"},
+};
+
+class PreviewTest : public RecordFixture {
+protected:
+    void SetUp() override {
+        RecordFixture::SetUp();
+        s.FieldDefinitions.resize(kBuiltInFields);
+        s.PlantList = {FamilyClass{"Pinaceae", {FamilyClass{"Abies", {{"alba", {}}, {"grandis", {}}}},
+                                                FamilyClass{"Pinus", {{"nigra", {}}}}}},
+                       FamilyClass{"Poaceae", {FamilyClass{"Poa", {{"annua", {}}}}}}};
+        s.form.SetItems("FamilyCombo", {"Pinaceae", "Poaceae"});
+        CountryClass mexico{"Mexico", 0, 0, 0, 0, {}};
+        mexico.Children = {CountryClass{"Jalisco", 0, 0, 0, 0, {}}, CountryClass{"Oaxaca", 0, 0, 0, 0, {}}};
+        CountryClass nowhere{"Nowhere", 0, 0, 0, 0, {}};
+        nowhere.Children = {CountryClass{"Inland", 0, 0, 0, 0, {}}};
+        s.CountryList = {mexico, nowhere};
+        s.form.SetItems("CountryCombo", {"Mexico", "Nowhere"});
+    }
+
+    void Fill(const Specimen& r) {
+        ClearFields(s);
+        Set("CollectorEdit", r.collector);
+        Set("PrefixEdit", r.prefix);
+        Set("NumberEdit", r.number);
+        Set("SuffixEdit", r.suffix);
+        Set("CollectionDateEdit", r.date);
+        Set("FamilyCombo", r.family);
+        Set("GenusCombo", r.genus);
+        Set("SpeciesCombo", r.species);
+        Set("ScientificNameEdit", r.genus + " " + r.species);
+        Set("LocalityMemo", r.locality);
+        Set("CountryCombo", r.country);
+        Set("StateCombo", r.state);
+        Set("ElevMetersLowEdit", r.metersLow);
+        Set("ElevFeetLowEdit", r.feetLow);
+        Set("LatDegreesEdit", r.latDegrees);
+        Set("LatMinutesEdit", r.latMinutes);
+        Set("NSCombo", r.ns);
+        Set("LongDegreesEdit", r.longDegrees);
+        Set("EWCombo", r.ew);
+        Set("HerbariumEdit", r.herbarium);
+        Set("AccessionEdit", r.number);
+    }
+
+    template <class Writer>
+    void WriteAll(Writer write, size_t count = 3) {
+        for (size_t i = 0; i < count; ++i) {
+            Fill(kSpecimens[i]);
+            ASSERT_TRUE(write(s));
+        }
+        ClearFields(s);
+        Set("CollectorEdit", "unsaved work");
+    }
+
+    OutputPreview Load() {
+        OutputPreview p;
+        EXPECT_TRUE(LoadOutputPreview(s, p));
+        return p;
+    }
+
+    // The file without the bytes of one row.
+    static std::string Without(const OutputPreview& p, size_t row) {
+        return WithoutRange(p.bytes, p.table.rows[row].begin, p.table.rows[row].end);
+    }
+
+    void ExpectListsFollow(const Specimen& r) {
+        EXPECT_EQ(Box("FamilyCombo"), r.family);
+        EXPECT_EQ(Box("GenusCombo"), r.genus);
+        EXPECT_EQ(s.form.Get("GenusCombo").itemIndex, 0);  // the family's genera are offered
+        EXPECT_EQ(Box("SpeciesCombo"), r.species);
+        EXPECT_EQ(Box("CountryCombo"), r.country);
+        EXPECT_EQ(Box("StateCombo"), r.state);
+        EXPECT_FALSE(s.form.Get("StateCombo").items.empty());
+        EXPECT_EQ(Box("RichEdit1"), "-->DATA Reloaded from Output File.  \r\n\r\n-->Original label not available.");
+    }
+};
+
+class TsvPreviewTest : public PreviewTest {
+protected:
+    void SetUp() override {
+        PreviewTest::SetUp();
+        s.OutputType = 0;
+        s.OutputFileName = "Records.tsv";
+        Column("0", true, "Collector", "Collector");
+        Column("1.2", true, "Prefix", "CollNumPrefix");
+        Column("1.1", true, "Number", "CollNumber");
+        Column("1.3", true, "Suffix", "CollNumSuffix");
+        Column("2", false, "Other Collectors", "OtherCollectors");
+        Column("3", true, "Date", "CollectionDate");
+        Column("3.4", true, "Year", "CollYear", true);
+        for (const char* f : {"4", "5", "6", "9", "12", "14", "15"}) Column(f, true, f, std::string("F") + f);
+        Column("17.1", true, "Meters Low", "ElevMetersLow", true);
+        Column("17.3", true, "Feet Low", "ElevFeetLow", true);
+        Column("18.1", true, "Lat Degrees", "LatDegrees", true);
+        Column("18.2", true, "Lat Minutes", "LatMinutes", true);
+        Column("18.4", true, "Lat N/S", "LatNS");
+        Column("18.5", true, "Decimal Latitude", "DecimalLatitude", true);
+        Column("18.6", true, "Long Degrees", "LongDegrees", true);
+        Column("18.9", true, "Long E/W", "LongEW");
+        Column("18.10", true, "Decimal Longitude", "DecimalLongitude", true);
+        Column("19", true, "Herbarium", "Herbarium");
+    }
+};
+
+TEST_F(TsvPreviewTest, ReEditOfTheMiddleRecordKeepsTheOthersAndWritesItBackTheSame) {
+    WriteAll(AddTSV);
+    const OutputPreview p = Load();
+    ASSERT_EQ(p.table.rows.size(), 3u);
+    EXPECT_EQ(p.table.columns.size(), 23u);
+    const std::string middle = p.bytes.substr(p.table.rows[1].begin, p.table.rows[1].end - p.table.rows[1].begin);
+
+    dialogs.answers.push_back(DialogButton::Yes);
+    ASSERT_EQ(ReEditRecord(s, p, 1), ReEditResult::Done);
+    EXPECT_EQ(dialogs.questions.back(), "Remove this line from output, clear QUORL form, and edit this line?");
+    EXPECT_EQ(RecordFile(), Without(p, 1));
+    EXPECT_EQ(RecordFile(), p.bytes.substr(0, p.table.rows[1].begin) + p.bytes.substr(p.table.rows[1].end));
+
+    const Specimen& r = kSpecimens[1];
+    EXPECT_EQ(Box("CollectorEdit"), r.collector);
+    EXPECT_EQ(Box("PrefixEdit"), r.prefix);
+    EXPECT_EQ(Box("NumberEdit"), r.number);
+    EXPECT_EQ(Box("SuffixEdit"), r.suffix);
+    EXPECT_EQ(Box("LocalityMemo"), r.locality);
+    EXPECT_EQ(Box("ElevFeetLowEdit"), r.feetLow);
+    // Degrees and minutes stand; the decimal value of the same place does not replace them.
+    EXPECT_EQ(Box("LatDegreesEdit"), "17");
+    EXPECT_EQ(Box("LatMinutesEdit"), "5");
+    EXPECT_EQ(Box("NSCombo"), "S");
+    EXPECT_EQ(Box("ImageNameEdit"), "");
+    ExpectListsFollow(r);
+
+    // Added again, the record is written as it was, at the end of the file.
+    ASSERT_TRUE(AddTSV(s));
+    EXPECT_EQ(RecordFile(), Without(p, 1) + middle);
+}
+
+TEST_F(TsvPreviewTest, TheOnlyRecordLeavesTheHeaderLine) {
+    WriteAll(AddTSV, 1);
+    const OutputPreview p = Load();
+    dialogs.answers.push_back(DialogButton::Yes);
+    ASSERT_EQ(ReEditRecord(s, p, 0), ReEditResult::Done);
+    EXPECT_EQ(RecordFile(), p.bytes.substr(0, p.bytes.find("\r\n") + 2));
+    EXPECT_EQ(RecordFile().rfind("Collector\tCollNumPrefix\t", 0), 0u);
+}
+
+TEST_F(TsvPreviewTest, NothingChangesWhenCancelledStaleOrForeign) {
+    WriteAll(AddTSV);
+    const OutputPreview p = Load();
+    const std::string before = RecordFile();
+
+    dialogs.answers.push_back(DialogButton::Cancel);
+    EXPECT_EQ(ReEditRecord(s, p, 1), ReEditResult::Cancelled);
+    EXPECT_EQ(Box("CollectorEdit"), "unsaved work");
+
+    // A record added after the preview was read would be lost by a rewrite from the preview.
+    Fill(kSpecimens[0]);
+    ASSERT_TRUE(AddTSV(s));
+    Set("CollectorEdit", "unsaved work");
+    const std::string grown = RecordFile();
+    dialogs.answers.push_back(DialogButton::Yes);
+    EXPECT_EQ(ReEditRecord(s, p, 1), ReEditResult::Stale);
+    EXPECT_EQ(RecordFile(), grown);
+    EXPECT_EQ(Box("CollectorEdit"), "unsaved work");
+    EXPECT_NE(dialogs.messages.back().find("has changed since the preview was read"), std::string::npos);
+
+    // Columns that are not the current output format's would put values into the wrong fields.
+    const OutputPreview again = Load();
+    s.OutputColumns[2].Enabled = false;
+    const size_t asked = dialogs.questions.size();
+    EXPECT_EQ(ReEditRecord(s, again, 1), ReEditResult::Refused);
+    EXPECT_EQ(dialogs.questions.size(), asked);
+    EXPECT_EQ(RecordFile(), grown);
+    EXPECT_NE(dialogs.messages.back().find("are not those of the current output format"), std::string::npos);
+}
+
+TEST_F(TsvPreviewTest, ValuesTheListsOrBoxesCannotTakeAreLeftOut) {
+    const std::string header = "Collector\tCollNumPrefix\tCollNumber\tCollNumSuffix\tCollectionDate\tCollYear\tF4\tF5\tF6\t"
+                               "F9\tF12\tF14\tF15\tElevMetersLow\tElevFeetLow\tLatDegrees\tLatMinutes\tLatNS\t"
+                               "DecimalLatitude\tLongDegrees\tLongEW\tDecimalLongitude\tHerbarium\t\r\n";
+    WriteFile(RecordPath(), header +
+                                "\"X\"\t\"\"\t\"1\"\t\"\"\t\"\"\t\t\"Nosuchaceae\"\t\"Poa\"\t\"annua\"\t\"\"\t\"\"\t"
+                                "\"Atlantis\"\t\"Jalisco\"\t\t\t\t\t\"\"\tnorth\t\t\"\"\t45\t\"H\"\r\n");
+    const OutputPreview p = Load();
+    dialogs.answers.push_back(DialogButton::Yes);
+    ASSERT_EQ(ReEditRecord(s, p, 0), ReEditResult::Done);
+    EXPECT_EQ(Box("FamilyCombo"), "");
+    EXPECT_EQ(Box("GenusCombo"), "");
+    EXPECT_EQ(Box("SpeciesCombo"), "");
+    EXPECT_EQ(Box("CountryCombo"), "");
+    EXPECT_EQ(Box("StateCombo"), "");
+    // The latitude that is no number is reported and skipped; the rest goes on.
+    EXPECT_EQ(dialogs.messages.back(), "DecimalLatitude \"north\" is not a number; it was not put back into the fields.");
+    EXPECT_EQ(Box("LatDegreesEdit"), "");
+    EXPECT_EQ(Box("LongDegreesEdit"), "45");
+    EXPECT_EQ(Box("EWCombo"), "E");
+    EXPECT_EQ(Box("HerbariumEdit"), "H");
+    EXPECT_EQ(RecordFile(), header);
+}
+
+class CsvPreviewTest : public PreviewTest {
+protected:
+    void SetUp() override {
+        PreviewTest::SetUp();
+        s.OutputType = 2;
+        s.OutputFileName = "Records.csv";
+        Column("0", true, "Collector", "recordedBy");
+        Column("1", true, "Collection Number", "recordNumber");
+        Column("3", true, "Collection Date", "eventDate");
+        Column("3.4", true, "Year", "year", true);
+        Column("4", true, "Family", "family");
+        Column("5", true, "Genus", "genus");
+        Column("6", true, "Species", "specificEpithet");
+        Column("12", true, "Location", "locality");
+        Column("14", true, "Country", "country");
+        Column("15", true, "State", "stateProvince");
+        Column("17.1", true, "Meters Low", "minimumElevationInMeters", true);
+        Column("17.3", true, "Elevation in Feet", "verbatimElevation");
+        Column("18.1", true, "Decimal Latitude", "decimalLatitude", true);
+        Column("18.2", true, "Decimal Longitude", "decimalLongitude", true);
+        Column("18.3", true, "Verbatim Latitude", "verbatimLatitude");
+        Column("18.4", true, "Verbatim Longitude", "verbatimLongitude");
+        Column("19", true, "Herbarium", "institutionCode");
+    }
+};
+
+TEST_F(CsvPreviewTest, ReEditOfTheMiddleRecordWithAQuotedCommaKeepsTheOthers) {
+    WriteAll(AddDarwinCSV);
+    const OutputPreview p = Load();
+    ASSERT_EQ(p.table.rows.size(), 3u);
+    const RecordFileRow& row = p.table.rows[1];
+    ASSERT_EQ(row.values.size(), 17u);
+    EXPECT_EQ(row.values[7], "Cerro, near the pass & <north>");
+
+    dialogs.answers.push_back(DialogButton::Yes);
+    ASSERT_EQ(ReEditRecord(s, p, 1), ReEditResult::Done);
+    EXPECT_EQ(RecordFile(), Without(p, 1));
+
+    const Specimen& r = kSpecimens[1];
+    EXPECT_EQ(Box("CollectorEdit"), r.collector);
+    EXPECT_EQ(Box("NumberEdit"), "AG-7-b");  // the CSV writer's composed number
+    EXPECT_EQ(Box("LocalityMemo"), r.locality);
+    EXPECT_EQ(Box("CollectionDateEdit"), r.date);
+    // "3000 feet" goes to the feet box as the number.
+    EXPECT_EQ(row.values[11], "3000 feet");
+    EXPECT_EQ(Box("ElevFeetLowEdit"), "3000");
+    // The decimal latitude -17.08... becomes degrees with "S"; the verbatim "17d 5m S" is not
+    // spread over the seconds and hemisphere boxes.
+    ASSERT_EQ(row.values[12].substr(0, 1), "-");
+    EXPECT_EQ(Box("LatDegreesEdit"), row.values[12].substr(1));
+    EXPECT_EQ(Box("NSCombo"), "S");
+    EXPECT_EQ(Box("LatSecondsEdit"), "");
+    EXPECT_EQ(Box("LongDegreesEdit"), row.values[13].substr(1));
+    EXPECT_EQ(Box("EWCombo"), "W");
+    ExpectListsFollow(r);
+}
+
+TEST_F(CsvPreviewTest, TheOnlyRecordLeavesTheHeaderLineAndVerbatimMetersAreLeftOut) {
+    WriteFile(RecordPath(), "recordedBy,verbatimElevation\r\n\"Ann\",\"300 Meters\"\r\n");
+    s.OutputColumns.clear();
+    Column("0", true, "Collector", "recordedBy");
+    Column("17.3", true, "Elevation in Feet", "verbatimElevation");
+    const OutputPreview p = Load();
+    dialogs.answers.push_back(DialogButton::Yes);
+    ASSERT_EQ(ReEditRecord(s, p, 0), ReEditResult::Done);
+    EXPECT_EQ(RecordFile(), "recordedBy,verbatimElevation\r\n");
+    EXPECT_EQ(Box("CollectorEdit"), "Ann");
+    EXPECT_EQ(Box("ElevFeetLowEdit"), "");
+}
+
+TEST_F(CsvPreviewTest, MissingOrTinyFileIsReportedAndShowsNothing) {
+    OutputPreview p;
+    EXPECT_FALSE(LoadOutputPreview(s, p));
+    EXPECT_EQ(dialogs.messages.back(), "Unable to open file Records.csv");
+    WriteFile(RecordPath(), "recordedBy\r\n\"Ann\"\r\n");
+    EXPECT_FALSE(LoadOutputPreview(s, p));
+    EXPECT_EQ(dialogs.messages.back(), "Records.csv seems too small.");
+}
+
+class XmlPreviewTest : public PreviewTest {
+protected:
+    void SetUp() override {
+        PreviewTest::SetUp();
+        s.OutputType = 1;
+        s.OutputFileName = "Records.xml";
+        Column("0", true, "Collector", "recordedBy");
+        Column("3", true, "Collection Date", "eventDate");
+        Column("4", true, "Family", "family");
+        Column("5", true, "Genus", "genus");
+        Column("6", true, "Species", "specificEpithet");
+        Column("12", true, "Location", "locality");
+        Column("14", true, "Country", "country");
+        Column("15", true, "State", "stateProvince");
+        Column("17.1", true, "Meters Low", "minimumElevationInMeters", true);
+        Column("18.5", true, "Decimal Latitude", "decimalLatitude", true);
+        Column("18.10", true, "Decimal Longitude", "decimalLongitude", true);
+        Column("19", true, "Herbarium", "institutionCode");
+    }
+
+    static size_t RowHolding(const OutputPreview& p, const std::string& text, size_t nth = 0) {
+        for (size_t i = 0; i < p.table.rows.size(); ++i)
+            if (p.table.rows[i].values[0].find(text) != std::string::npos && nth-- == 0) return i;
+        ADD_FAILURE() << "no row holds " << text;
+        return 0;
+    }
+
+    bool WellFormed() const {
+        const std::string command = "xmllint --noout '" + RecordPath().string() + "'";
+        return std::system(command.c_str()) == 0;
+    }
+};
+
+TEST_F(XmlPreviewTest, ReEditTakesOutTheWholeLabelThatHoldsTheLine) {
+    WriteAll(AddDarwinXML);
+    ASSERT_TRUE(WellFormed());
+    const OutputPreview p = Load();
+    const size_t line = RowHolding(p, "<family>", 1);  // a line inside the second label
+    const size_t first = RowHolding(p, "<label>", 1), last = RowHolding(p, "</label>", 1);
+    ASSERT_LT(first, line);
+    ASSERT_LT(line, last);
+
+    dialogs.answers.push_back(DialogButton::Yes);
+    ASSERT_EQ(ReEditRecord(s, p, line), ReEditResult::Done);
+    EXPECT_EQ(RecordFile(), WithoutRange(p.bytes, p.table.rows[first].begin, p.table.rows[last].end));
+    EXPECT_TRUE(WellFormed());
+
+    const Specimen& r = kSpecimens[1];
+    EXPECT_EQ(Box("CollectorEdit"), r.collector);
+    EXPECT_EQ(Box("LocalityMemo"), r.locality);  // &amp; &lt; &gt; read back
+    EXPECT_EQ(Box("AccessionEdit"), r.number);   // from the writer's CatalogNumber element
+    EXPECT_EQ(Box("NSCombo"), "S");
+    EXPECT_EQ(Box("LatDegreesEdit").substr(0, 5), "17.08");
+    ExpectListsFollow(r);
+    EXPECT_EQ(ReadLineTable(RecordFile()).rows.size(), p.table.rows.size() - (last - first + 1));
+}
+
+TEST_F(XmlPreviewTest, TheOnlyLabelLeavesAnEmptyDocumentAndLinesOutsideLabelsAreRefused) {
+    WriteAll(AddDarwinXML, 1);
+    const OutputPreview p = Load();
+    const std::string before = RecordFile();
+    for (const char* outside : {"<version>", "<labelData>", "</QUORL>"}) {
+        EXPECT_EQ(ReEditRecord(s, p, RowHolding(p, outside)), ReEditResult::Refused) << outside;
+        EXPECT_NE(dialogs.messages.back().find("belongs to no label record"), std::string::npos);
+    }
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(RecordFile(), before);
+
+    dialogs.answers.push_back(DialogButton::Yes);
+    ASSERT_EQ(ReEditRecord(s, p, RowHolding(p, "</label>")), ReEditResult::Done);
+    EXPECT_TRUE(WellFormed());
+    EXPECT_EQ(RecordFile().find("<label>"), std::string::npos);
+    EXPECT_NE(RecordFile().find("<labelData>\r\n\t</labelData>\r\n</QUORL>"), std::string::npos);
+    EXPECT_EQ(Box("CollectorEdit"), kSpecimens[0].collector);
+}
+
+}  // namespace
+}  // namespace quorl::testing

@@ -1,0 +1,130 @@
+// The output preview window: the CSV record file as a table, and the re-edit of one record by a
+// double click, which takes it out of the file and back into the main window.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "UiTestSupport.h"
+#include "base/ScriptedDialogs.h"
+#include "fields/FieldAccess.h"
+#include "model/Session.h"
+#include "records/DarwinCsvWriter.h"
+#include "ui/AppWindows.h"
+
+using namespace quorl;
+using namespace quorl::testing;
+
+class TestOutputPreview : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgramFolder> program_;
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<AppWindows> windows_;
+
+    OutputPreviewWindow& W() { return *windows_->outputPreview; }
+    Session& S() { return *session_; }
+    fs::path RecordPath() { return program_->path / S().OutputFileName; }
+    QString Text(const char* control) {
+        QWidget* w = windows_->main->Widget(control);
+        if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+        if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
+        if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
+        return {};
+    }
+    void AddRecord(const std::string& collector, const std::string& locality) {
+        ClearFields(S());
+        const FamilyClass& family = S().PlantList.at(1);
+        S().form.SetText("CollectorEdit", collector);
+        S().form.SetText("NumberEdit", "12");
+        S().form.SetText("FamilyCombo", family.Name);
+        S().form.SetText("GenusCombo", family.Children.at(0).Name);
+        S().form.SetText("CountryCombo", S().CountryList.at(0).Name);
+        S().form.SetText("LocalityMemo", locality);
+        QVERIFY(AddDarwinCSV(S()));
+    }
+    int EnabledColumns() {
+        int n = 0;
+        for (const OutputFormatClass& c : S().OutputColumns) n += c.Enabled ? 1 : 0;
+        return n;
+    }
+
+private slots:
+    void init() {
+        program_ = std::make_unique<ProgramFolder>();
+        dialogs_ = std::make_unique<ScriptedDialogs>();
+        dialogs_->answers.push_back(DialogButton::Yes);  // keep the current user
+        session_ = std::make_unique<Session>(*dialogs_);
+        windows_ = CreateAppWindows(*session_);
+    }
+    void cleanup() {
+        windows_.reset();
+        session_.reset();
+        dialogs_.reset();
+        program_.reset();
+    }
+
+    void previewAndReEditACsvRecordWithAQuotedComma() {
+        QCOMPARE(S().OutputType, 2);
+        AddRecord("J. Smith", "Sierra de Manantlan");
+        const std::string first = ReadAll(RecordPath());
+        AddRecord("A. Gray", "Cerro, near the pass");
+        QVERIFY(ReadAll(RecordPath()).find("\"Cerro, near the pass\"") != std::string::npos);
+        ClearFields(S());
+
+        windows_->main->MenuItem("OutputPreview1")->trigger();
+        QVERIFY(W().isVisible());
+        QCOMPARE(W().Label1->text(), QString::fromStdString(S().OutputFileName));
+        QTreeWidget* list = W().OutputPreviewListView;
+        QCOMPARE(list->columnCount(), EnabledColumns());
+        QCOMPARE(list->headerItem()->text(0), QStringLiteral("recordedBy"));
+        QCOMPARE(list->columnWidth(1), 100);
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QTreeWidgetItem* gray = list->topLevelItem(1);
+        QCOMPARE(gray->text(0), QStringLiteral("A. Gray"));
+        // The quoted comma stays inside its value: the columns after it keep their places.
+        int locality = -1;
+        for (int c = 0; c < list->columnCount(); ++c)
+            if (list->headerItem()->text(c) == QStringLiteral("locality")) locality = c;
+        QVERIFY(locality > 0);
+        QCOMPARE(gray->text(locality), QStringLiteral("Cerro, near the pass"));
+        QCOMPARE(gray->text(list->columnCount() - 1), list->topLevelItem(0)->text(list->columnCount() - 1));
+
+        // A double click on the row, answered Yes.
+        dialogs_->answers.push_back(DialogButton::Yes);
+        const QPoint at(list->columnWidth(0) / 2, list->visualItemRect(gray).center().y());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(dialogs_->questions.back(), std::string("Remove this line from output, clear QUORL form, and edit this line?"));
+        QVERIFY(!W().isVisible());
+        QCOMPARE(ReadAll(RecordPath()), first);
+        QCOMPARE(Text("CollectorEdit"), QStringLiteral("A. Gray"));
+        QCOMPARE(Text("LocalityMemo"), QStringLiteral("Cerro, near the pass"));
+        QCOMPARE(Text("FamilyCombo"), QString::fromStdString(S().PlantList.at(1).Name));
+        QCOMPARE(Text("GenusCombo"), QString::fromStdString(S().PlantList.at(1).Children.at(0).Name));
+        QCOMPARE(Text("CountryCombo"), QString::fromStdString(S().CountryList.at(0).Name));
+        QVERIFY(Text("RichEdit1").startsWith(QStringLiteral("-->DATA Reloaded from Output File.")));
+
+        // Opened again, the preview shows what is left.
+        windows_->main->MenuItem("OutputPreview1")->trigger();
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("J. Smith"));
+        W().Button1->click();
+        QVERIFY(!W().isVisible());
+    }
+
+    void missingFileIsReportedAndTheWindowStaysHidden() {
+        fs::remove(RecordPath());
+        windows_->main->MenuItem("OutputPreview1")->trigger();
+        QVERIFY(!W().isVisible());
+        QCOMPARE(dialogs_->messages.back(), "Unable to open file " + S().OutputFileName);
+    }
+};
+
+QTEST_MAIN(TestOutputPreview)
+#include "test_output_preview.moc"
