@@ -2,30 +2,14 @@
 
 #include <charconv>
 
+#include "base/Encoding.h"
+
 namespace quorl {
 
 namespace {
 
 constexpr std::string_view kOpen = "<label>";
 constexpr std::string_view kClose = "</label>";
-
-void AppendUtf8(std::string& out, unsigned long cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 // The entity at the start of text (after "&", up to ";"), or nullopt for one that is not known.
 std::optional<std::string> Entity(std::string_view name) {
@@ -39,9 +23,11 @@ std::optional<std::string> Entity(std::string_view name) {
     std::string_view digits = name.substr(hex ? 2 : 1);
     unsigned long cp = 0;
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), cp, hex ? 16 : 10);
-    if (ec != std::errc() || end != digits.data() + digits.size() || cp == 0 || cp > 0x10FFFF) return std::nullopt;
+    if (ec != std::errc() || end != digits.data() + digits.size() || cp == 0 || cp > 0x10FFFF ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
     std::string out;
-    AppendUtf8(out, cp);
+    AppendUtf8(out, static_cast<char32_t>(cp));
     return out;
 }
 

@@ -10,6 +10,7 @@
 #include "records/OutputPreview.h"
 #include "records/RecordFileTable.h"
 #include "records/TsvWriter.h"
+#include "records/XmlLabelElement.h"
 
 namespace quorl::testing {
 namespace {
@@ -54,6 +55,8 @@ TEST(RecordFileTable, XmlFileIsOneColumnOfLines) {
     EXPECT_EQ(t.rows[0].values, Values{"\t<a>1</a>"});
     EXPECT_EQ(t.rows[1].values, Values{"</QUORL>"});
     EXPECT_EQ(WithoutRange("abcdef", 2, 4), "abef");
+    EXPECT_EQ(XmlUnescape("a &amp; b &lt;c&gt; &quot;&apos; &#233;&#x41; &bogus; &#xD800; &#;"),
+              "a & b <c> \"' \xc3\xa9" "A &bogus; &#xD800; &#;");
 }
 
 // One record as the main window holds it.

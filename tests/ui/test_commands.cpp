@@ -250,8 +250,10 @@ private slots:
         QVERIFY(windows->country->isVisible());
         run("EditWordStats1");
         QVERIFY(windows->wordStats->isVisible());
+        // The preview reads the record file: without one it says so and stays hidden.
         run("OutputPreview1");
-        QVERIFY(windows->outputPreview->isVisible());
+        QVERIFY(!windows->outputPreview->isVisible());
+        QCOMPARE(dialogs.messages.back(), "Unable to open file " + session.OutputFileName);
 
         dialogs.answers = {DialogButton::Yes};
         QTest::mouseClick(main.Widget("ClearAllButton"), Qt::LeftButton);
