@@ -26,6 +26,9 @@
 #include "model/UserFiles.h"
 #include "records/ExportData.h"
 #include "ui/AppWindows.h"
+#include "ui/HelpContext.h"
+#include "ui/ProgramHelp.h"
+#include "ui/QtHelpViewer.h"
 #include "ui/QtText.h"
 
 namespace quorl {
@@ -83,6 +86,8 @@ QColor ToColor(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0x
 
 MainWindow::MainWindow(Session& s, QWidget* parent) : QMainWindow(parent), session(s) {
     Form& form = session.form;
+    help_ = std::make_unique<ProgramHelp>(session, HelpCollectionFile());
+    SetHelpContext(this, 1000);
     BuildMainForm(form);
     BindCascadingLists(session);
     setWindowTitle(form.caption.empty() ? QStringLiteral("QUORL") : ToQt(form.caption));
@@ -394,6 +399,7 @@ void MainWindow::AddDataButtonClick() { quorl::AddDataButtonClick(session); }
 void MainWindow::Exit1Click() { QCoreApplication::exit(0); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    help_->Viewer().CloseAll();
     event->accept();
     QCoreApplication::exit(0);
 }

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QHash>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,6 +21,7 @@ namespace quorl {
 class Session;
 struct Control;
 struct AppWindows;
+class ProgramHelp;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -45,6 +47,9 @@ public:
     QWidget* Widget(std::string_view name) const;
     // A menu item by its name ("Open1", "SwitchUser1", ...), nullptr for an unknown name.
     QAction* MenuItem(std::string_view name) const;
+
+    // The program's help: the viewer, the hook and the help log (Help() is never null).
+    ProgramHelp& Help() { return *help_; }
 
     // Menu commands that the window carries out itself.
     void SwitchUser1Click();
@@ -89,6 +94,7 @@ private:
     void OnFocusChanged(QWidget* now);
     void PushSelection(const std::string& name);
 
+    std::unique_ptr<ProgramHelp> help_;
     QWidget* client_ = nullptr;
     std::unordered_map<std::string, QWidget*> widgets_;
     QHash<QObject*, QString> names_;

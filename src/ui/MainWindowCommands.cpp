@@ -20,6 +20,7 @@
 #include "model/Session.h"
 #include "parser/FillLabelChunks.h"
 #include "ui/AppWindows.h"
+#include "ui/HelpContext.h"
 #include "ui/MainWindow.h"
 #include "ui/QtText.h"
 
@@ -57,6 +58,7 @@ void MainWindow::WireCommands() {
     doubleClickHooks["UserNameLabel"] = [this] { SwitchUser1Click(); };
     menuHooks["About3"] = [this] { About3Click(); };
     menuHooks["Exit1"] = [this] { Exit1Click(); };
+    menuHooks["HelpContents1"] = [&s] { RequestHelp(s, 1000); };
     menuHooks["FormatOutput1"] = [this] { FormatOutput1Click(); };
     doubleClickHooks["OutputLabel"] = [this] { FormatOutput1Click(); };
     menuHooks["BatchMode1"] = [&s] { BatchMode1Click(s); };

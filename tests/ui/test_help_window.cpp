@@ -1,0 +1,182 @@
+// The help window: every context number the windows use opens its page, F1 finds the context from
+// the focused control up through its parents, the Help Contents command, and a missing collection.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHelpContentWidget>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "UiTestSupport.h"
+#include "base/ScriptedDialogs.h"
+#include "help/HelpHook.h"
+#include "model/Session.h"
+#include "ui/HelpContext.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/ProgramHelp.h"
+#include "ui/QtHelpViewer.h"
+
+using namespace quorl;
+using namespace quorl::testing;
+
+namespace {
+
+struct Page {
+    int id;
+    const char* file;
+    const char* anchor;
+    const char* text;  // a phrase of the page
+};
+
+// Every context number of the program's windows and the page it belongs on.
+const Page kPages[] = {
+    {1000, "main.html", "", "The road of one label"},
+    {4, "photo.html", "", "OCR Only"},
+    {1025, "output-format.html", "", "Check All, Check None"},
+    {1004, "field-definitions.html", "", "Preserve and Warn"},
+    {7, "field-definitions.html", "", "Preserve and Warn"},
+    {1009, "word-stats.html", "", "Learning from labels"},
+    {1012, "countries.html", "", "Latitude and longitude boxes"},
+    {1006, "preferences.html", "output", "Default output format"},
+    {1010, "preferences.html", "autocorrect", "Correct Missing Numerals"},
+    {1013, "preferences.html", "doublespace", "Double spacing"},
+    {1015, "preferences.html", "splitting", "Auto-split lines on paste"},
+    {1016, "preferences.html", "minelev", "Minimum elevation"},
+    {1017, "preferences.html", "meters", "Meters from feet"},
+    {1018, "preferences.html", "dateformat", "1 Jan 2005"},
+    {1019, "field-definition.html", "default", "Default"},
+    {1020, "field-definition.html", "preserve", "keeps its value"},
+    {1021, "field-definition.html", "contained", "Contained words"},
+    {1022, "field-definition.html", "start", "Start words"},
+    {1023, "field-definition.html", "warn", "Warn if empty"},
+    {1024, "field-definition.html", "minmax", "Minimum and maximum line"},
+};
+
+QUrl Shown(MainWindow& w) {
+    HelpWindow* hw = w.Help().Viewer().Window();
+    return hw && hw->isVisible() ? hw->Browser->source() : QUrl();
+}
+
+}  // namespace
+
+class TestHelpWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgramFolder> program_;
+
+private slots:
+    void init() { program_ = std::make_unique<ProgramFolder>(); }
+    void cleanup() { program_.reset(); }
+
+    void everyContextNumberOpensItsPage() {
+        auto w = StartWindow();
+        QVERIFY(w->window->Help().Loaded());
+        QVERIFY(std::find(w->dialogs.messages.begin(), w->dialogs.messages.end(), "HTML Help not loaded") ==
+                w->dialogs.messages.end());
+        for (const Page& p : kPages) {
+            RequestHelp(w->session, p.id);
+            const QUrl url = Shown(*w->window);
+            QVERIFY2(url.fileName() == QLatin1String(p.file), qPrintable(QString::number(p.id) + " " + url.toString()));
+            QCOMPARE(url.fragment(), QString::fromLatin1(p.anchor));
+            QVERIFY2(w->window->Help().Viewer().Window()->Browser->toPlainText().contains(QLatin1String(p.text)),
+                     p.text);
+        }
+        QVERIFY(w->dialogs.questions.empty());
+        // A number no page carries shows the main page.
+        QVERIFY(!w->window->Help().Viewer().ShowContext(999));
+        QCOMPARE(Shown(*w->window).fileName(), QStringLiteral("main.html"));
+    }
+
+    void f1FindsTheContextFromTheFocusedControlUp() {
+        auto w = StartWindow();
+        // A window laid out as the preferences window: a check box with a context of its own, and
+        // an edit without one inside a group box that has one.
+        QWidget prefs;
+        auto* layout = new QVBoxLayout(&prefs);
+        auto* feet = new QCheckBox(QStringLiteral("Fill Meters Elev from Feet"), &prefs);
+        auto* misc = new QGroupBox(QStringLiteral("Misc"), &prefs);
+        auto* edit = new QLineEdit(misc);
+        (new QVBoxLayout(misc))->addWidget(edit);
+        layout->addWidget(feet);
+        layout->addWidget(misc);
+        SetHelpContext(feet, 1017);
+        SetHelpContext(misc, 1016);
+        prefs.show();
+        prefs.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&prefs));
+
+        feet->setFocus();
+        QTest::keyClick(feet, Qt::Key_F1);
+        QCOMPARE(Shown(*w->window).fileName(), QStringLiteral("preferences.html"));
+        QCOMPARE(Shown(*w->window).fragment(), QStringLiteral("meters"));
+        const QPoint at = feet->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(w->session.HelpSystem->PopupX(), at.x());
+        QCOMPARE(w->session.HelpSystem->PopupY(), at.y());
+
+        prefs.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&prefs));
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_F1);
+        QCOMPARE(Shown(*w->window).fragment(), QStringLiteral("minelev"));
+
+        // A control of the main window has no context of its own: the window's page comes.
+        w->window->Help().Viewer().CloseAll();
+        w->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->window.get()));
+        QWidget* collector = W(*w, "CollectorEdit");
+        collector->setFocus();
+        QTest::keyClick(collector, Qt::Key_F1);
+        QCOMPARE(Shown(*w->window).fileName(), QStringLiteral("main.html"));
+        QVERIFY(w->dialogs.questions.empty());
+    }
+
+    void helpContentsShowsContentsIndexAndTheMainPage() {
+        auto w = StartWindow();
+        w->window->MenuItem("HelpContents1")->trigger();
+        QCOMPARE(Shown(*w->window).fileName(), QStringLiteral("main.html"));
+        HelpWindow* hw = w->window->Help().Viewer().Window();
+        QCOMPARE(hw->Tabs->count(), 2);
+        QCOMPARE(hw->Tabs->tabText(0), QStringLiteral("Contents"));
+        QCOMPARE(hw->Tabs->tabText(1), QStringLiteral("Index"));
+        auto* contents = qobject_cast<QHelpContentWidget*>(hw->Tabs->widget(0));
+        QVERIFY(contents);
+        QTRY_VERIFY_WITH_TIMEOUT(contents->model()->rowCount() > 0, 10000);
+        // Every page of the contents can be read from the collection.
+        const QModelIndex top = contents->model()->index(0, 0);
+        QVERIFY(contents->model()->rowCount(top) >= 10);
+    }
+
+    void missingCollectionIsSaidOnceAndEveryRequestWarns() {
+        ScriptedDialogs dialogs;
+        Session session(dialogs);
+        ProgramHelp help(session, QStringLiteral("/nonexistent/Quorl.qhc"));
+        QVERIFY(!help.Loaded());
+        QCOMPARE(dialogs.messages, std::vector<std::string>{"HTML Help not loaded"});
+        RequestHelp(session, 1000);
+        RequestHelp(session, 4);
+        QCOMPARE(dialogs.questions, (std::vector<std::string>{"The Quorl help is not installed on this computer.",
+                                                              "The Quorl help is not installed on this computer."}));
+        QCOMPARE(dialogs.messages.size(), size_t(1));
+        QVERIFY(!help.Viewer().Window());
+    }
+
+    void screenshotOfHelpFromTheMainWindow() {
+        const QString shot = qEnvironmentVariable("QUORL_SCREENSHOT");
+        if (shot.isEmpty()) QSKIP("set QUORL_SCREENSHOT for a picture of the help window");
+        auto w = StartWindow();
+        w->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->window.get()));
+        QWidget* collector = W(*w, "CollectorEdit");
+        collector->setFocus();
+        QTest::keyClick(collector, Qt::Key_F1);
+        HelpWindow* hw = w->window->Help().Viewer().Window();
+        QVERIFY(hw);
+        QTest::qWait(1500);
+        QVERIFY(hw->grab().save(shot));
+    }
+};
+
+QTEST_MAIN(TestHelpWindow)
+#include "test_help_window.moc"
