@@ -48,21 +48,21 @@ std::string NameSearchUrl(std::string_view host, std::string_view scientificName
     return base + "/NameSearch.aspx?name=" + PercentEncoded(Cp1252ToUtf8(NameSearchQuery(scientificName)));
 }
 
-bool ShowNameSearch(Session& s) {
+bool ShowNameSearch(Session& s, std::string& whyNot) {
     const std::string name = BoxText(s, "ScientificNameEdit");
     const std::string host = ProgramSetting(s, "NameSearchHost");
     if (host.empty()) {
-        WriteToLog(s, "No NameSearchHost in Settings.txt; the name is not looked up.");
-        s.dialogs.ShowMessage("The name-search page is not set up: Settings.txt in the program folder needs a "
-                              "NameSearchHost line.");
-        return true;
+        whyNot = "the name-search page is not set up (Settings.txt in the program folder has no NameSearchHost line)";
+        return false;
+    }
+    if (!s.nameBrowser) {
+        whyNot = "there is no browser window to show the name-search page";
+        return false;
     }
     s.NameLookupName = name;
     s.NameLookupPending = true;
-    if (s.nameBrowser) {
-        s.nameBrowser->Navigate(NameSearchUrl(host, name));
-        s.nameBrowser->ShowWindow();
-    }
+    s.nameBrowser->Navigate(NameSearchUrl(host, name));
+    s.nameBrowser->ShowWindow();
     return true;
 }
 

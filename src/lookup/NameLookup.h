@@ -16,8 +16,9 @@ std::string NameSearchQuery(std::string_view scientificName);
 std::string NameSearchUrl(std::string_view host, std::string_view scientificName);
 
 // Sends ScientificNameEdit to the page of the NameSearchHost setting in the browser window and
-// shows it; the page's completion is handled later. Returns true.
-bool ShowNameSearch(Session& s);
+// shows it; the page's completion is handled later. False, with the reason in whyNot, when the page
+// cannot be asked for (no NameSearchHost line, no browser window).
+bool ShowNameSearch(Session& s, std::string& whyNot);
 
 // The markup the page must hold in italics to confirm the record: the Scientific Name, or with a
 // rank: genus species</i> rank <i>epithet.

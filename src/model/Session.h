@@ -98,6 +98,9 @@ public:
     THookHelpSystem* HelpSystem = nullptr;
     bool NameLookupPending = false;
     std::string NameLookupName;
+    // A name the user chose to add although its name-search page failed to load; the next name
+    // check of that name passes once.
+    std::string UncheckedNameAccepted;
 };
 
 }  // namespace quorl

@@ -10,6 +10,7 @@
 #include "model/Log.h"
 #include "model/Session.h"
 #include "records/ExportData.h"
+#include "records/PlantNameCheck.h"
 
 namespace quorl {
 
@@ -42,6 +43,16 @@ void NameSearchDocumentComplete(Session& s, const std::string& bodyHtml) {
         return;
     s.form.SetText("ScientificNameEdit", found);
     s.ConfirmedName = found;
+    if (s.nameBrowser) s.nameBrowser->CloseWindow();
+    AddDataButtonClick(s);
+}
+
+void NameSearchFailed(Session& s, const std::string& why) {
+    if (!s.NameLookupPending) return;
+    s.NameLookupPending = false;
+    if (BoxText(s, "ScientificNameEdit") != s.NameLookupName) return;
+    if (!AcceptUncheckedName(s, why)) return;
+    s.UncheckedNameAccepted = s.NameLookupName;  // the add below passes the name check once
     if (s.nameBrowser) s.nameBrowser->CloseWindow();
     AddDataButtonClick(s);
 }

@@ -12,4 +12,8 @@ class Session;
 // restarts the add; another italic name is offered and, when accepted, replaces the name first.
 void NameSearchDocumentComplete(Session& s, const std::string& bodyHtml);
 
+// The page of the pending lookup could not be loaded (why: the reason, for the user). The user is
+// asked whether to add the record without the check; Yes restarts the add.
+void NameSearchFailed(Session& s, const std::string& why);
+
 }  // namespace quorl

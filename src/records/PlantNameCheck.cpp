@@ -8,6 +8,7 @@
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
 #include "lookup/NameLookup.h"
+#include "model/Log.h"
 #include "model/Records.h"
 #include "model/Session.h"
 
@@ -25,14 +26,30 @@ bool NameConfirmed(Session& s) {
 }
 
 bool LookUpName(Session& s) {
-    ShowNameSearch(s);
-    return NameConfirmed(s);
+    std::string whyNot;
+    if (ShowNameSearch(s, whyNot)) return NameConfirmed(s);
+    return AcceptUncheckedName(s, whyNot);
 }
 
 }  // namespace
 
+bool AcceptUncheckedName(Session& s, const std::string& why) {
+    const std::string name = GetFieldText(s, fScientificName);
+    WriteToLog(s, "The name " + name + " could not be checked: " + why + ".");
+    const bool yes = s.dialogs.Ask("The scientific name " + name + " could not be checked: " + why +
+                                       ".\r\n\r\nAdd the record anyway?",
+                                   DialogKind::Confirmation, {DialogButton::Yes, DialogButton::No}) == DialogButton::Yes;
+    WriteToLog(s, yes ? "Record added with the unchecked name " + name + "." : "Export aborted: the name was not checked.");
+    return yes;
+}
+
 bool CheckGenusSpecies(Session& s) {
     if (NameConfirmed(s)) return true;
+    if (!s.UncheckedNameAccepted.empty()) {
+        const bool accepted = GetFieldText(s, fScientificName) == s.UncheckedNameAccepted;
+        s.UncheckedNameAccepted.clear();
+        if (accepted) return true;
+    }
     const std::string genus = GetFieldText(s, fGenus);
     const std::string species = GetFieldText(s, fSpecies);
     const bool noSpecies = species.empty() || species == "Select Species";

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -29,13 +30,30 @@ QWebEngineView* BrowserWindow::EnsureWebBrowser() {
     if (!webBrowser_) {
         webBrowser_ = new QWebEngineView(this);
         layout()->addWidget(webBrowser_);
+        connect(webBrowser_->page(), &QWebEnginePage::loadingChanged, this, &BrowserWindow::LoadingChanged);
         connect(webBrowser_, &QWebEngineView::loadFinished, this, &BrowserWindow::WebBrowserDocumentComplete);
     }
     return webBrowser_;
 }
 
 void BrowserWindow::Navigate(const std::string& url) {
-    EnsureWebBrowser()->load(QUrl(ToQt(url)));
+    lookupUrl_ = QUrl(ToQt(url));
+    EnsureWebBrowser()->load(lookupUrl_);
+}
+
+void BrowserWindow::LoadingChanged(const QWebEngineLoadingInfo& info) {
+    // Only the page the lookup asked for counts: a load cut short by a newer lookup, or a page the
+    // user opened from a link, is no failure of the lookup.
+    if (info.url() != lookupUrl_) return;
+    std::string why;
+    if (info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain && info.errorCode() >= 400)
+        why = "the name-search page answered with the error " + std::to_string(info.errorCode());
+    else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus)
+        why = "the name-search page could not be reached (" + FromQt(info.errorString()) + ")";
+    if (why.empty()) return;
+    lookupUrl_.clear();
+    NameSearchFailed(session, why);
+    emit LookupFailed();
 }
 
 void BrowserWindow::ShowWindow() {
@@ -48,7 +66,7 @@ void BrowserWindow::CloseWindow() { hide(); }
 void BrowserWindow::WebBrowserDocumentComplete(bool ok) {
     // A load that failed or was cut short by a newer lookup has no page to read; the lookup stays
     // pending for the page that does arrive.
-    if (!ok) return;
+    if (!ok || lookupUrl_.isEmpty()) return;
     QPointer<BrowserWindow> self(this);
     webBrowser_->page()->runJavaScript(QStringLiteral("document.body ? document.body.outerHTML : ''"),
                                        [self](const QVariant& body) {

@@ -2,11 +2,13 @@
 // The name lookup browser window "QUORL Browser": an embedded web view filling the window. It
 // is the session's NameBrowser; every completed page is read by the name lookup with the HTML
 // of the page's body.
+#include <QUrl>
 #include <QWidget>
 #include <string>
 
 #include "lookup/NameBrowser.h"
 
+class QWebEngineLoadingInfo;
 class QWebEngineView;
 
 namespace quorl {
@@ -32,12 +34,16 @@ public:
 signals:
     // After the body of a completed page went to the name lookup.
     void DocumentRead();
+    // After the name lookup was told that its page could not be loaded.
+    void LookupFailed();
 
 private:
     QWebEngineView* EnsureWebBrowser();
     void WebBrowserDocumentComplete(bool ok);
+    void LoadingChanged(const QWebEngineLoadingInfo& info);
 
     QWebEngineView* webBrowser_ = nullptr;
+    QUrl lookupUrl_;  // the page last asked for by the name lookup
 };
 
 }  // namespace quorl

@@ -161,13 +161,57 @@ TEST_F(NameLookupTest, ConfirmedNameThatIsNotTheFieldStartsNoEndlessLookups) {
     EXPECT_FALSE(Written());
 }
 
-TEST_F(NameLookupTest, WithoutAHostTheUserIsToldAndNothingIsLoaded) {
+// The page cannot check the name: the user is told why and decides; Yes adds the record once.
+TEST_F(NameLookupTest, NameThatCannotBeCheckedIsAddedOnlyWhenTheUserSaysYes) {
     std::filesystem::remove(dir / "Settings.txt");
+    dialogs.answers = {DialogButton::No};
     AddDataButtonClick(s);
     EXPECT_TRUE(browser.urls.empty());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find("NameSearchHost"), std::string::npos);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_NE(dialogs.questions[0].find("Abies albida could not be checked"), std::string::npos);
+    EXPECT_NE(dialogs.questions[0].find("NameSearchHost"), std::string::npos);
     EXPECT_FALSE(Written());
+    EXPECT_EQ(Box("ScientificNameEdit"), "Abies albida");
+
+    dialogs.answers = {DialogButton::Yes};
+    AddDataButtonClick(s);
+    EXPECT_TRUE(Written());
+    EXPECT_NE(ReadFile(dir / "Log.txt").find("Record added with the unchecked name Abies albida."), std::string::npos);
+    EXPECT_EQ(s.ConfirmedName, "");  // the name is not confirmed for later records
+
+    // Without a browser window the name cannot be looked up either.
+    WriteFile(dir / "Settings.txt", "NameSearchHost\thttp://127.0.0.1:9/\r\n");
+    s.nameBrowser = nullptr;
+    FillValidRecord();
+    Set("SpeciesCombo", "albida");
+    Set("ScientificNameEdit", "Abies albida");
+    dialogs.answers = {DialogButton::No};
+    AddDataButtonClick(s);
+    EXPECT_EQ(dialogs.questions.size(), 3u);
+    EXPECT_EQ(Box("ScientificNameEdit"), "Abies albida");
+}
+
+TEST_F(NameLookupTest, PageThatFailsToLoadAsksForThePendingNameOnly) {
+    StartLookup();
+    dialogs.answers = {DialogButton::No};
+    NameSearchFailed(s, "the name-search page could not be reached (refused)");
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_NE(dialogs.questions[0].find("(refused)"), std::string::npos);
+    EXPECT_FALSE(Written());
+    NameSearchFailed(s, "again");  // no lookup pending any more
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+
+    StartLookup();
+    Set("ScientificNameEdit", "Abies alba");  // changed while the page loaded
+    NameSearchFailed(s, "refused");
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+
+    Set("ScientificNameEdit", "Abies albida");
+    StartLookup();
+    dialogs.answers = {DialogButton::Yes};
+    NameSearchFailed(s, "refused");
+    EXPECT_TRUE(Written());
+    EXPECT_FALSE(browser.visible);
 }
 
 }  // namespace

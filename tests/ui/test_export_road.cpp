@@ -37,6 +37,7 @@ public:
     QByteArray namePage;
     QStringList requests;
     bool holdFirst = false;  // the first name-search request gets no answer
+    QByteArray nameStatus = "200 OK";
 
     bool Start() {
         if (!server.listen(QHostAddress::LocalHost, 0)) return false;
@@ -62,7 +63,7 @@ private:
         if (holdFirst && requests.size() == 1) return;
         const bool found = path.startsWith(QStringLiteral("/NameSearch.aspx?name="));
         const QByteArray body = found ? namePage : QByteArray("<html><body>not here</body></html>");
-        socket->write((found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n") +
+        socket->write("HTTP/1.1 " + (found ? nameStatus : QByteArray("404 Not Found")) + "\r\n" +
                       QByteArray("Content-Type: text/html; charset=utf-8\r\nConnection: close\r\nContent-Length: ") +
                       QByteArray::number(body.size()) + "\r\n\r\n" + body);
         socket->disconnectFromHost();
@@ -274,6 +275,43 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(fs::exists(RecordPath(p)), 30000);
         QCOMPARE(server.requests.value(1), QStringLiteral("/NameSearch.aspx?name=Abies%20albidula"));
         QCOMPARE(p.session.ConfirmedName, std::string("Abies albidula"));
+    }
+
+    // The page cannot be had: the user is told why and asked; Yes adds the record, No keeps it.
+    void namePageThatCannotBeLoadedAsksWhetherToAddAnyway() {
+        for (const bool serverError : {true, false}) {
+            PageServer server;
+            QVERIFY(server.Start());
+            server.nameStatus = "500 Internal Server Error";
+            server.namePage = "<html><body><p><i>Abies albida</i></p></body></html>";
+            UseNameServer(server);
+            if (!serverError) server.server.close();  // nothing listens on the port any more
+            Program p;
+            FillUnlistedSpecies(p);
+            bool failed = false;
+            connect(p.windows->browser.get(), &BrowserWindow::LookupFailed, this, [&] { failed = true; });
+            p.dialogs.answers = {DialogButton::No};
+            p.Click("AddDataButton");
+            QTRY_VERIFY_WITH_TIMEOUT(failed, 30000);
+            QCOMPARE(p.dialogs.questions.size(), size_t(1));
+            const std::string& question = p.dialogs.questions[0];
+            QVERIFY2(question.find("Abies albida could not be checked") != std::string::npos, question.c_str());
+            QVERIFY2(question.find(serverError ? "error 500" : "could not be reached") != std::string::npos,
+                     question.c_str());
+            QVERIFY(!fs::exists(RecordPath(p)));
+            QCOMPARE(p.Text("ScientificNameEdit"), QStringLiteral("Abies albida"));
+
+            failed = false;
+            p.dialogs.answers = {DialogButton::Yes};
+            p.Click("AddDataButton");
+            QTRY_VERIFY_WITH_TIMEOUT(failed, 30000);
+            QVERIFY(fs::exists(RecordPath(p)));
+            QVERIFY(ReadAll(RecordPath(p)).find("Abies albida") != std::string::npos);
+            QVERIFY(ReadAll(folder_ / "Log.txt").find("Record added with the unchecked name Abies albida") !=
+                    std::string::npos);
+            QVERIFY(p.Text("CollectorEdit").isEmpty());
+            fs::remove(RecordPath(p));
+        }
     }
 
     void screenshotOfAParsedLabel() {
