@@ -108,10 +108,12 @@ ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row) 
         return ReEditResult::Cancelled;
 
     // The record is taken out of the bytes the preview shows; a file changed meanwhile (a record
-    // added since) would lose that change.
+    // added since) would lose that change, and another output format (a switch of user) would put
+    // the values into the wrong fields.
     const auto path = s.ProgramFile(preview.fileName);
     std::string now;
-    if (!ReadFileBytes(path, now) || now != preview.bytes) {
+    const bool sameFormat = s.OutputFileName == preview.fileName && s.OutputType == preview.outputType;
+    if (!sameFormat || !ReadFileBytes(path, now) || now != preview.bytes) {
         s.dialogs.ShowMessage(preview.fileName +
                               " has changed since the preview was read; nothing was taken out of it. "
                               "Open the preview again and choose the record once more.");

@@ -27,11 +27,11 @@ enum class ReEditResult {
     Done,       // the record is in the fields and no longer in the file
     Cancelled,  // the user said no; nothing changed
     Refused,    // the record cannot be re-edited (a message said why); nothing changed
-    Stale,      // the file changed since it was read (a message said so); nothing changed
+    Stale,      // the file or the output format changed since it was read (a message said so)
 };
 
 // Re-edits the record of row (an index into preview.table.rows) after the user agrees: checks that
-// the file still holds the bytes the preview was read from, fills the fields from the record's
+// the output format is the one the preview was read for and the file still holds the same bytes, fills the fields from the record's
 // values by the output columns, and replaces the file by one without that record (through a
 // temporary file and a rename); every other byte stays. For XML the whole label element holding
 // the row's line is taken out and its child elements fill the fields by their names.

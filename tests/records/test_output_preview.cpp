@@ -237,8 +237,15 @@ TEST_F(TsvPreviewTest, NothingChangesWhenCancelledStaleOrForeign) {
     EXPECT_EQ(Box("CollectorEdit"), "unsaved work");
     EXPECT_NE(dialogs.messages.back().find("has changed since the preview was read"), std::string::npos);
 
+    // So would a preview read for another output format (before a switch of user).
+    OutputPreview again = Load();
+    again.outputType = 2;
+    dialogs.answers.push_back(DialogButton::Yes);
+    EXPECT_EQ(ReEditRecord(s, again, 1), ReEditResult::Stale);
+    EXPECT_EQ(RecordFile(), grown);
+
     // Columns that are not the current output format's would put values into the wrong fields.
-    const OutputPreview again = Load();
+    again = Load();
     s.OutputColumns[2].Enabled = false;
     const size_t asked = dialogs.questions.size();
     EXPECT_EQ(ReEditRecord(s, again, 1), ReEditResult::Refused);
