@@ -12,6 +12,11 @@ namespace {
 
 const char* const kDefaultBarcodeTemplate = "QZV#######";
 
+std::string_view TrimFront(std::string_view v) {
+    while (!v.empty() && static_cast<unsigned char>(v.front()) <= ' ') v.remove_prefix(1);
+    return v;
+}
+
 bool YesValue(const std::string& value) { return LowerCase(value) == "yes"; }
 const char* YesNo(bool b) { return b ? "Yes" : "No"; }
 
@@ -37,9 +42,14 @@ void LoadPreferences(Session& s) {
     SkippedLines skipped(s, path);
     std::string text = LoadFileToString(s, path, true, &skipped);
     bool seenCheck = false, seenTemplate = false;
+    bool warnedNoTab = false;
     TokenCursor rest(text);
     size_t lineNo = 0;
     while (true) {
+        // The line as it stands before trimming: a TAB right after the key is trimmed off with the
+        // line's end, yet it still says that the key has a value, the empty one.
+        std::string_view ahead = TrimFront(rest.Rest());
+        const bool hasTab = ahead.substr(0, ahead.find("\r\n")).find('\t') != std::string_view::npos;
         // Line numbers count the lines as cut; blank lines removed by trimming are not counted.
         std::string line = rest.NextString("\r\n", true);
         ++lineNo;
@@ -49,9 +59,13 @@ void LoadPreferences(Session& s) {
         }
         std::string value = line;
         std::string key = LowerCase(Trim(NextToken(value, "\t", false)));
-        if (value.empty()) {
-            s.dialogs.ShowMessage("Error in Preferences.txt file\r\nDid you use tabs to separate parameters?");
-            s.dialogs.EndProgram(1);
+        if (!hasTab) {
+            // A key without its TAB is skipped; the rest of the file is still read.
+            if (!warnedNoTab)
+                s.dialogs.ShowMessage("Error in Preferences.txt file\r\nDid you use tabs to separate parameters?");
+            warnedNoTab = true;
+            if (rest.Size() < 5) break;
+            continue;
         }
         const SwitchKey* sw = nullptr;
         for (const SwitchKey& k : kSwitches)

@@ -8,7 +8,8 @@ namespace quorl {
 class Session;
 
 // Reads the user's Preferences.txt. Keys the file lacks keep their values, except the two barcode
-// keys, which then take their defaults (check on, template "QZV#######").
+// keys, which then take their defaults (check on, template "QZV#######"). A key followed by its TAB
+// and nothing else has the empty value; a line without a TAB is skipped after one message.
 void LoadPreferences(Session& s);
 
 // Rewrites the user's Preferences.txt from the Session, line by line.
