@@ -7,7 +7,7 @@ namespace quorl {
 
 std::string FormatRegionBound(float value) {
     char buf[32];
-    auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 7);
+    auto r = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, r.ptr);
 }
 

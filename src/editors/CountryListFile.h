@@ -10,8 +10,8 @@ namespace quorl {
 
 class Session;
 
-// A bound in the shortest form that reads back as the same 32-bit value (up to 7 significant
-// digits): 29.378, -179.147, 10.
+// A bound in the shortest decimal form that reads back as the same 32-bit value: 29.378,
+// -179.147, 10.
 std::string FormatRegionBound(float value);
 
 // "(MinLat/MaxLat/MinLong/MaxLong)" when any of the four bounds is non-zero, else "": a box on the

@@ -48,7 +48,9 @@ void LoadPreferences(Session& s) {
     while (true) {
         // The line as it stands before trimming: a TAB right after the key is trimmed off with the
         // line's end, yet it still says that the key has a value, the empty one.
-        std::string_view ahead = TrimFront(rest.Rest());
+        // The cursor trims the end of the whole text too, so the raw line is taken from the text.
+        const size_t at = rest.Empty() ? text.size() : static_cast<size_t>(rest.Rest().data() - text.data());
+        std::string_view ahead = TrimFront(std::string_view(text).substr(at));
         const bool hasTab = ahead.substr(0, ahead.find("\r\n")).find('\t') != std::string_view::npos;
         // Line numbers count the lines as cut; blank lines removed by trimming are not counted.
         std::string line = rest.NextString("\r\n", true);

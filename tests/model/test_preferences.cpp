@@ -59,11 +59,30 @@ TEST_F(PreferencesTest, AShortLastLineAfterAKeyLineIsNotRead) {
     EXPECT_TRUE(s.AutoSplit);
 }
 
-TEST_F(PreferencesTest, KeyWithoutValueEndsTheProgram) {
-    WriteFile(File(), "AutoSplit Yes\r\n");
-    ExpectProgramEndsWithFailure([&] { LoadPreferences(s); });
-    ASSERT_EQ(dialogs.messages.size(), 1u);
+TEST_F(PreferencesTest, AKeyWithoutItsTabIsSkippedAndTheRestIsRead) {
+    Load("AutoSplit Yes\r\nDoubleSpace\tYes\r\nFillMeters\r\nLearnFromLabels\tYes\r\n");
+    ASSERT_EQ(dialogs.messages.size(), 1u);  // once per file
     EXPECT_EQ(dialogs.messages[0], "Error in Preferences.txt file\r\nDid you use tabs to separate parameters?");
+    EXPECT_FALSE(s.AutoSplit);
+    EXPECT_TRUE(s.DoubleSpace);
+    EXPECT_TRUE(s.LearnFromLabels);
+}
+
+TEST_F(PreferencesTest, AnEmptyTemplateIsSavedAndReadBackEmpty) {
+    Load("BarcodeFormatCheck\tNo\r\nBarcodeFormatTemplate\tQZV#######\r\nAutoSplit\tYes\r\n");
+    s.BarcodeFormatTemplate.clear();
+    SavePreferences(s);
+    EXPECT_EQ(ReadFile(File()), "BarcodeFormatCheck\tNo\r\nBarcodeFormatTemplate\t\r\nAutoSplit\tYes\r\n");
+    s.BarcodeFormatTemplate = "x";
+    s.AutoSplit = false;
+    LoadPreferences(s);
+    EXPECT_EQ(s.BarcodeFormatTemplate, "");
+    EXPECT_TRUE(s.AutoSplit);
+    EXPECT_TRUE(dialogs.messages.empty());
+    // The same as the file's last line, where trimming takes the TAB with the line end.
+    Load("AutoSplit\tNo\r\nBarcodeFormatTemplate\t");
+    EXPECT_EQ(s.BarcodeFormatTemplate, "");
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(PreferencesTest, NonNumericMinElevationIsSkippedWithOneMessage) {
