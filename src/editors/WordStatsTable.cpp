@@ -83,10 +83,7 @@ std::vector<BayesClass> WordStatsTable::Words() const {
     return out;
 }
 
-void DeleteOneCountWords(Session& s, WordStatsTable& table) {
-    table.DeleteOneCountWords();
-    s.dialogs.ShowMessage("Press Save button to make permanent");
-}
+void ShowPressSave(Session& s) { s.dialogs.ShowMessage("Press Save button to make permanent"); }
 
 bool SaveWordStatsTable(Session& s, const WordStatsTable& table) {
     std::vector<BayesClass> words = table.Words();

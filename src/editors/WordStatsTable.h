@@ -54,8 +54,8 @@ private:
     int direction_ = 1;
 };
 
-// "Delete 1-count words": deletes them and says "Press Save button to make permanent".
-void DeleteOneCountWords(Session& s, WordStatsTable& table);
+// Said after "Delete 1-count words": "Press Save button to make permanent".
+void ShowPressSave(Session& s);
 
 // "Save": WordStats.txt rewritten from the table; WordStats takes the table's words only when the
 // file was written. False (after the file writer's message) when it was not.

@@ -1,11 +1,13 @@
 #include "ui/AnalyzeWindow.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "editors/AnalyzeTool.h"
 #include "model/Records.h"
 #include "ui/QtText.h"
 
@@ -26,7 +28,8 @@ AnalyzeWindow::AnalyzeWindow(Session& s) : session(s) {
     Button1->setGeometry(96, 440, 84, 28);
     Button2 = new QPushButton(QStringLiteral("Cancel"), this);
     Button2->setGeometry(196, 440, 84, 28);
-    connect(Button2, &QPushButton::clicked, this, &QWidget::hide);
+    connect(Button1, &QPushButton::clicked, this, &AnalyzeWindow::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &AnalyzeWindow::Button2Click);
     setFixedSize(376, 480);
 }
 
@@ -34,6 +37,21 @@ int AnalyzeWindow::ItemIndex() const { return fieldButtons->checkedId(); }
 
 void AnalyzeWindow::SetItemIndex(int index) {
     if (QAbstractButton* b = fieldButtons->button(index)) b->setChecked(true);
+}
+
+void AnalyzeWindow::Button1Click() {
+    hide();
+    AnalyzeField(session, ItemIndex());
+}
+
+void AnalyzeWindow::Button2Click() {
+    CancelAnalyze(session);
+    hide();
+}
+
+void AnalyzeWindow::closeEvent(QCloseEvent* event) {
+    CancelAnalyze(session);
+    event->accept();
 }
 
 }  // namespace quorl

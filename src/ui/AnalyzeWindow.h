@@ -1,5 +1,6 @@
 #pragma once
-// The small window "Analyze": one of the 30 built-in fields to explain the parse of.
+// The small window "Analyze": one of the 30 built-in fields to explain the parse of, and the parse
+// that explains it.
 #include <QWidget>
 
 class QButtonGroup;
@@ -19,11 +20,20 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int index);
 
+    // "Analyze": hides the window and parses the label window explaining the chosen field.
+    void Button1Click();
+    // "Cancel": no explanation; the window hides.
+    void Button2Click();
+
     Session& session;
     QGroupBox* AnalyzeRadioGroup;
     QButtonGroup* fieldButtons;
     QPushButton* Button1;
     QPushButton* Button2;
+
+protected:
+    // Closing by the frame is a Cancel: trace mode does not outlive the window.
+    void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace quorl

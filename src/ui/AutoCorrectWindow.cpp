@@ -5,6 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "commands/MainCommands.h"
+#include "fields/FieldEntryTools.h"
+#include "editors/AutoCorrectEntry.h"
+#include "ui/QtText.h"
+
 namespace quorl {
 
 AutoCorrectWindow::AutoCorrectWindow(Session& s) : session(s) {
@@ -24,6 +29,19 @@ AutoCorrectWindow::AutoCorrectWindow(Session& s) : session(s) {
     Button2 = new QPushButton(QStringLiteral("Cancel"), this);
     Button2->setGeometry(186, 122, 84, 28);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Button1, &QPushButton::clicked, this, &AutoCorrectWindow::Button1Click);
+    Button1->setDefault(true);
+}
+
+bool AutoCorrectWindow::Open() {
+    Label1->setText(ToQt(AutoCorrectCaption(session)));
+    return exec() == QDialog::Accepted;
+}
+
+void AutoCorrectWindow::Button1Click() {
+    if (AddAutoCorrectEntry(session, LabelWindowSelection(session), FromQt(ToEdit->text()), CaseCheckBox->isChecked(),
+                            CheckBox1->isChecked()))
+        accept();
 }
 
 }  // namespace quorl

@@ -34,9 +34,6 @@ struct ShownWindow {
     QWidget* (*window)(AppWindows&);
 };
 constexpr ShownWindow kShownWindows[] = {
-    {"EditCountries1", [](AppWindows& w) -> QWidget* { return w.country.get(); }},
-    {"EditWordStats1", [](AppWindows& w) -> QWidget* { return w.wordStats.get(); }},
-    {"Preferences1", [](AppWindows& w) -> QWidget* { return w.preferences.get(); }},
     {"SubmitLogFile1", [](AppWindows& w) -> QWidget* { return w.sendLogFile.get(); }},
     {"ViewImage1", [](AppWindows& w) -> QWidget* { return w.photo.get(); }},
 };
@@ -72,6 +69,15 @@ void MainWindow::WireCommands() {
             windows->analyze->SetItemIndex(0);
             ShowWindow(windows->analyze.get());
         }
+    };
+    menuHooks["Preferences1"] = [this] {
+        if (windows && windows->preferences) windows->preferences->Open();
+    };
+    menuHooks["EditWordStats1"] = [this] {
+        if (windows && windows->wordStats) windows->wordStats->Open();
+    };
+    menuHooks["EditCountries1"] = [this] {
+        if (windows && windows->country) windows->country->Open();
     };
     for (const ShownWindow& shown : kShownWindows)
         menuHooks[shown.item] = [this, window = shown.window] {
@@ -145,9 +151,7 @@ void MainWindow::CreatePopupMenus() {
     QAction* add = AutoCorrectPopupMenu->addAction(QStringLiteral("Add to AutoCorrect"));
     add->setObjectName(QStringLiteral("AddtoAutoCorrect1"));
     connect(add, &QAction::triggered, this, [this] {
-        if (!windows || !windows->autoCorrect) return;
-        windows->autoCorrect->Label1->setText(ToQt(AutoCorrectCaption(session)));
-        windows->autoCorrect->exec();
+        if (windows && windows->autoCorrect) windows->autoCorrect->Open();
     });
     if (QWidget* label = Widget("RichEdit1")) {
         label->setContextMenuPolicy(Qt::CustomContextMenu);
