@@ -1,0 +1,285 @@
+// The preferences, AutoCorrect, analyze, word statistics and country list windows driven through
+// their widgets, opened from the main window's menu as the user opens them.
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include "UiTestSupport.h"
+#include "base/ScriptedDialogs.h"
+#include "editors/CountryEditor.h"
+#include "model/Session.h"
+#include "ui/AppWindows.h"
+#include "ui/HelpContext.h"
+#include "ui/QtText.h"
+#include "ui/WordStatsModel.h"
+
+using namespace quorl;
+using namespace quorl::testing;
+
+class TestEditorWindows : public QObject {
+    Q_OBJECT
+
+    struct Program {
+        ScriptedDialogs dialogs;
+        Session session{dialogs};
+        std::unique_ptr<AppWindows> windows = CreateAppWindows(session);
+        MainWindow& main() { return *windows->main; }
+        void Run(const char* item) { main().MenuItem(item)->trigger(); }
+        QPlainTextEdit* Label() { return qobject_cast<QPlainTextEdit*>(main().Widget("RichEdit1")); }
+    };
+
+    std::unique_ptr<ProgramFolder> folder_;
+
+    static QStringList Column(QTableView* view, int column) {
+        QStringList out;
+        for (int r = 0; r < view->model()->rowCount(); ++r) out << view->model()->index(r, column).data().toString();
+        return out;
+    }
+    static void ClickHeader(QTableView* view, int column) {
+        QHeaderView* h = view->horizontalHeader();
+        const QPoint at(h->sectionViewportPosition(column) + h->sectionSize(column) / 2, h->height() / 2);
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
+    }
+    // A click on a check box's indicator, where the user clicks.
+    static void Toggle(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
+    static void Choose(QListWidget* list, const QString& name) {
+        const auto items = list->findItems(name, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        list->setCurrentItem(items.first());
+    }
+
+private slots:
+    void init() {
+        folder_ = std::make_unique<ProgramFolder>();
+        WriteAll(folder_->path / "WordStats.txt",
+                 "rock\t10\t20\t60\t20\t\r\nmoss\t1\t100\t0\t0\t\r\nbog\t11\t0\t0\t100\t\r\nalpine\t1\t50\t50\t0\t\r\n"
+                 "cliff\t3\t0\t100\t0\t\r\n");
+    }
+    void cleanup() { folder_.reset(); }
+
+    void preferencesCancelAndSave() {
+        Program p;
+        PreferencesWindow& w = *p.windows->preferences;
+        p.Run("Preferences1");
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.OutputRadio->checkedId(), p.session.OutputType);
+        QCOMPARE(w.MinElevUpDown->value(), p.session.MinElevation);
+        QCOMPARE(HelpContextOf(w.MinElevUpDown), 1016);
+        QCOMPARE(HelpContextOf(w.ClearStatsButton), 1009);
+
+        const bool fill = p.session.FillMeters;
+        Toggle(w.FeetToMetersCheckBox);
+        Toggle(w.BarcodeFormatCheckBox);
+        QVERIFY(!w.BarcodeFormatEdit->isEnabled());  // at once, before any saving
+        QTest::mouseClick(w.CancelButton, Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(p.session.FillMeters, fill);
+        p.Run("Preferences1");
+        QCOMPARE(w.FeetToMetersCheckBox->isChecked(), fill);  // the controls come from the session again
+        QVERIFY(w.BarcodeFormatEdit->isEnabled());
+
+        p.session.form.SetText("RichEdit1", "Flora of Ohio\r\nCarex lurida\r\nwet ditch");
+        Toggle(w.FeetToMetersCheckBox);
+        Toggle(w.DoubleSpaceCheckBox);
+        w.BarcodeFormatEdit->clear();
+        QTest::mouseClick(w.SaveButton, Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(p.session.FillMeters, !fill);
+        QVERIFY(p.session.DoubleSpace);
+        QCOMPARE(p.Label()->toPlainText(), QStringLiteral("Flora of Ohio\n\nCarex lurida\n\nwet ditch"));
+        const std::string saved = ReadAll(folder_->path / "Preferences.txt");
+        QVERIFY(saved.find(std::string("FillMeters\t") + (fill ? "No" : "Yes") + "\r\n") != std::string::npos);
+        QVERIFY(saved.find("\r\nBarcodeFormatTemplate\t\r\n") != std::string::npos);
+        QVERIFY(saved.rfind("# Quorl preferences of this user.\r\n", 0) == 0);  // comments kept
+        QVERIFY(p.dialogs.messages.empty());
+    }
+
+    void autoCorrectEntryCorrectsTheLabelWindow() {
+        Program p;
+        p.session.form.SetText("RichEdit1", "Carex lurlda\r\nnear lurlda creek");
+        QTextCursor cur = p.Label()->textCursor();
+        cur.setPosition(6);
+        cur.setPosition(12, QTextCursor::KeepAnchor);
+        p.Label()->setTextCursor(cur);
+        AutoCorrectWindow& w = *p.windows->autoCorrect;
+        bool added = false;
+        QTimer::singleShot(0, this, [&] {
+            QCOMPARE(w.Label1->text(), QStringLiteral("Change lurlda to:"));
+            w.ToEdit->setText(QStringLiteral("lurida"));
+            QTest::mouseClick(w.Button1, Qt::LeftButton);
+        });
+        added = w.Open();
+        QVERIFY(added);
+        QCOMPARE(p.Label()->toPlainText(), QStringLiteral("Carex lurida\nnear lurida creek"));
+        QVERIFY(ReadAll(folder_->path / "AutoCorrect.txt").ends_with("\r\n0\tlurlda\tlurida\r\n"));
+
+        // The same text again: refused, and the window stays open until Cancel.
+        cur.setPosition(0);
+        cur.setPosition(5, QTextCursor::KeepAnchor);
+        p.Label()->setTextCursor(cur);
+        p.session.form.SetText("RichEdit1", "LURLDA");
+        cur = p.Label()->textCursor();
+        cur.setPosition(0);
+        cur.setPosition(6, QTextCursor::KeepAnchor);
+        p.Label()->setTextCursor(cur);
+        bool stayedOpen = false;
+        QTimer::singleShot(0, this, [&] {
+            w.ToEdit->setText(QStringLiteral("x"));
+            QTest::mouseClick(w.Button1, Qt::LeftButton);
+            stayedOpen = w.isVisible();
+            QTest::mouseClick(w.Button2, Qt::LeftButton);
+        });
+        QVERIFY(!w.Open());
+        QVERIFY(stayedOpen);
+        QCOMPARE(QString::fromStdString(p.dialogs.messages.back()),
+                 QStringLiteral("LURLDA already on the AutoCorrect list, corrected to lurida."));
+    }
+
+    void analyzeExplainsOnceAndTheFrameEndsTraceMode() {
+        Program p;
+        p.session.form.SetText("RichEdit1", "Flora of Ohio\r\nCarex lurida\r\nwet ditch\r\nJ. Smith 12\r\nQZV0001234");
+        AnalyzeWindow& w = *p.windows->analyze;
+        p.Run("Analyze1");
+        QVERIFY(w.isVisible());
+        w.close();
+        QVERIFY(!p.session.trace.Trace);
+        QTest::mouseClick(p.main().Widget("ParseOnlyButton"), Qt::LeftButton);
+        QVERIFY(p.dialogs.traces.empty());
+
+        p.Run("Analyze1");
+        w.SetItemIndex(29);
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(p.dialogs.traces.size(), size_t(1));
+        QVERIFY(p.dialogs.traces[0].rfind("Analyzing Barcode\r\n", 0) == 0);
+    }
+
+    void wordStatsSortedByCountTwice() {
+        Program p;
+        WordStatsWindow& w = *p.windows->wordStats;
+        p.Run("EditWordStats1");
+        QVERIFY(w.isVisible());
+        QCOMPARE(Column(w.ListView1, 0), (QStringList{"rock", "moss", "bog", "alpine", "cliff"}));
+        ClickHeader(w.ListView1, 1);
+        QCOMPARE(Column(w.ListView1, 1), (QStringList{"11", "10", "3", "1", "1"}));
+        QCOMPARE(w.ListView1->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+        ClickHeader(w.ListView1, 1);
+        QCOMPARE(Column(w.ListView1, 1), (QStringList{"1", "1", "3", "10", "11"}));
+        ClickHeader(w.ListView1, 0);
+        QCOMPARE(Column(w.ListView1, 0), (QStringList{"alpine", "bog", "cliff", "moss", "rock"}));
+    }
+
+    void wordStatsDeleteAndSave() {
+        Program p;
+        WordStatsWindow& w = *p.windows->wordStats;
+        p.Run("EditWordStats1");
+        QVERIFY(!w.DeleteButton->isEnabled());
+        w.ListView1->selectRow(4);  // cliff
+        QVERIFY(w.DeleteButton->isEnabled());
+        QTest::mouseClick(w.DeleteButton, Qt::LeftButton);
+        QVERIFY(!w.DeleteButton->isEnabled());
+        w.Delete1countwords1->trigger();
+        QCOMPARE(QString::fromStdString(p.dialogs.messages.back()), QStringLiteral("Press Save button to make permanent"));
+        QCOMPARE(Column(w.ListView1, 0), (QStringList{"rock", "bog"}));
+
+        QTest::mouseClick(w.Button2, Qt::LeftButton);  // Cancel: nothing changes
+        QCOMPARE(p.session.WordStats.size(), size_t(5));
+        p.Run("EditWordStats1");
+        QCOMPARE(w.model->rowCount(), 5);
+
+        w.Delete1countwords1->trigger();
+        ClickHeader(w.ListView1, 1);
+        QTest::mouseClick(w.SaveButton, Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(ReadAll(folder_->path / "WordStats.txt"),
+                 std::string("bog\t11\t0\t0\t100\t\r\nrock\t10\t20\t60\t20\t\r\ncliff\t3\t0\t100\t0\t\r\n"));
+        QCOMPARE(p.session.WordStats.size(), size_t(3));
+    }
+
+    void countryEditorAddsACountyThatTheMainWindowLists() {
+        Program p;
+        CountryListWindow& w = *p.windows->country;
+        p.Run("EditCountries1");
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.SaveButton->isEnabled());
+        Choose(w.CountryListBox, QStringLiteral("United States"));
+        QVERIFY(w.StateListBox->count() > 40);
+        QVERIFY(!w.boundFields[0]->text().isEmpty());  // the country's box
+        Choose(w.StateListBox, QStringLiteral("Missouri"));
+        QVERIFY(w.ParishListBox->count() > 100);
+
+        p.dialogs.inputs = {"Zzyzx Test"};
+        w.CountryPopupPopup(PlaceLevel::County);
+        QVERIFY(w.AddItem->isEnabled());
+        QVERIFY(!w.DeleteItem->isEnabled());
+        w.AddItem->trigger();
+        QVERIFY(w.SaveButton->isEnabled());
+        QVERIFY(!w.ParishListBox->findItems(QStringLiteral("Zzyzx Test"), Qt::MatchExactly).isEmpty());
+
+        // Typing into the county column with no county chosen stores nothing.
+        QLineEdit* countyMinLat = w.boundFields[8];
+        countyMinLat->setFocus();
+        QTest::keyClicks(countyMinLat, QStringLiteral("38"));
+        QCOMPARE(countyMinLat->text(), QString());
+
+        const size_t questions = p.dialogs.questions.size();
+        QTest::mouseClick(w.SaveButton, Qt::LeftButton);
+        QVERIFY(!w.SaveButton->isEnabled());
+        QVERIFY(ReadAll(folder_->path / "CountryList.txt").find(",Zzyzx Test") != std::string::npos);
+        QTest::mouseClick(w.CancelButton, Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(p.dialogs.questions.size(), questions);  // saved: closing asks nothing
+
+        auto* country = qobject_cast<QComboBox*>(p.main().Widget("CountryCombo"));
+        const int us = country->findText(QStringLiteral("United States"));
+        QVERIFY(us >= 0);
+        QCOMPARE(country->findText(QStringLiteral("United States"), Qt::MatchExactly), us);
+        country->setCurrentIndex(us);
+        emit country->activated(us);
+        auto* state = qobject_cast<QComboBox*>(p.main().Widget("StateCombo"));
+        const int mo = state->findText(QStringLiteral("Missouri"));
+        QVERIFY(mo >= 0);
+        state->setCurrentIndex(mo);
+        emit state->activated(mo);
+        auto* county = qobject_cast<QComboBox*>(p.main().Widget("ParishCombo"));
+        QVERIFY(county->findText(QStringLiteral("Zzyzx Test")) >= 0);
+    }
+
+    void countryEditorCloseAsksAndDropsUnsavedChanges() {
+        Program p;
+        CountryListWindow& w = *p.windows->country;
+        p.Run("EditCountries1");
+        Choose(w.CountryListBox, QStringLiteral("Chad"));
+        QLineEdit* maxLat = w.boundFields[1];
+        maxLat->setFocus();
+        maxLat->selectAll();
+        QTest::keyClicks(maxLat, QStringLiteral("99"));
+        QVERIFY(w.SaveButton->isEnabled());
+        p.dialogs.answers = {DialogButton::Cancel, DialogButton::Yes};
+        QTest::mouseClick(w.CancelButton, Qt::LeftButton);
+        QVERIFY(w.isVisible());
+        QCOMPARE(QString::fromStdString(p.dialogs.questions.back()), QStringLiteral("Exit without saving?"));
+        w.close();  // the frame asks the same
+        QVERIFY(!w.isVisible());
+        const CountryClass* chad = nullptr;
+        for (const CountryClass& c : p.session.CountryList)
+            if (c.Name == "Chad") chad = &c;
+        QVERIFY(chad && chad->MaxLat != 99.0f);
+    }
+};
+
+QTEST_MAIN(TestEditorWindows)
+#include "test_editor_windows.moc"
