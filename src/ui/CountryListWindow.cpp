@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -16,6 +15,7 @@
 #include "model/Session.h"
 #include "ui/HelpContext.h"
 #include "ui/QtText.h"
+#include "ui/ReportView.h"
 
 namespace quorl {
 
@@ -37,11 +37,6 @@ QListWidget* MakeList(QWidget* parent, const char* name) {
 CountryListWindow::CountryListWindow(Session& s)
     : session(s), editor(std::make_unique<CountryEditor>(s)), popupLevel_(PlaceLevel::Country) {
     setWindowTitle(QStringLiteral("Country Definitions"));
-
-    auto* menus = new QMenuBar(this);
-    Help1 = menus->addAction(QStringLiteral("Help"));
-    Help1->setObjectName(QStringLiteral("Help1"));
-    connect(Help1, &QAction::triggered, this, [this] { RequestHelp(session, kCountryHelpTopic); });
 
     CountryListBox = MakeList(this, "CountryListBox");
     StateListBox = MakeList(this, "StateListBox");
@@ -100,7 +95,7 @@ CountryListWindow::CountryListWindow(Session& s)
     connect(CancelButton, &QPushButton::clicked, this, &CountryListWindow::CancelButtonClick);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(menus);
+    Help1 = AddHelpMenu(this, layout, [this] { RequestHelp(session, kCountryHelpTopic); });
     layout->addLayout(grid);
     layout->addLayout(buttons);
     resize(720, 520);

@@ -11,6 +11,7 @@
 #include "editors/WordStatsTable.h"
 #include "model/Session.h"
 #include "ui/HelpContext.h"
+#include "ui/ReportView.h"
 #include "ui/WordStatsModel.h"
 
 namespace quorl {
@@ -25,15 +26,15 @@ WordStatsWindow::WordStatsWindow(Session& s) : session(s) {
     setWindowTitle(QStringLiteral("Word Stats"));
     SetHelpContext(this, kWordStatsWindowHelpContext);
 
-    auto* menus = new QMenuBar(this);
-    QMenu* tools = menus->addMenu(QStringLiteral("Tools"));
+    auto* layout = new QVBoxLayout(this);
+    Help1 = AddHelpMenu(this, layout, [this] { RequestHelp(session, kWordStatsHelpTopic); });
+    auto* tools = new QMenu(QStringLiteral("Tools"), this);
     tools->setToolTipsVisible(true);
+    static_cast<QMenuBar*>(layout->menuBar())->insertMenu(Help1, tools);
     Delete1countwords1 = tools->addAction(QStringLiteral("Delete 1-count words"));
     Delete1countwords1->setObjectName(QStringLiteral("Delete1countwords1"));
     Delete1countwords1->setToolTip(QStringLiteral("1-count words are often mistakes, and rarely useful."));
     Delete1countwords1->setStatusTip(Delete1countwords1->toolTip());
-    Help1 = menus->addAction(QStringLiteral("Help"));
-    Help1->setObjectName(QStringLiteral("Help1"));
 
     model = new WordStatsModel(this);
     ListView1 = new QTableView(this);
@@ -63,8 +64,6 @@ WordStatsWindow::WordStatsWindow(Session& s) : session(s) {
     buttons->addStretch();
     for (QPushButton* b : {DeleteButton, Button2, SaveButton}) buttons->addWidget(b);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(menus);
     layout->addWidget(ListView1);
     layout->addLayout(buttons);
     resize(500, 520);
@@ -77,7 +76,6 @@ WordStatsWindow::WordStatsWindow(Session& s) : session(s) {
     connect(Button2, &QPushButton::clicked, this, &WordStatsWindow::Button2Click);
     connect(SaveButton, &QPushButton::clicked, this, &WordStatsWindow::SaveButtonClick);
     connect(Delete1countwords1, &QAction::triggered, this, &WordStatsWindow::Delete1countwords1Click);
-    connect(Help1, &QAction::triggered, this, [this] { RequestHelp(session, kWordStatsHelpTopic); });
 }
 
 void WordStatsWindow::Open() {
