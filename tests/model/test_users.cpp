@@ -101,6 +101,17 @@ TEST_F(UsersTest, DeveloperUserAloneShowsTheLayoutButton) {
     EXPECT_FALSE(s.form.Get("LayoutButton").enabled);
 }
 
+TEST_F(UsersTest, APreferencesLineWithoutItsTabDoesNotKeepTheUserOut) {
+    WriteUserFiles(User("Untabbed"));
+    WriteFile(User("Untabbed") / "Preferences.txt", "MinElevation\r\nLearnFromLabels\tYes\r\n");
+    s.LearnFromLabels = false;
+    EXPECT_TRUE(SwitchToUser(s, "Untabbed"));
+    EXPECT_EQ(s.CurrentUserName, "Untabbed");
+    EXPECT_TRUE(s.LearnFromLabels);
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages[0], "Error in Preferences.txt file\r\nDid you use tabs to separate parameters?");
+}
+
 TEST_F(UsersTest, UserWithABrokenSettingsFileIsNotSelected) {
     // Each case would have ended the program while loading; now the user stays as it was.
     struct Case {
@@ -114,7 +125,6 @@ TEST_F(UsersTest, UserWithABrokenSettingsFileIsNotSelected) {
         {"NoFields", "FieldDefinitions.txt", nullptr, "Unable to open file: " + (User("NoFields") / "FieldDefinitions.txt").string()},
         // The output type in the user's preferences decides which format file is needed.
         {"NoXml", "DarwinXML.txt", "OutputFormat\tDarwin\r\n", "Unable to open file: " + (User("NoXml") / "DarwinXML.txt").string()},
-        {"BadPrefs", nullptr, "MinElevation\r\nLearnFromLabels\tYes\r\n", "Error in Preferences.txt file"},
     };
     for (const Case& c : cases) {
         WriteUserFiles(User(c.user));
