@@ -1,9 +1,10 @@
-#include "base/Excerpt.h"
 #include "base/Text.h"
 
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
+
+#include "base/Excerpt.h"
 
 namespace quorl {
 

@@ -1,6 +1,7 @@
 #include "editors/FieldList.h"
 
 #include "base/Dialogs.h"
+#include "base/NumberRange.h"
 #include "base/Text.h"
 #include "editors/TypedTextRules.h"
 #include "editors/UserFieldColumns.h"
@@ -72,8 +73,8 @@ void ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows) {
         f.Preserve = r.Preserve == "Yes";
         f.WarnIfEmpty = r.Warn == "Yes";
         f.Default = r.Default;
-        f.Minimum = TryStrToInt(r.Min).value_or(0);
-        f.Maximum = TryStrToInt(r.Max).value_or(50);
+        f.Minimum = ClampFieldLineLimit(TryStrToInt(r.Min).value_or(0));
+        f.Maximum = ClampFieldLineLimit(TryStrToInt(r.Max).value_or(50));
         f.StartWords = r.StartWords;
         f.ContainedWords = r.ContainWords;
         s.FieldDefinitions.push_back(std::move(f));

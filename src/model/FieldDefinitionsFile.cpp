@@ -1,5 +1,6 @@
 #include "model/FieldDefinitionsFile.h"
 
+#include "base/NumberRange.h"
 #include "base/Text.h"
 #include "base/TokenCursor.h"
 #include "model/Files.h"
@@ -25,8 +26,8 @@ LabelFieldClass ReadRecord(std::string_view line) {
     r.Preserve = cols.Next("\t", false) == "1";
     r.WarnIfEmpty = cols.Next("\t", false) == "1";
     r.Default = cols.NextString("\t", false);
-    r.Minimum = TryStrToInt(cols.Next("\t", false)).value_or(0);
-    r.Maximum = TryStrToInt(cols.Next("\t", false)).value_or(50);
+    r.Minimum = ClampFieldLineLimit(TryStrToInt(cols.Next("\t", false)).value_or(0));
+    r.Maximum = ClampFieldLineLimit(TryStrToInt(cols.Next("\t", false)).value_or(50));
     r.StartWords = LowerCase(cols.Next("\t", false));
     r.ContainedWords = ReadContainedWords(cols.Rest());
     return r;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "base/NumberRange.h"
 #include "base/Text.h"
 #include "base/TokenCursor.h"
 #include "model/Files.h"
@@ -23,11 +24,11 @@ bool ReadGroup(std::string_view groupText, BayesClass& b) {
     b.Word = g.NextString("\t", true);
     auto count = TryStrToInt(g.Next("\t", true));
     if (!count) return false;
-    b.Count = *count;
+    b.Count = std::clamp(*count, 0, kMaxWordCount);
     for (int f : kStatFields) {
         auto v = TryStrToInt(g.Next("\t", true));
         if (!v) return false;
-        b.FieldPercent[f] = *v;
+        b.FieldPercent[f] = std::clamp(*v, 0, kMaxWordValue);
     }
     return true;
 }

@@ -40,7 +40,8 @@ std::string ElevationElement(Session& s, int sub, const char* metersBox, const c
     OutputFormatClass c = FindOutputFormat(s, fElevation, sub);
     if (!c.Enabled) return {};
     std::string meters = BoxText(s, metersBox), feet = BoxText(s, feetBox);
-    if (meters.empty() && !feet.empty()) meters = IntToStr(MetersFromFeet(feet));
+    if (meters.empty() && !feet.empty())
+        if (const std::optional<long long> m = MetersFromFeet(feet)) meters = IntToStr(*m);
     return meters.empty() ? std::string() : ElementLine(c.DatabaseName, meters);
 }
 

@@ -1,4 +1,3 @@
-#include "base/Excerpt.h"
 #include "records/DelimitedRecord.h"
 
 #include <filesystem>
@@ -6,6 +5,7 @@
 #include <system_error>
 
 #include "base/Encoding.h"
+#include "base/Excerpt.h"
 #include "base/Text.h"
 #include "model/Files.h"
 #include "model/Session.h"

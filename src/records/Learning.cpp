@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/NumberRange.h"
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
 #include "model/LearningStatsFile.h"
@@ -69,7 +70,7 @@ BayesClass UpdateWordStat(BayesClass record, int field) {
         }
         record.FieldPercent[i] = static_cast<int32_t>(std::trunc(static_cast<long double>(v) / (N + 1.0L) * 100));
     }
-    record.Count += 1;
+    if (record.Count < kMaxWordCount) record.Count += 1;
     return record;
 }
 

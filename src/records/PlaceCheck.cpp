@@ -1,9 +1,9 @@
-#include "base/Excerpt.h"
 #include "records/PlaceCheck.h"
 
 #include <vector>
 
 #include "base/Dialogs.h"
+#include "base/Excerpt.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
 #include "model/Log.h"

@@ -1,9 +1,9 @@
-#include "base/Excerpt.h"
 #include "records/RecordChecks.h"
 
 #include <algorithm>
 #include <cstring>
 
+#include "base/Excerpt.h"
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
 #include "model/Log.h"

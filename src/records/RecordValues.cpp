@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "base/NumberRange.h"
 #include "base/Text.h"
 #include "fields/FieldValues.h"
 #include "model/Session.h"
@@ -146,9 +147,9 @@ std::string DecimalDegrees(const Session& s, const CoordinateBoxes& b, DegreeFor
     return sign + (form == DegreeForm::Fixed ? FormatFixedDegrees(value) : FormatGeneralNumber(value));
 }
 
-long long MetersFromFeet(std::string_view feet) {
+std::optional<long long> MetersFromFeet(std::string_view feet) {
     long double meters = NumberOrZero(feet) * 12 * (1.0L / 39.37L);
-    return static_cast<long long>(std::floor(meters));
+    return WholeMeasurement(std::floor(meters));
 }
 
 }  // namespace quorl

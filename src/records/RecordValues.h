@@ -2,6 +2,7 @@
 // Values the record writers derive from the main window's boxes: the split of the collection
 // date, decimal degrees from the degree/minute/second boxes, and meters from feet. Numbers are
 // always written with "." as the decimal separator.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,7 +49,8 @@ std::string FormatGeneralNumber(long double value);
 // A box's number in extended precision; 0 when the text is no number.
 long double NumberOrZero(std::string_view text);
 
-// Whole meters (rounded down) of a feet text; a text that is no number counts 0.
-long long MetersFromFeet(std::string_view feet);
+// Whole meters (rounded down) of a feet text; a text that is no number counts 0; nullopt for a
+// number of feet beyond any real elevation.
+std::optional<long long> MetersFromFeet(std::string_view feet);
 
 }  // namespace quorl

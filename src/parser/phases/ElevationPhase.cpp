@@ -3,6 +3,7 @@
 // converted to meters when the user wants both.
 #include <cmath>
 
+#include "base/NumberRange.h"
 #include "base/ParseText.h"
 #include "base/Text.h"
 #include "fields/PhaseSupport.h"
@@ -21,7 +22,9 @@ void FillMetersFromFeet(Form& f, const char* feetEdit, const char* metersEdit) {
     if (feet.empty() || !f.Get(metersEdit).text.empty()) return;
     auto v = TryStrToFloat(feet);
     if (!v) return;
-    f.SetText(metersEdit, IntToStr(static_cast<long long>(std::trunc(*v * 0.3048))));
+    // An elevation beyond any real one gives no meters rather than an overflow.
+    const std::optional<long long> meters = WholeMeasurement(std::trunc(*v * 0.3048));
+    if (meters) f.SetText(metersEdit, IntToStr(*meters));
 }
 
 }  // namespace
