@@ -1,8 +1,11 @@
 #include "commands/BatchMode.h"
 
 #include <filesystem>
+#include <optional>
+#include <string_view>
 
 #include "base/Text.h"
+#include "base/TokenCursor.h"
 #include "commands/MainCommands.h"
 #include "model/AutoCorrect.h"
 #include "model/Files.h"
@@ -14,35 +17,39 @@ namespace quorl {
 namespace {
 constexpr size_t kBarcodeLength = 10;
 
-std::string BarcodeOf(const std::string& line) {
-    return line.substr(Pos(kBatchMarker, line) - 1, kBarcodeLength);
+std::string BarcodeOf(std::string_view line) {
+    return std::string(line.substr(Pos(kBatchMarker, line) - 1, kBarcodeLength));
 }
 }  // namespace
 
-std::vector<std::string> SplitBatchLabels(std::string rest) {
+std::vector<std::string> SplitBatchLabels(const std::string& text) {
     std::vector<std::string> labels;
     std::string label, code;
-    while (rest.size() > 2) {
-        std::string line = NextToken(rest, "\r\n", true);
+    TokenCursor rest(text);
+    // A barcode line that starts the next label is read again as that label's first line.
+    std::optional<std::string_view> again;
+    while (again || rest.Size() > 2) {
+        const std::string_view line = again ? *again : rest.Next("\r\n", true);
+        again.reset();
         if (!Contains(line, kBatchMarker)) {
-            label += line + "\r\n";
+            label.append(line).append("\r\n");
             continue;
         }
         if (code.empty()) {
             code = BarcodeOf(line);
-            label += line + "\r\n";
+            label.append(line).append("\r\n");
             continue;
         }
         if (BarcodeOf(line) == code)
-            label += line + "\r\n";
+            label.append(line).append("\r\n");
         else
-            rest = line + "\r\n" + rest;
+            again = line;
         code.clear();
         labels.push_back(label);
         label.clear();
     }
     // The last label has no later barcode line to close it; it is parsed all the same.
-    if (!Trim(rest).empty()) label += Trim(rest) + "\r\n";
+    if (!Trim(rest.Rest()).empty()) label += Trim(rest.Rest()) + "\r\n";
     if (!Trim(label).empty()) labels.push_back(label);
     return labels;
 }

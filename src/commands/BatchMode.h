@@ -14,7 +14,7 @@ constexpr const char* kBatchMarker = "QZV00";
 // The labels of a batch file's text, in the order they are parsed. A label runs up to the line
 // that opens the next barcode (which starts the next label) or to a line repeating its own
 // barcode (which ends it). Text after the last barcode line is the last label.
-std::vector<std::string> SplitBatchLabels(std::string text);
+std::vector<std::string> SplitBatchLabels(const std::string& text);
 
 // The "Batch Mode" command: chooses a file in the program folder, parses every label of it into
 // the main window and pauses BatchPauseMs on each, then says "Batch file complete.". A file that

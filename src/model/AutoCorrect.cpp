@@ -1,5 +1,8 @@
 #include "model/AutoCorrect.h"
 
+#include <algorithm>
+#include <unordered_set>
+
 #include "base/Text.h"
 #include "base/TokenCursor.h"
 #include "model/Files.h"
@@ -11,6 +14,36 @@ namespace {
 // A whole-word entry matches only between one of these before and one of those after.
 constexpr std::string_view kBefore = " \r\n-";
 constexpr std::string_view kAfter = " ,.:;\r\n-";
+// Every character of either set ends a word.
+constexpr std::string_view kWordEnds = kAfter;
+
+// The lower-case words of a text, cut at kWordEnds. A whole-word match of From follows a
+// character of kBefore and ends at one of kAfter, so the text then holds From's first word as a
+// word of its own: an entry whose first word is not among them cannot match.
+class TextWords {
+public:
+    void Reset(std::string_view text) {
+        words_.clear();
+        Add(text);
+    }
+    void Add(std::string_view text) {
+        const std::string lower = LowerCase(text);
+        for (size_t start = 0; start <= lower.size();) {
+            const size_t end = std::min(lower.find_first_of(kWordEnds, start), lower.size());
+            if (end > start) words_.emplace(lower, start, end - start);
+            start = end + 1;
+        }
+    }
+    bool MayHold(std::string_view from) const {
+        const std::string lower = LowerCase(from);
+        const size_t end = lower.find_first_of(kWordEnds);
+        if (end == 0) return true;  // From starts with a word end: no word to look up
+        return words_.count(lower.substr(0, end)) > 0;
+    }
+
+private:
+    std::unordered_set<std::string> words_;
+};
 }  // namespace
 
 void LoadAutoCorrect(Session& s) {
@@ -31,8 +64,18 @@ void LoadAutoCorrect(Session& s) {
 }
 
 std::string ApplyReplacements(const std::vector<ReplacementClass>& list, std::string text) {
+    // Whole-word entries are first looked up among the text's words, so that a long list costs
+    // one pass over the text and a look-up per entry; only entries whose first word the text
+    // holds are searched for.
+    TextWords words;
+    bool wordsCurrent = false;
     for (const ReplacementClass& r : list) {
         if (r.From.empty()) continue;
+        if (r.WholeWord) {
+            if (!wordsCurrent) words.Reset(text);
+            wordsCurrent = true;
+            if (!words.MayHold(r.From)) continue;
+        }
         bool present = r.CaseSensitive ? Contains(text, r.From) : ContainsNoCase(text, r.From);
         if (!present) continue;
         auto replace = [&](std::string_view from, std::string_view to) {
@@ -40,10 +83,13 @@ std::string ApplyReplacements(const std::vector<ReplacementClass>& list, std::st
         };
         if (!r.WholeWord) {
             replace(r.From, r.To);
+            wordsCurrent = false;  // the replacement may have joined or split words anywhere
             continue;
         }
         for (char a : kBefore)
             for (char b : kAfter) replace(a + r.From + b, a + r.To + b);
+        // Between a word end before and one after, the only new words are those of To.
+        words.Add(r.To);
     }
     return text;
 }

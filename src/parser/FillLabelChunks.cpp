@@ -2,6 +2,7 @@
 
 #include "base/Encoding.h"
 #include "base/Text.h"
+#include "base/TokenCursor.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
 #include "model/AutoCorrect.h"
@@ -22,14 +23,16 @@ namespace {
 void CutIntoLines(Session& s) {
     auto& chunks = s.parser.LabelChunks;
     int ignored = 0;
+    TokenCursor rest(s.LabelText);
     do {
-        std::string line = NextToken(s.LabelText, "\n", true);
+        const std::string_view line = rest.Next("\n", true);
         if (line.empty()) continue;
         if (static_cast<int>(chunks.size()) < kMaxLabelLines)
-            chunks.push_back(std::move(line));
+            chunks.emplace_back(line);
         else
             ++ignored;
-    } while (s.LabelText.size() > 3);
+    } while (rest.Size() > 3);
+    s.LabelText = std::string(rest.Rest());
     if (ignored > 0)
         WriteToLog(s, "Label has more than " + IntToStr(kMaxLabelLines) + " lines: " + IntToStr(ignored) +
                           " lines after line " + IntToStr(kMaxLabelLines) + " ignored.");
