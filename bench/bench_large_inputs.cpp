@@ -1,19 +1,14 @@
-// Inputs far larger than usual, whose cost must grow in step with their size: a label of 100,000
-// lines cut into lines and parsed, a batch file of 20,000 labels split into labels, and an
-// AutoCorrect list of 100,000 whole-word entries applied to a label of 50 lines.
+// Inputs far larger than usual, whose cost must grow in step with their size: a batch file of
+// 20,000 labels split into labels, and an AutoCorrect list of 100,000 whole-word entries applied
+// to a label of 50 lines. (The label of 100,000 lines is in bench_parse.)
 #include <benchmark/benchmark.h>
 
 #include <string>
 #include <vector>
 
-#include "base/ScriptedDialogs.h"
 #include "commands/BatchMode.h"
-#include "fields/CascadingLists.h"
 #include "model/AutoCorrect.h"
-#include "model/MainForm.h"
 #include "model/Records.h"
-#include "model/Session.h"
-#include "parser/FillLabelChunks.h"
 
 using namespace quorl;
 
@@ -31,29 +26,6 @@ std::string LabelOfLines(size_t lines) {
     }
     return text;
 }
-
-void CutAndParseLabel(benchmark::State& state) {
-    ScriptedDialogs dialogs;
-    dialogs.fallbackAnswer = DialogButton::Ignore;
-    Session s(dialogs);
-    s.Debug = false;
-    BuildMainForm(s.form);
-    CreateCustomFieldControls(s.form);
-    for (int f = 0; f < kBuiltInFields; ++f) {
-        LabelFieldClass d;
-        d.Name = FieldNames[static_cast<size_t>(f)];
-        s.FieldDefinitions.push_back(d);
-    }
-    BindCascadingLists(s);
-    const std::string label = LabelOfLines(static_cast<size_t>(state.range(0)));
-    for (auto _ : state) {
-        s.LabelText = label;
-        FillLabelChunks(s);
-        benchmark::DoNotOptimize(s.parser.LabelChunks.data());
-    }
-    state.SetComplexityN(state.range(0));
-}
-BENCHMARK(CutAndParseLabel)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
 
 void SplitBatchFile(benchmark::State& state) {
     std::string batch;

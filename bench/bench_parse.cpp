@@ -3,6 +3,7 @@
 // copy, statistics generated. The target is a median under 1 ms.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -128,10 +129,25 @@ void BM_ScoreTypicalLabelLines(benchmark::State& state) {
 }
 void BM_ParseTypicalLabelWithLog(benchmark::State& state) { Parse(state, true); }
 
+// A label of 10,000 and of 100,000 lines: cut into lines (of which the first 100 are parsed).
+// The cost must grow in step with the label.
+void BM_CutAndParseHugeLabel(benchmark::State& state) {
+    ParseSession p(false);
+    std::string label;
+    for (int64_t i = 0; i < state.range(0) / 20; ++i) label += kLabel;  // 20 lines each
+    for (auto _ : state) {
+        p.s.LabelText = label;
+        FillLabelChunks(p.s);
+        benchmark::DoNotOptimize(p.s.parser.LabelChunks.data());
+    }
+    state.counters["lines"] = static_cast<double>(std::count(label.begin(), label.end(), '\n'));
+}
+
 }  // namespace
 
 BENCHMARK(BM_ParseTypicalLabel)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ScoreTypicalLabelLines)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ParseTypicalLabelWithLog)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CutAndParseHugeLabel)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
