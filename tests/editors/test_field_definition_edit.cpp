@@ -90,6 +90,9 @@ TEST(WordListCommands, EditAndAddUseTheStartWordBoxesAndRefuseTabsAndLineBreaks)
     EXPECT_EQ(d.shown, (Words{"input: Edit Start Word / Start Words", "input: Add Start Word / Start Words",
                               "message: A word cannot contain a TAB.", "input: Add Start Word / Start Words",
                               "input: Add Start Word / Start Words"}));
+    d.inputs = {""};  // an empty word is taken as typed: the scorers skip empty words
+    EXPECT_EQ(AddWord(d, w, 0), 3);
+    EXPECT_EQ(JoinWords(w), "altitude,elev,ft,");
 }
 
 }  // namespace

@@ -154,6 +154,19 @@ TEST_F(FieldListTest, DeletedUserFieldsTakeTheirOwnColumnsAndLaterOnesAreRenumbe
     EXPECT_EQ(Button(3), "Custom 4");
 }
 
+TEST_F(FieldListTest, AMissingFormatFileIsLeftMissing) {
+    fs::remove(folder / "DarwinXML.txt");
+    fs::remove(folder / "DarwinCSV.txt");
+    std::vector<FieldRow> rows = FieldListRows(s.FieldDefinitions);
+    dialogs.inputs = {"Host"};
+    AddField(dialogs, rows);
+    ApplyFieldListChanges(s, rows);
+    EXPECT_EQ(Read("OutputFormat.txt"), kTsv + "30\t1\tHost\tHost\r\n");
+    EXPECT_FALSE(fs::exists(folder / "DarwinXML.txt"));
+    EXPECT_FALSE(fs::exists(folder / "DarwinCSV.txt"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST(UserFieldColumns, OnlyUserFieldKeysChangeAndEveryOtherByteStays) {
     const std::string text = "30.tsv\n"
                              "30\t1\tA\ta\r\n"
