@@ -24,6 +24,9 @@ std::unique_ptr<AppWindows> CreateAppWindows(Session& s) {
     w->about = std::make_unique<AboutWindow>();
     w->replacements = std::make_unique<ReplacementsWindow>();
     w->photo = std::make_unique<PhotoWindow>(s);
+    w->photo->mainWindow = w->main.get();
+    PhotoWindow* photo = w->photo.get();
+    w->main->clickHooks["PhotoFromFileButton"] = [photo] { photo->PhotoFromFileButtonClick(); };
     w->output = std::make_unique<OutputFormatWindow>(s);
     w->configList = std::make_unique<FieldDefinitionsWindow>(s);
     w->oneConfig = std::make_unique<FieldDefinitionWindow>(s);

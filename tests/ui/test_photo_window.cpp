@@ -1,0 +1,198 @@
+// The Photo window driven through its widgets: a JPEG label photo chosen with the open dialog,
+// a box dragged around its text and nudged, the OCR on the real engine filling the main window,
+// the zoom and its undoing, the text commands, and the refusals (broken file, empty box).
+#include <QAction>
+#include <QButtonGroup>
+#include <QFont>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTextEdit>
+
+#include "UiTestSupport.h"
+#include "ui/MainWindow.h"
+#include "ui/PhotoCanvas.h"
+#include "ui/PhotoWindow.h"
+
+using namespace quorl;
+using namespace quorl::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A label photo: five lines of 12-point text at 300 dpi on grey paper, with a dark frame around
+// the picture that is not part of the label.
+fs::path WriteLabelPhoto(const fs::path& folder) {
+    QImage img(2000, 1200, QImage::Format_RGB32);
+    img.fill(QColor(60, 60, 60));
+    QPainter p(&img);
+    p.fillRect(QRect(200, 150, 1600, 800), QColor(232, 228, 220));
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPixelSize(50);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    const char* lines[] = {"LICHENS OF NEW YORK STATE", "Rockland County: Harriman State Park",
+                           "on granite boulders", "19 April 1998", "Richard C. Harris 42164"};
+    int y = 300;
+    for (const char* line : lines) {
+        p.drawText(260, y, QString::fromLatin1(line));
+        y += 130;
+    }
+    p.end();
+    img.setDotsPerMeterX(11811);
+    img.setDotsPerMeterY(11811);
+    const fs::path file = folder / "label.jpg";
+    img.save(QString::fromStdString(file.string()), "JPG", 92);
+    return file;
+}
+
+}  // namespace
+
+class TestPhotoWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramFolder> program_;
+    using Started = StartedWindow<ScriptedDialogs>;
+
+    static void Drag(PhotoWindow& w, QPoint from, QPoint to) {
+        QTest::mousePress(w.Image1, Qt::LeftButton, {}, from);
+        QTest::mouseMove(w.Image1, (from + to) / 2);
+        QTest::mouseMove(w.Image1, to);
+        QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, to);
+    }
+
+    static std::unique_ptr<PhotoWindow> Photo(Started& s) {
+        auto w = std::make_unique<PhotoWindow>(s.session);
+        w->mainWindow = s.window.get();
+        return w;
+    }
+
+private slots:
+    void init() { program_ = std::make_unique<ProgramFolder>(); }
+    void cleanup() { program_.reset(); }
+
+    void loadDragNudgeAndParse() {
+        auto s = StartWindow();
+        auto photo = Photo(*s);
+        const fs::path file = WriteLabelPhoto(program_->path);
+        s->dialogs.files.push_back(file);
+        photo->PhotoFromFileButtonClick();
+        QVERIFY(photo->isVisible());
+        QCOMPARE(s->form().Get("ImageLabel").text, std::string("label.jpg"));
+        QCOMPARE(photo->ImageNameLabel->text(), QStringLiteral("label.jpg"));
+        QCOMPARE(photo->LabelPicture().width, 2000);
+        // 2000 x 1200 into 760 x 570: the width decides.
+        QCOMPARE(photo->DisplayScale, 0.38);
+
+        // A drag from the label's bottom right to its top left, ending in order.
+        const DisplayArea a = photo->Image1Area();
+        Drag(*photo, QPoint(690, 370), QPoint(80, 60));
+        QCOMPARE(photo->SelectionRect.first, (Point{80 + a.left, 60 + a.top}));
+        QCOMPARE(photo->SelectionRect.second, (Point{690 + a.left, 370 + a.top}));
+        QVERIFY(!photo->Image1->Selection().isEmpty());
+        QTest::mouseClick(photo->RightButton, Qt::LeftButton);
+        QTest::mouseClick(photo->DownButton, Qt::LeftButton);
+        QCOMPARE(photo->SelectionRect.first, (Point{81 + a.left, 61 + a.top}));
+        QCOMPARE(photo->SelectionRect.second, (Point{691 + a.left, 371 + a.top}));
+
+        QTest::mouseClick(photo->OCRAndParseButton, Qt::LeftButton);
+        QVERIFY2(s->dialogs.messages.empty(), s->dialogs.messages.empty() ? "" : s->dialogs.messages[0].c_str());
+        const std::string label = s->form().Get("RichEdit1").text;
+        QVERIFY2(label.find("Harriman State Park") != std::string::npos, label.c_str());
+        QCOMPARE(s->form().Get("CollectorEdit").text, std::string("Richard C. Harris"));
+        QCOMPARE(s->form().Get("NumberEdit").text, std::string("42164"));
+        QVERIFY(!s->dialogs.busyVisible);
+        // The area read is shown black and white, the track bar at the threshold used.
+        QVERIFY(photo->Image1->PreviewVisible());
+        QCOMPARE(photo->PictureRect, (PixelRect{213, 160, 1818, 976}));
+        QCOMPARE(photo->ThresholdLabel->text(), QString::number(photo->ThresholdTrackbar->value()));
+
+        // "Parse" parses the Photo window's own text.
+        photo->RichEdit1->setPlainText(QStringLiteral("LICHENS OF OHIO\n\nOn bark of oak\n\n3 May 2001\n\nAlan B. Smith 77"));
+        QTest::mouseClick(photo->ParseOnlyButton, Qt::LeftButton);
+        QCOMPARE(s->form().Get("CollectorEdit").text, std::string("Alan B. Smith"));
+        QCOMPARE(s->form().Get("NumberEdit").text, std::string());  // the fields were cleared first
+        QCOMPARE(s->form().Get("RichEdit1").text,
+                 std::string("LICHENS OF OHIO\r\n\r\nOn bark of oak\r\n\r\n3 May 2001\r\n\r\nAlan B. Smith 77"));
+    }
+
+    void ocrOnlyAppendsInRedAndZoomIsUndoneByTheTrackBar() {
+        auto s = StartWindow();
+        auto photo = Photo(*s);
+        s->dialogs.files.push_back(WriteLabelPhoto(program_->path));
+        photo->PhotoFromFileButtonClick();
+        photo->RichEdit1->setPlainText(QStringLiteral("earlier"));
+        Drag(*photo, QPoint(80, 60), QPoint(690, 200));
+        QTest::mouseClick(photo->OCRAndAddButton, Qt::LeftButton);
+        const QString text = photo->RichEdit1->toPlainText();
+        QVERIFY2(text.startsWith(QStringLiteral("earlier")) && text.contains(QStringLiteral("LICHENS OF NEW YORK")),
+                 qPrintable(text));
+        QTextCursor end(photo->RichEdit1->document());
+        end.movePosition(QTextCursor::End);
+        QCOMPARE(end.charFormat().foreground().color(), QColor(255, 0, 0));
+        QTextCursor start(photo->RichEdit1->document());
+        start.movePosition(QTextCursor::Right);
+        QCOMPARE(start.charFormat().foreground().color(), QColor(Qt::black));
+        QCOMPARE(s->form().Get("RichEdit1").text, std::string());  // no parse
+
+        // Zoom into the box: the part fills the window; a key on the track bar brings the file back.
+        Drag(*photo, QPoint(76, 57), QPoint(456, 342));
+        QTest::mouseClick(photo->Button2, Qt::LeftButton);
+        QCOMPARE(photo->LabelPicture().width, 1000);
+        QVERIFY(!photo->SelectionRect.Exists());
+        photo->RadioGroup1->button(1)->click();
+        QVERIFY(photo->ThresholdTrackbar->isEnabled());
+        QTest::keyClick(photo->ThresholdTrackbar, Qt::Key_Right);
+        QCOMPARE(photo->LabelPicture().width, 2000);
+    }
+
+    void refusalsLeaveThingsAsTheyWere() {
+        auto s = StartWindow();
+        auto photo = Photo(*s);
+        // Nothing loaded: nothing to read.
+        QTest::mouseClick(photo->OCRAndParseButton, Qt::LeftButton);
+        QCOMPARE(s->dialogs.messages.size(), size_t(1));
+
+        s->dialogs.files.push_back(WriteLabelPhoto(program_->path));
+        photo->PhotoFromFileButtonClick();
+        const fs::path broken = program_->path / "broken.jpg";
+        WriteAll(broken, "not a picture");
+        s->dialogs.files.push_back(broken);
+        photo->PhotoFromFileButtonClick();
+        QCOMPARE(s->dialogs.messages.back(), "Error loading " + broken.string());
+        QCOMPARE(photo->LabelPicture().width, 2000);
+        QCOMPARE(photo->DisplayScale, 0.38);
+
+        // A click without a drag is a box of no size: refused, the engine is not started.
+        s->form().SetText("RichEdit1", "kept");
+        QTest::mouseClick(photo->Image1, Qt::LeftButton, {}, QPoint(100, 100));
+        QVERIFY(photo->SelectionRect.Exists());
+        const size_t before = s->dialogs.messages.size();
+        QTest::mouseClick(photo->OCRAndParseButton, Qt::LeftButton);
+        QCOMPARE(s->dialogs.messages.size(), before + 1);
+        QCOMPARE(s->form().Get("RichEdit1").text, std::string("kept"));
+
+        // One language at a time.
+        photo->findChild<QAction*>(QStringLiteral("Spanish1"))->trigger();
+        QCOMPARE(s->session.OcrLanguage, std::string("spa"));
+        QVERIFY(!photo->findChild<QAction*>(QStringLiteral("English1"))->isChecked());
+        photo->findChild<QAction*>(QStringLiteral("Dutch1"))->trigger();
+        QCOMPARE(s->session.OcrLanguage, std::string("nld"));
+        QVERIFY(!photo->findChild<QAction*>(QStringLiteral("Spanish1"))->isChecked());
+    }
+
+    void mainWindowKeepsThePhotoPathHidden() {
+        auto s = StartWindow();
+        QWidget* button = W(*s, "PhotoFromFileButton");
+        QVERIFY(button && !button->isVisible() && !button->isEnabled());
+        QAction* view = s->window->MenuItem("ViewImage1");
+        QVERIFY(view && !view->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPhotoWindow)
+#include "test_photo_window.moc"
