@@ -46,6 +46,8 @@ private:
 };
 }  // namespace
 
+size_t MaxCorrectedLength(size_t length) { return 10 * length + 100000; }
+
 void LoadAutoCorrect(Session& s) {
     std::string text = LoadFileToString(s, s.UserFile("AutoCorrect.txt"), true);
     s.AutoCorrectList.clear();
@@ -69,6 +71,7 @@ std::string ApplyReplacements(const std::vector<ReplacementClass>& list, std::st
     // holds are searched for.
     TextWords words;
     bool wordsCurrent = false;
+    const size_t longest = MaxCorrectedLength(text.size());
     for (const ReplacementClass& r : list) {
         if (r.From.empty()) continue;
         if (r.WholeWord) {
@@ -78,18 +81,28 @@ std::string ApplyReplacements(const std::vector<ReplacementClass>& list, std::st
         }
         bool present = r.CaseSensitive ? Contains(text, r.From) : ContainsNoCase(text, r.From);
         if (!present) continue;
+        // An entry whose To holds its From multiplies the text it finds, and the next such entry
+        // multiplies the result: an entry that would make the text too long is left out.
+        const std::string before = text;
+        bool tooLong = false;
         auto replace = [&](std::string_view from, std::string_view to) {
+            if (tooLong) return;
             text = r.CaseSensitive ? ReplaceAll(text, from, to) : ReplaceAllNoCase(text, from, to);
+            tooLong = text.size() > longest;
         };
         if (!r.WholeWord) {
             replace(r.From, r.To);
-            wordsCurrent = false;  // the replacement may have joined or split words anywhere
-            continue;
+        } else {
+            for (char a : kBefore)
+                for (char b : kAfter) replace(a + r.From + b, a + r.To + b);
         }
-        for (char a : kBefore)
-            for (char b : kAfter) replace(a + r.From + b, a + r.To + b);
-        // Between a word end before and one after, the only new words are those of To.
-        words.Add(r.To);
+        if (tooLong) {
+            text = before;
+        } else if (r.WholeWord) {
+            words.Add(r.To);  // between a word end before and one after, the only new words are To's
+        } else {
+            wordsCurrent = false;  // the replacement may have joined or split words anywhere
+        }
     }
     return text;
 }

@@ -18,8 +18,10 @@ void LoadAutoCorrect(Session& s);
 // ReplaceNumerals is on) change it.
 std::string AutoCorrectText(const Session& s, const std::string& text);
 
-// The list replacements alone.
+// The list replacements alone. An entry that would make the text longer than
+// MaxCorrectedLength of the text's own length is left out.
 std::string ApplyReplacements(const std::vector<ReplacementClass>& list, std::string text);
+size_t MaxCorrectedLength(size_t length);
 // The numeral repair alone: a letter between a digit and a non-letter becomes a digit.
 std::string ReplaceNumerals(std::string text);
 

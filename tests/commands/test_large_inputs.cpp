@@ -133,3 +133,17 @@ TEST(LargeInputsAutoCorrect, WordsMadeByEarlierEntriesAreFoundByLaterOnes) {
 }
 
 }  // namespace
+
+TEST(LargeInputsAutoCorrect, EntriesThatWouldMultiplyTheTextWithoutEndAreLeftOut) {
+    // Each entry finds its own From in its To: applied one after the other they would multiply
+    // the text thirty times over.
+    std::vector<ReplacementClass> list(30, ReplacementClass{false, false, "0", "0 0 0"});
+    list.push_back({false, false, "Elev", "Elevation"});
+    const std::string text = "Elev. 1000 m\r\n";
+    const std::string corrected = ApplyReplacements(list, text);
+    EXPECT_LE(corrected.size(), MaxCorrectedLength(text.size()));
+    EXPECT_EQ(corrected.find("Elevation. 1"), 0u);  // entries before and after still apply
+    // The same for whole-word entries, whose a/b rounds could multiply it within one entry.
+    const std::vector<ReplacementClass> words(30, ReplacementClass{false, true, "x", "x x x"});
+    EXPECT_LE(ApplyReplacements(words, " x x x x \r\n").size(), MaxCorrectedLength(12));
+}
