@@ -1,17 +1,12 @@
 #pragma once
-// What a text typed into an editor's input box may hold. The settings files it ends up in are
-// TAB-separated lines without any escaping, so a TAB or a line break (and, inside a comma list, a
-// comma) would cut the value apart when the file is read again.
-#include <string>
+// Whether a text typed into an editor's input box may be written. The settings files it ends up in
+// are TAB-separated lines without any escaping, so a TAB or a line break (and, inside a comma
+// list, a comma) would cut the value apart when the file is read again.
 #include <string_view>
 
 namespace quorl {
 
 class Dialogs;
-
-// "a TAB", "a line break" or, with commaBreaks, "a comma": the first character of text that the
-// settings files cannot hold; empty when there is none.
-std::string BreakingCharacter(std::string_view text, bool commaBreaks);
 
 // Shows "<what> cannot contain <character>." (or "<what> cannot be empty." when mayBeEmpty is
 // false and the text is blank) and returns false; true when the text may be written.

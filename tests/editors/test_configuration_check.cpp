@@ -132,7 +132,9 @@ TEST_F(ConfigurationCheckTest, StatisticsRepairsRewriteTheFilesAndKeepLearntWord
               "pinus\t3\t0\t0\t100\t,nigra\t1\t0\t0\t100\t\r\n"
               "nigra\t1\t0\t0\t100\t\r\n"
               "rock\t4\t20\t60\t20\t\r\n");
-    WriteFile(folder / "NameStats.txt", "Station\r\nSmith\r\nGarcia\r\nLima\r\nJones\r\n");
+    // Station is an ambiguous word and rock starts small: the names go. Smith's word was seen
+    // twice: the word goes. Garcia's was seen five times: both stay. Mao is a county, not a state.
+    WriteFile(folder / "NameStats.txt", "Station\r\nSmith\r\nrock\r\nGarcia\r\nLima\r\nMao\r\nJones\r\n");
     WriteFile(folder / "WordPlants.txt", "earlier\r\n");
     LoadLearningStats(s);
     const uint64_t version = s.StatsVersion;
@@ -141,7 +143,7 @@ TEST_F(ConfigurationCheckTest, StatisticsRepairsRewriteTheFilesAndKeepLearntWord
 
     ASSERT_EQ(dialogs.questions.size(), 3u);
     EXPECT_EQ(dialogs.questions[0],
-              "The following words are in both WordStats and NameStats:  Station, Smith, Garcia, \r\n\r\n"
+              "The following words are in both WordStats and NameStats:  Station, Smith, rock, Garcia, \r\n\r\n"
               "QUORL can make reasonable guesses about some words.  Ambiguous words will be left in both.  Fix now?");
     EXPECT_EQ(dialogs.questions[1],
               "The following words are in both NameStats and CountryList:  Lima, \r\n\r\n"
@@ -150,7 +152,7 @@ TEST_F(ConfigurationCheckTest, StatisticsRepairsRewriteTheFilesAndKeepLearntWord
                                "QUORL can remove the plant names from the WordStates file.  Fix now?";
     EXPECT_EQ(dialogs.questions[2], plants);
     EXPECT_EQ(Read("WordPlants.txt"), "earlier\r\n" + plants);
-    EXPECT_EQ(Read("NameStats.txt"), "Smith\r\nGarcia\r\nJones\r\n");
+    EXPECT_EQ(Read("NameStats.txt"), "Smith\r\nGarcia\r\nMao\r\nJones\r\n");
     EXPECT_EQ(Read("WordStats.txt"),
               "station\t9\t0\t100\t0\t,road\t2\t0\t100\t0\t\r\n"
               "garcia\t5\t0\t0\t0\t\r\n"

@@ -48,28 +48,6 @@ TEST(WordNameDuplicates, EachMatchingWordNamesTheNameOnceCaseBlindForAToZOnly) {
     EXPECT_EQ(WordNameDuplicates(words, names), (std::vector<std::string>{"Smith", "Smith"}));
 }
 
-TEST(WordNameDuplicates, RepairTakesTheListedOrSmallNamesAndTheRarelySeenWords) {
-    std::vector<BayesClass> words = {Word("station", 9), Word("smith", 2), Word("garcia", 5), Word("rock", 1),
-                                     Word("other", 1)};
-    std::vector<std::string> names = {"Station", "Smith", "Garcia", "rock", "Other"};
-    ResolveWordNameDuplicates(words, names);
-    // Station is one of the ambiguous words and rock starts small: both names go, their words stay.
-    // The words of Smith and Other were seen less than 3 times: the words go. Garcia's was seen five
-    // times: both stay.
-    EXPECT_EQ(names, (std::vector<std::string>{"Smith", "Garcia", "Other"}));
-    EXPECT_EQ(WordsOf(words), (std::vector<std::string>{"station", "garcia", "rock"}));
-}
-
-TEST(PlaceNameDuplicates, CountriesAndStatesCountButNotCounties) {
-    CountryClass peru = Place("Peru", {"Lima", "Cusco"});
-    peru.Children[1].Children.push_back(Place("Paucartambo"));
-    std::vector<CountryClass> places = {peru, Place("Chad", {"Lima"})};
-    std::vector<std::string> names = {"LIMA", "Paucartambo", "Chad", "Smith"};
-    EXPECT_EQ(PlaceNameDuplicates(names, places), (std::vector<std::string>{"LIMA", "LIMA", "Chad"}));
-    RemoveCountryNames(names, places);
-    EXPECT_EQ(names, (std::vector<std::string>{"Paucartambo", "Smith"}));
-}
-
 std::vector<FamilyClass> Plants() {
     return {Node("Fagaceae", {Node("Quercus", {Node("alba"), Node("rubra")}), Node("Fagus", {Node("sylvatica")})}),
             Node("Pinaceae", {Node("Pinus", {Node("ponderosa")}), Node("Abies")}),

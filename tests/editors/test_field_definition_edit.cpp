@@ -39,15 +39,6 @@ TEST(FieldDefinitionEdit, LoadsTheRowAndWritesItBackAsText) {
     EXPECT_EQ(row.StartWords, "");
 }
 
-TEST(FieldDefinitionEdit, LineLimitsStayWithinTheirRanges) {
-    FieldRow row = Row();
-    row.Min = "5000";
-    row.Max = "-3";
-    FieldDefinitionEdit e = LoadFieldDefinitionEdit(row);
-    EXPECT_EQ(e.Min, kMaxMinLine);
-    EXPECT_EQ(e.Max, 0);
-}
-
 TEST(FieldDefinitionEdit, DefaultTextThatWouldBreakTheFileIsRefused) {
     ScriptedDialogs d;
     FieldRow row = Row();

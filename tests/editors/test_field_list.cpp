@@ -86,7 +86,7 @@ TEST_F(FieldListTest, NamesTheSettingsFilesCannotHoldAreRefused) {
     EXPECT_EQ(rows.size(), 30u);
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"A field name cannot contain a TAB.", "A field name cannot contain a line break.",
-                                        "A field name cannot contain a comma.", "A field name cannot be empty.",
+                                        "A field name cannot contain \",\".", "A field name cannot be empty.",
                                         "A field name cannot be empty."}));
     EXPECT_EQ(dialogs.shown.front(), "input: New Field / Enter Field Name");
 }
