@@ -29,9 +29,7 @@ std::string JoinArguments(const std::vector<std::string>& args) {
 }
 
 std::string Now() {
-    std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
+    const std::tm tm = LocalTimeNow();
     char buf[32];
     std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S", &tm);
     return buf;

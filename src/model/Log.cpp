@@ -11,6 +11,13 @@
 
 namespace quorl {
 
+std::tm LocalTimeNow() {
+    std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return tm;
+}
+
 std::string LogTimeStamp() {
     using namespace std::chrono;
     auto now = system_clock::now();

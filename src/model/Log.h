@@ -1,5 +1,6 @@
 #pragma once
 // The diagnostic log Log.txt in the user folder, and the program version.
+#include <ctime>
 #include <string>
 
 namespace quorl {
@@ -9,6 +10,9 @@ class Session;
 // Appends a time-stamped line ("HH:mm:ss:zzz", two blanks, the text) while Debug is on. A text
 // starting with "/" is written without the time and the "/"; a lone "." so written gets no line end.
 void WriteToLog(Session& s, const std::string& text);
+
+// The current local time, broken down.
+std::tm LocalTimeNow();
 
 // The current local time as the log writes it: "HH:mm:ss:zzz".
 std::string LogTimeStamp();

@@ -34,7 +34,6 @@ struct ShownWindow {
     QWidget* (*window)(AppWindows&);
 };
 constexpr ShownWindow kShownWindows[] = {
-    {"SubmitLogFile1", [](AppWindows& w) -> QWidget* { return w.sendLogFile.get(); }},
     {"ViewImage1", [](AppWindows& w) -> QWidget* { return w.photo.get(); }},
 };
 
@@ -56,6 +55,9 @@ void MainWindow::WireCommands() {
     menuHooks["About3"] = [this] { About3Click(); };
     menuHooks["Exit1"] = [this] { Exit1Click(); };
     menuHooks["HelpContents1"] = [&s] { RequestHelp(s, 1000); };
+    menuHooks["SubmitLogFile1"] = [this] {
+        if (windows && windows->sendLogFile) windows->sendLogFile->FillAndShow();
+    };
     menuHooks["FormatOutput1"] = [this] { FormatOutput1Click(); };
     doubleClickHooks["OutputLabel"] = [this] { FormatOutput1Click(); };
     menuHooks["BatchMode1"] = [&s] { BatchMode1Click(s); };
