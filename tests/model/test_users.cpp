@@ -90,17 +90,6 @@ TEST_F(UsersTest, SwitchFollowsTheUsersFilesAndRowsAndBack) {
     EXPECT_EQ(ReadFile(folder / "CurrentUser.txt"), "Default");
 }
 
-TEST_F(UsersTest, DeveloperUserAloneShowsTheLayoutButton) {
-    WriteUserFiles(User("Ossim"));
-    WriteUserFiles(User("ossim2"));
-    ASSERT_TRUE(SwitchToUser(s, "Ossim"));
-    EXPECT_TRUE(s.form.Get("LayoutButton").visible);
-    EXPECT_TRUE(s.form.Get("LayoutButton").enabled);
-    ASSERT_TRUE(SwitchToUser(s, "ossim2"));
-    EXPECT_FALSE(s.form.Get("LayoutButton").visible);
-    EXPECT_FALSE(s.form.Get("LayoutButton").enabled);
-}
-
 TEST_F(UsersTest, APreferencesLineWithoutItsTabDoesNotKeepTheUserOut) {
     WriteUserFiles(User("Untabbed"));
     WriteFile(User("Untabbed") / "Preferences.txt", "MinElevation\r\nLearnFromLabels\tYes\r\n");
