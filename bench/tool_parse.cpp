@@ -3,25 +3,17 @@
 // the user's files of DIR loaded as at start-up (from a scratch copy of DIR, so DIR is never
 // written). Prints one JSON object per file and line: "file", "parseMicroseconds" and the text
 // of every field control by control name; "error" when the file could not be parsed.
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
 
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <random>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "base/Encoding.h"
-#include "base/ScriptedDialogs.h"
-#include "commands/SessionStart.h"
-#include "fields/CascadingLists.h"
-#include "model/MainForm.h"
-#include "model/Session.h"
-#include "model/UserFiles.h"
+#include "ToolSession.h"
 #include "parser/FillLabelChunks.h"
 
 namespace fs = std::filesystem;
@@ -29,24 +21,9 @@ using namespace quorl;
 
 namespace {
 
-QString Q(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
-
 int Usage() {
     std::cerr << "usage: quorl-parse --program-folder DIR FILE...\n";
     return 2;
-}
-
-bool IsFieldValueControl(const Session& s, const Control& c) {
-    if (c.kind != ControlKind::Edit && c.kind != ControlKind::Memo && c.kind != ControlKind::Combo) return false;
-    if (c.tag == kPrefixEditTag || c.tag == kSuffixEditTag) return true;
-    return c.tag >= 0 && c.tag < static_cast<int>(s.FieldDefinitions.size());
-}
-
-fs::path ScratchCopy(const fs::path& folder) {
-    std::random_device rd;
-    fs::path scratch = fs::temp_directory_path() / ("quorl-parse-" + std::to_string(rd()));
-    fs::copy(folder, scratch, fs::copy_options::recursive);
-    return scratch;
 }
 
 }  // namespace
@@ -68,46 +45,28 @@ int main(int argc, char** argv) {
         std::cerr << "quorl-parse: no folder " << programFolder << "\n";
         return 2;
     }
-
-    fs::path scratch = ScratchCopy(programFolder);
-    ScriptedDialogs dialogs;
-    dialogs.fallbackAnswer = DialogButton::Ignore;  // the short-label question
-    Session s(dialogs);
-    BuildMainForm(s.form);
-    CreateCustomFieldControls(s.form);
-    BindCascadingLists(s);
-    int status = 0;
+    std::unique_ptr<ToolSession> tool;
     try {
-        StartSession(s, scratch);
-        SetupCustomFields(s);
+        tool = std::make_unique<ToolSession>(programFolder);
     } catch (const std::exception& e) {
-        std::cerr << "quorl-parse: the program folder could not be loaded: " << e.what() << "\n";
-        for (const std::string& m : dialogs.messages) std::cerr << "  " << Cp1252ToUtf8(m) << "\n";
-        std::error_code ec;
-        fs::remove_all(scratch, ec);
+        std::cerr << "quorl-parse: " << e.what() << "\n";
         return 1;
     }
+    Session& s = tool->session;
 
+    int status = 0;
     for (const fs::path& file : files) {
-        QJsonObject out;
-        out["file"] = QString::fromStdString(file.filename().string());
-        dialogs.messages.clear();
-        try {
+        tool->dialogs.messages.clear();
+        const bool ok = PrintFileResult(file, [&](QJsonObject& out) {
             if (!fs::is_regular_file(file)) throw std::runtime_error("no such file");
             auto start = std::chrono::steady_clock::now();
             OpenTextFileAndParse(s, file);
             auto end = std::chrono::steady_clock::now();
             out["parseMicroseconds"] =
                 static_cast<qint64>(std::chrono::duration_cast<std::chrono::microseconds>(end - start).count());
-            for (const auto& c : s.form.Controls())
-                if (IsFieldValueControl(s, *c)) out[QString::fromStdString(c->name)] = Q(c->text);
-        } catch (const std::exception& e) {
-            out["error"] = QString::fromStdString(e.what());
-            status = 1;
-        }
-        std::cout << QJsonDocument(out).toJson(QJsonDocument::Compact).toStdString() << "\n";
+            tool->PutFields(out);
+        });
+        if (!ok) status = 1;
     }
-    std::error_code ec;
-    fs::remove_all(scratch, ec);
     return status;
 }

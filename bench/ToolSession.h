@@ -1,0 +1,38 @@
+#pragma once
+// The session of a command-line tool: started without windows on a scratch copy of a program
+// folder (so the folder itself is never written), answering every question from a script.
+#include <QJsonObject>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "base/ScriptedDialogs.h"
+#include "model/Session.h"
+
+namespace quorl {
+
+class ToolSession {
+public:
+    // Loads the user's files of programFolder as at start-up; throws std::runtime_error with the
+    // reason and the messages shown when the folder cannot be loaded.
+    explicit ToolSession(const std::filesystem::path& programFolder);
+    ~ToolSession();
+    ToolSession(const ToolSession&) = delete;
+    ToolSession& operator=(const ToolSession&) = delete;
+
+    ScriptedDialogs dialogs;
+    Session session{dialogs};
+
+    // The text of every field control of the main window, by control name.
+    void PutFields(QJsonObject& out) const;
+
+private:
+    std::filesystem::path scratch_;
+};
+
+// Prints one JSON line for file: its name as "file" and what work puts in, or "error" with the
+// message of an exception from work. False after an error.
+bool PrintFileResult(const std::filesystem::path& file, const std::function<void(QJsonObject&)>& work);
+
+}  // namespace quorl
