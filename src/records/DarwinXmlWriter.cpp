@@ -93,8 +93,32 @@ std::string XmlFieldElement(Session& s, int field) {
     return ReplaceAll(ElementLine(c.DatabaseName, text), "'", "`");
 }
 
+bool IsXmlName(std::string_view name) {
+    if (name.empty()) return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const bool start = IsAsciiLetter(c) || c == '_' || c >= 0x80;
+        const bool inner = IsDigit(c) || c == '-' || c == '.';
+        if (!start && (i == 0 || !inner)) return false;
+    }
+    return true;
+}
+
+std::string XmlNameProblem(const Session& s) {
+    for (const OutputFormatClass& c : s.OutputColumns)
+        if (c.Enabled && !IsXmlName(c.DatabaseName))
+            return "The element name \"" + c.DatabaseName + "\" of " + c.Label +
+                   " is no XML name (a letter or _ first, then letters, digits, _ - or .).";
+    return {};
+}
+
 bool AddDarwinXML(Session& s) {
     return RunRecordWriter(s, "Darwin XML", [&] {
+        if (const std::string problem = XmlNameProblem(s); !problem.empty()) {
+            s.dialogs.ShowMessage(problem + "  Correct it with Format Output; the record was not written.");
+            WriteToLog(s, "Darwin XML not written: " + problem);
+            return false;
+        }
         fs::path path = s.ProgramFile(s.OutputFileName);
         std::string shownPath = Utf8ToCp1252(path.string());
         std::error_code ec;

@@ -3,14 +3,25 @@
 // ProgramFolder/OutputFileName and writes the file again. The elements and their order are
 // fixed; the output columns only say which elements are wanted and what they are called.
 #include <string>
+#include <string_view>
 
 namespace quorl {
 
 class Session;
 
 // Writes the main window's record; true when it was written. An existing file that does not hold
-// the closing labelData line is left as it is (the user is told) and false is returned.
+// the closing labelData line, or an enabled column whose element name is no XML name, leaves the
+// file as it is (the user is told) and false is returned.
 bool AddDarwinXML(Session& s);
+
+// An element name that keeps the file well-formed: a letter or "_" first, then letters, digits,
+// "_", "-" and "."; characters beyond ASCII count as letters. No blank, no ":" (the file declares
+// no namespaces), not empty.
+bool IsXmlName(std::string_view name);
+
+// The message for the first enabled column of OutputColumns whose element name is no XML name;
+// "" when all are.
+std::string XmlNameProblem(const Session& s);
 
 // The element line of one whole field: three TABs, the element named by the column of pair
 // (field, 0), the field's text and CR LF; "" when that column is not enabled or the field is empty.

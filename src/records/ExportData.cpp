@@ -15,6 +15,7 @@
 #include "records/PlaceCheck.h"
 #include "records/PlantNameCheck.h"
 #include "records/RecordChecks.h"
+#include "records/RecordValues.h"
 #include "records/TsvWriter.h"
 
 namespace quorl {
@@ -94,6 +95,11 @@ bool ExportData(Session& s) {
                                                   {"LongMinutesEdit", 60}, {"LongSecondsEdit", 60}};
     for (const auto& [box, max] : ranges)
         if (!CheckLatLongRange(s, BoxText(s, box), 0, max)) ok = false;
+    for (const char* box : {"ElevMetersLowEdit", "ElevMetersHighEdit"})
+        if (!CheckElevationRange(s, BoxText(s, box), kLowestElevationMeters, kHighestElevationMeters, "meters"))
+            ok = false;
+    for (const char* box : {"ElevFeetLowEdit", "ElevFeetHighEdit"})
+        if (!CheckElevationRange(s, BoxText(s, box), kLowestElevationFeet, kHighestElevationFeet, "feet")) ok = false;
     for (int field : {fCollector, fOtherCollectors, fDeterminer})
         if (!CheckAlphabetic(s, field)) ok = false;
 

@@ -2,6 +2,7 @@
 
 #include "base/Text.h"
 #include "model/Session.h"
+#include "records/DarwinXmlWriter.h"
 
 namespace quorl {
 
@@ -19,6 +20,21 @@ std::vector<OutputListRow> FillOutputListView(const Session& s) {
         rows.push_back(std::move(r));
     }
     return rows;
+}
+
+std::string FieldNameProblem(int outputType, const std::string& name) {
+    if (outputType != 1 || IsXmlName(name)) return {};
+    return "\"" + name + "\" cannot name an XML element: use a letter or _ first, then letters, digits, _ - or .";
+}
+
+std::string OutputFormatProblem(int outputType, const std::string& fileName, const std::vector<OutputListRow>& rows) {
+    // The first line of the format file is the file name; a blank one would make the first column
+    // line the file name when the file is read again.
+    if (Trim(fileName).empty()) return "Enter an Output File Name.";
+    for (const OutputListRow& r : rows)
+        if (std::string problem = FieldNameProblem(outputType, r.databaseName); !problem.empty())
+            return r.caption + ": " + problem;
+    return {};
 }
 
 std::vector<OutputFormatClass> OutputColumnsFromRows(const std::vector<OutputListRow>& rows) {

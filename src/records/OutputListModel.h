@@ -22,6 +22,13 @@ struct OutputListRow {
 // One row per output column, in column order.
 std::vector<OutputListRow> FillOutputListView(const Session& s);
 
+// Why the editor may not save the rows for the output type: an empty or blank file name, or for
+// Darwin Core XML a field name that is no XML element name; "" when it may.
+std::string OutputFormatProblem(int outputType, const std::string& fileName, const std::vector<OutputListRow>& rows);
+
+// Why a field name typed for a row may not be taken for the output type; "" when it may.
+std::string FieldNameProblem(int outputType, const std::string& name);
+
 // The columns the rows stand for, in list order: the key gives the field and part (a key without
 // "." is a whole field). Throws ConversionError for a key that is no number.
 std::vector<OutputFormatClass> OutputColumnsFromRows(const std::vector<OutputListRow>& rows);

@@ -9,6 +9,7 @@
 #include "model/Log.h"
 #include "model/Records.h"
 #include "model/Session.h"
+#include "records/RecordValues.h"
 
 namespace quorl {
 
@@ -76,6 +77,19 @@ bool CheckAlphabetic(Session& s, int field) {
         return false;
     }
     return true;
+}
+
+bool CheckElevationRange(Session& s, const std::string& text, int min, int max, const std::string& unit) {
+    const std::string t = Trim(text);
+    const bool numberLike = t.find_first_of("0123456789") != std::string::npos &&
+                            t.find_first_not_of("0123456789.,eE+-") == std::string::npos;
+    const std::optional<long double> v = ElevationNumber(t);
+    if (!v && !numberLike) return true;
+    if (v && *v >= min && *v <= max) return true;
+    const std::string range = IntToStr(min) + " to " + IntToStr(max) + " " + unit;
+    s.dialogs.ShowMessage("Elevation value " + text + " out of range of " + range);
+    WriteToLog(s, "Error:  Elevation " + text + " is out of the range of " + range);
+    return false;
 }
 
 bool CheckLatLongRange(Session& s, const std::string& text, int min, int max) {

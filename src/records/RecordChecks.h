@@ -25,4 +25,9 @@ bool CheckAlphabetic(Session& s, int field);
 // number counts -1). A failure is shown and logged.
 bool CheckLatLongRange(Session& s, const std::string& text, int min, int max);
 
+// An elevation box's text: empty, a text that is no number (left to the numeric column check), or
+// a number (thousands commas allowed) from min to max. A number out of that range, or too large to
+// read, is shown and logged.
+bool CheckElevationRange(Session& s, const std::string& text, int min, int max, const std::string& unit);
+
 }  // namespace quorl

@@ -1,5 +1,6 @@
 #include "records/RecordValues.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -44,23 +45,25 @@ bool CoordinateGiven(const Session& s, const CoordinateBoxes& b) {
     return !(BoxText(s, b.degrees) + BoxText(s, b.minutes) + BoxText(s, b.seconds)).empty();
 }
 
-long double NumberOrZero(std::string_view text) {
+std::optional<long double> DecimalNumber(std::string_view text) {
     std::string t = Trim(text);
-    if (t.empty()) return 0;
+    if (t.empty()) return std::nullopt;
     // Only plain decimal notation: no "inf", "nan" or hexadecimal forms.
     for (char& c : t) {
         if (c == ',') c = '.';
         bool ok = IsDigit(static_cast<unsigned char>(c)) || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E';
-        if (!ok) return 0;
+        if (!ok) return std::nullopt;
     }
     const char* b = t.data();
     const char* e = b + t.size();
     if (*b == '+') ++b;
     long double v = 0;
     auto r = std::from_chars(b, e, v, std::chars_format::general);
-    if (r.ec != std::errc() || r.ptr != e) return 0;
+    if (r.ec != std::errc() || r.ptr != e) return std::nullopt;
     return v;
 }
+
+long double NumberOrZero(std::string_view text) { return DecimalNumber(text).value_or(0); }
 
 namespace {
 
@@ -147,8 +150,32 @@ std::string DecimalDegrees(const Session& s, const CoordinateBoxes& b, DegreeFor
     return sign + (form == DegreeForm::Fixed ? FormatFixedDegrees(value) : FormatGeneralNumber(value));
 }
 
+namespace {
+
+// 12,000 and 1,250.5: one to three digits, then groups of a comma and three digits.
+bool ThousandsGrouped(std::string_view t) {
+    if (!t.empty() && (t[0] == '+' || t[0] == '-')) t.remove_prefix(1);
+    const size_t end = std::min(t.find('.'), t.size());
+    const size_t firstComma = t.find(',');
+    if (firstComma == 0 || firstComma > 3 || firstComma >= end) return false;
+    for (size_t i = 0; i < end; ++i) {
+        const bool commaPlace = i >= firstComma && (i - firstComma) % 4 == 0;
+        if (commaPlace != (t[i] == ',')) return false;
+        if (!commaPlace && !IsDigit(static_cast<unsigned char>(t[i]))) return false;
+    }
+    return (end - firstComma) % 4 == 0;
+}
+
+}  // namespace
+
+std::optional<long double> ElevationNumber(std::string_view text) {
+    std::string t = Trim(text);
+    if (ThousandsGrouped(t)) t.erase(std::remove(t.begin(), t.end(), ','), t.end());
+    return DecimalNumber(t);
+}
+
 std::optional<long long> MetersFromFeet(std::string_view feet) {
-    long double meters = NumberOrZero(feet) * 12 * (1.0L / 39.37L);
+    const long double meters = ElevationNumber(feet).value_or(0) * 12 * (1.0L / 39.37L);
     return WholeMeasurement(std::floor(meters));
 }
 

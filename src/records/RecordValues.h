@@ -46,11 +46,24 @@ std::string DecimalDegrees(const Session& s, const CoordinateBoxes& boxes, Degre
 std::string FormatFixedDegrees(long double value);
 std::string FormatGeneralNumber(long double value);
 
-// A box's number in extended precision; 0 when the text is no number.
+// A box's number in extended precision (plain decimal notation, a comma read as the decimal
+// point); nullopt, or 0 for NumberOrZero, when the text is no number.
+std::optional<long double> DecimalNumber(std::string_view text);
 long double NumberOrZero(std::string_view text);
 
-// Whole meters (rounded down) of a feet text; a text that is no number counts 0; nullopt for a
-// number of feet beyond any real elevation.
+// Elevations of the earth's surface, with room to spare: the Dead Sea shore lies at -430 m, the
+// highest summit at 8849 m.
+constexpr int kLowestElevationMeters = -500;
+constexpr int kHighestElevationMeters = 9000;
+constexpr int kLowestElevationFeet = -1600;
+constexpr int kHighestElevationFeet = 29600;
+
+// An elevation box's number: plain decimal notation, or whole thousands written with commas
+// (12,000 or 1,250.5); a comma elsewhere is a decimal comma. nullopt when the text is no number.
+std::optional<long double> ElevationNumber(std::string_view text);
+
+// Whole meters (rounded down) of a feet text (thousands commas read); a text that is no number
+// counts 0; nullopt for a number of feet beyond any real elevation.
 std::optional<long long> MetersFromFeet(std::string_view feet);
 
 }  // namespace quorl

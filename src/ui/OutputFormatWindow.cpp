@@ -181,6 +181,10 @@ void OutputFormatWindow::OutListViewDblClick() {
     // would shift the values of its line when the file is read again.
     name = Trim(ReplaceAll(name, "\t", " "));
     if (name.empty()) return;
+    if (const std::string problem = FieldNameProblem(session.OutputType, name); !problem.empty()) {
+        session.dialogs.ShowMessage(problem);
+        return;
+    }
     rows_[static_cast<size_t>(row)].databaseName = name;
     ShowRow(row);
 }
@@ -224,7 +228,12 @@ void OutputFormatWindow::Button1Click() { EnableAll(true); }
 void OutputFormatWindow::Button2Click() { EnableAll(false); }
 
 void OutputFormatWindow::SaveButtonClick() {
-    session.OutputFileName = FromQt(OutputNameEdit->text());
+    const std::string fileName = FromQt(OutputNameEdit->text());
+    if (const std::string problem = OutputFormatProblem(session.OutputType, fileName, rows_); !problem.empty()) {
+        session.dialogs.ShowMessage(problem);  // nothing is saved; the window stays open
+        return;
+    }
+    session.OutputFileName = Trim(fileName);
     session.OutputColumns = OutputColumnsFromRows(rows_);
     SaveOutputFormat(session);
     hide();

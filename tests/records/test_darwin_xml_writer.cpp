@@ -165,5 +165,27 @@ TEST_F(DarwinXmlWriterTest, WrittenDocumentIsWellFormed) {
     EXPECT_EQ(std::system(cmd.c_str()), 0);
 }
 
+TEST(XmlNames, OnlyNamesThatKeepTheFileWellFormed) {
+    for (const char* good : {"recordedBy", "_x", "dwc.eventDate", "a-1", "\xE9t\xE9", "Z9"})
+        EXPECT_TRUE(IsXmlName(good)) << good;
+    for (const char* bad : {"", "recorded By", "1st", "-a", ".a", "dwc:x", "a<b", "a&b", "a/b", "a\tb", "a\"b"})
+        EXPECT_FALSE(IsXmlName(bad)) << bad;
+}
+
+TEST_F(DarwinXmlWriterTest, ColumnWithAnElementNameThatIsNoXmlNameWritesNothing) {
+    const std::string before = Header() + Minimal("1") + Closing();
+    WriteFile(RecordPath(), before);
+    s.Debug = true;
+    Column("29", true, "Barcode", "bar code");
+    EXPECT_FALSE(AddDarwinXML(s));
+    EXPECT_EQ(RecordFile(), before);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("\"bar code\" of Barcode"), std::string::npos);
+    EXPECT_NE(ReadFile(dir / "Log.txt").find("Darwin XML not written"), std::string::npos);
+
+    s.OutputColumns.back().Enabled = false;  // a column that is not written may keep its name
+    EXPECT_TRUE(AddDarwinXML(s));
+}
+
 }  // namespace
 }  // namespace quorl::testing

@@ -412,6 +412,36 @@ TEST_F(ExportDataTest, DegreeMinuteSecondRanges) {
     EXPECT_FALSE(Written());
 }
 
+TEST_F(ExportDataTest, ElevationsOutOfAnyRealRangeAreRefused) {
+    EXPECT_TRUE(CheckElevationRange(s, "", -500, 9000, "meters"));
+    EXPECT_TRUE(CheckElevationRange(s, "8849", -500, 9000, "meters"));
+    EXPECT_TRUE(CheckElevationRange(s, "-430", -500, 9000, "meters"));
+    EXPECT_TRUE(CheckElevationRange(s, "12,000", -1600, 29600, "feet"));
+    EXPECT_TRUE(CheckElevationRange(s, "ca. 500", -500, 9000, "meters"));  // no number: not a range matter
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(CheckElevationRange(s, "9001", -500, 9000, "meters"));
+    EXPECT_FALSE(CheckElevationRange(s, "1e30", -1600, 29600, "feet"));
+    EXPECT_FALSE(CheckElevationRange(s, "1e99999", -1600, 29600, "feet"));  // too large to read
+    EXPECT_FALSE(CheckElevationRange(s, "-501", -500, 9000, "meters"));
+    EXPECT_EQ(dialogs.messages.size(), 4u);
+    EXPECT_EQ(dialogs.messages[1], "Elevation value 1e30 out of range of -1600 to 29600 feet");
+    EXPECT_TRUE(Logged("Error:  Elevation 9001 is out of the range of -500 to 9000 meters"));
+
+    // The export checks all four boxes and writes nothing while one is out of range.
+    dialogs.messages.clear();
+    Set("ElevFeetLowEdit", "1e30");
+    AddDataButtonClick(s);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_FALSE(Written());
+    Set("ElevFeetLowEdit", "12,000");
+    Set("ElevMetersHighEdit", "90000");
+    AddDataButtonClick(s);
+    EXPECT_FALSE(Written());
+    Set("ElevMetersHighEdit", "3700");
+    AddDataButtonClick(s);
+    EXPECT_TRUE(Written());
+}
+
 TEST_F(ExportDataTest, PersonNamesAreAlphabetic) {
     Set("CollectorEdit", "O'Neil & Smith, Jr.");
     Set("OtherCollectorsEdit", std::string("M\xFCller-L\xF3pez, \xD1u\xF1o"));

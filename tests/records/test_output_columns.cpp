@@ -151,6 +151,15 @@ TEST(NumberForms, MetersFromFeetRoundDown) {
     EXPECT_EQ(MetersFromFeet("3280"), 999);
     EXPECT_EQ(MetersFromFeet("10"), 3);
     EXPECT_EQ(MetersFromFeet("about 10"), 0);
+    // Thousands written with commas; a lone comma stays a decimal comma.
+    EXPECT_EQ(MetersFromFeet("12,000"), 3657);
+    EXPECT_EQ(MetersFromFeet("1,250.5"), 381);
+    EXPECT_EQ(MetersFromFeet("-1,000"), -305);
+    EXPECT_EQ(MetersFromFeet("10,5"), 3);
+    EXPECT_EQ(MetersFromFeet("1,2000"), 0);  // 1.2 feet: no thousands group
+    EXPECT_EQ(ElevationNumber("12,000,500"), 12000500.0L);
+    for (const char* notGrouped : {",000", "1,00", "1,0000", "12,000,00", "1,,000", "1,000,"})
+        EXPECT_NE(ElevationNumber(notGrouped), std::optional<long double>(1000.0L)) << notGrouped;
     EXPECT_EQ(NumberOrZero("nan"), 0);
     EXPECT_EQ(NumberOrZero("0x10"), 0);
     EXPECT_EQ(NumberOrZero(" 2.5 "), 2.5L);

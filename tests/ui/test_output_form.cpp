@@ -122,6 +122,45 @@ private slots:
         for (int r = 0; r < 3; ++r) QVERIFY(!Item(r)->icon(0).isNull());
     }
 
+    // A blank file name, or for Darwin Core XML a field name that is no element name, is refused:
+    // the user is told, nothing is saved and the window stays open.
+    void namesThatWouldBreakTheFilesAreRefused() {
+        const std::string before = ReadAll(dir / "OutputFormat.txt");
+        form->ShowFormatOutput();
+        form->OutputNameEdit->setText(QStringLiteral("  "));
+        form->SaveButton->click();
+        QCOMPARE(dialogs->messages.back(), std::string("Enter an Output File Name."));
+        QVERIFY(form->isVisible());
+        QCOMPARE(ReadAll(dir / "OutputFormat.txt"), before);
+        QCOMPARE(s->OutputFileName, std::string("Records.tsv"));
+
+        // The tab-separated format takes any name; the XML format only element names.
+        Select(0);
+        dialogs->inputs.push_back("recorded By");
+        form->OutListViewDblClick();
+        QCOMPARE(Item(0)->text(1), QStringLiteral("recorded By"));
+        form->OutputRadio->button(1)->click();
+        Select(0);
+        dialogs->inputs.push_back("recorded By");
+        form->OutListViewDblClick();
+        QCOMPARE(Item(0)->text(1), QStringLiteral("recordedBy"));
+        QVERIFY(dialogs->messages.back().find("cannot name an XML element") != std::string::npos);
+
+        // A bad name already in the file is refused at Save.
+        WriteAll(dir / "DarwinXML.txt", "Records.xml\r\n0\t1\tCollector\trecorded By\t0\r\n");
+        form->OutputRadio->button(1)->click();
+        form->SaveButton->click();
+        QVERIFY(form->isVisible());
+        QVERIFY(dialogs->messages.back().find("Collector: \"recorded By\"") != std::string::npos);
+        QCOMPARE(ReadAll(dir / "DarwinXML.txt"), std::string("Records.xml\r\n0\t1\tCollector\trecorded By\t0\r\n"));
+        dialogs->inputs.push_back("recordedBy");
+        Select(0);
+        form->OutListViewDblClick();
+        form->SaveButton->click();
+        QVERIFY(!form->isVisible());
+        QVERIFY(ReadAll(dir / "DarwinXML.txt").find("\trecordedBy\t") != std::string::npos);
+    }
+
     void choosingATypeLoadsItAndCancelWritesNothing() {
         form->ShowFormatOutput();
         form->OutputRadio->button(1)->click();
