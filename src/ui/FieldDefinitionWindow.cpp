@@ -14,14 +14,12 @@
 
 #include "model/Session.h"
 #include "ui/GuardedHandler.h"
+#include "ui/HelpContext.h"
 #include "ui/QtText.h"
 
 namespace quorl {
 
 namespace {
-
-// Help topics of the controls, asked for with F1.
-void SetHelpContext(QWidget* w, int context) { w->setProperty("HelpContext", context); }
 
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* a = menu->addAction(caption);

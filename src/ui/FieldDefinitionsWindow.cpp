@@ -10,13 +10,21 @@
 #include "model/Session.h"
 #include "ui/FieldDefinitionWindow.h"
 #include "ui/GuardedHandler.h"
+#include "ui/HelpContext.h"
 #include "ui/QtText.h"
 #include "ui/ReportView.h"
 
 namespace quorl {
 
+namespace {
+
+constexpr int kFieldDefinitionsHelpContext = 1004;
+
+}  // namespace
+
 FieldDefinitionsWindow::FieldDefinitionsWindow(Session& s) : session(s) {
     setWindowTitle(QStringLiteral("QUORL Field Definitions"));
+    SetHelpContext(this, kFieldDefinitionsHelpContext);
     auto* top = new QVBoxLayout(this);
 
     Help1 = AddHelpMenu(this, top, [this] { Guarded([this] { Help1Click(); }); });
@@ -150,8 +158,6 @@ void FieldDefinitionsWindow::SaveButtonClick() {
 
 void FieldDefinitionsWindow::CancelButtonClick() { hide(); }
 
-void FieldDefinitionsWindow::Help1Click() {
-    if (showHelp) showHelp(1004);
-}
+void FieldDefinitionsWindow::Help1Click() { RequestHelp(session, kFieldDefinitionsHelpContext); }
 
 }  // namespace quorl

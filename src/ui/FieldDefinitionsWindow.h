@@ -26,8 +26,6 @@ public:
     Session& session;
     // The dialog that edits one row; set by whoever creates the windows.
     FieldDefinitionWindow* definitionWindow = nullptr;
-    // Opens a help topic by its context id; set by whoever owns the help window.
-    std::function<void(int)> showHelp;
 
     // The main window's Field Definitions command: one row per definition, the last selected.
     void FillFieldList();

@@ -16,6 +16,7 @@
 #include "ui/AppWindows.h"
 #include "ui/FieldDefinitionWindow.h"
 #include "ui/FieldDefinitionsWindow.h"
+#include "ui/HelpContext.h"
 #include "UiTestSupport.h"
 
 namespace fs = std::filesystem;
@@ -119,6 +120,9 @@ private slots:
         QCOMPARE(Dialog().FieldLabel->text(), QStringLiteral("Habitat"));
         QCOMPARE(Dialog().StartListbox->currentRow(), 0);
         QCOMPARE(Dialog().MinEdit->value(), 3);
+        QCOMPARE(HelpContextOf(&List()), 1004);
+        QCOMPARE(HelpContextOf(Dialog().MinEdit), 1024);
+        QCOMPARE(HelpContextOf(Dialog().ContainsListbox), 1021);
 
         // A right click selects the word under the pointer; Move To Top moves it first.
         QListWidget* start = Dialog().StartListbox;
