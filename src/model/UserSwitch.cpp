@@ -67,7 +67,8 @@ std::vector<std::string> UserFolderNames(const Session& s) {
         std::error_code entryError;
         if (!it->is_directory(entryError)) continue;
         std::string name = Utf8ToCp1252(it->path().filename().string());
-        if (!IsValidUserName(name) || name[0] == '.') continue;
+        // A folder named "Default" could never be selected: that name is the program folder's.
+        if (!IsValidUserName(name) || name[0] == '.' || name == "Default") continue;
         if (!fs::is_regular_file(it->path() / "Preferences.txt", entryError)) continue;
         names.push_back(std::move(name));
     }

@@ -10,7 +10,7 @@ class Session;
 
 // The users below the program folder's Users folder, in name order: folders (not files) whose
 // name is a valid user name not starting with "." and that hold a Preferences.txt. "Default" is not
-// among them.
+// among them, not even as a folder.
 std::vector<std::string> UserFolderNames(const Session& s);
 
 // With no users yet: the user "Default" and its files are loaded again, the Users folder is made

@@ -37,6 +37,7 @@ TEST_F(UsersTest, OffersOnlyFoldersThatHoldAUsersPreferences) {
     WriteUserFiles(User("Zed"));
     WriteUserFiles(User("Ann"));
     WriteUserFiles(User(".git"));
+    WriteUserFiles(User("Default"));
     WriteUserFiles(User("back\\slash"));
     WriteFile(User("Empty") / "notes.txt", "no settings here");
     WriteFile(User("plain-file.txt"), "a file, not a user");
