@@ -101,6 +101,35 @@ TEST_F(OcrFixture, AnalyzeTriesFiveThresholdsAndKeepsTheOneWithKnownWords) {
     EXPECT_LE(std::abs(run.threshold - automatic.threshold), 30);
 }
 
+TEST_F(OcrFixture, BarcodeDigitsComeFirstAndTheLabelFromBelowTheBarcode) {
+    QImage img(1800, 800, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(40);
+    p.setFont(font);
+    p.drawText(100, 80, QStringLiteral("NYBG"));  // above the bars: not part of the label text
+    for (int b = 0; b < 50; ++b) p.fillRect(100 + 8 * b, 150, 4, 70, Qt::black);
+    p.drawText(180, 272, QStringLiteral("01075759"));
+    font.setPixelSize(50);
+    p.setFont(font);
+    p.drawText(100, 420, QStringLiteral("Collected near the river"));
+    p.drawText(100, 560, QStringLiteral("12 May 1998"));
+    p.end();
+    OcrSettings settings;
+    settings.getBarcode = true;
+    const OcrRun run = Read(ToGrey(img, 300), settings);
+    EXPECT_EQ(run.text.rfind("Barcode: 01075759\r\n", 0), 0u) << run.text;
+    EXPECT_EQ(std::count(run.text.begin(), run.text.end(), 'B'), 1) << run.text;
+    EXPECT_EQ(run.text.find("NYBG"), std::string::npos) << run.text;
+    const std::vector<std::string> lines = NonEmptyLines(run.text);
+    ASSERT_EQ(lines.size(), 3u) << run.text;
+    EXPECT_EQ(lines[1], "Collected near the river");
+    EXPECT_EQ(lines[2], "12 May 1998");
+    EXPECT_EQ(run.barcodeImage.width, 396);
+    EXPECT_EQ(run.barcodeImage.height, 70);
+}
+
 TEST_F(OcrFixture, SpanishKeepsItsAccents) {
     OcrSettings settings;
     settings.language = "spa";
