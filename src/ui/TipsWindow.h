@@ -1,6 +1,6 @@
 #pragma once
-// The tips window "Quorl Tips": a borderless window with a text box and a Close button, centred on
-// the main window.
+// The tips window "Quorl Tips": a borderless window with tips for the main window in a text box and
+// a Close button, centred on the main window.
 #include <QWidget>
 
 class QPlainTextEdit;

@@ -1,20 +1,25 @@
 // The help window: every context number the windows use opens its page, F1 finds the context from
-// the focused control up through its parents, the Help Contents command, and a missing collection.
+// the focused control up through its parents, the Help Contents command, a missing collection, and
+// the tips window.
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QHelpContentWidget>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include "UiTestSupport.h"
 #include "base/ScriptedDialogs.h"
 #include "help/HelpHook.h"
 #include "model/Session.h"
 #include "ui/HelpContext.h"
+#include "ui/FieldDefinitionWindow.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/PreferencesWindow.h"
+#include "ui/TipsWindow.h"
 #include "ui/ProgramHelp.h"
 #include "ui/QtHelpViewer.h"
 
@@ -91,43 +96,40 @@ private slots:
 
     void f1FindsTheContextFromTheFocusedControlUp() {
         auto w = StartWindow();
-        // A window laid out as the preferences window: a check box with a context of its own, and
-        // an edit without one inside a group box that has one.
-        QWidget prefs;
-        auto* layout = new QVBoxLayout(&prefs);
-        auto* feet = new QCheckBox(QStringLiteral("Fill Meters Elev from Feet"), &prefs);
-        auto* misc = new QGroupBox(QStringLiteral("Misc"), &prefs);
-        auto* edit = new QLineEdit(misc);
-        (new QVBoxLayout(misc))->addWidget(edit);
-        layout->addWidget(feet);
-        layout->addWidget(misc);
-        SetHelpContext(feet, 1017);
-        SetHelpContext(misc, 1016);
+        PreferencesWindow prefs(w->session);
         prefs.show();
-        prefs.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&prefs));
-
-        feet->setFocus();
-        QTest::keyClick(feet, Qt::Key_F1);
+        auto f1 = [&](QWidget* window, QWidget* control) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key_F1);
+        };
+        // A check box with a context of its own.
+        f1(&prefs, prefs.FeetToMetersCheckBox);
         QCOMPARE(Shown(*w->window).fileName(), QStringLiteral("preferences.html"));
         QCOMPARE(Shown(*w->window).fragment(), QStringLiteral("meters"));
-        const QPoint at = feet->mapToGlobal(QPoint(0, 0));
+        const QPoint at = prefs.FeetToMetersCheckBox->mapToGlobal(QPoint(0, 0));
         QCOMPARE(w->session.HelpSystem->PopupX(), at.x());
         QCOMPARE(w->session.HelpSystem->PopupY(), at.y());
-
-        prefs.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&prefs));
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_F1);
+        // The text box inside the up-down has none: its parent's is taken.
+        auto* inner = prefs.MinElevUpDown->findChild<QLineEdit*>();
+        QVERIFY(inner);
+        f1(&prefs, inner);
         QCOMPARE(Shown(*w->window).fragment(), QStringLiteral("minelev"));
+        // Nothing up from the barcode template has a context: no help comes.
+        w->window->Help().Viewer().CloseAll();
+        f1(&prefs, prefs.BarcodeFormatEdit);
+        QVERIFY(Shown(*w->window).isEmpty());
+
+        // The one field definition window's controls.
+        FieldDefinitionWindow definition(w->session);
+        definition.show();
+        f1(&definition, definition.DefaultEdit);
+        QCOMPARE(Shown(*w->window).fileName(), QStringLiteral("field-definition.html"));
+        QCOMPARE(Shown(*w->window).fragment(), QStringLiteral("default"));
 
         // A control of the main window has no context of its own: the window's page comes.
-        w->window->Help().Viewer().CloseAll();
-        w->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w->window.get()));
-        QWidget* collector = W(*w, "CollectorEdit");
-        collector->setFocus();
-        QTest::keyClick(collector, Qt::Key_F1);
+        f1(w->window.get(), W(*w, "CollectorEdit"));
         QCOMPARE(Shown(*w->window).fileName(), QStringLiteral("main.html"));
         QVERIFY(w->dialogs.questions.empty());
     }
@@ -160,6 +162,22 @@ private slots:
                                                               "The Quorl help is not installed on this computer."}));
         QCOMPARE(dialogs.messages.size(), size_t(1));
         QVERIFY(!help.Viewer().Window());
+    }
+
+    void tipsWindowIsBorderlessHoldsTipsAndCloses() {
+        auto w = StartWindow();
+        w->window->move(100, 80);
+        TipsWindow tips(w->window.get());
+        QCOMPARE(tips.windowTitle(), QStringLiteral("Quorl Tips"));
+        QVERIFY(tips.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(tips.size(), QSize(434, 302));
+        QVERIFY(tips.Memo1->isReadOnly());
+        QVERIFY(tips.Memo1->toPlainText().contains(QLatin1String("F1")));
+        QVERIFY(tips.geometry().contains(tips.CloseButton->geometry().translated(tips.pos())));
+        tips.ShowCentred();
+        QCOMPARE(tips.frameGeometry().center(), w->window->frameGeometry().center());
+        QTest::mouseClick(tips.CloseButton, Qt::LeftButton);
+        QVERIFY(!tips.isVisible());
     }
 
     void screenshotOfHelpFromTheMainWindow() {
