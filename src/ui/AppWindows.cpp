@@ -33,7 +33,6 @@ std::unique_ptr<AppWindows> CreateAppWindows(Session& s) {
     w->oneConfig = std::make_unique<FieldDefinitionWindow>(s);
     w->configList->definitionWindow = w->oneConfig.get();
     w->output->showHelp = [&s](int id) { RequestHelp(s, id); };
-    w->configList->showHelp = [&s](int id) { RequestHelp(s, id); };
     w->preferences = std::make_unique<PreferencesWindow>(s);
     w->help = std::make_unique<TipsWindow>(w->main.get());
     w->autoCorrect = std::make_unique<AutoCorrectWindow>(s);
