@@ -5,7 +5,6 @@
 #include <iostream>
 #include <random>
 
-#include "base/Encoding.h"
 #include "commands/SessionStart.h"
 #include "fields/CascadingLists.h"
 #include "model/MainForm.h"
@@ -44,7 +43,7 @@ ToolSession::ToolSession(const fs::path& programFolder) {
         SetupCustomFields(session);
     } catch (const std::exception& e) {
         std::string reason = std::string("the program folder could not be loaded: ") + e.what();
-        for (const std::string& m : dialogs.messages) reason += "\n  " + Cp1252ToUtf8(m);
+        for (const std::string& m : dialogs.messages) reason += "\n  " + m;
         std::error_code ec;
         fs::remove_all(scratch_, ec);
         throw std::runtime_error(reason);
@@ -59,7 +58,7 @@ ToolSession::~ToolSession() {
 void ToolSession::PutFields(QJsonObject& out) const {
     for (const auto& c : session.form.Controls())
         if (IsFieldValueControl(session, *c))
-            out[QString::fromStdString(c->name)] = QString::fromStdString(Cp1252ToUtf8(c->text));
+            out[QString::fromStdString(c->name)] = QString::fromStdString(c->text);
 }
 
 bool PrintFileResult(const fs::path& file, const std::function<void(QJsonObject&)>& work) {

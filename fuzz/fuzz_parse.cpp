@@ -1,6 +1,6 @@
 // Fuzz target: random label text through the whole parser, the paste-time splitter and the
-// extractors. The first byte picks the parser preferences; the rest is the label (Windows-1252
-// bytes, as the program holds them). Built by scripts/fuzz with clang's libFuzzer.
+// extractors. The first byte picks the parser preferences; the rest is the label (UTF-8 as the
+// program holds it, or any bytes). Built by scripts/fuzz with clang's libFuzzer.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // The port through which core code talks to the user: messages, questions, input boxes, the
 // busy window, the analyze trace, and ending the program. Qt implements it for the real windows;
-// tests use ScriptedDialogs. All texts are inner (Windows-1252) strings.
+// tests use ScriptedDialogs. All texts are inner (UTF-8) strings.
 #include <filesystem>
 #include <stdexcept>
 #include <string>

@@ -43,6 +43,32 @@ size_t DecodeOne(std::string_view s, size_t i, char32_t& cp) {
     return len;
 }
 
+// UTF-16 code units (after the byte-order mark) to UTF-8; unpaired surrogates and an odd last
+// byte become U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    auto unit = [&](size_t i) -> char32_t {
+        auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (char32_t(a) << 8 | b) : (char32_t(b) << 8 | a);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+            char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        AppendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? 0xFFFD : u);
+    }
+    if (i < bytes.size()) AppendUtf8(out, 0xFFFD);
+    return out;
+}
+
 }  // namespace
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -61,6 +87,15 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
+}
+
+size_t NextCodePoint(std::string_view s, size_t i, char32_t& cp) {
+    size_t n = DecodeOne(s, i, cp);
+    if (n == 0) {
+        cp = 0xFFFD;
+        return 1;
+    }
+    return n;
 }
 
 std::string Cp1252ToUtf8(std::string_view in) {
@@ -88,8 +123,25 @@ std::string Utf8ToCp1252(std::string_view in) {
     return out;
 }
 
+int Cp1252ByteOf(char32_t cp) { return FromCodePoint(cp); }
+
+bool FitsCp1252(std::string_view in) {
+    for (size_t i = 0; i < in.size();) {
+        char32_t cp;
+        size_t n = DecodeOne(in, i, cp);
+        if (n == 0 || FromCodePoint(cp) < 0) return false;
+        i += n;
+    }
+    return true;
+}
+
 bool IsValidUtf8(std::string_view in) {
     for (size_t i = 0; i < in.size();) {
+        auto b = static_cast<unsigned char>(in[i]);
+        if (b < 0x80) {  // plain ASCII, the bulk of every file
+            ++i;
+            continue;
+        }
         char32_t cp;
         size_t n = DecodeOne(in, i, cp);
         if (n == 0) return false;
@@ -99,8 +151,10 @@ bool IsValidUtf8(std::string_view in) {
 }
 
 std::string DecodeFileBytes(std::string_view bytes) {
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    return IsValidUtf8(bytes) ? Utf8ToCp1252(bytes) : std::string(bytes);
+    if (bytes.substr(0, 2) == "\xFF\xFE") return Utf16ToUtf8(bytes.substr(2), false);
+    if (bytes.substr(0, 2) == "\xFE\xFF") return Utf16ToUtf8(bytes.substr(2), true);
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
 }
 
 }  // namespace quorl

@@ -1,8 +1,10 @@
 #include "base/ParseText.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 
+#include "base/Encoding.h"
 #include "base/Text.h"
 
 namespace quorl {
@@ -19,6 +21,41 @@ std::string Copy(std::string_view text, long p, long count) {
     if (p < 1) p = 1;
     if (count <= 0 || static_cast<size_t>(p) > text.size()) return {};
     return std::string(text.substr(static_cast<size_t>(p - 1), static_cast<size_t>(count)));
+}
+
+bool IsAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+std::string OneBytePerChar(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            out += text[i++];
+            continue;
+        }
+        char32_t cp;
+        i += NextCodePoint(text, i, cp);
+        const int b = Cp1252ByteOf(cp);
+        out += b < 0 ? kOtherChar : static_cast<char>(b);
+    }
+    return out;
+}
+
+std::string CopyChars(std::string_view text, long p, long count) {
+    if (p < 1) p = 1;
+    if (count <= 0) return {};
+    const size_t from = CharsForward(text, 0, static_cast<size_t>(p - 1));
+    if (from >= text.size()) return {};
+    return std::string(text.substr(from, CharsForward(text, from, static_cast<size_t>(count)) - from));
+}
+
+long CharPosOf(std::string_view text, long p) {
+    if (p < 1) return p;
+    return static_cast<long>(CharCount(text.substr(0, std::min(text.size(), static_cast<size_t>(p - 1))))) + 1;
 }
 
 int CurrentCalendarYear() {

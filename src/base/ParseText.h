@@ -1,7 +1,7 @@
 #pragma once
-// Small text helpers of the label parser over Windows-1252 bytes: case-insensitive search (only
-// A-Z/a-z fold), 1-based character access and copies, digit tests of tokens, and the calendar
-// year that bounds plausible dates.
+// Small text helpers of the label parser: case-insensitive search (only A-Z/a-z fold), 1-based
+// byte access and copies, digit tests of tokens, the one-byte-per-character view, and the
+// calendar year that bounds plausible dates.
 #include <string>
 #include <string_view>
 
@@ -20,8 +20,19 @@ inline int IntOrZero(std::string_view t) { return TryStrToInt(t).value_or(0); }
 inline char CharAt(std::string_view text, long p) {
     return (p >= 1 && static_cast<size_t>(p) <= text.size()) ? text[static_cast<size_t>(p - 1)] : '\0';
 }
-// Copy of count characters from 1-based position p, clamped to the text.
+// Copy of count bytes from 1-based byte position p, clamped to the text.
 std::string Copy(std::string_view text, long p, long count);
+// The same counted in characters: 1-based character position and count.
+std::string CopyChars(std::string_view text, long p, long count);
+// 1-based character position of the character at 1-based byte position p.
+long CharPosOf(std::string_view text, long p);
+// The text with one byte per character, for the scanners that measure lengths and distances in
+// characters but look only at ASCII characters and the degree sign: a character of the
+// Windows-1252 code page becomes that byte (the degree sign 0xB0), any other becomes kOtherChar,
+// which no rule takes for a letter, digit or sign.
+constexpr char kOtherChar = '\x81';
+std::string OneBytePerChar(std::string_view text);
+bool IsAscii(std::string_view text);
 // The current calendar year of the local clock.
 int CurrentCalendarYear();
 

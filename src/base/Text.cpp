@@ -1,5 +1,6 @@
 #include "base/Text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -155,6 +156,56 @@ std::vector<std::string> SplitLines(std::string_view text) {
     }
     if (start < text.size()) lines.emplace_back(text.substr(start));
     return lines;
+}
+
+std::string CrLfLineEnds(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 32);
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += "\r\n";
+        } else if (c == '\n') {
+            out += "\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+size_t CharCount(std::string_view s) {
+    size_t n = 0;
+    for (char c : s)
+        if (!IsContinuationByte(c)) ++n;
+    return n;
+}
+
+bool MoreCharsThan(std::string_view s, size_t n) {
+    size_t count = 0;
+    for (char c : s)
+        if (!IsContinuationByte(c) && ++count > n) return true;
+    return false;
+}
+
+size_t CharsForward(std::string_view s, size_t i, size_t n) {
+    while (i < s.size() && n > 0) {
+        ++i;
+        while (i < s.size() && IsContinuationByte(s[i])) ++i;
+        --n;
+    }
+    return std::min(i, s.size());
+}
+
+size_t CharsBack(std::string_view s, size_t i, size_t n) {
+    i = std::min(i, s.size());
+    while (i > 0 && n > 0) {
+        --i;
+        while (i > 0 && IsContinuationByte(s[i])) --i;
+        --n;
+    }
+    return i;
 }
 
 }  // namespace quorl

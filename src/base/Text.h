@@ -1,6 +1,7 @@
 #pragma once
-// Byte-string helpers shared by every subsystem. Texts are Windows-1252 bytes; positions
-// returned by Pos are 1-based (0 = not found), as the file formats and parser rules count them.
+// String helpers shared by every subsystem. Texts are UTF-8; Pos, Copy and sizes count bytes, and
+// positions returned by Pos are 1-based (0 = not found), as the file formats and parser rules count
+// them. Where a rule counts characters, CharCount and the Char* helpers below count them.
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -17,7 +18,7 @@ struct ConversionError : std::runtime_error {
 // Blanks and control characters (bytes up to 0x20) are trimmed.
 std::string Trim(std::string_view s);
 std::string LowerCase(std::string_view s);  // ASCII letters only
-std::string UpperCase(std::string_view s);
+std::string UpperCase(std::string_view s);  // ASCII letters only
 
 // 1-based position of needle in text, 0 when absent.
 size_t Pos(std::string_view needle, std::string_view text);
@@ -44,6 +45,18 @@ std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::
 
 // Splits text into lines at CR LF, LF or CR.
 std::vector<std::string> SplitLines(std::string_view text);
+// Every line end (CR LF, LF or a lone CR) written as CR LF.
+std::string CrLfLineEnds(std::string_view text);
+
+// Characters of a UTF-8 text (a byte that is no continuation byte starts one).
+inline bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+size_t CharCount(std::string_view s);
+// CharCount(s) > n, looking no further than needed.
+bool MoreCharsThan(std::string_view s, size_t n);
+// Byte index reached from byte index i by moving n characters forward (clamped to the text's
+// size) or backward (clamped to 0).
+size_t CharsForward(std::string_view s, size_t i, size_t n);
+size_t CharsBack(std::string_view s, size_t i, size_t n);
 
 inline bool IsAsciiLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }

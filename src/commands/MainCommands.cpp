@@ -2,7 +2,6 @@
 
 #include <fstream>
 
-#include "base/Encoding.h"
 #include "fields/DoubleSpacing.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldEntryTools.h"
@@ -25,7 +24,7 @@ constexpr int kAnalyzeField = fDescription;
 bool CanReadFile(Session& s, const std::filesystem::path& file) {
     std::error_code ec;
     if (!std::filesystem::is_directory(file, ec) && std::ifstream(file, std::ios::binary).is_open()) return true;
-    s.dialogs.ShowMessage("Unable to open file: " + Utf8ToCp1252(file.string()));
+    s.dialogs.ShowMessage("Unable to open file: " + file.string());
     return false;
 }
 

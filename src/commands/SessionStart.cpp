@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-#include "base/Encoding.h"
 #include "base/Excerpt.h"
 #include "base/FileBytes.h"
 #include "base/Text.h"

@@ -1,7 +1,6 @@
 #include "lookup/NameLookup.h"
 
 #include "base/Dialogs.h"
-#include "base/Encoding.h"
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
@@ -45,7 +44,7 @@ std::string NameSearchQuery(std::string_view scientificName) { return ReplaceAll
 std::string NameSearchUrl(std::string_view host, std::string_view scientificName) {
     std::string base(host);
     while (!base.empty() && base.back() == '/') base.pop_back();
-    return base + "/NameSearch.aspx?name=" + PercentEncoded(Cp1252ToUtf8(NameSearchQuery(scientificName)));
+    return base + "/NameSearch.aspx?name=" + PercentEncoded(NameSearchQuery(scientificName));
 }
 
 bool ShowNameSearch(Session& s, std::string& whyNot) {

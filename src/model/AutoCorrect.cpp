@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "base/Letters.h"
 #include "base/Text.h"
 #include "base/TokenCursor.h"
 #include "model/Files.h"
@@ -17,7 +18,7 @@ constexpr std::string_view kAfter = " ,.:;\r\n-";
 // Every character of either set ends a word.
 constexpr std::string_view kWordEnds = kAfter;
 
-// The lower-case words of a text, cut at kWordEnds. A whole-word match of From follows a
+// The lower-case words of a text (in any alphabet), cut at kWordEnds. A whole-word match of From follows a
 // character of kBefore and ends at one of kAfter, so the text then holds From's first word as a
 // word of its own: an entry whose first word is not among them cannot match.
 class TextWords {
@@ -27,7 +28,7 @@ public:
         Add(text);
     }
     void Add(std::string_view text) {
-        const std::string lower = LowerCase(text);
+        const std::string lower = LowerCaseText(text);
         for (size_t start = 0; start <= lower.size();) {
             const size_t end = std::min(lower.find_first_of(kWordEnds, start), lower.size());
             if (end > start) words_.emplace(lower, start, end - start);
@@ -35,7 +36,7 @@ public:
         }
     }
     bool MayHold(std::string_view from) const {
-        const std::string lower = LowerCase(from);
+        const std::string lower = LowerCaseText(from);
         const size_t end = lower.find_first_of(kWordEnds);
         if (end == 0) return true;  // From starts with a word end: no word to look up
         return words_.count(lower.substr(0, end)) > 0;
@@ -79,7 +80,7 @@ std::string ApplyReplacements(const std::vector<ReplacementClass>& list, std::st
             wordsCurrent = true;
             if (!words.MayHold(r.From)) continue;
         }
-        bool present = r.CaseSensitive ? Contains(text, r.From) : ContainsNoCase(text, r.From);
+        bool present = r.CaseSensitive ? Contains(text, r.From) : ContainsAnyCase(text, r.From);
         if (!present) continue;
         // An entry whose To holds its From multiplies the text it finds, and the next such entry
         // multiplies the result: an entry that would make the text too long is left out.
@@ -87,7 +88,7 @@ std::string ApplyReplacements(const std::vector<ReplacementClass>& list, std::st
         bool tooLong = false;
         auto replace = [&](std::string_view from, std::string_view to) {
             if (tooLong) return;
-            text = r.CaseSensitive ? ReplaceAll(text, from, to) : ReplaceAllNoCase(text, from, to);
+            text = r.CaseSensitive ? ReplaceAll(text, from, to) : ReplaceAllAnyCase(text, from, to);
             tooLong = text.size() > longest;
         };
         if (!r.WholeWord) {

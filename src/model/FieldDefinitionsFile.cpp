@@ -1,5 +1,7 @@
 #include "model/FieldDefinitionsFile.h"
 
+#include "base/Encoding.h"
+#include "base/Letters.h"
 #include "base/NumberRange.h"
 #include "base/Text.h"
 #include "base/TokenCursor.h"
@@ -11,11 +13,12 @@ namespace quorl {
 
 namespace {
 
-// Letters of the inner character set: ASCII letters and the accented letters of Windows-1252.
-bool IsLetter(unsigned char c) {
-    if (IsAsciiLetter(c)) return true;
-    if (c >= 0xC0) return c != 0xD7 && c != 0xF7;
-    return c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A || c == 0x9C || c == 0x9E || c == 0x9F;
+// Whether the text ends in a letter.
+bool EndsInLetter(std::string_view t) {
+    if (t.empty()) return false;
+    char32_t cp;
+    NextCodePoint(t, CharsBack(t, t.size(), 1), cp);
+    return IsLetterCode(cp);
 }
 
 LabelFieldClass ReadRecord(std::string_view line) {
@@ -73,7 +76,7 @@ std::string ReadContainedWords(std::string_view column) {
     TokenCursor items(column);
     while (!items.Empty()) {
         std::string item = LowerCase(items.Next(",", false));
-        while (!item.empty() && !IsLetter(static_cast<unsigned char>(item.back()))) item.pop_back();
+        while (!item.empty() && !EndsInLetter(item)) item.erase(CharsBack(item, item.size(), 1));
         if (item.empty()) continue;
         if (!list.empty()) list += ',';
         list += item;

@@ -22,7 +22,7 @@ std::string LoadFileToString(Session& s, const fs::path& path, bool report, Skip
             s.dialogs.ShowMessage("Learning file not found. A new one will be created with next data export.");
             return {};
         }
-        s.dialogs.ShowMessage("Unable to open file: " + Utf8ToCp1252(p));
+        s.dialogs.ShowMessage("Unable to open file: " + p);
         s.dialogs.EndProgram(1);
     }
     std::string text = DecodeFileBytes(bytes);
@@ -33,11 +33,11 @@ std::string LoadFileToString(Session& s, const fs::path& path, bool report, Skip
         for (const NulLine& line : unreadable) counted.Skip(line.number, line.text, "it holds NUL bytes");
         own.Report();
     }
-    return text;
+    return CrLfLineEnds(text);
 }
 
 void ShowWriteFailure(Session& s, const fs::path& path, const WriteResult& result) {
-    const std::string shown = Utf8ToCp1252(path.string());
+    const std::string shown = path.string();
     std::string message;
     switch (result.failure) {
         case WriteFailure::None: return;
@@ -55,7 +55,7 @@ void ShowWriteFailure(Session& s, const fs::path& path, const WriteResult& resul
 }
 
 bool WriteStringToFile(Session& s, const std::string& text, const fs::path& path, bool replace) {
-    const std::string bytes = Cp1252ToUtf8(text);
+    const std::string& bytes = text;
     std::error_code ec;
     const bool append = !replace && fs::exists(path, ec);
     const WriteResult result = append ? AppendFileBytes(path, bytes) : ReplaceFileAtomically(path, bytes);

@@ -1,6 +1,7 @@
 #pragma once
-// Whole-file reading and writing. Files are UTF-8 on disk (a file that is not valid UTF-8 is
-// read as Windows-1252); texts in memory are Windows-1252. Line ends are never converted.
+// Whole-file reading and writing. Texts are UTF-8 in memory and on disk; a file that is not valid
+// UTF-8 is read as Windows-1252 and a UTF-16 file (with its byte-order mark) is read too. Texts
+// read have CR LF line ends whatever the file had (CR LF, LF or CR); texts are written as given.
 #include <filesystem>
 #include <string>
 

@@ -6,7 +6,6 @@
 #include <fstream>
 
 #include "BuildVersion.h"
-#include "base/Encoding.h"
 #include "model/Session.h"
 
 namespace quorl {
@@ -40,7 +39,7 @@ void WriteToLog(Session& s, const std::string& text) {
     else
         line = LogTimeStamp() + "  " + text;
     if (line != ".") line += "\r\n";
-    out << Cp1252ToUtf8(line);
+    out << line;
 }
 
 std::string GetFileVersion() { return QUORL_FILE_VERSION; }

@@ -1,6 +1,5 @@
 #include "model/SkippedLines.h"
 
-#include "base/Encoding.h"
 #include "base/Excerpt.h"
 #include "base/Text.h"
 #include "model/Log.h"
@@ -11,14 +10,14 @@ namespace quorl {
 void SkippedLines::Skip(size_t lineNumber, std::string_view line, std::string_view reason) {
     ++count_;
     WriteToLog(s_, "Skipped line " + IntToStr(static_cast<long long>(lineNumber)) + " of " +
-                       Utf8ToCp1252(file_.filename().string()) + " (" + std::string(reason) + "): " +
+                       file_.filename().string() + " (" + std::string(reason) + "): " +
                        Excerpt(line, kLogExcerptBytes));
 }
 
 void SkippedLines::Report() {
     if (count_ == 0) return;
     s_.dialogs.ShowMessage("Skipped " + IntToStr(static_cast<long long>(count_)) +
-                           " unreadable line(s) in " + Utf8ToCp1252(file_.string()));
+                           " unreadable line(s) in " + file_.string());
     count_ = 0;
 }
 

@@ -1,6 +1,5 @@
 #include "model/UserFiles.h"
 
-#include "base/Encoding.h"
 #include "model/AutoCorrect.h"
 #include "model/FieldDefinitionsFile.h"
 #include "model/LearningStatsFile.h"
@@ -22,7 +21,7 @@ void LoadUserFiles(Session& s) {
 }
 
 fs::path UserFolderOf(const Session& s, const std::string& name) {
-    return name == "Default" ? s.ProgramFolder : s.ProgramFolder / "Users" / fs::path(Cp1252ToUtf8(name));
+    return name == "Default" ? s.ProgramFolder : s.ProgramFolder / "Users" / fs::path(name);
 }
 
 }  // namespace quorl

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "base/Encoding.h"
 #include "base/FileBytes.h"
 #include "model/Files.h"
 #include "model/Log.h"
@@ -66,7 +65,7 @@ std::vector<std::string> UserFolderNames(const Session& s) {
     for (fs::directory_iterator it(s.ProgramFolder / "Users", ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code entryError;
         if (!it->is_directory(entryError)) continue;
-        std::string name = Utf8ToCp1252(it->path().filename().string());
+        std::string name = it->path().filename().string();
         // A folder named "Default" could never be selected: that name is the program folder's.
         if (!IsValidUserName(name) || name[0] == '.' || name == "Default") continue;
         if (!fs::is_regular_file(it->path() / "Preferences.txt", entryError)) continue;
@@ -129,7 +128,7 @@ bool AddUser(Session& s) {
         return false;
     }
     if (!fs::create_directory(folder, ec)) {
-        s.dialogs.ShowMessage("Unable to create the folder " + Utf8ToCp1252(folder.string()) + " for user " + name + ".");
+        s.dialogs.ShowMessage("Unable to create the folder " + folder.string() + " for user " + name + ".");
         return false;
     }
     const fs::path old = s.UserFolder;
@@ -145,7 +144,7 @@ bool AddUser(Session& s) {
     WriteToLog(s, "New user created: " + name);
     WriteStringToFile(s, name, s.ProgramFile("CurrentUser.txt"), true);
     if (!notCopied.empty())
-        s.dialogs.ShowMessage("These files could not be copied from " + Utf8ToCp1252(old.string()) +
+        s.dialogs.ShowMessage("These files could not be copied from " + old.string() +
                               " into the new user's folder: " + notCopied + ".");
     s.dialogs.ShowMessage("New user " + name + " created");
     return true;

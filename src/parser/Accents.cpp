@@ -6,8 +6,8 @@ namespace quorl {
 
 std::string RemoveAccents(std::string_view text) {
     static const char* const kFolds[][2] = {
-        {"\xED", "i"}, {"\xE1", "a"}, {"\xFC", "u"}, {"\xF3", "o"}, {"\xE7", "c"},
-        {"\xE9", "e"}, {"\xFA", "u"}, {"\xF1", "n"}, {"'", ""},     {"\xE3", "a"}};
+        {"\u00ED", "i"}, {"\u00E1", "a"}, {"\u00FC", "u"}, {"\u00F3", "o"}, {"\u00E7", "c"},
+        {"\u00E9", "e"}, {"\u00FA", "u"}, {"\u00F1", "n"}, {"'", ""},         {"\u00E3", "a"}};
     std::string t(text);
     for (const auto& f : kFolds) t = ReplaceAll(t, f[0], f[1]);
     return t;

@@ -7,7 +7,7 @@
 namespace quorl {
 
 // í á ü ó ç é ú ñ become i a u o c e u n, apostrophes disappear, then ã becomes a
-// (Windows-1252 bytes, case-sensitive; capital accented letters are kept).
+// (case-sensitive; capital accented letters are kept).
 std::string RemoveAccents(std::string_view text);
 
 }  // namespace quorl

@@ -100,21 +100,24 @@ int FindCollectionNumber(Session& s, std::string& text) {
         if ((n > 99 && n < 1975) || n > latestYear) {
             TraceAppend(s, fCollectionNumber, "Looks like collection number: \"" + text + "\".\r\n");
             SetFieldText(s, fCollectionNumber, IntToStr(n), false);
-            text = ReplaceAll(ReplaceAll(text, "No.", ""), "N\xB0", "");
+            // The positions found so far are used in the text without the number marks, counted
+            // in characters.
+            const long qc = CharPosOf(text, q), startc = CharPosOf(text, start), endc = CharPosOf(text, end);
+            text = ReplaceAll(ReplaceAll(text, "No.", ""), "N\xC2\xB0", "");
             if (q > 0 && f.Get("PrefixEdit").text.empty()) {
-                if (q < start && q == 2) {
-                    f.SetText("PrefixEdit", Copy(text, 1, 1));
+                if (q < start && qc == 2) {
+                    f.SetText("PrefixEdit", CopyChars(text, 1, 1));
                 } else if (q >= start) {
-                    const std::string after = Copy(text, q + 1, 10);
+                    const std::string after = CopyChars(text, qc + 1, 10);
                     const size_t blank = after.find(' ');
                     f.SetText("SuffixEdit", blank == std::string::npos ? after : after.substr(0, blank + 1));
                     if (IsCollectionYear(s, f.Get("SuffixEdit").text)) f.SetText("SuffixEdit", after);
                 }
             }
-            if (start == 2 && IsAsciiLetter(static_cast<unsigned char>(CharAt(text, 1))))
-                f.SetText("PrefixEdit", Copy(text, 1, 1));
-            if (CharAt(text, end) == '-' && f.Get("SuffixEdit").text.empty())
-                f.SetText("SuffixEdit", Copy(text, end + 1, static_cast<long>(text.size())));
+            if (startc == 2 && IsAsciiLetter(static_cast<unsigned char>(CharAt(text, 1))))
+                f.SetText("PrefixEdit", CopyChars(text, 1, 1));
+            if (CopyChars(text, endc, 1) == "-" && f.Get("SuffixEdit").text.empty())
+                f.SetText("SuffixEdit", CopyChars(text, endc + 1, static_cast<long>(text.size())));
             return n;
         }
         if (end == q && IsCollectionYear(s, Copy(text, start, end - start)))

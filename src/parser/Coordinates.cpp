@@ -12,10 +12,21 @@ namespace quorl {
 
 namespace {
 
+// The scanners below count characters: they run on the text's one-byte-per-character view, in
+// which the degree sign is this byte.
+constexpr char kDegreeByte = '\xB0';
+
+template <class F>
+auto OnCharView(std::string_view text, F scan) {
+    if (IsAscii(text)) return scan(text);
+    const std::string view = OneBytePerChar(text);
+    return scan(std::string_view(view));
+}
+
 bool Letter(char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); }
 
 bool IsLatLongSeparator(char c) {
-    return c == ' ' || c == ',' || c == '"' || c == '\'' || c == ':' || c == ';' || c == kDegreeSign;
+    return c == ' ' || c == ',' || c == '"' || c == '\'' || c == ':' || c == ';' || c == kDegreeByte;
 }
 
 // Decimal value of a token, with a fallback when it is no number.
@@ -27,11 +38,7 @@ double TokenValue(const std::string& t, double fallback) {
     return v ? *v : fallback;
 }
 
-}  // namespace
-
-bool IsCompassLetter(char c) { return c == 'E' || c == 'N' || c == 'S' || c == 'W'; }
-
-int CompassLetterScore(std::string_view whole, char letter) {
+int CompassLetterScoreOfChars(std::string_view whole, char letter) {
     std::string_view text = whole;
     while (true) {
         const long p = static_cast<long>(Pos(std::string_view(&letter, 1), text));
@@ -61,10 +68,10 @@ int CompassLetterScore(std::string_view whole, char letter) {
     }
 }
 
-int LatLongScore(std::string_view text) {
+int LatLongScoreOfChars(std::string_view text) {
     int s = 0;
-    if (text.find(kDegreeSign) != std::string_view::npos) s += 10;
-    for (char c : {'N', 'S', 'E', 'W'}) s += CompassLetterScore(text, c);
+    if (text.find(kDegreeByte) != std::string_view::npos) s += 10;
+    for (char c : {'N', 'S', 'E', 'W'}) s += CompassLetterScoreOfChars(text, c);
     if (PosNoCase("latitude", text) > 0) s += 5;
     if (PosNoCase("longitude", text) > 0) s += 5;
     if (text.find('"') != std::string_view::npos) s += 1;
@@ -86,6 +93,16 @@ int LatLongScore(std::string_view text) {
     return s - 1;
 }
 
+}  // namespace
+
+bool IsCompassLetter(char c) { return c == 'E' || c == 'N' || c == 'S' || c == 'W'; }
+
+int CompassLetterScore(std::string_view text, char letter) {
+    return OnCharView(text, [&](std::string_view chars) { return CompassLetterScoreOfChars(chars, letter); });
+}
+
+int LatLongScore(std::string_view text) { return OnCharView(text, LatLongScoreOfChars); }
+
 void SetLatLongFields(Session& s, const std::string& degrees, const std::string& minutes,
                       const std::string& seconds, const std::string& hemisphere) {
     const bool latitude = hemisphere == "N" || hemisphere == "S";
@@ -96,16 +113,20 @@ void SetLatLongFields(Session& s, const std::string& degrees, const std::string&
     f.SetText(latitude ? "NSCombo" : "EWCombo", hemisphere);
 }
 
-int ParseLatLong(Session& s, std::string_view input) {
-    // Normalise: O read as zero, stray UTF-8 lead bytes, DEG and '*' as degree signs, OCR numerals.
+namespace {
+
+// Only digits, '.' and compass letters reach the controls, so the view's bytes can be written.
+int ParseLatLongOfChars(Session& s, std::string_view input) {
+    // Normalise: O read as zero; "Â" (the first half of a degree sign read in the wrong encoding),
+    // DEG and '*' as degree signs; OCR numerals.
     std::string t(input);
     for (char& c : t)
         if (c == 'O') c = '0';
     for (char& c : t)
-        if (c == '\xC2') c = kDegreeSign;
-    t = ReplaceAllNoCase(t, "DEG", std::string(1, kDegreeSign));
+        if (c == '\xC2') c = kDegreeByte;
+    t = ReplaceAllNoCase(t, "DEG", std::string(1, kDegreeByte));
     for (char& c : t)
-        if (c == '*') c = kDegreeSign;
+        if (c == '*') c = kDegreeByte;
     t = FixNumerals(std::move(t));
     t = ReplaceAllNoCase(t, "latitude", "");
     t = ReplaceAllNoCase(t, "longitude", "");
@@ -191,6 +212,12 @@ int ParseLatLong(Session& s, std::string_view input) {
     }
     if (groups == 1 && !hemi.empty() && !deg.empty()) SetLatLongFields(s, deg, min, sec, hemi);
     return 1;
+}
+
+}  // namespace
+
+int ParseLatLong(Session& s, std::string_view text) {
+    return OnCharView(text, [&](std::string_view chars) { return ParseLatLongOfChars(s, chars); });
 }
 
 }  // namespace quorl

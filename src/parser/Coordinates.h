@@ -9,7 +9,7 @@ namespace quorl {
 
 class Session;
 
-constexpr char kDegreeSign = '\xB0';
+constexpr std::string_view kDegreeSign = "\xC2\xB0";  // "°" in UTF-8
 
 // 'N', 'S', 'E' or 'W' (capitals only).
 bool IsCompassLetter(char c);

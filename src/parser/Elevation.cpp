@@ -26,7 +26,7 @@ bool PositiveInteger(const std::string& t) {
 
 bool IsSeaLevel(const std::string& text) {
     const size_t p = PosNoCase("sea level", text);
-    return StartsWith(LowerCase(text), "0 m") || (p >= 1 && p <= 5);
+    return StartsWith(LowerCase(text), "0 m") || (p >= 1 && CharCount(std::string_view(text).substr(0, p - 1)) <= 4);
 }
 
 const std::string& Token(const std::vector<std::string>& tok, int i) {

@@ -31,7 +31,7 @@ void CutIntoLines(Session& s) {
             chunks.emplace_back(line);
         else
             ++ignored;
-    } while (rest.Size() > 3);
+    } while (MoreCharsThan(rest.Rest(), 3));
     s.LabelText = std::string(rest.Rest());
     if (ignored > 0)
         WriteToLog(s, "Label has more than " + IntToStr(kMaxLabelLines) + " lines: " + IntToStr(ignored) +
@@ -156,7 +156,7 @@ void OpenTextFileAndParse(Session& s, const std::filesystem::path& file) {
     s.form.SetText("RichEdit1", text);
     s.LabelText = s.form.Get("RichEdit1").text;
     FillLabelChunks(s);
-    SetBoxText(s, "ImageLabel", Utf8ToCp1252(file.filename().string()));
+    SetBoxText(s, "ImageLabel", file.filename().string());
 }
 
 }  // namespace quorl

@@ -104,7 +104,7 @@ int32_t ScoreLineForField(Session& s, int field, int line, const ScoringLine& pr
         score += ll;
     } else if (!IsLearntField(field)) {
         int32_t ldh = ParserState::IsSlot(line) ? s.parser.LineLDHScore[static_cast<size_t>(line)] : 0;
-        bool shortElevation = field == fElevation && score > 0 && t.size() < 20;
+        bool shortElevation = field == fElevation && score > 0 && CharCount(t) < 20;
         if (score > 0 && ldh > 0 && !shortElevation) {
             score -= ldh;
             TraceWithHeading(s, field, "Reducing score by " + IntToStr(ldh) +

@@ -47,7 +47,7 @@ int32_t NameScore(Session& s, std::string_view text) {
     s.parser.nameIndex.Candidates(s, text, candidates);
     for (int32_t k : candidates) {
         const std::string& n = s.NameStats[static_cast<size_t>(k)];
-        if (n.size() < 2 || !Contains(text, n)) continue;
+        if (CharCount(n) < 2 || !Contains(text, n)) continue;
         if (KnownNameCounts(text, n)) {
             score += 5;
             break;
@@ -81,7 +81,7 @@ int32_t NameScore(Session& s, std::string_view text) {
     int32_t blanks = 0;
     for (char c : text)
         if (c == ' ') ++blanks;
-    int32_t length = static_cast<int32_t>(text.size()) - blanks;
+    int32_t length = static_cast<int32_t>(CharCount(text)) - blanks;
     score = score * 15 / (length + 3);
     if ((Tracing(s, fCollector) || Tracing(s, fOtherCollectors) || Tracing(s, fDeterminer)) && score > 0)
         s.trace.TraceText += "Name score: " + IntToStr(score) + " for \"" + std::string(text) + "\".\r\n";

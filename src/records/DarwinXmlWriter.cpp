@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "base/Encoding.h"
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
@@ -11,6 +10,7 @@
 #include "model/Log.h"
 #include "model/Session.h"
 #include "records/OutputColumns.h"
+#include "records/RecordFileEncoding.h"
 #include "records/RecordValues.h"
 #include "records/WriterGuard.h"
 
@@ -120,7 +120,7 @@ bool AddDarwinXML(Session& s) {
             return false;
         }
         fs::path path = s.ProgramFile(s.OutputFileName);
-        std::string shownPath = Utf8ToCp1252(path.string());
+        std::string shownPath = path.string();
         std::error_code ec;
         std::string existing;
         bool exists = fs::exists(path, ec);
@@ -128,14 +128,14 @@ bool AddDarwinXML(Session& s) {
             s.dialogs.ShowMessage("Unable to open file: " + shownPath);
             return false;
         }
-        // The file is kept as UTF-8 bytes: the old part is copied as it stands (a legacy
-        // single-byte file is converted once) and only the new label element is encoded.
+        // The old part is copied byte for byte and the new label element is written in the
+        // file's encoding (a legacy single-byte file is converted only when the user agrees).
         std::string bytes;
         if (!exists || existing.empty()) {
-            bytes = Cp1252ToUtf8("<QUORL>\r\n\t<header>\r\n\t\t<version>" + XmlText(GetFileVersion()) +
-                                 "</version>\r\n\t</header>\r\n\t<labelData>\r\n");
+            bytes = "<QUORL>\r\n\t<header>\r\n\t\t<version>" + XmlText(GetFileVersion()) +
+                    "</version>\r\n\t</header>\r\n\t<labelData>\r\n";
+            bytes += LabelElement(s);
         } else {
-            if (!IsValidUtf8(existing)) existing = Cp1252ToUtf8(existing);
             size_t end = existing.find(kClosingLabelData);
             if (end == std::string::npos) {
                 s.dialogs.ShowMessage("The record file " + shownPath +
@@ -144,9 +144,10 @@ bool AddDarwinXML(Session& s) {
                 return false;
             }
             existing.resize(end);
-            bytes = std::move(existing);
+            RecordFileText t{std::move(existing), LabelElement(s)};
+            if (!EncodeForRecordFile(s, s.OutputFileName, t)) return false;
+            bytes = std::move(t.existing) + t.added;
         }
-        bytes += Cp1252ToUtf8(LabelElement(s));
         bytes += kClosingLabelData;
         bytes += "</QUORL>";
         const WriteResult written = ReplaceFileAtomically(path, bytes);

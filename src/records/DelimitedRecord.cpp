@@ -9,6 +9,7 @@
 #include "base/Text.h"
 #include "model/Files.h"
 #include "model/Session.h"
+#include "records/RecordFileEncoding.h"
 
 namespace quorl {
 
@@ -41,7 +42,7 @@ bool AppendDelimitedRecord(Session& s, const std::string& header, const std::str
         return false;
     }
     fs::path path = s.ProgramFile(s.OutputFileName);
-    std::string shownPath = Utf8ToCp1252(path.string());
+    std::string shownPath = path.string();
     std::error_code ec;
     std::string bytes;
     bool exists = fs::exists(path, ec);
@@ -69,6 +70,14 @@ bool AppendDelimitedRecord(Session& s, const std::string& header, const std::str
             text = "\r\n";
         }
         text += line + "\r\n";
+        RecordFileText t{std::move(bytes), std::move(text)};
+        if (!EncodeForRecordFile(s, s.OutputFileName, t)) return false;
+        if (t.convertWhole) {
+            if (ReplaceFileAtomically(path, t.existing + t.added)) return true;
+            s.dialogs.ShowMessage("Unable to create or open file " + shownPath);
+            return false;
+        }
+        text = std::move(t.added);
     }
     return WriteStringToFile(s, text, path, false);
 }

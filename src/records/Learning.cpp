@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/Letters.h"
 #include "base/NumberRange.h"
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
@@ -34,7 +35,7 @@ void LearnNames(Session& s, std::string t, size_t minLength) {
         if (c == '\t' || c == '\r' || c == '\n') c = ' ';
     while (t.size() > 2) {
         std::string w = NextToken(t, " ", true);
-        if (w.empty() || w.size() < minLength) continue;
+        if (w.empty() || CharCount(w) < minLength) continue;
         if (std::find(s.NameStats.begin(), s.NameStats.end(), w) != s.NameStats.end()) continue;
         s.NameStats.push_back(w);
         s.StatsChanged();
@@ -42,20 +43,6 @@ void LearnNames(Session& s, std::string t, size_t minLength) {
 }
 
 }  // namespace
-
-std::string AnsiLowerCase(std::string text) {
-    for (char& ch : text) {
-        unsigned char c = static_cast<unsigned char>(ch);
-        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-            c += 0x20;
-        else if (c == 0x8A || c == 0x8C || c == 0x8E)  // S, OE, Z with caron/ligature
-            c += 0x10;
-        else if (c == 0x9F)  // Y diaeresis
-            c = 0xFF;
-        ch = static_cast<char>(c);
-    }
-    return text;
-}
 
 BayesClass UpdateWordStat(BayesClass record, int field) {
     const float n = static_cast<float>(record.Count);
@@ -75,8 +62,8 @@ BayesClass UpdateWordStat(BayesClass record, int field) {
 }
 
 void AddWordStat(Session& s, std::string word, std::string nextWord, int field) {
-    word = AnsiLowerCase(std::move(word));
-    nextWord = AnsiLowerCase(std::move(nextWord));
+    word = LowerCaseText(word);
+    nextWord = LowerCaseText(nextWord);
     auto it = FindWord(s.WordStats, word);
     if (it == s.WordStats.end()) {
         BayesClass b = NewWordStat(word, field);

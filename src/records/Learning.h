@@ -24,7 +24,4 @@ BayesClass UpdateWordStat(BayesClass record, int field);
 // blanks, TABs, ".", ";", ":" and line breaks (no empty words).
 std::vector<std::string> LearningWords(const std::string& text);
 
-// Lower case of a Windows-1252 text, accented capitals included.
-std::string AnsiLowerCase(std::string text);
-
 }  // namespace quorl

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/Encoding.h"
 #include "base/Excerpt.h"
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
@@ -19,13 +20,13 @@ bool AllDigits(std::string_view t) {
     return std::all_of(t.begin(), t.end(), [](char c) { return IsDigit(static_cast<unsigned char>(c)); });
 }
 
-// Accented letters of the Windows-1252 code page that person names may hold.
-constexpr unsigned char kNameAccents[] = {0xC7, 0xFC, 0xE9, 0xE2, 0xE4, 0xE0, 0xC3, 0xE3, 0xE7, 0xEA, 0xEB,
+// Accented letters that person names may hold (their code points).
+constexpr char32_t kNameAccents[] = {0xC7, 0xFC, 0xE9, 0xE2, 0xE4, 0xE0, 0xC3, 0xE3, 0xE7, 0xEA, 0xEB,
                                           0xE8, 0xEF, 0xEE, 0xEC, 0xC4, 0xC9, 0xF4, 0xF6, 0xF2, 0xFB, 0xF9,
                                           0xFF, 0xD6, 0xD5, 0xF5, 0xDC, 0xE1, 0xED, 0xF3, 0xFA, 0xF1, 0xD1};
 
-bool NameCharacter(unsigned char c) {
-    if (IsAsciiLetter(c) || std::strchr(" '&.-,", c) != nullptr) return c != '\0';
+bool NameCharacter(char32_t c) {
+    if (c < 0x80) return c != 0 && (IsAsciiLetter(static_cast<unsigned char>(c)) || std::strchr(" '&.-,", static_cast<int>(c)));
     return std::find(std::begin(kNameAccents), std::end(kNameAccents), c) != std::end(kNameAccents);
 }
 
@@ -71,8 +72,10 @@ bool CheckBarcodeFormat(Session& s) { return CheckBarcodeText(GetFieldText(s, fB
 
 bool CheckAlphabetic(Session& s, int field) {
     const std::string text = GetFieldText(s, field);
-    for (char c : text) {
-        if (NameCharacter(static_cast<unsigned char>(c))) continue;
+    for (size_t i = 0; i < text.size();) {
+        char32_t c;
+        i += NextCodePoint(text, i, c);
+        if (NameCharacter(c)) continue;
         s.dialogs.ShowMessage(FieldName(field) + " is not all alphabetic.");
         return false;
     }

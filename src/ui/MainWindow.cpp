@@ -23,6 +23,7 @@
 #include "model/Log.h"
 #include "model/MainForm.h"
 #include "model/Session.h"
+#include "base/TextOffsets.h"
 #include "model/UserFiles.h"
 #include "records/ExportData.h"
 #include "ui/AppWindows.h"
@@ -34,12 +35,6 @@
 namespace quorl {
 
 namespace {
-
-// Offset in the inner text (CR LF line ends) of a position in the widget text (LF line ends).
-int InnerOffset(const QString& widgetText, int pos) {
-    pos = std::clamp(pos, 0, static_cast<int>(widgetText.size()));
-    return pos + static_cast<int>(widgetText.left(pos).count(QLatin1Char('\n')));
-}
 
 // Narrows, then shrinks, the font of a button whose caption is wider than the button.
 void FitCaption(QPushButton* b, QFont f) {
@@ -62,13 +57,12 @@ QFont ControlFont(const QWidget* w, const Control& c) {
     return f;
 }
 
-// Offset in the widget text (LF line ends) of a position in the inner text (CR LF line ends).
+// Offsets between the inner text of a control and its widget's text.
+int InnerOffset(const std::string& inner, int widgetPos) {
+    return static_cast<int>(InnerOffsetOf(inner, static_cast<size_t>(std::max(widgetPos, 0))));
+}
 int WidgetOffset(const std::string& inner, int pos) {
-    pos = std::clamp(pos, 0, static_cast<int>(inner.size()));
-    int crs = 0;
-    for (int i = 0; i < pos; ++i)
-        if (inner[static_cast<size_t>(i)] == '\r' && i + 1 < static_cast<int>(inner.size()) && inner[static_cast<size_t>(i) + 1] == '\n') ++crs;
-    return pos - crs;
+    return static_cast<int>(WidgetOffsetOf(inner, static_cast<size_t>(std::max(pos, 0))));
 }
 
 // Runs the hook filed under the name, when there is one. It runs as a copy: a hook may replace itself.
@@ -428,9 +422,14 @@ void MainWindow::OnFocusChanged(QWidget* now) {
     }
 }
 
+std::string MainWindow::InnerText(const std::string& name, const QPlainTextEdit* m) const {
+    const Control* c = session.form.Find(name);
+    return c ? c->text : FromQtLines(m->toPlainText());
+}
+
 int MainWindow::Caret(const std::string& name) const {
     auto* m = qobject_cast<QPlainTextEdit*>(Widget(name));
-    return m ? InnerOffset(m->toPlainText(), m->textCursor().position()) : 0;
+    return m ? InnerOffset(InnerText(name, m), m->textCursor().position()) : 0;
 }
 
 void MainWindow::KeepSelection(const std::string& name) {
@@ -451,7 +450,7 @@ void MainWindow::KeepSelection(const std::string& name) {
 void MainWindow::PushSelection(const std::string& name) {
     auto* m = qobject_cast<QPlainTextEdit*>(Widget(name));
     if (!m) return;
-    const QString text = m->toPlainText();
+    const std::string text = InnerText(name, m);
     const QTextCursor cur = m->textCursor();
     int start = InnerOffset(text, cur.selectionStart());
     int end = InnerOffset(text, cur.selectionEnd());

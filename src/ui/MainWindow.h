@@ -14,6 +14,7 @@
 class QAction;
 class QKeyEvent;
 class QMenu;
+class QPlainTextEdit;
 class QPoint;
 
 namespace quorl {
@@ -93,6 +94,8 @@ private:
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint = {});
     void OnFocusChanged(QWidget* now);
     void PushSelection(const std::string& name);
+    // The memo's text as the Form holds it (the positions of the Form count in it).
+    std::string InnerText(const std::string& name, const QPlainTextEdit* m) const;
 
     std::unique_ptr<ProgramHelp> help_;
     QWidget* client_ = nullptr;

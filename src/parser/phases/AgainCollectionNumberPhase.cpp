@@ -17,12 +17,12 @@ void AgainCollectionNumberPhase(Session& s, PhaseState&) {
     ParserState& p = s.parser;
     for (int i = 0; i < p.LineCount(); ++i) {
         const std::string line = p.Line(i);
-        if (!Contains(line, "N\xB0") && !(Contains(line, "No.") && i != FoundLineOf(s, fLatLong))) continue;
+        if (!Contains(line, "N\xC2\xB0") && !(Contains(line, "No.") && i != FoundLineOf(s, fLatLong))) continue;
         p.CurrentLine = i;
         std::string copy = line;
         if (FindCollectionNumber(s, copy) > 0) {
             TraceAppend(s, fCollectionNumber,
-                        "Line \"" + line + "\" accepted because contains \"No.\" or \"N\xB0\".\r\n");
+                        "Line \"" + line + "\" accepted because contains \"No.\" or \"N\xC2\xB0\".\r\n");
             p.SetLine(i, CleanFieldText(copy));
         }
         return;

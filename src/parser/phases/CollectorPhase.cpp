@@ -37,15 +37,15 @@ void FindCollectionDate(Session& s) {
         std::string line = p.Line(i);
         const std::string d = ExtractDate(s, line);
         p.SetLine(i, line);
-        if (d.empty() || d.size() <= GetFieldText(s, fCollectionDate).size()) continue;
+        if (d.empty() || CharCount(d) <= CharCount(GetFieldText(s, fCollectionDate))) continue;
         p.CurrentLine = i;
         SetFieldText(s, fCollectionDate, d, false);
         p.SetOwner(i, fCollectionDate);
-        if (line.size() < 3) {
+        if (CharCount(line) < 3) {
             for (int f = 0; f <= 28; ++f) p.SetScore(f, i, 0);
             p.LineNameScore[static_cast<size_t>(i)] = 0;
         }
-        if (d.size() > 4) break;
+        if (CharCount(d) > 4) break;
     }
 }
 
@@ -58,7 +58,7 @@ std::string CollectorText(Session& s, int& bestScore) {
     for (int i = 0; i < p.LineCount(); ++i) {
         if (i == FoundLineOf(s, fDeterminer) || i == FoundLineOf(s, fGenus)) continue;
         std::string copy = p.Line(i);
-        if (!ExtractDate(s, copy).empty() && copy.size() < 20) continue;
+        if (!ExtractDate(s, copy).empty() && CharCount(copy) < 20) continue;
         const int score = p.Score(fCollector, i) + 2 - std::abs(i - dateLine);
         if (score > best && p.Score(fOtherCollectors, i) - p.Score(fCollector, i) < 5) {
             best = score;
@@ -92,7 +92,7 @@ std::vector<std::string> NameTokens(Session& s, std::string text) {
         if (HasDigit(w)) {
             if (w.find('-') != std::string::npos) SplitHyphenatedNumber(s, w);
             if (GetFieldText(s, fCollectionNumber).empty()) FindCollectionNumber(s, w);
-            if (w.size() > 2) tok.push_back(",");
+            if (CharCount(w) > 2) tok.push_back(",");
         } else if (w.back() == ',') {
             w.pop_back();
             tok.push_back(w);

@@ -31,7 +31,7 @@ void LineMode(Session& s) {
             if (f >= fDescription && f <= fHabitat) continue;
             if (FoundLineOf(s, f) == i || p.Score(f, i) > 25) skip = true;
         }
-        if (i > 0 && i == FoundLineOf(s, fElevation) && line.size() < 35) skip = true;
+        if (i > 0 && i == FoundLineOf(s, fElevation) && CharCount(line) < 35) skip = true;
         if (p.Score(fCountry, i) > 50) skip = true;
         if (skip) continue;
         int field = fDescription, best = p.Score(fDescription, i);

@@ -36,7 +36,8 @@ void FromBestLine(Session& s, int best) {
         if (GetFieldText(s, fDeterminedDate).empty()) {
             size_t e = 0;
             while (e < text.size() && IsDigit(static_cast<unsigned char>(text[e]))) ++e;
-            SetFieldText(s, fDeterminedDate, CleanFieldText(text.substr(0, std::min(e + 1, text.size()))), false);
+            // The digits and the character after them.
+            SetFieldText(s, fDeterminedDate, CleanFieldText(text.substr(0, CharsForward(text, e, 1))), false);
         }
     } else {
         const size_t by = Pos("by ", text);
@@ -60,8 +61,10 @@ void FromContainedWords(Session& s) {
         lines.reset();
         const int c = p.CurrentLine;
         std::string line = p.Line(c);
-        const size_t at = PosNoCase(word, line);
-        std::string text = CleanFieldText(Copy(line, static_cast<long>(at + word.size()), 1000));
+        // The text after the word, counted in characters (the word may stand only in the line
+        // without accents: it is then taken from where the line would hold it).
+        const long at = CharPosOf(line, static_cast<long>(PosNoCase(word, line)));
+        std::string text = CleanFieldText(CopyChars(line, at + static_cast<long>(CharCount(word)), 1000));
         if (StartsWithNoCase(text, "by ")) text.erase(0, 3);
         SetFieldText(s, fDeterminedDate, ExtractDate(s, line), false);
         p.SetLine(c, line);

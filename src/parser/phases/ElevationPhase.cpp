@@ -36,7 +36,7 @@ void ElevationPhase(Session& s, PhaseState&) {
     p.CurrentLine = 0;
     for (int i = 0; i < p.LineCount(); ++i) {
         const int score = p.Score(fElevation, i);
-        if (score > best && (p.LineLDHScore[static_cast<size_t>(i)] < 3 * score || p.Line(i).size() < 20)) {
+        if (score > best && (p.LineLDHScore[static_cast<size_t>(i)] < 3 * score || CharCount(p.Line(i)) < 20)) {
             best = score;
             p.CurrentLine = i;
         }

@@ -78,7 +78,7 @@ bool GenusAndSpeciesInFirstLines(Session& s, PhaseState& ps) {
             const auto& genera = s.PlantList[f].Children;
             for (size_t g = 0; g < genera.size(); ++g) {
                 const FamilyClass& genus = genera[g];
-                if (genus.Name.size() < 2) continue;
+                if (CharCount(genus.Name) < 2) continue;
                 const unsigned pair = static_cast<unsigned char>(genus.Name[0]) * 256u +
                                       static_cast<unsigned char>(genus.Name[1]);
                 if (!pairs[pair] || !Contains(t, genus.Name)) continue;

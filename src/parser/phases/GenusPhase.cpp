@@ -24,7 +24,7 @@ bool GenusFromDefault(Session& s) {
     if (def.Preserve) return true;
     for (size_t i = 0; i < s.FamilyGenera.size(); ++i) {
         const std::string& name = s.FamilyGenera[i].Name;
-        if (name == def.Default && name.size() >= 2) {
+        if (name == def.Default && CharCount(name) >= 2) {
             SelectFieldComboItem(s, fGenus, static_cast<int>(i), -1);
             FillSpeciesCombo(s);
             return true;

@@ -30,10 +30,10 @@ void LatLongPhase(Session& s, PhaseState&) {
         text = Trim(p.Line(c)) + " " + Trim(p.Line(c + 1));
     } else if (c > 0 && p.Score(fLatLong, c - 1) > 2) {
         const std::string& before = p.Line(c - 1);
-        bool digitAtEnd = false;
-        for (size_t k = before.size() >= 4 ? before.size() - 4 : 0; k < before.size(); ++k)
+        bool digitAtEnd = false;  // among the last four characters
+        for (size_t k = CharsBack(before, before.size(), 4); k < before.size(); ++k)
             if (IsDigit(static_cast<unsigned char>(before[k]))) digitAtEnd = true;
-        text = before.size() > 5 && digitAtEnd ? Trim(before) + " " + Trim(p.Line(c)) : p.Line(c);
+        text = CharCount(before) > 5 && digitAtEnd ? Trim(before) + " " + Trim(p.Line(c)) : p.Line(c);
     } else {
         text = Trim(p.Line(c));
     }

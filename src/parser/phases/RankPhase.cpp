@@ -25,7 +25,7 @@ void RankPhase(Session& s, PhaseState& ps) {
         if (IsAsciiLetter(static_cast<unsigned char>(CharAt(t, e)))) continue;
         SetFieldText(s, fRank, r, false);
         t.erase(0, std::min(t.size(), static_cast<size_t>(e)));
-        if (t.size() >= 2) {
+        if (CharCount(t) >= 2) {
             size_t k = 0;
             while (k < t.size() && IsAsciiLetter(static_cast<unsigned char>(t[k]))) ++k;
             t.erase(k);

@@ -1,0 +1,30 @@
+#include "records/RecordFileEncoding.h"
+
+#include "base/Encoding.h"
+#include "model/Log.h"
+#include "model/Session.h"
+
+namespace quorl {
+
+bool EncodeForRecordFile(Session& s, const std::string& fileName, RecordFileText& t) {
+    t.convertWhole = false;
+    if (IsValidUtf8(t.existing)) return true;  // UTF-8, empty or plain ASCII: written as it is
+    if (FitsCp1252(t.added)) {
+        t.added = Utf8ToCp1252(t.added);
+        return true;
+    }
+    DialogButton b = s.dialogs.Ask("The record file " + fileName +
+                                       " uses an older single-byte encoding that cannot hold every character of "
+                                       "this record. Convert the whole file to UTF-8 and add the record?",
+                                   DialogKind::Confirmation, {DialogButton::Yes, DialogButton::No});
+    if (b != DialogButton::Yes) {
+        WriteToLog(s, "Record not added: " + fileName + " was not converted to UTF-8.");
+        return false;
+    }
+    WriteToLog(s, "Record file " + fileName + " converted to UTF-8.");
+    t.existing = Cp1252ToUtf8(t.existing);
+    t.convertWhole = true;
+    return true;
+}
+
+}  // namespace quorl

@@ -1,0 +1,22 @@
+#pragma once
+// A record file holds one encoding: UTF-8, or the single-byte code page (Windows-1252) of a file
+// that an older installation wrote. New records are written in the file's own encoding; when a
+// record holds a character that the single-byte file cannot store, the user is asked once whether
+// to convert the whole file to UTF-8.
+#include <string>
+
+namespace quorl {
+
+class Session;
+
+struct RecordFileText {
+    std::string existing;       // the file's bytes; its UTF-8 form when convertWhole is set
+    std::string added;          // the new text, given as UTF-8, on return in the file's encoding
+    bool convertWhole = false;  // the whole file must be rewritten as existing + added
+};
+
+// Decides how t.added joins t.existing. Returns false when the user declines the conversion:
+// nothing may be written then.
+bool EncodeForRecordFile(Session& s, const std::string& fileName, RecordFileText& t);
+
+}  // namespace quorl
