@@ -424,7 +424,9 @@ void MainWindow::OnFocusChanged(QWidget* now) {
 
 std::string MainWindow::InnerText(const std::string& name, const QPlainTextEdit* m) const {
     const Control* c = session.form.Find(name);
-    return c ? c->text : FromQtLines(m->toPlainText());
+    const QString shown = m->toPlainText();
+    // While an edit is being handled the Form may already hold a newer text.
+    return c && ToQtLines(c->text) == shown ? c->text : FromQtLines(shown);
 }
 
 int MainWindow::Caret(const std::string& name) const {

@@ -94,7 +94,8 @@ private:
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint = {});
     void OnFocusChanged(QWidget* now);
     void PushSelection(const std::string& name);
-    // The memo's text as the Form holds it (the positions of the Form count in it).
+    // The memo's text as the Form holds it (the Form's positions count in it), or as the widget
+    // shows it while the two differ.
     std::string InnerText(const std::string& name, const QPlainTextEdit* m) const;
 
     std::unique_ptr<ProgramHelp> help_;

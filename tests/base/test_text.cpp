@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "base/Encoding.h"
 #include "base/Text.h"
 
 using namespace quorl;
@@ -39,20 +38,22 @@ TEST(Numbers, IntegerAndFloatParsing) {
     EXPECT_FALSE(TryStrToFloat("abc"));
 }
 
-TEST(Encoding, RoundTripsEveryByteAndReadsLegacyFiles) {
-    std::string all;
-    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
-    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-    EXPECT_EQ(Cp1252ToUtf8("\xB0"), "\xC2\xB0");           // degree sign
-    EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");       // euro sign
-    EXPECT_EQ(DecodeFileBytes("caf\xC3\xA9"), "caf\xE9");  // UTF-8 file
-    EXPECT_EQ(DecodeFileBytes("caf\xE9"), "caf\xE9");      // legacy single-byte file
-    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");          // not in the code page
-}
-
 TEST(Lines, SplitsOnEveryLineEnd) {
     auto l = SplitLines("a\r\nb\nc\rd");
     ASSERT_EQ(l.size(), 4u);
     EXPECT_EQ(l[3], "d");
     EXPECT_TRUE(SplitLines("").empty());
+    EXPECT_EQ(CrLfLineEnds("a\r\nb\nc\rd\r\r\n\n"), "a\r\nb\r\nc\r\nd\r\n\r\n\r\n");
+}
+
+TEST(Characters, CountAndStepOverWholeCharacters) {
+    const std::string t = "aé北𝄞z";  // 1, 2, 3, 4 and 1 bytes
+    EXPECT_EQ(CharCount(t), 5u);
+    EXPECT_EQ(CharsForward(t, 0, 2), 3u);
+    EXPECT_EQ(CharsForward(t, 1, 1), 3u);
+    EXPECT_EQ(CharsForward(t, 6, 9), t.size());
+    EXPECT_EQ(CharsBack(t, t.size(), 2), 6u);
+    EXPECT_EQ(CharsBack(t, 3, 5), 0u);
+    EXPECT_TRUE(MoreCharsThan("abcd", 3));
+    EXPECT_FALSE(MoreCharsThan("éé", 2));  // four bytes, two characters
 }

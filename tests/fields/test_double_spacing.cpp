@@ -24,9 +24,9 @@ TEST(ReformatDoubleSpacing, SplitsAtTypedBreakAndJoinsAtRemovedOne) {
 }
 
 TEST(ReformatDoubleSpacing, KeepsEveryByteOfTheLabel) {
-    const std::string odd = "Lat \xAC 12\xB6\xB6 N\r\n\r\nPil\xB6\xAC";
+    const std::string odd = "Lat ¬ 12¶¶ N\r\n\r\nPil¶¬";
     EXPECT_EQ(ReformatDoubleSpacing(odd, 1), odd);
     EXPECT_EQ(ReformatDoubleSpacing(odd, 2), odd);
-    EXPECT_EQ(ReformatDoubleSpacing("\xB6\xB6x\r\ny\xAC", 2), "\xB6\xB6xy\xAC");
-    EXPECT_EQ(ReformatDoubleSpacing("\xB6\xB6x\r\ny\xAC", 1), "\xB6\xB6x\r\n\r\ny\xAC");
+    EXPECT_EQ(ReformatDoubleSpacing("¶¶x\r\ny¬", 2), "¶¶xy¬");
+    EXPECT_EQ(ReformatDoubleSpacing("¶¶x\r\ny¬", 1), "¶¶x\r\n\r\ny¬");
 }

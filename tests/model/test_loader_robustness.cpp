@@ -16,7 +16,7 @@ namespace {
 // Texts built from the characters that the file formats give a meaning to.
 std::string RandomText(std::mt19937& rng) {
     static const char* const pieces[] = {"\t", ",", "\r\n", "\n", "\r", "(", "/", ")", ".", "1", "2", "255",
-                                         "-7", "x", "Ab", " ", "\"", "#", "Version", "yes", "\xE9"};
+                                         "-7", "x", "Ab", " ", "\"", "#", "Version", "yes", "é"};
     std::uniform_int_distribution<int> len(0, 60), piece(0, std::size(pieces) - 1);
     std::string s;
     for (int i = len(rng); i > 0; --i) s += pieces[piece(rng)];

@@ -143,12 +143,12 @@ TEST_F(ReferenceListsTest, MissingCountryListEndsTheProgram) {
 
 TEST(CountryOrder, CapitalsBeforeSmallLettersAndPrefixesFirst) {
     std::vector<CountryClass> list(4);
-    const char* names[] = {"chad", "Chadwick", "Chad", "\xC9quateur"};  // the last starts with a byte above 0x7F
+    const char* names[] = {"chad", "Chadwick", "Chad", "Équateur"};  // the last starts with a byte above 0x7F
     for (size_t i = 0; i < list.size(); ++i) list[i].Name = names[i];
     std::sort(list.begin(), list.end(), AnsiStringLess);
     EXPECT_EQ(list[0].Name, "Chad");
     EXPECT_EQ(list[1].Name, "Chadwick");
     EXPECT_EQ(list[2].Name, "chad");
-    EXPECT_EQ(list[3].Name, "\xC9quateur");
+    EXPECT_EQ(list[3].Name, "Équateur");
     EXPECT_FALSE(AnsiStringLess(list[0], list[0]));  // strict: equal names are not less
 }

@@ -340,7 +340,7 @@ TEST_F(ShippedProgramFolder, CountryListNamesTheUnitedStatesAndMexicoWithStatesA
 TEST_F(ShippedProgramFolder, AutoCorrectMendsWhatTheParserLooksFor) {
     // Typographic quotes and the ordinal sign typed for degrees become the signs the coordinate
     // reader knows; U.S.A. becomes USA, which the country search reads as United States.
-    EXPECT_EQ(AutoCorrectText(s, "41\xBA" "11\x92N, Essex Co., U.S.A."), "41\xB0" "11'N, Essex County, USA");
+    EXPECT_EQ(AutoCorrectText(s, "41º11’N, Essex Co., U.S.A."), "41°11'N, Essex County, USA");
     EXPECT_EQ(AutoCorrectText(s, "Lichens\r\nTbe Coliected rock\r\nElevatlon 300 m"),
               "Lichens\r\nThe Collected rock\r\nElevation 300 m");
     // Whole words only: a longer word holding Co. is left alone.

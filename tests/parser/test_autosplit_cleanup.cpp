@@ -33,9 +33,9 @@ TEST_F(AutoSplit, ElevationWordAfterANumberKeepsTheNumber) {
 }
 
 TEST_F(AutoSplit, CoordinateRunOnALineOfItsOwn) {
-    const std::string text = "Along road at 34\xB0 12' 30\" N 112\xB0 10' 5\" W; sandy";
+    const std::string text = "Along road at 34° 12' 30\" N 112° 10' 5\" W; sandy";
     const std::string out = AutoSplitText(s, text);
-    EXPECT_NE(out.find("\r\n34\xB0 12' 30\" N 112\xB0 10' 5\" W;\r\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("\r\n34° 12' 30\" N 112° 10' 5\" W;\r\n"), std::string::npos) << out;
 }
 
 TEST_F(AutoSplit, LongLinesCutWhereHalvesReadAsDifferentFields) {

@@ -23,7 +23,7 @@ TEST(CoordinateScores, LatLongScoreAddsSignsWordsAndShortRuns) {
     // No signs: the runs decide; the last character never takes part.
     EXPECT_EQ(LatLongScore(""), 0);
     EXPECT_EQ(LatLongScore("Oak woodland"), -1);
-    const std::string dms = "34\xB0 12' 30\" N 112\xB0 10' 5\" W";
+    const std::string dms = "34° 12' 30\" N 112° 10' 5\" W";
     EXPECT_GT(LatLongScore(dms), 20);
     EXPECT_EQ(LatLongScore("Latitude"), 5 - 1);
     EXPECT_EQ(LatLongScore("12 DEG"), 1 + 1 + 1 - 1);
@@ -44,7 +44,7 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
         const char* text;
         const char* boxes;
     } cases[] = {
-        {"34\xB0 12' 30\" N 112\xB0 10' 5\" W", "34/12/30 N 112/10/5 W"},
+        {"34° 12' 30\" N 112° 10' 5\" W", "34/12/30 N 112/10/5 W"},
         {"N 34 12 30 W 112 10 5", "34/12/30 N 112/10/5 W"},           // letter before the numbers
         {"34.5 N 112.25 W x", "34.5// N 112.25// W"},                   // decimal degrees
         {"3O deg 15* 2 s 11O DEG 5 e", "30/15/2 S 110/5/ E"},         // deg, star and letter O

@@ -49,9 +49,9 @@ TEST_F(Elevations, CoordinateMinutesAreNoFeet) {
         const char* text;
         const char* boxes;  // feet low, meters low
     } cases[] = {
-        {"66\xB0" "56'30\"W, on rocks, 100 m", "/100"},
-        {"17\xB0" "48'30\" N, 96\xB0" "57'15\" W. Elev. 1250 m.", "/1250"},
-        {"17\xC2\xB0" "48' N, 1250 m", "/1250"},  // the degree sign in UTF-8
+        {"66°56'30\"W, on rocks, 100 m", "/100"},
+        {"17°48'30\" N, 96°57'15\" W. Elev. 1250 m.", "/1250"},
+        {"17Â°48' N, 1250 m", "/1250"},  // a degree sign read in the wrong encoding
         {"17d48' N, 1250 m", "/1250"},
         {"17 48' 30\" N, 1250 m", "/1250"},  // degrees, minutes and seconds without signs
         {"ridge 5000' 30 plants", "5000/"},  // no seconds mark: still feet

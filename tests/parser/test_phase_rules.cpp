@@ -14,7 +14,7 @@ protected:
 };
 
 TEST_F(PhaseRules, AgainCollectionNumberTakesTheFirstMarkedLine) {
-    SetLines({"Flora", "31 N 110 W No. 4321", "N\xB0 5678", "No. 999"});
+    SetLines({"Flora", "31 N 110 W No. 4321", "N° 5678", "No. 999"});
     Def(fLatLong).FoundLine = 1;
     Run(AgainCollectionNumberPhase);
     EXPECT_EQ(F(fCollectionNumber), "5678");

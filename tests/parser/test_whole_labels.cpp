@@ -59,7 +59,7 @@ TEST_F(WholeLabels, ArizonaOakLabel) {
           "Pima County, Arizona, USA\n"
           "Habitat: Oak woodland on rocky slope\n"
           "Elev. 1200 m\n"
-          "31\xB0 45' 10\" N 110\xB0 50' 20\" W\n"
+          "31° 45' 10\" N 110° 50' 20\" W\n"
           "J. Smith 1234\n"
           "12 May 1995\n");
     Expect({{fFamily, "Fagaceae"}, {fGenus, "Quercus"}, {fSpecies, "emoryi"}, {fScientificName, "Quercus emoryi"},
@@ -157,8 +157,8 @@ TEST_F(WholeLabels, RandomTextNeverBreaksTheParse) {
         text.clear();
         for (int k = 0; k < 300; ++k) {
             seed = seed * 1103515245u + 12345u;
-            const char* pieces[] = {"\n", " ", "12", "May", "-", "N", "\xB0", "'", "ft", "m", "&", "with", ",",
-                                    "Quercus", "alba", "Mexico", "No.", "N\xB0", "1998", ".", "det", "(", ")", "x"};
+            const char* pieces[] = {"\n", " ", "12", "May", "-", "N", "°", "'", "ft", "m", "&", "with", ",",
+                                    "Quercus", "alba", "Mexico", "No.", "N°", "1998", ".", "det", "(", ")", "x"};
             text += pieces[(seed >> 16) % 24];
         }
         dialogs.answers = {DialogButton::Ignore};

@@ -160,7 +160,7 @@ TEST_F(DarwinCsvWriterTest, RecordFileReadsBackWithPythonsCsvModule) {
     Column("18.5", true, "VCoord", "verbatimCoordinates");
     Column("13", false, "Habitat", "habitat");
     Set("CollectorEdit", "O'Neil, \"Jr\"");
-    Set("DescriptionMemo", "Tree, 10 m\r\nbark grey; \xE9t\xE9");
+    Set("DescriptionMemo", "Tree, 10 m\r\nbark grey; été");
     dialogs.inputs.push_back("1,200");  // the user types a comma into a numeric column
     Set("ElevMetersLowEdit", "1.200 m");
     Set("NumberEdit", "12");

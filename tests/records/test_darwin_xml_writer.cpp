@@ -147,18 +147,18 @@ TEST_F(DarwinXmlWriterTest, FileWithoutClosingLineIsNeverOverwritten) {
 TEST_F(DarwinXmlWriterTest, OldContentIsKeptByteForByte) {
     // Another program's header and characters outside the single-byte code page stay as they are.
     const std::string old = "<QUORL>\r\n\t<header>\r\n\t\t<version>0.9</version>\r\n\t</header>\r\n\t<labelData>\r\n"
-                            "\t\t<label><x>\xE5\x8C\x97\xE4\xBA\xAC</x></label>\r\n";
+                            "\t\t<label><x>北京</x></label>\r\n";
     WriteFile(RecordPath(), old + Closing() + "\r\n");
-    Set("AccessionEdit", "\xE9");  // Windows-1252 e acute
+    Set("AccessionEdit", "é");
     ASSERT_TRUE(AddDarwinXML(s));
-    EXPECT_EQ(RecordFile(), old + "\t\t<label>\r\n" + El("GlobalUniqueIdentifier", "QZV:Plants:\xC3\xA9") +
-                                El("CatalogNumber", "\xC3\xA9") + El("otherCatalogNumbers", "\xC3\xA9") +
+    EXPECT_EQ(RecordFile(), old + "\t\t<label>\r\n" + El("GlobalUniqueIdentifier", "QZV:Plants:é") +
+                                El("CatalogNumber", "é") + El("otherCatalogNumbers", "é") +
                                 "\t\t</label>\r\n" + Closing());
 }
 
 TEST_F(DarwinXmlWriterTest, WrittenDocumentIsWellFormed) {
     FillAll();
-    Set("NotesMemo", "a\x01 <b> & \"c\" \x96 d");
+    Set("NotesMemo", "a\x01 <b> & \"c\" – d");
     ASSERT_TRUE(AddDarwinXML(s));
     ASSERT_TRUE(AddDarwinXML(s));
     std::string cmd = "xmllint --noout '" + RecordPath().string() + "' 2>&1";

@@ -444,13 +444,13 @@ TEST_F(ExportDataTest, ElevationsOutOfAnyRealRangeAreRefused) {
 
 TEST_F(ExportDataTest, PersonNamesAreAlphabetic) {
     Set("CollectorEdit", "O'Neil & Smith, Jr.");
-    Set("OtherCollectorsEdit", std::string("M\xFCller-L\xF3pez, \xD1u\xF1o"));
+    Set("OtherCollectorsEdit", std::string("Müller-López, Ñuño"));
     EXPECT_TRUE(CheckAlphabetic(s, fCollector));
     EXPECT_TRUE(CheckAlphabetic(s, fOtherCollectors));
     EXPECT_TRUE(CheckAlphabetic(s, fDeterminer));  // empty
     EXPECT_TRUE(dialogs.messages.empty());
 
-    Set("OtherCollectorsEdit", std::string("S\xF8rensen"));
+    Set("OtherCollectorsEdit", std::string("Sørensen"));
     EXPECT_FALSE(CheckAlphabetic(s, fOtherCollectors));
     Set("CollectorEdit", "Smith 2");
     Set("DeterminedByEdit", "A/B");

@@ -307,7 +307,7 @@ private slots:
     void qtClipboardAndPause() {
         QGuiApplication::clipboard()->setText(QStringLiteral("one\r\ntwo\nthr\u00e9e"));
         QtDialogs qt;
-        QCOMPARE(qt.ClipboardText(), std::string("one\r\ntwo\r\nthr\xe9" "e"));
+        QCOMPARE(qt.ClipboardText(), std::string("one\r\ntwo\r\nthrée"));
         int ticks = 0;
         QTimer timer;
         connect(&timer, &QTimer::timeout, this, [&] { ++ticks; });

@@ -207,10 +207,10 @@ private slots:
         QCOMPARE(edits, 5);
         QCOMPARE(form.focused, std::string("CollectorEdit"));
 
-        // Lines of a memo come back with CR LF; non-ASCII letters in Windows-1252.
+        // Lines of a memo come back with CR LF; letters beyond ASCII as UTF-8.
         auto* memo = qobject_cast<QPlainTextEdit*>(W(*s, "DescriptionMemo"));
         memo->setPlainText(QString::fromUtf8("Prairie\nCaf\xc3\xa9"));
-        QCOMPARE(form.Get("DescriptionMemo").text, std::string("Prairie\r\nCaf\xe9"));
+        QCOMPARE(form.Get("DescriptionMemo").text, std::string("Prairie\r\nCafé"));
 
         // Code changes reach the widget without running the widget's own signal path twice.
         form.SetText("HabitatMemo", "Dry\r\nslope");
