@@ -124,7 +124,7 @@ ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row) 
     for (const auto& [column, value] : record->values) PutBackValue(s, column, value);
 
     if (!ReplaceFileAtomically(path, WithoutRange(preview.bytes, record->begin, record->end)))
-        s.dialogs.ShowMessage("Unable to create or open file " + Utf8ToCp1252(path.string()) +
+        s.dialogs.ShowMessage("Unable to create or open file " + path.string() +
                               ". The record is still in the file.");
     return ReEditResult::Done;
 }
