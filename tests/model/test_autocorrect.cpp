@@ -64,6 +64,20 @@ TEST(AutoCorrectText, LetterCaseMattersOnlyForCaseSensitiveEntries) {
     // Later entries work on the result of the earlier ones.
     EXPECT_EQ(ApplyReplacements({Entry(false, false, "teh", "the"), Entry(true, false, "the", "a")}, "teh cat"),
               "a cat");
+    // Letters beyond A-Z have a case too, in word and whole-word entries alike.
+    EXPECT_EQ(ApplyReplacements({Entry(false, true, "été", "summer")}, "x ÉTÉ, Été été."), "x summer, summer summer.");
+    EXPECT_EQ(ApplyReplacements({Entry(false, false, "łódź", "Lodz")}, "ŁÓDŹ"), "Lodz");
+    EXPECT_EQ(ApplyReplacements({Entry(true, true, "été", "summer")}, "x ÉTÉ y"), "x ÉTÉ y");
+}
+
+TEST_F(AutoCorrectTest, FilesWithLfOrCrLineEndsHoldOneEntryPerLine) {
+    Load("0\tteh\tthe\n1\tCo\tCounty\n2\tMtn\tMountain");
+    ASSERT_EQ(s.AutoCorrectList.size(), 3u);
+    EXPECT_EQ(s.AutoCorrectList[0].To, "the");
+    EXPECT_EQ(s.AutoCorrectList[2].To, "Mountain");
+    Load("0\tteh\tthe\r1\tCo\tCounty");
+    ASSERT_EQ(s.AutoCorrectList.size(), 2u);
+    EXPECT_EQ(s.AutoCorrectList[0].To, "the");
 }
 
 TEST(AutoCorrectText, NumeralsAmongDigitsAreRepaired) {
