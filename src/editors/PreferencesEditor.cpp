@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "base/Encoding.h"
 #include "base/Text.h"
 #include "fields/DoubleSpacing.h"
 #include "model/MainForm.h"
@@ -49,7 +48,7 @@ bool SwitchOutputType(Session& s, int type) {
     std::error_code ec;
     if (fs::is_regular_file(path, ec)) return true;
     s.OutputType = old;
-    s.dialogs.ShowMessage("Unable to open file: " + Utf8ToCp1252(path.string()));
+    s.dialogs.ShowMessage("Unable to open file: " + path.string());
     return false;
 }
 
@@ -91,7 +90,7 @@ bool ClearStats(Session& s) {
     fs::remove(file, ec);
     if (ec) {
         // The words would come back from the file at the next start.
-        s.dialogs.ShowMessage("Unable to delete file " + Utf8ToCp1252(file.string()));
+        s.dialogs.ShowMessage("Unable to delete file " + file.string());
         return false;
     }
     s.WordStats.clear();
