@@ -130,14 +130,6 @@ TEST_F(HelpHookTest, OutsideViewerProgramsAreReportedMissing) {
     EXPECT_EQ(dialogs.questions.size(), 1u);
 }
 
-TEST(HelpCommandName, NamesAndNumbers) {
-    EXPECT_EQ(HelpCommandName(1), "HELP_CONTEXT (1)");
-    EXPECT_EQ(HelpCommandName(3), "HELP_INDEX or HELP_CONTENTS (3)");
-    EXPECT_EQ(HelpCommandName(5), "HELP_SETINDEX or HELP_SETCONTENTS (5)");
-    EXPECT_EQ(HelpCommandName(515), "HELP_SETWINPOS (515)");
-    EXPECT_EQ(HelpCommandName(6), "?? (6)");
-}
-
 TEST(HHFormat, FileTopicWindowAndPrefix) {
     EXPECT_EQ(HHFormat("Quorl.qhc", "", "", TPrefixType::None), "Quorl.qhc");
     EXPECT_EQ(HHFormat(" My%20Help.qhc ", "dir\\page.html", "main", TPrefixType::None), "My Help.qhc::/dir/page.html>main");
