@@ -1,0 +1,115 @@
+// A record file keeps one encoding: records added to a legacy single-byte file are written in its
+// encoding, or, when a character does not fit, the whole file is converted to UTF-8 after one
+// question, or nothing is written.
+#include "RecordFixture.h"
+
+#include <functional>
+
+#include "base/Encoding.h"
+#include "records/DarwinCsvWriter.h"
+#include "records/DarwinXmlWriter.h"
+#include "records/TsvWriter.h"
+
+namespace quorl::testing {
+namespace {
+
+struct Writer {
+    const char* file;
+    std::function<bool(Session&)> add;
+    std::string legacy;  // a single-byte file holding "Ñandú" as an older installation wrote it
+};
+
+// "Ñandú" in Windows-1252.
+const std::string kOldValue = "\xD1" "and\xFA";
+
+std::vector<Writer> Writers() {
+    return {{"Records.tsv", AddTSV, "fieldNotes\t\r\n\"" + kOldValue + "\"\r\n"},
+            {"Records.csv", AddDarwinCSV, "fieldNotes\r\n\"" + kOldValue + "\"\r\n"},
+            {"Records.xml", AddDarwinXML,
+             "<QUORL>\r\n\t<header>\r\n\t\t<version>0.9</version>\r\n\t</header>\r\n\t<labelData>\r\n"
+             "\t\t<label>\r\n\t\t\t<fieldNotes>" + kOldValue + "</fieldNotes>\r\n\t\t</label>\r\n"
+             "\t</labelData>\r\n</QUORL>"}};
+}
+
+class RecordFileEncodingTest : public RecordFixture {
+protected:
+    void SetUp() override {
+        RecordFixture::SetUp();
+        Column("24", true, "Notes", "fieldNotes");
+    }
+    void Use(const Writer& w, const std::string& bytes) {
+        s.OutputFileName = w.file;
+        WriteFile(RecordPath(), bytes);
+    }
+};
+
+TEST_F(RecordFileEncodingTest, ARecordThatFitsIsWrittenInTheLegacyFilesEncoding) {
+    for (const Writer& w : Writers()) {
+        SCOPED_TRACE(w.file);
+        Use(w, w.legacy);
+        Set("NotesMemo", "Hôtel 41°");
+        dialogs.questions.clear();
+        ASSERT_TRUE(w.add(s));
+        const std::string bytes = RecordFile();
+        EXPECT_TRUE(dialogs.questions.empty());
+        EXPECT_FALSE(IsValidUtf8(bytes));  // still the single-byte file
+        EXPECT_NE(bytes.find(kOldValue), std::string::npos);
+        EXPECT_NE(bytes.find("H\xF4tel 41\xB0"), std::string::npos);
+        EXPECT_EQ(bytes.find("Hôtel"), std::string::npos);  // no UTF-8 bytes in it
+        EXPECT_NE(DecodeFileBytes(bytes).find("Ñandú"), std::string::npos);
+    }
+}
+
+TEST_F(RecordFileEncodingTest, ACharacterThatDoesNotFitAsksOnceAndNoLeavesTheFileAlone) {
+    for (const Writer& w : Writers()) {
+        SCOPED_TRACE(w.file);
+        Use(w, w.legacy);
+        Set("NotesMemo", "Łódź");
+        dialogs.questions.clear();
+        dialogs.answers = {DialogButton::No};
+        EXPECT_FALSE(w.add(s));
+        EXPECT_EQ(dialogs.questions.size(), 1u);
+        EXPECT_EQ(RecordFile(), w.legacy);
+    }
+}
+
+TEST_F(RecordFileEncodingTest, ConvertingRewritesTheWholeFileAsUtf8) {
+    for (const Writer& w : Writers()) {
+        SCOPED_TRACE(w.file);
+        Use(w, w.legacy);
+        Set("NotesMemo", "Łódź 北京");
+        dialogs.questions.clear();
+        dialogs.answers = {DialogButton::Yes};
+        ASSERT_TRUE(w.add(s));
+        EXPECT_EQ(dialogs.questions.size(), 1u);
+        const std::string bytes = RecordFile();
+        EXPECT_TRUE(IsValidUtf8(bytes));
+        EXPECT_NE(bytes.find("Ñandú"), std::string::npos);  // the old record, converted
+        EXPECT_NE(bytes.find("Łódź 北京"), std::string::npos);
+        // From now on the file is UTF-8: no further question.
+        Set("NotesMemo", "Dvořák");
+        ASSERT_TRUE(w.add(s));
+        EXPECT_EQ(dialogs.questions.size(), 1u);
+        EXPECT_TRUE(IsValidUtf8(RecordFile()));
+    }
+}
+
+TEST_F(RecordFileEncodingTest, Utf8FilesTakeEveryCharacterWithoutAQuestion) {
+    for (const Writer& w : Writers()) {
+        SCOPED_TRACE(w.file);
+        const std::string utf8 = Cp1252ToUtf8(w.legacy);
+        Use(w, utf8);
+        Set("NotesMemo", "Ελλάδα");
+        dialogs.questions.clear();
+        ASSERT_TRUE(w.add(s));
+        EXPECT_TRUE(dialogs.questions.empty());
+        const std::string bytes = RecordFile();
+        EXPECT_TRUE(IsValidUtf8(bytes));
+        EXPECT_NE(bytes.find("Ελλάδα"), std::string::npos);
+        const size_t keep = w.file == std::string("Records.xml") ? utf8.find("\t</labelData>") : utf8.size();
+        EXPECT_EQ(bytes.substr(0, keep), utf8.substr(0, keep));  // earlier records byte for byte
+    }
+}
+
+}  // namespace
+}  // namespace quorl::testing
