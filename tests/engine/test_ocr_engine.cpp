@@ -85,6 +85,14 @@ TEST_F(OcrFixture, AutomaticReadsADrawnLabelLineByLine) {
     EXPECT_EQ(run.preview.width, 1800);
     EXPECT_TRUE(std::all_of(run.preview.pixels.begin(), run.preview.pixels.end(), [](uint8_t v) { return v == 0 || v == 255; }));
     EXPECT_EQ(dialogs.busyMessage, "Performing OCR");
+
+    // With Get Barcode on and no barcode on the label, the whole label is read, without a word.
+    OcrSettings barcode;
+    barcode.getBarcode = true;
+    const OcrRun withoutBarcode = Read(ToGrey(DrawnLabel(kLabel, 235), 300), barcode);
+    EXPECT_EQ(NonEmptyLines(withoutBarcode.text), kLabelLines) << withoutBarcode.text;
+    EXPECT_TRUE(withoutBarcode.barcodeImage.Empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(OcrFixture, AnalyzeTriesFiveThresholdsAndKeepsTheOneWithKnownWords) {

@@ -69,6 +69,21 @@ TEST(BinarizeBitmap, UnevenLightingFromLeftToRightIsEvenedOut) {
         }
 }
 
+TEST(BinarizeBitmap, ADarkBandAtTheEdgesOfOneRowIsNotTakenForDimLight) {
+    // Paper of 200; in row 5 the first 61 and the last 100 columns are a mark of grey 100. The
+    // edge levels of that row are damped against the row above, so the mark stays black.
+    GreyImage p(400, 10, 200);
+    for (int x = 0; x <= 60; ++x) p.At(x, 5) = 100;
+    for (int x = 300; x < 400; ++x) p.At(x, 5) = 100;
+    BinarizeBitmap(p, 150, false);
+    EXPECT_EQ(p.At(0, 5), 0);
+    EXPECT_EQ(p.At(20, 5), 0);
+    EXPECT_EQ(p.At(398, 5), 0);
+    EXPECT_EQ(p.At(200, 5), 255);
+    EXPECT_EQ(p.At(0, 4), 255);
+    EXPECT_EQ(p.At(398, 6), 255);
+}
+
 TEST(BinarizeBitmap, NarrowPictureMeasuresItsEdgesInsideItself) {
     // 60 pixels wide: the edge levels come from columns 10..13 and 47..59, the centre from
     // 1..58. Bright columns 14..24 lift only the centre, so the left edge's cut drops far
@@ -132,7 +147,9 @@ TEST(CropImage, ClampsToThePictureAndKeepsTheResolution) {
     GreyImage p(10, 8, 0);
     p.dpi = 200;
     p.At(9, 7) = 77;
+    p.At(5, 4) = 66;
     const GreyImage c = CropImage(p, {5, 4, 50, 50});
+    EXPECT_EQ(c.At(0, 0), 66);
     EXPECT_EQ(c.width, 5);
     EXPECT_EQ(c.height, 4);
     EXPECT_EQ(c.dpi, 200);

@@ -61,6 +61,7 @@ TEST(PassChoice, MoreKnownWordsWinAndTiesGoToTheLaterPass) {
     EXPECT_TRUE(c.Offer("same known, as mixed", {5, 2}));
     EXPECT_EQ(c.BestText(), "same known, as mixed");
 
+    EXPECT_EQ(PassChoice().ChosenText(), "");
     PassChoice none;
     EXPECT_FALSE(none.Offer("garbage", {1001, 0}));
     EXPECT_EQ(none.ChosenText(), "");
@@ -110,6 +111,10 @@ TEST(PostCorrection, KeepsLettersAndBlanksOtherSymbols) {
     // Minute and second marks read as typographic quotes or primes stay marks.
     EXPECT_EQ(PostCorrectOcrText("41\xC2\xB0" "11\xE2\x80\x99N 5\xE2\x80\xB2" "3\xE2\x80\xB3 \xE2\x80\x98x\xE2\x80\x9D"),
               "41 11'N 5'3\" 'x\"");
+    // Greek and Cyrillic letters stay, the Greek question mark does not; the ends of the ranges.
+    EXPECT_EQ(PostCorrectOcrText("\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1\xCD\xBE \xD0\x9C\xD0\xBE\xD1\x81"),
+              "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1  \xD0\x9C\xD0\xBE\xD1\x81");
+    EXPECT_EQ(PostCorrectOcrText("\xC3\x80\xC9\x8F\xCD\xB0\xC9\x90"), "\xC3\x80\xC9\x8F\xCD\xB0 ");
     // A byte that begins no character is one blank too.
     EXPECT_EQ(PostCorrectOcrText("a\xFF" "b\xC3"), "a b ");
     // A symbol blanked between digits lets no letter rule join them.

@@ -63,6 +63,13 @@ TEST(PhotoGeometry, NudgesStopAtTheDisplayAreaEdges) {
     EXPECT_TRUE(box.Shift(Nudge::Down, kArea));
     EXPECT_EQ(box.second, (Point{49, 50}));
 
+    SelectionBox top;
+    top.Press({50, 40}, kArea);
+    top.Move({90, 0}, kArea, kDrawn);
+    top.Release();
+    EXPECT_FALSE(top.Shift(Nudge::Up, kArea));  // the top corner is on the area's top edge
+    EXPECT_EQ(top.first, (Point{60, 20}));
+
     SelectionBox edge;
     edge.Press({760, 560}, kArea);
     edge.Move({799, 599}, kArea, {0, 0, 800, 600});
