@@ -52,6 +52,17 @@ TEST_F(WordStatsTableTest, TheWordColumnSortsAscendingFirstWithoutRegardToCase) 
     EXPECT_EQ(Column(0), (Words{"alpine", "bog", "Cliff", "Moss", "rock"}));
     table.ColumnClick(WordStatsTable::WordColumn);
     EXPECT_EQ(Column(0), (Words{"rock", "Moss", "Cliff", "bog", "alpine"}));
+
+    // Words equal but for case keep their order, whichever the direction.
+    std::vector<BayesClass> same(3);
+    same[0].Word = "Bog";
+    same[1].Word = "bog";
+    same[2].Word = "BOG";
+    table.Load(same);
+    table.ColumnClick(WordStatsTable::WordColumn);
+    EXPECT_EQ(Column(0), (Words{"Bog", "bog", "BOG"}));
+    table.ColumnClick(WordStatsTable::WordColumn);
+    EXPECT_EQ(Column(0), (Words{"Bog", "bog", "BOG"}));
 }
 
 TEST_F(WordStatsTableTest, DeletingRowsAndOneCountWords) {
