@@ -40,6 +40,9 @@ TEST_F(CountryEditorTest, TheListsFollowTheSelectionAndShowTheBoxes) {
     EXPECT_EQ(editor.Selected(kCounty), -1);
     EXPECT_EQ(editor.BoundsText(kState), (std::array<std::string, 4>{}));
     EXPECT_FALSE(editor.SaveEnabled());
+    editor.Open();  // a new opening starts with nothing chosen
+    EXPECT_EQ(editor.Selected(kCountry), -1);
+    EXPECT_TRUE(editor.Names(kState).empty());
 }
 
 TEST_F(CountryEditorTest, TypedBoundsGoToTheSelectedPlaceOnly) {
@@ -64,10 +67,15 @@ TEST_F(CountryEditorTest, AddingSortsTheLevelAndKeepsDuplicates) {
     EXPECT_FALSE(editor.PopupItems(kState).add);  // no country selected
     editor.Select(kCountry, 1);
     editor.Select(kState, 0);
+    editor.Select(kCounty, 1);
     EXPECT_TRUE(editor.PopupItems(kCounty).add);
+    EXPECT_TRUE(editor.PopupItems(kCounty).remove);
+    editor.Select(kCounty, -1);
     EXPECT_FALSE(editor.PopupItems(kCounty).remove);
     dialogs.inputs = {"Canta", "Huaral"};
+    editor.Select(kCounty, 0);
     EXPECT_TRUE(editor.AddItem(kCounty));
+    EXPECT_EQ(editor.Selected(kCounty), -1);  // the sorted list has moved the chosen county
     EXPECT_TRUE(editor.AddItem(kCounty));
     EXPECT_EQ(editor.Names(kCounty), (Names{"Canta", "Huaral", "Huaral", "Lima"}));
     EXPECT_EQ(editor.Selected(kState), 0);  // the state stays selected
@@ -125,6 +133,23 @@ TEST_F(CountryEditorTest, RenamingResortsTheLevel) {
     EXPECT_EQ(dialogs.shown.back(), "input: Edit Item / Name");
     EXPECT_EQ(editor.Names(kCountry), (Names{"Peru", "Tchad"}));
     EXPECT_EQ(s.CountryList[1].Children.size(), 2u);  // the states moved with it
+}
+
+TEST_F(CountryEditorTest, ASaveThatReordersPlacesLetsGoOfTheChosenOnes) {
+    WriteFile(folder / "CountryList.txt", "Peru\tLima,Lima,Huaral\r\n");
+    LoadCountryList(s);
+    editor.Open();
+    editor.Select(kCountry, 0);
+    editor.Select(kState, 0);
+    editor.Select(kCounty, 0);
+    ASSERT_TRUE(editor.Save());
+    EXPECT_EQ(editor.Selected(kCounty), -1);
+    EXPECT_EQ(editor.Selected(kCountry), -1);
+    EXPECT_EQ(File(), "Peru\tLima,Huaral,Lima\r\n");
+    // Nothing moved: the choice stays.
+    editor.Select(kCountry, 0);
+    ASSERT_TRUE(editor.Save());
+    EXPECT_EQ(editor.Selected(kCountry), 0);
 }
 
 TEST_F(CountryEditorTest, AFailedSaveKeepsSaveEnabledAndClosingAsks) {

@@ -43,6 +43,8 @@ TEST_F(WordStatsTableTest, ANumberColumnSortsDescendingFirstAndReversesOnTheSeco
     EXPECT_EQ(table.Direction(), -1);
     table.ColumnClick(WordStatsTable::CountColumn);
     EXPECT_EQ(Column(1), (Words{"1", "1", "3", "10", "11"}));  // numbers, not texts: 3 before 10
+    table.ColumnClick(WordStatsTable::kColumns);  // no such column: nothing changes
+    EXPECT_EQ(table.SortColumn(), WordStatsTable::CountColumn);
     table.ColumnClick(WordStatsTable::LocalityColumn);  // another column starts descending again
     EXPECT_EQ(Column(3), (Words{"100", "60", "50", "0", "0"}));
 }
