@@ -48,6 +48,7 @@ TEST_F(CountryEditorTest, TheListsFollowTheSelectionAndShowTheBoxes) {
 TEST_F(CountryEditorTest, TypedBoundsGoToTheSelectedPlaceOnly) {
     editor.Select(kCountry, 0);
     EXPECT_FALSE(editor.StoreBound(kCounty, 0, "12"));  // no county selected: nothing stored
+    EXPECT_FALSE(editor.StoreBound(kCountry, 4, "12"));  // four rows only
     EXPECT_FALSE(editor.SaveEnabled());
     editor.Select(kState, 1);
     EXPECT_TRUE(editor.StoreBound(kState, 1, "14,5"));

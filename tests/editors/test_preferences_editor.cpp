@@ -1,5 +1,6 @@
 #include "LoaderTestSupport.h"
 #include "editors/PreferencesEditor.h"
+#include "fields/DoubleSpacing.h"
 #include "model/FieldDefinitionsFile.h"
 #include "model/OutputFormatFile.h"
 #include "model/PreferencesFile.h"
@@ -76,7 +77,11 @@ TEST_F(PreferencesEditorTest, DoubleSpacingChangesTheLabelTextOnlyWhenSwitched) 
     SavePreferencesFromForm(s, c);  // already on: left alone
     EXPECT_EQ(Label(), "a\r\n\r\nb\r\n\r\nc");
 
+    // The label window's own re-spacing while typing is bound, and a typed line break is pending:
+    // switching off must not let it double the text again.
+    s.form.OnChange(kLabelWindow, [this] { RichEdit1Change(s); });
     s.form.SetText(kLabelWindow, "a\r\n\r\n\r\n\r\nb\r\n\r\nc");
+    s.PendingReformat = 1;
     c.doubleSpace = false;
     SavePreferencesFromForm(s, c);
     EXPECT_EQ(Label(), "a\r\nb\r\nc");

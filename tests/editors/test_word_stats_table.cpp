@@ -70,6 +70,8 @@ TEST_F(WordStatsTableTest, TheWordColumnSortsAscendingFirstWithoutRegardToCase) 
 TEST_F(WordStatsTableTest, DeletingRowsAndOneCountWords) {
     table.DeleteRows({4, 0, 4});
     EXPECT_EQ(Column(0), (Words{"Moss", "bog", "alpine"}));
+    table.DeleteRows({1, 7});  // a row past the end is no row
+    EXPECT_EQ(Column(0), (Words{"Moss", "alpine"}));
     table.Load(s.WordStats);
     EXPECT_EQ(table.DeleteOneCountWords(), 2u);
     EXPECT_EQ(Column(0), (Words{"rock", "bog", "Cliff"}));  // 10 and 11 stay: only a count of 1 goes
