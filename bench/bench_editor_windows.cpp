@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "QtBenchmarkMain.h"
 #include "base/ScriptedDialogs.h"
 #include "model/MainForm.h"
 #include "model/ReferenceLists.h"
@@ -35,6 +36,16 @@ std::vector<quorl::BayesClass> LearntWords(int count) {
     return words;
 }
 
+// Ends an iteration: the events of the shown window are handled (timed), then it is hidden for the
+// next opening (not timed).
+void HideUntimed(benchmark::State& state, QWidget& window) {
+    QApplication::processEvents();
+    state.PauseTiming();
+    window.hide();
+    QApplication::processEvents();
+    state.ResumeTiming();
+}
+
 void BM_WordStatsEditorOpenAndSortByCount(benchmark::State& state) {
     quorl::ScriptedDialogs dialogs;
     quorl::Session session(dialogs);
@@ -47,11 +58,7 @@ void BM_WordStatsEditorOpenAndSortByCount(benchmark::State& state) {
         window.repaint();
         window.ListView1->scrollToBottom();
         window.repaint();
-        QApplication::processEvents();
-        state.PauseTiming();
-        window.hide();
-        QApplication::processEvents();
-        state.ResumeTiming();
+        HideUntimed(state, window);
     }
     state.counters["rows"] = window.model->rowCount();
 }
@@ -69,11 +76,7 @@ void BM_CountryEditorOpenAndChooseUnitedStates(benchmark::State& state) {
         const auto found = window.CountryListBox->findItems(QStringLiteral("United States"), Qt::MatchExactly);
         window.CountryListBox->setCurrentItem(found.first());
         window.repaint();
-        QApplication::processEvents();
-        state.PauseTiming();
-        window.hide();
-        QApplication::processEvents();
-        state.ResumeTiming();
+        HideUntimed(state, window);
     }
     state.counters["states"] = window.StateListBox->count();
 }
@@ -81,11 +84,4 @@ BENCHMARK(BM_CountryEditorOpenAndChooseUnitedStates)->Unit(benchmark::kMilliseco
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return quorl::bench::RunWindowBenchmarks(argc, argv); }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "QtBenchmarkMain.h"
 #include "base/ScriptedDialogs.h"
 #include "model/Session.h"
 #include "ui/MainWindow.h"
@@ -56,11 +57,4 @@ BENCHMARK(BM_StartupToShownMainWindow)->Unit(benchmark::kMillisecond)->MinTime(2
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return quorl::bench::RunWindowBenchmarks(argc, argv); }
