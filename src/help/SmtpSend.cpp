@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -101,7 +102,18 @@ bool IsConnectError(CURLcode code, long lastAnswer) {
 
 std::string EncodeHeaderText(const std::string& utf8) {
     if (IsAscii(utf8)) return utf8;
-    return "=?UTF-8?B?" + Base64(utf8) + "?=";
+    // Encoded words stay within their 75 characters: at most 45 bytes each, cut between characters.
+    constexpr size_t kChunk = 45;
+    std::string out;
+    size_t i = 0;
+    while (i < utf8.size()) {
+        size_t end = std::min(utf8.size(), i + kChunk);
+        while (end < utf8.size() && end > i + 1 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) --end;
+        if (!out.empty()) out += ' ';
+        out += "=?UTF-8?B?" + Base64(utf8.substr(i, end - i)) + "?=";
+        i = end;
+    }
+    return out;
 }
 
 MailResult SendMail(const LogMail& mail, const MailSettings& settings) {

@@ -17,7 +17,7 @@ struct MailResult {
 
 MailResult SendMail(const LogMail& mail, const MailSettings& settings);
 
-// A header value: kept as it is when plain ASCII, else as one RFC 2047 encoded word.
+// A header value: kept as it is when plain ASCII, else as RFC 2047 encoded words.
 std::string EncodeHeaderText(const std::string& utf8);
 
 }  // namespace quorl

@@ -11,6 +11,7 @@ until its standard input closes.
 import argparse
 import email
 import email.policy
+import email.header
 import email.utils
 import os
 import socket
@@ -53,6 +54,7 @@ class Handler:
             "auth": self.logins.get(id(session), ""),
             "subject": msg.get("Subject", ""),
             "from": msg.get("From", ""),
+            "from_decoded": str(email.header.make_header(email.header.decode_header(msg.get("From", "")))),
             "to": msg.get("To", ""),
             "content_type": msg.get_content_type(),
         }
