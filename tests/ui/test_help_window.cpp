@@ -134,7 +134,7 @@ private slots:
         QVERIFY(w->dialogs.questions.empty());
     }
 
-    void helpContentsShowsContentsIndexAndTheMainPage() {
+    void helpContentsShowsContentsIndexAndTheMainPageAndClosesWithTheMainWindow() {
         auto w = StartWindow();
         w->window->MenuItem("HelpContents1")->trigger();
         QCOMPARE(Shown(*w->window).fileName(), QStringLiteral("main.html"));
@@ -148,6 +148,9 @@ private slots:
         // Every page of the contents can be read from the collection.
         const QModelIndex top = contents->model()->index(0, 0);
         QVERIFY(contents->model()->rowCount(top) >= 10);
+        // Closing the main window closes the help with it.
+        w->window->close();
+        QVERIFY(!hw->isVisible());
     }
 
     void missingCollectionIsSaidOnceAndEveryRequestWarns() {
