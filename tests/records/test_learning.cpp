@@ -109,6 +109,23 @@ TEST_F(LearningTest, NamesOfCollectorAndOtherCollectors) {
     UpdateLearningFiles(s);
     EXPECT_EQ(s.NameStats, (std::vector<std::string>{"smith", "J.", "Smith", "Wang", "Brown"}));
     EXPECT_EQ(ReadFile(dir / "NameStats.txt"), "smith\r\nJ.\r\nSmith\r\nWang\r\nBrown\r\n");
+
+    // Lengths count characters: "Ñu" is two of them (three bytes), "Łoś" three.
+    s.NameStats.clear();
+    Set("CollectorEdit", "");
+    Set("OtherCollectorsEdit", "Ñu, Łoś");
+    UpdateLearningFiles(s);
+    EXPECT_EQ(s.NameStats, (std::vector<std::string>{"Łoś"}));
+}
+
+TEST_F(LearningTest, WordsOfAnyAlphabetAreLearntInLowerCase) {
+    Set("HabitatMemo", "ÉTÉ Łąka été ŁĄKA");
+    UpdateLearningFiles(s);
+    ASSERT_NE(Word("été"), nullptr);
+    EXPECT_EQ(Word("été")->Count, 2);
+    EXPECT_EQ(Word("łąka")->Count, 2);
+    EXPECT_EQ(Word("ÉTÉ"), nullptr);
+    EXPECT_EQ(ReadFile(dir / "WordStats.txt").substr(0, 6), "été\t");  // UTF-8 on disk
 }
 
 }  // namespace
