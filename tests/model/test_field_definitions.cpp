@@ -146,3 +146,14 @@ TEST_F(FieldDefinitionsTest, MissingFileEndsTheProgramWithAFailureCode) {
 }
 
 }  // namespace
+
+namespace quorl::testing {
+namespace {
+
+TEST(ContainedWords, TrailingSignsGoAndLettersOfAnyAlphabetStay) {
+    EXPECT_EQ(ReadContainedWords("Café., río;, Łódź, ,x1, ä°"), "café, río, Łódź,x, ä");  // lower case of A-Z only, as the parser compares
+    EXPECT_EQ(ReadContainedWords("ƒ, 12"), "");  // not letters: the whole word goes
+}
+
+}  // namespace
+}  // namespace quorl::testing
