@@ -58,12 +58,14 @@ void StartSession(Session& s, const fs::path& programFolder) {
     s.form.SetText("UserNameLabel", s.CurrentUserName);
     for (const char* memo : {"DescriptionMemo", "LocalityMemo", "NotesMemo", "RichEdit1"}) s.form.SetText(memo, "");
 
+    // The log restarts before the files are read: the lines a loader skips are logged there, and
+    // the user is sent to the log to see them.
+    RestartLog(s);
     LoadUserFiles(s);
     LoadCountryList(s);
     LoadPlantList(s);
     ClearFields(s);
 
-    fs::remove(s.UserFile("Log.txt"), ec);
     WriteToLog(s, "Quorl Version " + GetFileVersion());
     WriteToLog(s, "UserName: " + s.CurrentUserName);
     if (staleFiles > 0)

@@ -52,11 +52,22 @@ void UpgradeToBarcode(Session& s) {
     barcode.StartWords = "Barcode:";
     s.FieldDefinitions.push_back(barcode);
 
-    // The preferences are not loaded yet: the output formats are written without them.
-    int current = s.OutputType;
+    // The preferences are not loaded yet: the output formats are written without them. Both are
+    // read before either is written, so that a file that cannot be read ends nothing half done.
+    const int current = s.OutputType;
+    struct Format {
+        std::string fileName;
+        std::vector<OutputFormatClass> columns;
+    } formats[2];
     for (int type : {0, 1}) {
         s.OutputType = type;
         LoadOutputFormat(s);
+        formats[type] = {s.OutputFileName, s.OutputColumns};
+    }
+    for (int type : {0, 1}) {
+        s.OutputType = type;
+        s.OutputFileName = formats[type].fileName;
+        s.OutputColumns = formats[type].columns;
         WriteOutputFormatFile(s);
     }
     s.OutputType = current;

@@ -92,11 +92,11 @@ void LoadWordStats(Session& s) {
 void LoadNameStats(Session& s) {
     std::string text = LoadFileToString(s, s.UserFile("NameStats.txt"), true);
     std::unordered_set<std::string> seen;
-    TokenCursor rest(text);
-    while (rest.Size() >= 4) {
-        std::string name = rest.NextString("\r\n", true);
-        if (seen.insert(name).second) s.NameStats.push_back(std::move(name));
-    }
+    // Every name the learning step writes is read back, however short (Lee, Wu, J.).
+    ForEachLine(text, [&](size_t, std::string_view line) {
+        std::string name = Trim(line);
+        if (!name.empty() && seen.insert(name).second) s.NameStats.push_back(std::move(name));
+    });
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
+#include <filesystem>
+#include <system_error>
 
 #include "BuildVersion.h"
 #include "model/Session.h"
@@ -31,15 +32,19 @@ std::string LogTimeStamp() {
 
 void WriteToLog(Session& s, const std::string& text) {
     if (!s.Debug) return;
-    std::ofstream out(s.UserFile("Log.txt"), std::ios::binary | std::ios::app);
-    if (!out) return;  // the log never stops the program
     std::string line;
     if (!text.empty() && text[0] == '/')
         line = text.substr(1);
     else
         line = LogTimeStamp() + "  " + text;
     if (line != ".") line += "\r\n";
-    out << line;
+    s.logFile.Append(s.UserFolder, "Log.txt", line);  // the log never stops the program
+}
+
+void RestartLog(Session& s) {
+    s.logFile.Close();
+    std::error_code ec;
+    std::filesystem::remove(s.UserFile("Log.txt"), ec);
 }
 
 std::string GetFileVersion() { return QUORL_FILE_VERSION; }

@@ -11,6 +11,9 @@ class Session;
 // starting with "/" is written without the time and the "/"; a lone "." so written gets no line end.
 void WriteToLog(Session& s, const std::string& text);
 
+// Starts an empty Log.txt in the user folder (the program does at each start).
+void RestartLog(Session& s);
+
 // The current local time, broken down.
 std::tm LocalTimeNow();
 

@@ -23,6 +23,9 @@ fs::path OutputFormatReadPath(const Session& s) {
     fs::path path = s.UserFile(OutputFormatFileName(s.OutputType));
     std::error_code ec;
     if (s.OutputType == 2 && !fs::exists(path, ec)) path = s.UserFile(OutputFormatFileName(0));
+    // Older installations kept the XML format in DarwinFormat.txt.
+    if (s.OutputType == 1 && !fs::exists(path, ec) && fs::exists(s.UserFile("DarwinFormat.txt"), ec))
+        path = s.UserFile("DarwinFormat.txt");
     return path;
 }
 

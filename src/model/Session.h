@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/AppendFile.h"
 #include "base/Dialogs.h"
 #include "model/Form.h"
 #include "model/ParserState.h"
@@ -66,6 +67,7 @@ public:
     bool BarcodeFormatCheck = false;
     std::string BarcodeFormatTemplate;
     bool Debug = true;
+    AppendFile logFile;  // Log.txt of the user folder, kept open while lines are written
 
     // Main window layout, recorded once after construction.
     std::vector<ControlPositionClass> ControlPositions;

@@ -129,6 +129,28 @@ TEST_F(FieldDefinitionsTest, TwentyNineLinesWithAnyHeaderGetTheBarcode) {
               kPreferences + "\r\n\r\n#Fill in meters elevation from feet\r\nFillMeters\tNo");
 }
 
+TEST_F(FieldDefinitionsTest, UpgradeReadsDarwinFormatOfOlderInstallationsAndWritesOnlyWhenAllIsRead) {
+    WriteFile(File(), "Version 2\r\n" + FieldLines(0, 29));
+    WriteFile(folder / "Preferences.txt", kPreferences);
+    WriteFile(folder / "OutputFormat.txt", "Database.tsv\r\n0\t1\tCollector\tCollector\r\n");
+    WriteFile(folder / "DarwinFormat.txt", "Old.xml\r\n0\t1\tCollector\trecordedBy\r\n");
+    LoadFieldDefinitions(s);
+    EXPECT_EQ(s.FieldDefinitions.size(), 30u);
+    EXPECT_EQ(ReadFile(folder / "DarwinXML.txt"), "Old.xml\r\n0\t1\tCollector\trecordedBy\t0\r\n");
+    EXPECT_EQ(ReadFile(folder / "OutputFormat.txt"), "Database.tsv\r\n0\t1\tCollector\tCollector\t0\r\n");
+
+    // Neither XML file: the program ends before any file is rewritten.
+    fs::remove(folder / "DarwinXML.txt");
+    fs::remove(folder / "DarwinFormat.txt");
+    WriteFile(folder / "OutputFormat.txt", "Database.tsv\r\n0\t1\tCollector\tCollector\r\n");
+    WriteFile(File(), "Version 2\r\n" + FieldLines(0, 29));
+    s.FieldDefinitions.clear();
+    ExpectProgramEndsWithFailure([&] { LoadFieldDefinitions(s); });
+    EXPECT_EQ(ReadFile(folder / "OutputFormat.txt"), "Database.tsv\r\n0\t1\tCollector\tCollector\r\n");
+    EXPECT_EQ(ReadFile(File()), "Version 2\r\n" + FieldLines(0, 29));
+    EXPECT_EQ(ReadFile(folder / "Preferences.txt"), kPreferences + "\r\n\r\n#Fill in meters elevation from feet\r\nFillMeters\tNo");
+}
+
 TEST_F(FieldDefinitionsTest, ThirtyOrMoreLinesAreNotUpgraded) {
     std::string text = "Version 5\r\n" + FieldLines(0, 30) + FieldLine("Substrate");
     WriteFile(File(), text);

@@ -71,14 +71,18 @@ TEST_F(LearningStatsTest, UnreadableLinesAreSkippedWithOneMessage) {
     EXPECT_NE(dialogs.messages[0].find("WordStats.txt"), std::string::npos);
 }
 
-TEST_F(LearningStatsTest, NamesAreReadOnceAndAShortLastNameIsNot) {
+TEST_F(LearningStatsTest, EveryNameIsReadOnceHoweverShort) {
     Load("", "Smith\r\n  Jones \r\nSmith\r\nsmith\r\nLee");
-    EXPECT_EQ(s.NameStats, (std::vector<std::string>{"Smith", "Jones", "smith"}));
-    // The text is trimmed before each cut, so a line end does not make a short last name long enough.
-    Load("", "Smith\r\nLee\r\n");
-    EXPECT_EQ(s.NameStats, (std::vector<std::string>{"Smith"}));
-    Load("", "Smith\r\nLeek\r\n");
-    EXPECT_EQ(s.NameStats, (std::vector<std::string>{"Smith", "Leek"}));
+    EXPECT_EQ(s.NameStats, (std::vector<std::string>{"Smith", "Jones", "smith", "Lee"}));
+    Load("", "Smith\r\nLee\r\n\r\nWu\r\nNg\nJ.\r\n");
+    EXPECT_EQ(s.NameStats, (std::vector<std::string>{"Smith", "Lee", "Wu", "Ng", "J."}));
+
+    // What the learning step saves comes back whole.
+    s.NameStats = {"Lee", "Wu", "Ng"};
+    ASSERT_TRUE(SaveNameStats(s));
+    s.NameStats.clear();
+    LoadLearningStats(s);
+    EXPECT_EQ(s.NameStats, (std::vector<std::string>{"Lee", "Wu", "Ng"}));
 }
 
 TEST_F(LearningStatsTest, MissingFilesGiveTheLearningMessageAndEmptyStatistics) {

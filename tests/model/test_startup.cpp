@@ -59,6 +59,25 @@ TEST_F(StartupTest, DefaultUserLoadsEverythingAndStartsTheLog) {
     EXPECT_LT(v, u);
 }
 
+TEST_F(StartupTest, SkippedLinesOfTheUserFilesAreInTheRestartedLog) {
+    WriteFile(program / "Log.txt", "old log\r\n");
+    WriteFile(program / "WordStats.txt", "rock\t4\t20\t60\t20\t\r\nsand\tmany\t1\t2\t3\t\r\n");
+    StartSession(s, program);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("Skipped 1 unreadable line(s)"), std::string::npos);
+    const std::string log = ReadFile(program / "Log.txt");
+    EXPECT_EQ(log.find("old log"), std::string::npos);
+    EXPECT_NE(log.find("Skipped line 2 of WordStats.txt"), std::string::npos) << log;
+    EXPECT_NE(log.find("UserName: Default"), std::string::npos);
+
+    // The log stays open while the program runs; every line is in the file at once.
+    WriteToLog(s, "one");
+    EXPECT_NE(ReadFile(program / "Log.txt").find("  one\r\n"), std::string::npos);
+    WriteToLog(s, "/two");
+    WriteToLog(s, "/.");
+    EXPECT_EQ(ReadFile(program / "Log.txt").substr(ReadFile(program / "Log.txt").size() - 6), "two\r\n.");
+}
+
 TEST_F(StartupTest, NamedUserUsesTheirFolder) {
     WriteFile(program / "CurrentUser.txt", "Ann");
     fs::path ann = program / "Users" / "Ann";
