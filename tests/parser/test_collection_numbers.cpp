@@ -92,9 +92,11 @@ TEST_F(CollectionNumbers, SplitHyphenatedNumberAroundTheYear) {
 TEST_F(CollectionNumbers, SplitCollectorLineWithSeparator) {
     s.parser.LabelChunks = {"Plants of Arizona", "J. Smith & A. Jones"};
     s.parser.CurrentLine = 1;
-    SplitCollectorLine(s, "J. Smith and A. Jones");
-    EXPECT_EQ(Text("CollectorEdit"), "J. Smith");
-    EXPECT_EQ(Text("OtherCollectorsEdit"), "and A. Jones");
+    for (const char* sep : {"and", "y", "with", "&"}) {
+        SplitCollectorLine(s, std::string("J. Smith ") + sep + " A. Jones");
+        EXPECT_EQ(Text("CollectorEdit"), "J. Smith") << sep;
+        EXPECT_EQ(Text("OtherCollectorsEdit"), std::string(sep) + " A. Jones");
+    }
 }
 
 TEST_F(CollectionNumbers, SplitCollectorLineWithNumber) {

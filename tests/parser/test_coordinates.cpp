@@ -2,6 +2,7 @@
 
 #include "ParserFixture.h"
 #include "parser/Coordinates.h"
+#include "parser/Phases.h"
 
 using namespace quorl;
 using ParserSessionTest = quorl::ptest::ParserTest;
@@ -11,6 +12,11 @@ TEST(CoordinateScores, CompassLetterNextToNumber) {
     EXPECT_EQ(CompassLetterScore("NEW 5", 'N'), 0);
     EXPECT_EQ(CompassLetterScore("N 34 12", 'N'), 3);
     EXPECT_EQ(CompassLetterScore("12345 xx N", 'N'), 0);       // too far after the digit
+    EXPECT_EQ(CompassLetterScore("12   N", 'N'), 3);           // at most four places after it
+    EXPECT_EQ(CompassLetterScore("12    N", 'N'), 0);
+    EXPECT_EQ(CompassLetterScore("N 5 x", 'N'), 3);            // at most two places before one
+    EXPECT_EQ(CompassLetterScore("N  5 x", 'N'), 0);
+    EXPECT_EQ(CompassLetterScore("Nx5 x", 'N'), 0);            // a letter between them
     EXPECT_EQ(CompassLetterScore("New Mexico N5 x", 'N'), 3);  // a later occurrence counts
     EXPECT_EQ(CompassLetterScore("2N", 'N'), 0);               // p < 3: no look back
     EXPECT_EQ(CompassLetterScore("12N", 'N'), 3);
@@ -27,6 +33,7 @@ TEST(CoordinateScores, LatLongScoreAddsSignsWordsAndShortRuns) {
     EXPECT_GT(LatLongScore(dms), 20);
     EXPECT_EQ(LatLongScore("Latitude"), 5 - 1);
     EXPECT_EQ(LatLongScore("12 DEG"), 1 + 1 + 1 - 1);
+    EXPECT_EQ(LatLongScore("5°"), LatLongScore("5x") + 10);
 }
 
 class LatLong : public ParserSessionTest {
@@ -79,4 +86,38 @@ TEST_F(LatLong, ParseLatLongLongTextIsSafe) {
     std::string t;
     for (int i = 0; i < 300; ++i) t += "1 a ";
     EXPECT_EQ(ParseLatLong(s, t), 1);
+}
+
+// The phase takes the best line that scores more than 4 and more than its description/location/
+// habitat score, joined with a coordinate neighbour.
+TEST_F(LatLong, PhaseLineChoiceAndNeighbours) {
+    const struct {
+        const char* label;
+        std::vector<std::string> lines;
+        std::vector<int> scores;  // coordinate score per line
+        int ldh;                  // description/location/habitat score of every line
+        const char* boxes;
+    } cases[] = {
+        {"score 5", {"x", "34 12 30 N 112 10 5 W", "y"}, {0, 5, 0}, 0, "34/12/30 N 112/10/5 W"},
+        {"score 4", {"x", "34 12 30 N 112 10 5 W", "y"}, {0, 4, 0}, 0, "//  // "},
+        {"ldh as high", {"x", "34 12 30 N 112 10 5 W", "y"}, {0, 8, 0}, 8, "//  // "},
+        {"next line scores 3", {"34 12 30 N", "112 10 5 W", "y"}, {9, 3, 0}, 0, "34/12/30 N 112/10/5 W"},
+        {"next line scores 2", {"34 12 30 N", "112 10 5 W", "y"}, {9, 2, 0}, 0, "34/12/30 N // "},
+        {"line before ends in a digit", {"x", "N 34 12 30", "W 112 10 5"}, {0, 3, 9}, 0, "34/12/30 N 112/10/5 W"},
+        {"line before ends in letters", {"x", "34 12 30 N lat", "112 10 5 W"}, {0, 3, 9}, 0, "//  112/10/5 W"},
+        {"line before too short", {"x", "N 34", "112 10 5 W"}, {0, 3, 9}, 0, "//  112/10/5 W"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        for (const char* box : {"LatDegreesEdit", "LatMinutesEdit", "LatSecondsEdit", "NSCombo", "LongDegreesEdit",
+                                "LongMinutesEdit", "LongSecondsEdit", "EWCombo"})
+            Set(box, "");
+        SetLines(c.lines);
+        for (size_t i = 0; i < c.scores.size(); ++i) {
+            s.parser.LineScores[fLatLong][i] = c.scores[i];
+            s.parser.LineLDHScore[i] = c.ldh;
+        }
+        Run(LatLongPhase);
+        EXPECT_EQ(Boxes(), c.boxes);
+    }
 }

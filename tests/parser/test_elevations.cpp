@@ -2,6 +2,7 @@
 
 #include "ParserFixture.h"
 #include "parser/Elevation.h"
+#include "parser/Phases.h"
 
 using namespace quorl;
 using ParserSessionTest = quorl::ptest::ParserTest;
@@ -28,7 +29,7 @@ TEST_F(Elevations, FillsFeetAndMetersAboveTheThresholds) {
         const char* text;
         const char* boxes;  // feet low/high, meters low/high
     } cases[] = {
-        {"25 ft", "/ /"},  {"33 ft", "33/ /"},  // feet from MinElevation on
+        {"32 ft", "/ /"},  {"33 ft", "33/ /"},  // feet from MinElevation x 3.28 on
         {"9 m", "/ /"},    {"10 m", "/ 10/"},
         {"1200-1500 ft", "1200/1500 /"}, {"1200 - 1500 m", "/ 1200/1500"}, {"5000'", "5000/ /"},
         {"Elev.: 800", "/ 800/"},  // a start word with a bare number: meters
@@ -74,12 +75,6 @@ TEST_F(Elevations, SeaLevel) {
     EXPECT_EQ(Text("ElevMetersLowEdit"), "0");
 }
 
-TEST_F(Elevations, StartWordWithBareNumber) {
-    FindElevation(s, "Elev.: 800");
-    EXPECT_EQ(Text("ElevMetersLowEdit"), "800");
-    EXPECT_EQ(Text("ElevFeetLowEdit"), "");
-}
-
 TEST_F(Elevations, CutsElevationAndStartWordFromText) {
     EXPECT_EQ(FindElevation(s, "Rocky slope, elevation 2OOO m"), "Rocky slope, ");
     EXPECT_EQ(Text("ElevMetersLowEdit"), "2000");
@@ -87,4 +82,40 @@ TEST_F(Elevations, CutsElevationAndStartWordFromText) {
     EXPECT_EQ(FindElevation(s, ""), "");
     EXPECT_EQ(FindElevation(s, "ft"), "ft");
     EXPECT_EQ(FindElevation(s, "elev"), "elev");
+}
+
+// The phase picks the line: a long line that scores better for description, location or habitat
+// than three times its elevation score is passed over; a line holding only the unit joins it.
+TEST_F(Elevations, PhaseLineChoiceUnitLineAndMeters) {
+    const struct {
+        const char* label;
+        std::vector<std::string> lines;
+        int ldh;          // description/location/habitat score of line 1 (elevation score 5)
+        bool fillMeters;
+        const char* boxes;  // feet low/high, meters low/high
+    } cases[] = {
+        {"long line, ldh below 3x", {"x", "Slopes with rocks, 1200 m", "y"}, 14, false, "/ 1200/"},
+        {"long line, ldh at 3x", {"x", "Slopes with rocks, 1200 m", "y"}, 15, false, "/ /"},
+        {"19 characters", {"x", "Slope rocky, 1200 m", "y"}, 99, false, "/ 1200/"},
+        {"20 characters", {"x", "Slopes rocky, 1200 m", "y"}, 99, false, "/ /"},
+        {"unit on the next line", {"x", "Elevation 1200", "feet", "y"}, 0, false, "1200/ /"},
+        {"unit line is the last", {"x", "Elevation 1200", "ft."}, 0, false, "1200/ /"},
+        {"no unit line", {"x", "Elevation 1200", "y"}, 0, false, "/ 1200/"},
+        {"feet give meters", {"x", "5000-6000 ft", "y"}, 0, true, "5000/6000 1524/1828"},
+        {"meters only on request", {"x", "5000-6000 ft", "y"}, 0, false, "5000/6000 /"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        for (const char* box : {"ElevFeetLowEdit", "ElevFeetHighEdit", "ElevMetersLowEdit", "ElevMetersHighEdit"})
+            Set(box, "");
+        SetLines(c.lines);
+        s.parser.LineScores[fElevation] = {};
+        s.parser.LineScores[fElevation][1] = 5;
+        s.parser.LineLDHScore[1] = c.ldh;
+        s.FillMeters = c.fillMeters;
+        Run(ElevationPhase);
+        EXPECT_EQ(Text("ElevFeetLowEdit") + "/" + Text("ElevFeetHighEdit") + " " + Text("ElevMetersLowEdit") + "/" +
+                      Text("ElevMetersHighEdit"),
+                  c.boxes);
+    }
 }

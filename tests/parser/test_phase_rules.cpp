@@ -5,6 +5,8 @@
 #include "fields/FieldAccess.h"
 #include "parser/FindName.h"
 #include "parser/Phases.h"
+#include "base/Text.h"
+#include "fields/FieldValues.h"
 
 using namespace quorl;
 
@@ -107,4 +109,203 @@ TEST_F(PhaseRules, HerbariumLineNamedByTwoWordsIsTakenOnce) {
     Run(HerbariumPhase);
     EXPECT_EQ(F(fHerbarium), "University Herbarium");
     EXPECT_EQ(s.parser.LabelChunks[0], "");
+}
+
+// Description, location and habitat: learning applies from eleven learnt words on; line mode
+// gives a line to its best field unless another field claims it; word mode starts a new field
+// only where the next word or the one after it agrees.
+class LearntWords : public PhaseRules {
+protected:
+    void Learn(int count, std::vector<std::pair<const char*, int>> words = {}) {
+        s.WordStats.clear();
+        for (int k = 0; k < count; ++k) words.emplace_back(nullptr, fDescription);
+        for (size_t k = 0; k < words.size() && s.WordStats.size() < static_cast<size_t>(count); ++k) {
+            BayesClass b;
+            b.Word = words[k].first ? words[k].first : "filler" + IntToStr(static_cast<int>(k));
+            b.Count = 10;
+            b.FieldPercent[static_cast<size_t>(words[k].second)] = 100;
+            s.WordStats.push_back(b);
+        }
+        s.ApplyLearning = true;
+    }
+    std::string Fields() { return F(fDescription) + "|" + F(fLocation) + "|" + F(fHabitat); }
+    void Clear() {
+        for (int f : {fDescription, fLocation, fHabitat}) SetFieldText(s, f, "", false);
+    }
+};
+
+TEST_F(LearntWords, ElevenWordsSwitchFromStartWordsToLineMode) {
+    s.DontSplitLines = true;
+    Def(fHabitat).Maximum = 50;
+    SetLines({"x", "Oak woodland", "y"});
+    s.parser.LineScores[fHabitat][1] = 3;  // enough for start-word mode, too little for line mode
+    Learn(10);
+    Run(DescriptionLocationHabitatPhase);
+    EXPECT_EQ(Fields(), "||Oak woodland");
+    Clear();
+    Learn(11);
+    Run(DescriptionLocationHabitatPhase);
+    EXPECT_EQ(Fields(), "||");
+}
+
+TEST_F(LearntWords, LineModeLeavesLinesClaimedByOtherFields) {
+    s.DontSplitLines = true;
+    Learn(11);
+    const struct {
+        const char* label;
+        int field, score;
+        const char* fields;
+    } cases[] = {
+        {"collector 25", fCollector, 25, "||Oak woodland"},
+        {"collector 26", fCollector, 26, "||"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        Clear();
+        SetLines({"x", "Oak woodland", "y"});
+        s.parser.LineScores = {};
+        s.parser.LineScores[fHabitat][1] = 6;
+        s.parser.LineScores[static_cast<size_t>(c.field)][1] = c.score;
+        Run(DescriptionLocationHabitatPhase);
+        EXPECT_EQ(Fields(), c.fields);
+    }
+}
+
+TEST_F(LearntWords, WordModeNeedsTheNextWordsToAgree) {
+    s.DontSplitLines = false;
+    Learn(11, {{"shrub", fDescription}, {"tall", fDescription}, {"flowers", fDescription}, {"oak", fHabitat},
+               {"woodland", fHabitat}});
+    const struct {
+        const char* line;
+        const char* fields;
+    } cases[] = {
+        {"shrub oak tall flowers", "shrub oak tall flowers||"},  // a lone word stays
+        {"shrub tall oak woodland", "shrub tall||oak woodland"},
+        {"shrub tall oak near woodland", "shrub tall||oak near woodland"},  // the word after next agrees
+        {"shrub tall oak", "shrub tall||oak"},                               // the last word
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        Clear();
+        SetLines({"x", c.line});
+        Run(DescriptionLocationHabitatPhase);
+        EXPECT_EQ(Fields(), c.fields);
+    }
+}
+
+TEST_F(PhaseRules, LocationLosesTheCountryAndTheStateItStartsWith) {
+    AddCountry("United States", {{"Arizona", {"Pima"}}});
+    s.form.SetText("CountryCombo", "United States");
+    s.form.SetText("StateCombo", "Arizona");
+    const struct {
+        const char* location;
+        const char* kept;
+    } cases[] = {
+        {"Arizona, Pima County, road", "Pima County, road"},
+        {"United States, Arizona, road", "road"},
+        {"Arizona, United States, road", "road"},
+        {"Road to Arizona", "Road to Arizona"},
+    };
+    for (const auto& c : cases) {
+        SetFieldText(s, fLocation, c.location, false);
+        Run(DescriptionLocationHabitatPhase);
+        EXPECT_EQ(F(fLocation), c.kept) << c.location;
+    }
+}
+
+// Plant names: a family only from a line with "aceae"; the later of two species in a line; a
+// genus only as a word of its own.
+TEST_F(PhaseRules, FamilyNeedsAnAceaeLine) {
+    AddFamily("Compositae", {{"Aster", {}}});
+    AddFamily("Fagaceae", {{"Fagus", {}}});
+    SetLines({"Compositae", "Fagaceae", "x"});
+    Def(fFamily).Minimum = 0;
+    Run(FamilyPhase);
+    EXPECT_EQ(F(fFamily), "Fagaceae");
+}
+
+TEST_F(PhaseRules, LaterSpeciesOfAGenusWins) {
+    AddFamily("Pinaceae", {{"Pinus", {"edulis"}}});
+    AddFamily("Fagaceae", {{"Quercus", {"alba", "albata", "turbinella"}}});
+    SetLines({"Quercus alba x turbinella", "y"});
+    PhaseState ps;
+    FamilyPhase(s, ps);
+    EXPECT_EQ(F(fFamily), "Fagaceae");
+    EXPECT_EQ(F(fScientificName), "Quercus turbinella");
+    // The species list is read from its end too: "albata" before its beginning "alba".
+    SetLines({"Quercus albata", "y"});
+    Def(fGenus).FoundLine = 0;
+    s.parser.CurrentLine = 0;
+    SpeciesPhase(s, ps);
+    EXPECT_EQ(F(fSpecies), "albata");
+}
+
+TEST_F(PhaseRules, GenusStandsAsAWordOfItsOwn) {
+    AddFamily("Pinaceae", {{"Pinus", {"edulis"}}});
+    const struct {
+        const char* line;
+        const char* genus;
+    } cases[] = {
+        {"1. Pinus sp.", "Pinus"}, {"Pinus", "Pinus"}, {"Apinus rock", ""}, {"Pinusella rock", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        SetLines({"Pinaceae", c.line});
+        Def(fFamily).Minimum = 0;
+        PhaseState ps;
+        FamilyPhase(s, ps);
+        ASSERT_EQ(F(fFamily), "Pinaceae");
+        GenusPhase(s, ps);
+        EXPECT_EQ(BoxText(s, "GenusCombo") == "Select Genus" ? "" : F(fGenus), c.genus);
+    }
+}
+
+// Collector: the first surname borrows the initials of the second; "date" is no name.
+TEST_F(PhaseRules, CollectorLineIntoCollectorAndOthers) {
+    const struct {
+        const char* line;
+        const char* collector;
+        const char* others;
+    } cases[] = {
+        {"Smith & Jones J. K.", "Smith J.", "Jones J. K."},
+        {"Smith & Jones Jim K.", "Smith K.", "Jones Jim K."},
+        {"J. Smith & A. Jones", "J. Smith", "A. Jones"},
+        {"J. Smith date", "J. Smith", ""},
+        {"J. Smith & A. Jones dated", "J. Smith", "A. Jones"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        SetFieldText(s, fCollector, "", false);
+        SetFieldText(s, fOtherCollectors, "", false);
+        SetLines({"x", c.line, "y"});
+        s.parser.LineScores[fCollector][1] = 10;
+        Run(CollectorPhase);
+        EXPECT_EQ(F(fCollector), c.collector);
+        EXPECT_EQ(F(fOtherCollectors), c.others);
+    }
+}
+
+// Determiner: digits with no date in them give the determined date as they stand; without a
+// scoring line, a contained word names the line.
+TEST_F(PhaseRules, DeterminerBareNumberAndContainedWord) {
+    Def(fDeterminer).StartWords = "det";
+    for (auto [text, date] : {std::pair{"Det. J. Smith 7x", "7"}, {"Det. J. Smith 12,5", "12"}}) {
+        SetLines({"Flora", text, "y"});
+        SetFieldText(s, fDeterminedDate, "", false);
+        s.parser.LineScores[fDeterminer][1] = 8;
+        Run(DeterminerPhase);
+        EXPECT_EQ(F(fDeterminer), "J. Smith");
+        EXPECT_EQ(F(fDeterminedDate), date) << text;
+    }
+
+    SetFieldText(s, fDeterminer, "", false);
+    SetFieldText(s, fDeterminedDate, "", false);
+    Def(fDeterminer).ContainedWords = "ident";
+    SetLines({"Flora", "y", "Ident. by A. Reyes 1990"});
+    s.parser.LineScores = {};
+    Run(DeterminerPhase);
+    EXPECT_EQ(F(fDeterminer), "A. Reyes");
+    EXPECT_EQ(F(fDeterminedDate), "1990");
+    EXPECT_EQ(Def(fDeterminer).FoundLine, 2);
+    EXPECT_EQ(s.parser.LabelChunks[2], "");
 }
