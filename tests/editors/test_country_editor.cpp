@@ -85,17 +85,16 @@ TEST_F(CountryEditorTest, AddingSortsTheLevelAndKeepsDuplicates) {
 }
 
 TEST_F(CountryEditorTest, NamesThatWouldBreakTheFileAreRefused) {
-    dialogs.inputs = {"Sao Tome (island)", "A,B", "North/South", "Tab\there", "", "  Zambia  "};
-    EXPECT_FALSE(editor.AddItem(kCountry));
-    EXPECT_EQ(dialogs.messages.back(), "A place name may not hold \"(\".");
-    EXPECT_FALSE(editor.AddItem(kCountry));
-    EXPECT_EQ(dialogs.messages.back(), "A place name may not hold \",\".");
-    EXPECT_FALSE(editor.AddItem(kCountry));
-    EXPECT_EQ(dialogs.messages.back(), "A place name may not hold \"/\".");
-    EXPECT_FALSE(editor.AddItem(kCountry));
-    EXPECT_EQ(dialogs.messages.back(), "A place name may not hold a TAB.");
-    EXPECT_FALSE(editor.AddItem(kCountry));
-    EXPECT_EQ(dialogs.messages.back(), "A place needs a name.");
+    const std::pair<std::string, std::string> refused[] = {
+        {"Sao Tome (island)", "A place name may not hold \"(\"."}, {"A,B", "A place name may not hold \",\"."},
+        {"North/South", "A place name may not hold \"/\"."},   {"Tab\there", "A place name may not hold a TAB."},
+        {"", "A place needs a name."}};
+    for (const auto& [name, message] : refused) {
+        dialogs.inputs = {name};
+        EXPECT_FALSE(editor.AddItem(kCountry)) << name;
+        EXPECT_EQ(dialogs.messages.back(), message);
+    }
+    dialogs.inputs = {"  Zambia  "};
     EXPECT_FALSE(editor.SaveEnabled());
     EXPECT_TRUE(editor.AddItem(kCountry));
     EXPECT_EQ(editor.Names(kCountry).back(), "Zambia");

@@ -145,30 +145,27 @@ TEST_F(OcrFixture, SpanishKeepsItsAccents) {
     EXPECT_EQ(NonEmptyLines(run.text), std::vector<std::string>{"A\xC3\xB1o 1985, cerca del r\xC3\xADo"}) << run.text;
 }
 
-TEST_F(OcrFixture, MissingLanguageDataIsToldOnceWithItsPackage) {
-    QTemporaryDir empty;
+TEST_F(OcrFixture, MissingEngineEntryPointOrLanguageDataIsToldWithItsPackage) {
+    const GreyImage picture = ToGrey(DrawnLabel(kLabel), 300);
     OcrSettings settings;
-    settings.language = "por";
-    settings.engineDataPath = empty.path().toStdString();
-    const OcrRun run = Read(ToGrey(DrawnLabel(kLabel), 300), settings);
+    settings.engineLibrary = "libquorl-no-such-engine.so.5";
+    EXPECT_EQ(Read(picture, settings).text, "");
+    // A library that is there but is no OCR engine lacks the entry points.
+    settings.engineLibrary = "libjpeg.so.62";
+    EXPECT_FALSE(Read(picture, settings).engineReady);
+    QTemporaryDir empty;
+    OcrSettings noData;
+    noData.language = "por";
+    noData.engineDataPath = empty.path().toStdString();
+    const OcrRun run = Read(picture, noData);
     EXPECT_FALSE(run.engineReady);
     EXPECT_EQ(run.text, "");
     EXPECT_EQ(run.passes, 0);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find("tesseract-ocr-por"), std::string::npos) << dialogs.messages[0];
-}
-
-TEST_F(OcrFixture, MissingEngineOrEntryPointIsToldWithItsPackage) {
-    OcrSettings settings;
-    settings.engineLibrary = "libquorl-no-such-engine.so.5";
-    EXPECT_EQ(Read(ToGrey(DrawnLabel(kLabel), 300), settings).text, "");
-    // A library that is there but is no OCR engine lacks the entry points.
-    settings.engineLibrary = "libjpeg.so.62";
-    EXPECT_FALSE(Read(ToGrey(DrawnLabel(kLabel), 300), settings).engineReady);
-    ASSERT_EQ(dialogs.messages.size(), 2u);
+    ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_NE(dialogs.messages[0].find("not found"), std::string::npos);
     EXPECT_NE(dialogs.messages[0].find("libtesseract5"), std::string::npos);
     EXPECT_NE(dialogs.messages[1].find("TessBaseAPICreate"), std::string::npos) << dialogs.messages[1];
+    EXPECT_NE(dialogs.messages[2].find("tesseract-ocr-por"), std::string::npos) << dialogs.messages[2];
 }
 
 TEST(TessDLL, PagesThatCannotBeginAreNeverRecognised) {

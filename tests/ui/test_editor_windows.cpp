@@ -115,21 +115,16 @@ private slots:
         cur.setPosition(12, QTextCursor::KeepAnchor);
         p.Label()->setTextCursor(cur);
         AutoCorrectWindow& w = *p.windows->autoCorrect;
-        bool added = false;
         QTimer::singleShot(0, this, [&] {
             QCOMPARE(w.Label1->text(), QStringLiteral("Change lurlda to:"));
             w.ToEdit->setText(QStringLiteral("lurida"));
             QTest::mouseClick(w.Button1, Qt::LeftButton);
         });
-        added = w.Open();
-        QVERIFY(added);
+        QVERIFY(w.Open());
         QCOMPARE(p.Label()->toPlainText(), QStringLiteral("Carex lurida\nnear lurida creek"));
         QVERIFY(ReadAll(folder_->path / "AutoCorrect.txt").ends_with("\r\n0\tlurlda\tlurida\r\n"));
 
         // The same text again: refused, and the window stays open until Cancel.
-        cur.setPosition(0);
-        cur.setPosition(5, QTextCursor::KeepAnchor);
-        p.Label()->setTextCursor(cur);
         p.session.form.SetText("RichEdit1", "LURLDA");
         cur = p.Label()->textCursor();
         cur.setPosition(0);
@@ -167,21 +162,6 @@ private slots:
         QVERIFY(p.dialogs.traces[0].rfind("Analyzing Barcode\r\n", 0) == 0);
     }
 
-    void wordStatsSortedByCountTwice() {
-        Program p;
-        WordStatsWindow& w = *p.windows->wordStats;
-        p.Run("EditWordStats1");
-        QVERIFY(w.isVisible());
-        QCOMPARE(Column(w.ListView1, 0), (QStringList{"rock", "moss", "bog", "alpine", "cliff"}));
-        ClickHeader(w.ListView1, 1);
-        QCOMPARE(Column(w.ListView1, 1), (QStringList{"11", "10", "3", "1", "1"}));
-        QCOMPARE(w.ListView1->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
-        ClickHeader(w.ListView1, 1);
-        QCOMPARE(Column(w.ListView1, 1), (QStringList{"1", "1", "3", "10", "11"}));
-        ClickHeader(w.ListView1, 0);
-        QCOMPARE(Column(w.ListView1, 0), (QStringList{"alpine", "bog", "cliff", "moss", "rock"}));
-    }
-
     void wordStatsDeleteAndSave() {
         Program p;
         WordStatsWindow& w = *p.windows->wordStats;
@@ -200,8 +180,10 @@ private slots:
         p.Run("EditWordStats1");
         QCOMPARE(w.model->rowCount(), 5);
 
+        // A click on the count header sorts by count, highest first, and the saved file follows.
         w.Delete1countwords1->trigger();
         ClickHeader(w.ListView1, 1);
+        QCOMPARE(w.ListView1->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
         QTest::mouseClick(w.SaveButton, Qt::LeftButton);
         QVERIFY(!w.isVisible());
         QCOMPARE(ReadAll(folder_->path / "WordStats.txt"),
@@ -246,7 +228,6 @@ private slots:
         auto* country = qobject_cast<QComboBox*>(p.main().Widget("CountryCombo"));
         const int us = country->findText(QStringLiteral("United States"));
         QVERIFY(us >= 0);
-        QCOMPARE(country->findText(QStringLiteral("United States"), Qt::MatchExactly), us);
         country->setCurrentIndex(us);
         emit country->activated(us);
         auto* state = qobject_cast<QComboBox*>(p.main().Widget("StateCombo"));
