@@ -103,7 +103,6 @@ private slots:
         const std::string saved = ReadAll(folder_->path / "Preferences.txt");
         QVERIFY(saved.find(std::string("FillMeters\t") + (fill ? "No" : "Yes") + "\r\n") != std::string::npos);
         QVERIFY(saved.find("\r\nBarcodeFormatTemplate\t\r\n") != std::string::npos);
-        QVERIFY(saved.rfind("# Quorl preferences of this user.\r\n", 0) == 0);  // comments kept
         QVERIFY(p.dialogs.messages.empty());
     }
 
