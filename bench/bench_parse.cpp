@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -129,6 +131,30 @@ void BM_ScoreTypicalLabelLines(benchmark::State& state) {
 }
 void BM_ParseTypicalLabelWithLog(benchmark::State& state) { Parse(state, true); }
 
+// The 200 development labels of the shared data (beside the repository), one after the other, as
+// the batch parse tool reads them. The time is that of all 200.
+void BM_ParseDevelopmentLabels(benchmark::State& state) {
+    const fs::path folder = fs::path(QUORL_SOURCE_DIR) / ".." / "shared" / "data" / "labels" / "lichens-gold" / "ocr";
+    std::vector<std::string> labels;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::ifstream in(it->path(), std::ios::binary);
+        labels.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    if (labels.empty()) {
+        state.SkipWithError("no development labels beside the repository");
+        return;
+    }
+    ParseSession p(false);
+    for (auto _ : state) {
+        for (const std::string& label : labels) {
+            p.s.form.SetText("RichEdit1", label);
+            ParseLabelWindow(p.s);
+        }
+    }
+    state.counters["labels"] = static_cast<double>(labels.size());
+}
+
 // A label of 10,000 and of 100,000 lines: cut into lines (of which the first 100 are parsed).
 // The cost must grow in step with the label.
 void BM_CutAndParseHugeLabel(benchmark::State& state) {
@@ -148,6 +174,7 @@ void BM_CutAndParseHugeLabel(benchmark::State& state) {
 BENCHMARK(BM_ParseTypicalLabel)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ScoreTypicalLabelLines)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ParseTypicalLabelWithLog)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ParseDevelopmentLabels)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CutAndParseHugeLabel)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

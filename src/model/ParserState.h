@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/FieldWordLists.h"
+#include "model/GenusIndex.h"
 #include "model/NameStatsIndex.h"
 #include "model/Records.h"
 #include "model/WordStatsIndex.h"
@@ -36,6 +37,8 @@ struct ParserState {
     // rebuilt when the Session's StatsVersion has moved.
     WordStatsIndex wordIndex;
     NameStatsIndex nameIndex;
+    // The genera of the plant list by name.
+    GenusIndex genusIndex;
     // Start and contained words of the field definitions, cut once.
     FieldWordLists wordLists;
 

@@ -69,35 +69,24 @@ bool GenusAndSpeciesInFirstLines(Session& s, PhaseState& ps) {
     for (int i = 0; i < lines; ++i) {
         s.parser.CurrentLine = i;
         const std::string t = RemoveAccents(s.parser.Line(i));
-        // The pairs of characters in the line: a genus whose first two characters are no such pair
-        // cannot occur in it.
-        std::vector<bool> pairs(65536, false);
-        for (size_t k = 0; k + 1 < t.size(); ++k)
-            pairs[static_cast<unsigned char>(t[k]) * 256u + static_cast<unsigned char>(t[k + 1])] = true;
-        for (size_t f = 0; f < s.PlantList.size(); ++f) {
-            const auto& genera = s.PlantList[f].Children;
-            for (size_t g = 0; g < genera.size(); ++g) {
-                const FamilyClass& genus = genera[g];
-                if (CharCount(genus.Name) < 2) continue;
-                const unsigned pair = static_cast<unsigned char>(genus.Name[0]) * 256u +
-                                      static_cast<unsigned char>(genus.Name[1]);
-                if (!pairs[pair] || !Contains(t, genus.Name)) continue;
-                for (size_t k = genus.Children.size(); k-- > 0;) {
-                    const std::string& species = genus.Children[k].Name;
-                    if (species.empty() || !Contains(t, species)) continue;
-                    SelectFieldComboItem(s, fFamily, static_cast<int>(f), i);
-                    FillGenusCombo(s);
-                    // The genus list must hold this family's genera, also for the first family.
-                    if (f == 0) GetOneFamily(s, static_cast<int>(f));
-                    SelectFieldComboItem(s, fGenus, static_cast<int>(g), i);
-                    FillSpeciesCombo(s);
-                    const Control* list = s.form.Find("SpeciesCombo");
-                    if (list && k < list->items.size()) SelectFieldComboItem(s, fSpecies, static_cast<int>(k), i);
-                    SetFieldText(s, fScientificName,
-                                 BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"), false);
-                    s.parser.ChosenFamilyIndex = ps.familyIndex = static_cast<int>(f);
-                    return true;
-                }
+        // The genera the line names (of two characters or more), in plant-list order.
+        for (const auto& [f, g] : s.parser.genusIndex.GeneraIn(s.PlantList, t)) {
+            const FamilyClass& genus = s.PlantList[f].Children[g];
+            for (size_t k = genus.Children.size(); k-- > 0;) {
+                const std::string& species = genus.Children[k].Name;
+                if (species.empty() || !Contains(t, species)) continue;
+                SelectFieldComboItem(s, fFamily, static_cast<int>(f), i);
+                FillGenusCombo(s);
+                // The genus list must hold this family's genera, also for the first family.
+                if (f == 0) GetOneFamily(s, static_cast<int>(f));
+                SelectFieldComboItem(s, fGenus, static_cast<int>(g), i);
+                FillSpeciesCombo(s);
+                const Control* list = s.form.Find("SpeciesCombo");
+                if (list && k < list->items.size()) SelectFieldComboItem(s, fSpecies, static_cast<int>(k), i);
+                SetFieldText(s, fScientificName,
+                             BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"), false);
+                s.parser.ChosenFamilyIndex = ps.familyIndex = static_cast<int>(f);
+                return true;
             }
         }
     }
