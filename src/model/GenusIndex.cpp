@@ -4,7 +4,7 @@
 
 namespace quorl {
 
-std::vector<const void*> GenusIndex::Shape(const std::vector<FamilyClass>& plants) const {
+std::vector<const void*> GenusIndex::Shape(const std::vector<FamilyClass>& plants) {
     std::vector<const void*> shape;
     shape.reserve(2 * plants.size() + 2);
     shape.push_back(plants.data());
@@ -16,52 +16,21 @@ std::vector<const void*> GenusIndex::Shape(const std::vector<FamilyClass>& plant
     return shape;
 }
 
-namespace {
-
-constexpr size_t kLongName = 31;
-
-size_t PairOf(char a, char b) { return static_cast<unsigned char>(a) * 256u + static_cast<unsigned char>(b); }
-
-}  // namespace
-
-void GenusIndex::Build(const std::vector<FamilyClass>& plants) {
-    places_.clear();
-    lengthsByPair_.assign(65536, 0);
-    longLengths_.clear();
-    for (uint32_t f = 0; f < plants.size(); ++f) {
-        const std::vector<FamilyClass>& genera = plants[f].Children;
-        for (uint32_t g = 0; g < genera.size(); ++g) {
-            const std::string& name = genera[g].Name;
-            if (name.size() < 2) continue;
-            places_[name].emplace_back(f, g);
-            const size_t length = std::min(name.size(), kLongName);
-            lengthsByPair_[PairOf(name[0], name[1])] |= 1u << length;
-            if (length == kLongName) longLengths_.push_back(name.size());
-        }
-    }
-    std::sort(longLengths_.begin(), longLengths_.end());
-    longLengths_.erase(std::unique(longLengths_.begin(), longLengths_.end()), longLengths_.end());
-    shape_ = Shape(plants);
-    built_ = true;
-}
-
 std::vector<GenusIndex::Place> GenusIndex::GeneraIn(const std::vector<FamilyClass>& plants, std::string_view text) {
-    if (!built_ || Shape(plants) != shape_) Build(plants);
-    std::vector<Place> found;
-    auto lookUp = [&](std::string_view candidate) {
-        auto it = places_.find(candidate);
-        if (it != places_.end()) found.insert(found.end(), it->second.begin(), it->second.end());
-    };
-    for (size_t p = 0; p + 1 < text.size(); ++p) {
-        const uint32_t lengths = lengthsByPair_[PairOf(text[p], text[p + 1])];
-        if (lengths == 0) continue;
-        const size_t room = text.size() - p;
-        for (size_t length = 2; length < kLongName && length <= room; ++length)
-            if (lengths & (1u << length)) lookUp(text.substr(p, length));
-        if (lengths & (1u << kLongName))
-            for (size_t length : longLengths_)
-                if (length <= room) lookUp(text.substr(p, length));
+    if (!built_ || Shape(plants) != shape_) {
+        std::vector<std::string_view> names;
+        places_.clear();
+        for (uint32_t f = 0; f < plants.size(); ++f)
+            for (uint32_t g = 0; g < plants[f].Children.size(); ++g) {
+                names.push_back(plants[f].Children[g].Name);
+                places_.emplace_back(f, g);
+            }
+        names_.Build(names);
+        shape_ = Shape(plants);
+        built_ = true;
     }
+    std::vector<Place> found;
+    names_.Find(text, [](size_t) { return true; }, [&](uint32_t i) { found.push_back(places_[i]); });
     std::sort(found.begin(), found.end());
     found.erase(std::unique(found.begin(), found.end()), found.end());
     return found;

@@ -10,6 +10,7 @@
 #include "model/FieldWordLists.h"
 #include "model/GenusIndex.h"
 #include "model/NameStatsIndex.h"
+#include "model/PlaceNameIndex.h"
 #include "model/Records.h"
 #include "model/WordStatsIndex.h"
 
@@ -37,8 +38,9 @@ struct ParserState {
     // rebuilt when the Session's StatsVersion has moved.
     WordStatsIndex wordIndex;
     NameStatsIndex nameIndex;
-    // The genera of the plant list by name.
+    // The genera of the plant list, and the countries of the country list, by name.
     GenusIndex genusIndex;
+    PlaceNameIndex countryNames;
     // Start and contained words of the field definitions, cut once.
     FieldWordLists wordLists;
 

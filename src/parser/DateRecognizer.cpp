@@ -34,13 +34,25 @@ constexpr OtherMonthName kOtherMonthNames[] = {{"Sept", 9}, {"Diciembre", 12}, {
                                                {"Ene", 1},  {"Abr", 4},        {"Ago", 8},
                                                {"Dic", 12}};
 
+// The names of kMonthNames and then of kOtherMonthNames in lower case, made once.
+const std::vector<std::string>& LowerMonthNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> lower;
+        for (const char* name : kMonthNames) lower.push_back(LowerCase(name));
+        for (const OtherMonthName& m : kOtherMonthNames) lower.push_back(LowerCase(m.name));
+        return lower;
+    }();
+    return names;
+}
+
 // The month (1-12) a lower-cased token names, 0 for none. The table is read from its end, so a
 // Roman numeral loses to nothing; the other spellings are tried last.
 int MonthOfToken(const std::string& lowToken) {
+    const std::vector<std::string>& lower = LowerMonthNames();
     for (int e = 47; e >= 0; --e)
-        if (lowToken == LowerCase(kMonthNames[static_cast<size_t>(e)])) return e % 12 + 1;
-    for (const OtherMonthName& m : kOtherMonthNames)
-        if (lowToken == LowerCase(m.name)) return m.month;
+        if (lowToken == lower[static_cast<size_t>(e)]) return e % 12 + 1;
+    for (size_t m = 0; m < std::size(kOtherMonthNames); ++m)
+        if (lowToken == lower[kMonthNames.size() + m]) return kOtherMonthNames[m].month;
     return 0;
 }
 
@@ -71,10 +83,7 @@ void SeparateGluedMonths(std::string& line) {
         line.insert(static_cast<size_t>(at), 1, ' ');
         lower.insert(static_cast<size_t>(at), 1, ' ');
     };
-    std::vector<std::string> names(kMonthNames.begin(), kMonthNames.end());
-    for (const OtherMonthName& m : kOtherMonthNames) names.emplace_back(m.name);
-    for (const std::string& entry : names) {
-        const std::string name = LowerCase(entry);
+    for (const std::string& name : LowerMonthNames()) {
         const long len = static_cast<long>(name.size());
         long p = static_cast<long>(Pos(name, lower));
         if (p == 0) continue;

@@ -37,7 +37,10 @@ void CountryPhase(Session& s, PhaseState& ps) {
         } else {
             s.parser.PlaceSearchField = fCountry;
             const SearchLines lines(s);
-            for (size_t i = s.CountryList.size(); i-- > 0;) {
+            // Only the countries that the lines may name are searched, last first.
+            const std::vector<uint32_t> named = s.parser.countryNames.Candidates(s.CountryList, lines.lower);
+            for (auto it = named.rbegin(); it != named.rend(); ++it) {
+                const size_t i = *it;
                 if (FindNameInChunks(s, def, s.CountryList[i].Name, true, lines) == 0) continue;
                 found = true;
                 ps.countryIndex = static_cast<int>(i);
