@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/Text.h"
+
 namespace quorl {
 
 std::vector<const void*> GenusIndex::Shape(const std::vector<FamilyClass>& plants) {
@@ -22,7 +24,8 @@ std::vector<GenusIndex::Place> GenusIndex::GeneraIn(const std::vector<FamilyClas
         places_.clear();
         for (uint32_t f = 0; f < plants.size(); ++f)
             for (uint32_t g = 0; g < plants[f].Children.size(); ++g) {
-                names.push_back(plants[f].Children[g].Name);
+                const std::string& name = plants[f].Children[g].Name;
+                names.push_back(CharCount(name) >= 2 ? std::string_view(name) : std::string_view());
                 places_.emplace_back(f, g);
             }
         names_.Build(names);

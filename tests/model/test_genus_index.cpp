@@ -33,7 +33,7 @@ std::vector<GenusIndex::Place> EveryGenusTested(const std::vector<FamilyClass>& 
     for (uint32_t f = 0; f < plants.size(); ++f)
         for (uint32_t g = 0; g < plants[f].Children.size(); ++g) {
             const std::string& name = plants[f].Children[g].Name;
-            if (name.size() >= 2 && Contains(text, name)) found.emplace_back(f, g);
+            if (CharCount(name) >= 2 && Contains(text, name)) found.emplace_back(f, g);
         }
     return found;
 }
