@@ -6,6 +6,7 @@
 
 #include "base/ParseText.h"
 #include "base/Text.h"
+#include "base/TokenCursor.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
 #include "fields/PhaseSupport.h"
@@ -85,9 +86,21 @@ std::string CollectorText(Session& s, int& bestScore) {
 
 std::vector<std::string> NameTokens(Session& s, std::string text) {
     std::vector<std::string> tok;
-    while (!text.empty() && tok.size() < kMaxTokens) {
-        text = ReplaceAll(text, " No. ", " ");
-        std::string w = NextToken(text, " ", true);
+    // " No. " is taken out of the rest of the text before every word. Once a rest holds none, no
+    // later rest (a part of it) can: the rest is then read in place, so that a line of many short
+    // numbers, which add no token, is not copied once per number.
+    std::string_view rest = text;
+    bool mayHoldNo = true;
+    while (!rest.empty() && tok.size() < kMaxTokens) {
+        if (mayHoldNo) {
+            std::string replaced = ReplaceAll(rest, " No. ", " ");
+            mayHoldNo = replaced.size() != rest.size();  // every replacement is 4 bytes shorter
+            text = std::move(replaced);
+            rest = text;
+        }
+        TokenCursor cursor(rest);
+        std::string w(cursor.Next(" ", true));
+        rest = cursor.Rest();
         if (w.empty()) continue;
         if (HasDigit(w)) {
             if (w.find('-') != std::string::npos) SplitHyphenatedNumber(s, w);
