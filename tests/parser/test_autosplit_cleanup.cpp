@@ -36,6 +36,8 @@ TEST_F(AutoSplit, CoordinateRunOnALineOfItsOwn) {
     const std::string text = "Along road at 34° 12' 30\" N 112° 10' 5\" W; sandy";
     const std::string out = AutoSplitText(s, text);
     EXPECT_NE(out.find("\r\n34° 12' 30\" N 112° 10' 5\" W;\r\n"), std::string::npos) << out;
+    // A run at the very start of the line is kept whole.
+    EXPECT_EQ(AutoSplitText(s, "34 12 30 N 112 10 5 W; sandy"), "\r\n34 12 30 N 112 10 5 W;\r\n sandy\r\n");
 }
 
 TEST_F(AutoSplit, LongLinesCutWhereHalvesReadAsDifferentFields) {

@@ -70,9 +70,14 @@ TEST_F(Elevations, CoordinateMinutesAreNoFeet) {
 TEST_F(Elevations, SeaLevel) {
     EXPECT_EQ(FindElevation(s, "At Sea level, dunes"), "At Sea level, dunes");
     EXPECT_EQ(Text("ElevMetersLowEdit"), "0");
+    for (const char* text : {"0 m, beach", "Sea level"}) {
+        Set("ElevMetersLowEdit", "");
+        FindElevation(s, text);
+        EXPECT_EQ(Text("ElevMetersLowEdit"), "0") << text;
+    }
     Set("ElevMetersLowEdit", "");
-    FindElevation(s, "0 m, beach");
-    EXPECT_EQ(Text("ElevMetersLowEdit"), "0");
+    FindElevation(s, "Rocks above sea level");
+    EXPECT_EQ(Text("ElevMetersLowEdit"), "");
 }
 
 TEST_F(Elevations, CutsElevationAndStartWordFromText) {

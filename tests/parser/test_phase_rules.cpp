@@ -21,10 +21,14 @@ TEST_F(PhaseRules, AgainCollectionNumberTakesTheFirstMarkedLine) {
     Run(AgainCollectionNumberPhase);
     EXPECT_EQ(F(fCollectionNumber), "5678");
     EXPECT_EQ(s.parser.LabelChunks[2], "5678");
-    // A number already found stops the phase.
-    SetLines({"No. 4321"});
+    SetFieldText(s, fCollectionNumber, "", false);
+    SetLines({"No. 4321", "x"});  // the first line too
     Run(AgainCollectionNumberPhase);
-    EXPECT_EQ(F(fCollectionNumber), "5678");
+    EXPECT_EQ(F(fCollectionNumber), "4321");
+    // A number already found stops the phase.
+    SetLines({"No. 999"});
+    Run(AgainCollectionNumberPhase);
+    EXPECT_EQ(F(fCollectionNumber), "4321");
 }
 
 TEST_F(PhaseRules, CustomFieldsCollectEveryScoringLineButLatinOnes) {
@@ -215,13 +219,16 @@ TEST_F(PhaseRules, LocationLosesTheCountryAndTheStateItStartsWith) {
 
 // Plant names: a family only from a line with "aceae"; the later of two species in a line; a
 // genus only as a word of its own.
-TEST_F(PhaseRules, FamilyNeedsAnAceaeLine) {
+TEST_F(PhaseRules, FamilyNeedsAnAceaeLineOrItsDefault) {
     AddFamily("Compositae", {{"Aster", {}}});
     AddFamily("Fagaceae", {{"Fagus", {}}});
     SetLines({"Compositae", "Fagaceae", "x"});
     Def(fFamily).Minimum = 0;
     Run(FamilyPhase);
     EXPECT_EQ(F(fFamily), "Fagaceae");
+    Def(fFamily).Default = "Compositae";
+    Run(FamilyPhase);
+    EXPECT_EQ(F(fFamily), "Compositae");
 }
 
 TEST_F(PhaseRules, LaterSpeciesOfAGenusWins) {

