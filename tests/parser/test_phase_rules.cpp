@@ -173,6 +173,12 @@ TEST_F(LearntWords, LineModeLeavesLinesClaimedByOtherFields) {
         Run(DescriptionLocationHabitatPhase);
         EXPECT_EQ(Fields(), c.fields);
     }
+    Clear();  // lines of one field are joined
+    SetLines({"x", "Oak woodland", "rocky slope"});
+    s.parser.LineScores = {};
+    s.parser.LineScores[fHabitat][1] = s.parser.LineScores[fHabitat][2] = 6;
+    Run(DescriptionLocationHabitatPhase);
+    EXPECT_EQ(Fields(), "||Oak woodland rocky slope");
 }
 
 TEST_F(LearntWords, WordModeNeedsTheNextWordsToAgree) {
@@ -265,6 +271,12 @@ TEST_F(PhaseRules, GenusStandsAsAWordOfItsOwn) {
         GenusPhase(s, ps);
         EXPECT_EQ(BoxText(s, "GenusCombo") == "Select Genus" ? "" : F(fGenus), c.genus);
     }
+    Def(fGenus).Default = "Pinus";  // a default needs no line
+    SetLines({"Pinaceae", "rock"});
+    PhaseState ps;
+    FamilyPhase(s, ps);
+    GenusPhase(s, ps);
+    EXPECT_EQ(F(fGenus), "Pinus");
 }
 
 // Collector: the first surname borrows the initials of the second; "date" is no name.
