@@ -155,6 +155,7 @@ QWidget* MainWindow::CreateWidget(const Control& c) {
     switch (c.kind) {
         case ControlKind::Edit: {
             auto* e = new QLineEdit(parent);
+            e->setReadOnly(name == "FontEdit");  // the font size comes from its up-down only
             connect(e, &QLineEdit::textEdited, this,
                     [&form, name](const QString& t) { form.UserSetText(name, FromQtLines(t)); });
             return e;
@@ -196,6 +197,8 @@ QWidget* MainWindow::CreateWidget(const Control& c) {
             spin->setRange(8, 14);
             spin->setSingleStep(2);
             spin->setWrapping(false);
+            // Only the steps 8, 10, 12 and 14: the number cannot be typed.
+            if (auto* text = spin->findChild<QLineEdit*>()) text->setReadOnly(true);
             connect(spin, &QSpinBox::valueChanged, this, [&form, name](int v) {
                 // The up-down drives the font size edit it is bound to.
                 if (name == "FontUpDown" && form.Find("FontEdit")) form.SetText("FontEdit", std::to_string(v));

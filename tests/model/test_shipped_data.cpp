@@ -175,7 +175,11 @@ TEST_F(ShippedProgramFolder, StartsWithoutAMessageAndExportsDarwinCoreCsv) {
     EXPECT_EQ(s.OutputFileName, "Quorl.csv");
     EXPECT_EQ(s.form.Get("AddDataButton").text, "Export Darwin CSV");
     EXPECT_TRUE(s.Debug);  // the log is what users mail when something goes wrong
-    EXPECT_TRUE(s.LearnFromLabels && s.ApplyLearning && s.AutoCorrect && s.BarcodeFormatCheck);
+    EXPECT_TRUE(s.LearnFromLabels && s.ApplyLearning && s.AutoCorrect);
+    // The template is one herbarium's example: checked by default, every other herbarium's barcodes
+    // would be refused.
+    EXPECT_FALSE(s.BarcodeFormatCheck);
+    EXPECT_EQ(s.BarcodeFormatTemplate, "QZV#######");
     EXPECT_GT(s.MinElevation, 0);
     // Every entry was read: a short last line or a line without its columns would be lost.
     EXPECT_EQ(s.AutoCorrectList.size(), Lines("AutoCorrect.txt").size());

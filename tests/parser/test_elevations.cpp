@@ -124,3 +124,25 @@ TEST_F(Elevations, PhaseLineChoiceUnitLineAndMeters) {
                   c.boxes);
     }
 }
+
+// Rules of the extractor that the cases above leave open.
+TEST_F(Elevations, OnlyAPositiveNumberBeforeAUnitOrAfterAStartWordCounts) {
+    FindElevation(s, "Elev. 0");  // no elevation of nothing
+    EXPECT_EQ(Text("ElevMetersLowEdit"), "");
+    FindElevation(s, "along road 4 near 1200 ft");  // a number two tokens before is no range
+    EXPECT_EQ(Text("ElevFeetLowEdit") + "/" + Text("ElevFeetHighEdit"), "1200/");
+    EXPECT_EQ(FindElevation(s, "Slope 4 near 300 m on pines"), "Slope 4 near ");
+    EXPECT_EQ(Text("ElevMetersLowEdit"), "300");
+}
+
+TEST_F(Elevations, ScoreNeedsANumberAndLosesForPlantHeights) {
+    s.parser.LabelChunks = {"Elevation unknown", "Shrub 2 m", "Shrub 2 m tall", "Shrub 2 m high", "ca. 1200 m",
+                            "Sea level"};
+    EXPECT_EQ(ElevationScore(s, 0), 0);  // no number: no elevation, whatever the words
+    const int32_t shrub = ElevationScore(s, 1);
+    EXPECT_GT(shrub, 1);
+    EXPECT_EQ(ElevationScore(s, 2), shrub - 5 > 1 ? shrub - 5 : 0);
+    EXPECT_EQ(ElevationScore(s, 3), ElevationScore(s, 2));
+    EXPECT_GE(ElevationScore(s, 4), 5);
+    EXPECT_EQ(ElevationScore(s, 5), 100);
+}

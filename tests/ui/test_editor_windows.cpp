@@ -83,13 +83,13 @@ private slots:
         const bool fill = p.session.FillMeters;
         Toggle(w.FeetToMetersCheckBox);
         Toggle(w.BarcodeFormatCheckBox);
-        QVERIFY(!w.BarcodeFormatEdit->isEnabled());  // at once, before any saving
+        QCOMPARE(w.BarcodeFormatEdit->isEnabled(), !p.session.BarcodeFormatCheck);  // at once, before saving
         QTest::mouseClick(w.CancelButton, Qt::LeftButton);
         QVERIFY(!w.isVisible());
         QCOMPARE(p.session.FillMeters, fill);
         p.Run("Preferences1");
         QCOMPARE(w.FeetToMetersCheckBox->isChecked(), fill);  // the controls come from the session again
-        QVERIFY(w.BarcodeFormatEdit->isEnabled());
+        QCOMPARE(w.BarcodeFormatEdit->isEnabled(), p.session.BarcodeFormatCheck);
 
         p.session.form.SetText("RichEdit1", "Flora of Ohio\r\nCarex lurida\r\nwet ditch");
         Toggle(w.FeetToMetersCheckBox);

@@ -195,6 +195,7 @@ private slots:
 
     void cancelKeepsTheLabelAndTheCorrectedRecordGoes() {
         Program p;
+        p.session.BarcodeFormatCheck = true;  // a herbarium that checks its barcodes
         p.Type("CollectorEdit", QStringLiteral("R. C. Harris"));
         p.Type("CollectionDateEdit", QStringLiteral("19 Sep 1990"));
         p.Type("CountryCombo", QStringLiteral("United States"));

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QTest>
 #include <filesystem>
@@ -67,6 +68,29 @@ private slots:
     }
 
     void cleanup() { program_.reset(); }
+
+    // The font size is stepped, never typed: 8, 10, 12, 14 and no other.
+    void fontSizeTakesOnlyTheStepsOfItsUpDown() {
+        auto s = StartWindow();
+        auto* edit = qobject_cast<QLineEdit*>(W(*s, "FontEdit"));
+        auto* spin = qobject_cast<QSpinBox*>(W(*s, "FontUpDown"));
+        QVERIFY(edit && spin);
+        QVERIFY(edit->isReadOnly());
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("9"));
+        QCOMPARE(s->form().Get("FontEdit").text, std::string("8"));
+        spin->setFocus();
+        QTest::keyClicks(spin, QStringLiteral("9"));
+        QCOMPARE(spin->value(), 8);
+        std::vector<int> sizes;
+        for (int i = 0; i < 5; ++i) {
+            spin->stepUp();
+            sizes.push_back(std::stoi(s->form().Get("FontEdit").text));
+        }
+        QCOMPARE(sizes, (std::vector<int>{10, 12, 14, 14, 14}));
+        spin->stepDown();
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+    }
 
     void showsEveryControlOfTheForm() {
         auto s = StartWindow();
