@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <algorithm>
 #include <filesystem>
@@ -95,7 +96,13 @@ MainWindow::MainWindow(Session& s, QWidget* parent) : QMainWindow(parent), sessi
         "QPushButton { padding: 0px 1px; }"
         "QGroupBox { border: 1px solid #b8b8b8; border-radius: 3px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px; padding: 0px 3px; }"));
-    setCentralWidget(client_);
+    // The controls never shrink below their design size, but the window may (a 1366 x 768
+    // screen): the client then scrolls.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(client_);
+    setCentralWidget(scroll);
     for (const auto& c : form.Controls()) EnsureWidget(*c);
     form.SetObserver([this](const Control& c) { UpdateWidget(c); });
     CreateMenus();

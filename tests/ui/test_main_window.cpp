@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
 #include <QTest>
@@ -68,6 +70,23 @@ private slots:
     }
 
     void cleanup() { program_.reset(); }
+
+    // Smaller than its design the window scrolls; the controls keep their design size.
+    void windowShrinksBelowItsDesignSizeWithScrollBars() {
+        auto s = StartWindow();
+        QWidget* collector = W(*s, "CollectorEdit");
+        const QSize designed = collector->size();
+        s->window->resize(900, 600);
+        QTRY_COMPARE(s->window->size(), QSize(900, 600));
+        QCOMPARE(collector->size(), designed);
+        auto* scroll = qobject_cast<QScrollArea*>(s->window->centralWidget());
+        QVERIFY(scroll);
+        QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
+        QVERIFY(scroll->horizontalScrollBar()->maximum() > 0);
+        s->window->resize(1500, 1300);  // larger still scales
+        QTRY_VERIFY(collector->width() > designed.width());
+        QCOMPARE(scroll->verticalScrollBar()->maximum(), 0);
+    }
 
     // The font size is stepped, never typed: 8, 10, 12, 14 and no other.
     void fontSizeTakesOnlyTheStepsOfItsUpDown() {
