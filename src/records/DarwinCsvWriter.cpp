@@ -48,11 +48,21 @@ std::string VerbatimElevation(const Session& s) {
     return low + (high.empty() ? "" : " - " + high) + " feet";
 }
 
+// Darwin Core's month is a number: Jan to Dec become 1 to 12; any other text stays as it is.
+std::string MonthNumber(const std::string& month) {
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (int i = 0; i < 12; ++i)
+        if (month == kMonths[i]) return IntToStr(i + 1);
+    return month;
+}
+
 std::string CsvValue(Session& s, CsvRecordState& st, const OutputFormatClass& c) {
     const int f = c.FieldIndex, sub = c.SubIndex;
     if (f == fCollectionNumber) return ComposedCollectionNumber(s);
     if (f == 30) return BoxText(s, "UserEdit") + " " + ExportDateStamp();
     if (sub == 0) return ReplaceAll(CheckNumericField(s, GetFieldText(s, f), f, 0), "\r\n", ";  ");
+    if (f == fCollectionDate && sub == 3) return MonthNumber(CollectionDateValue(s, st.date, sub));
     if (f == fCollectionDate) return CollectionDateValue(s, st.date, sub);
     if (f == fElevation) {
         if (sub == 1) return CheckNumericField(s, BoxText(s, "ElevMetersLowEdit"), 17, 1);

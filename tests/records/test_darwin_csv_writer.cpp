@@ -70,6 +70,23 @@ TEST_F(DarwinCsvWriterTest, CollectionNumberIsComposedInEveryFieldOneColumn) {
     EXPECT_EQ(FirstRecord(), "\"123\",123");
 }
 
+// Darwin Core wants the month as a number; the date text is the verbatim date.
+TEST_F(DarwinCsvWriterTest, MonthIsWrittenAsItsNumber) {
+    Column("3", true, "Collection Date", "verbatimEventDate");
+    Column("3.2", true, "Day", "day");
+    Column("3.3", true, "Month", "month");
+    Column("3.4", true, "Year", "year");
+    for (auto [date, record] : {std::pair{"28 Oct 1994", "\"28 Oct 1994\",\"28\",\"10\",\"1994\""},
+                                {"1 Jan 2005", "\"1 Jan 2005\",\"1\",\"1\",\"2005\""},
+                                {"5 Dec 1999", "\"5 Dec 1999\",\"5\",\"12\",\"1999\""},
+                                {"5 Xyz 1999", "\"5 Xyz 1999\",\"5\",\"Xyz\",\"1999\""}}) {
+        std::filesystem::remove(RecordPath());
+        Set("CollectionDateEdit", date);
+        ASSERT_TRUE(AddDarwinCSV(s));
+        EXPECT_EQ(FirstRecord(), record) << date;
+    }
+}
+
 TEST_F(DarwinCsvWriterTest, FieldThirtyHoldsUserAndExportDate) {
     Column("30", true, "Entered", "identifiedBy");
     Set("UserEdit", "Maria");
