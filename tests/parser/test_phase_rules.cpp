@@ -235,6 +235,8 @@ TEST_F(PhaseRules, FamilyNeedsAnAceaeLineOrItsDefault) {
     Def(fFamily).Default = "Compositae";
     Run(FamilyPhase);
     EXPECT_EQ(F(fFamily), "Compositae");
+    ASSERT_EQ(s.FamilyGenera.size(), 1u);  // and its genera are the ones offered
+    EXPECT_EQ(s.FamilyGenera[0].Name, "Aster");
 }
 
 TEST_F(PhaseRules, LaterSpeciesOfAGenusWins) {
