@@ -30,6 +30,8 @@ public:
     // The busy window: an empty title keeps the last one.
     virtual void ShowBusy(const std::string& title, const std::string& message) = 0;
     virtual void HideBusy() = 0;
+    // Moves the busy window's progress bar to position of maximum, showing the bar.
+    virtual void BusyProgress(int /*position*/, int /*maximum*/) {}
     virtual void ShowTrace(const std::string& text) = 0;
     // Ends the program with the exit code; never returns.
     [[noreturn]] virtual void EndProgram(int exitCode) = 0;

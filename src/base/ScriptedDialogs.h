@@ -31,6 +31,7 @@ public:
     std::string busyTitle, busyMessage;
     std::vector<std::filesystem::path> fileFolders;  // folder each open dialog started in
     std::vector<int> pauses;
+    int busyProgress = -1, busyProgressMaximum = 0;  // the progress bar's last position
 
     void ShowMessage(const std::string& text) override;
     DialogButton Ask(const std::string& text, DialogKind kind,
@@ -38,6 +39,10 @@ public:
     bool InputBox(const std::string& caption, const std::string& prompt, std::string& value) override;
     void ShowBusy(const std::string& title, const std::string& message) override;
     void HideBusy() override;
+    void BusyProgress(int position, int maximum) override {
+        busyProgress = position;
+        busyProgressMaximum = maximum;
+    }
     void ShowTrace(const std::string& text) override;
     [[noreturn]] void EndProgram(int exitCode) override;
     bool ChooseFile(const std::string& filter, const std::filesystem::path& folder,

@@ -82,7 +82,8 @@ OcrRun OcrSelection(Session& s, const GreyImage& picture, const PixelRect& area,
         std::string text;
         bool failed = false;
         try {
-            const PixelRect band = BinarizeBitmap(bw, thr, settings.getBarcode);
+            const PixelRect band = BinarizeBitmap(bw, thr, settings.getBarcode,
+                                                  [&s, rows = bw.height](int row) { s.dialogs.BusyProgress(row, rows - 1); });
             const bool hasBarcode = settings.getBarcode && band.right > 0;
             s.dialogs.ShowBusy(kBusyTitle, "Performing OCR");
             text = ReadPage(s, engine, PageOf(bw, hasBarcode ? band.bottom : 0), settings.language,

@@ -20,7 +20,8 @@ std::unique_ptr<AppWindows> CreateAppWindows(Session& s) {
     if (qt) {
         BusyWindow* busy = w->busy.get();
         qt->showBusy = [busy](const std::string& title, const std::string& message) { busy->ShowBusy(title, message); };
-        qt->hideBusy = [busy] { busy->hide(); };
+        qt->hideBusy = [busy] { busy->HideBusy(); };
+        qt->busyProgress = [busy](int position, int maximum) { busy->ShowProgress(position, maximum); };
     }
     w->about = std::make_unique<AboutWindow>();
     w->replacements = std::make_unique<ReplacementsWindow>();

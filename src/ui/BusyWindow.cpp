@@ -42,4 +42,15 @@ void BusyWindow::ShowBusy(const std::string& title, const std::string& message) 
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void BusyWindow::ShowProgress(int position, int maximum) {
+    ProgressBar1->setRange(0, maximum);
+    ProgressBar1->setValue(position);
+    ProgressBar1->show();
+}
+
+void BusyWindow::HideBusy() {
+    ProgressBar1->hide();
+    hide();
+}
+
 }  // namespace quorl

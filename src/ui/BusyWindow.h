@@ -17,6 +17,10 @@ public:
     // An empty title keeps the last one. Both labels are centred, the window is centred on the
     // main window, shown without blocking and painted at once.
     void ShowBusy(const std::string& title, const std::string& message);
+    // Shows the progress bar at position of maximum.
+    void ShowProgress(int position, int maximum);
+    // Hides the window and its progress bar.
+    void HideBusy();
 
     QLabel* Label1;
     QLabel* Label2;

@@ -64,6 +64,10 @@ void QtDialogs::HideBusy() {
     if (hideBusy) hideBusy();
 }
 
+void QtDialogs::BusyProgress(int position, int maximum) {
+    if (busyProgress) busyProgress(position, maximum);
+}
+
 void QtDialogs::ShowTrace(const std::string& text) {
     if (showTrace) showTrace(text);
     else ShowMessage(text);

@@ -13,6 +13,7 @@ public:
     // The busy window is created after the main window; until then busy requests are ignored.
     std::function<void(const std::string&, const std::string&)> showBusy;
     std::function<void()> hideBusy;
+    std::function<void(int, int)> busyProgress;
     std::function<void(const std::string&)> showTrace;
     QWidget* parent = nullptr;
 
@@ -22,6 +23,7 @@ public:
     bool InputBox(const std::string& caption, const std::string& prompt, std::string& value) override;
     void ShowBusy(const std::string& title, const std::string& message) override;
     void HideBusy() override;
+    void BusyProgress(int position, int maximum) override;
     void ShowTrace(const std::string& text) override;
     [[noreturn]] void EndProgram(int exitCode) override;
     bool ChooseFile(const std::string& filter, const std::filesystem::path& folder,

@@ -85,6 +85,9 @@ TEST_F(OcrFixture, AutomaticReadsADrawnLabelLineByLine) {
     EXPECT_EQ(run.preview.width, 1800);
     EXPECT_TRUE(std::all_of(run.preview.pixels.begin(), run.preview.pixels.end(), [](uint8_t v) { return v == 0 || v == 255; }));
     EXPECT_EQ(dialogs.busyMessage, "Performing OCR");
+    // The busy window's bar followed the rows of the picture down to its last one.
+    EXPECT_EQ(dialogs.busyProgressMaximum, run.preview.height - 1);
+    EXPECT_EQ(dialogs.busyProgress, run.preview.height - 1);
 
     // With Get Barcode on and no barcode on the label, the whole label is read, without a word.
     OcrSettings barcode;
