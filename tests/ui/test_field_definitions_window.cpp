@@ -17,6 +17,7 @@
 #include "ui/FieldDefinitionWindow.h"
 #include "ui/FieldDefinitionsWindow.h"
 #include "ui/HelpContext.h"
+#include "AppTestSupport.h"
 #include "UiTestSupport.h"
 
 namespace fs = std::filesystem;
@@ -26,13 +27,10 @@ using namespace quorl::testing;
 class TestFieldDefinitionsWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramFolder> program_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<AppWindows> windows_;
+    std::unique_ptr<StartedApp> app_;
 
-    FieldDefinitionsWindow& List() { return *windows_->configList; }
-    FieldDefinitionWindow& Dialog() { return *windows_->oneConfig; }
+    FieldDefinitionsWindow& List() { return *app_->windows->configList; }
+    FieldDefinitionWindow& Dialog() { return *app_->windows->oneConfig; }
     QTreeWidgetItem* Item(int row) { return List().ListView1->topLevelItem(row); }
     void Select(int row) { List().ListView1->setCurrentItem(row < 0 ? nullptr : Item(row)); }
     // Opens the popup as a right click on the table does and reads its items.
@@ -52,23 +50,15 @@ class TestFieldDefinitionsWindow : public QObject {
 
 private slots:
     void init() {
-        program_ = std::make_unique<ProgramFolder>();
-        dialogs_ = std::make_unique<ScriptedDialogs>();
-        session_ = std::make_unique<Session>(*dialogs_);
-        windows_ = CreateAppWindows(*session_);
-        windows_->main->MenuItem("ConfigurationListbox1")->trigger();
+        app_ = std::make_unique<StartedApp>(false);
+        app_->windows->main->MenuItem("ConfigurationListbox1")->trigger();
     }
-    void cleanup() {
-        windows_.reset();
-        session_.reset();
-        dialogs_.reset();
-        program_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     void tableAndPopup() {
         QVERIFY(List().isVisible());
         QCOMPARE(List().windowTitle(), QStringLiteral("QUORL Field Definitions"));
-        const int count = static_cast<int>(session_->FieldDefinitions.size());
+        const int count = static_cast<int>(app_->session.FieldDefinitions.size());
         QCOMPARE(List().ListView1->topLevelItemCount(), count);
         QCOMPARE(List().ListView1->currentItem(), Item(count - 1));
         QCOMPARE(Item(0)->text(0), QStringLiteral("Collector"));
@@ -97,7 +87,7 @@ private slots:
         QVERIFY(!List().DeleteField1->isEnabled() && !List().EditField1->isEnabled());
         QVERIFY(List().AddField1->isEnabled());
 
-        dialogs_->inputs = {"Host"};
+        app_->dialogs.inputs = {"Host"};
         List().AddField1->trigger();
         QCOMPARE(List().ListView1->topLevelItemCount(), count + 1);
         QCOMPARE(List().ListView1->currentItem(), Item(count));
@@ -110,7 +100,7 @@ private slots:
         // Cancel drops the edits: the next opening shows the definitions again.
         List().CancelButton->click();
         QVERIFY(!List().isVisible());
-        windows_->main->MenuItem("ConfigurationListbox1")->trigger();
+        app_->windows->main->MenuItem("ConfigurationListbox1")->trigger();
         QCOMPARE(Item(3)->text(1), QStringLiteral("No"));
     }
 
@@ -136,11 +126,11 @@ private slots:
         Dialog().StartDown1->trigger();
         QCOMPARE(Words(start), (QStringList{"1", "3", "2", "4", "5"}));
 
-        dialogs_->inputs = {"rock", "cliff\tface"};
+        app_->dialogs.inputs = {"rock", "cliff\tface"};
         Dialog().ContainsAdd1->trigger();
         Dialog().ContainsAdd1->trigger();  // refused: the TAB would break the file
         QCOMPARE(Words(Dialog().ContainsListbox), QStringList{"rock"});
-        QCOMPARE(dialogs_->messages.back(), std::string("A word cannot contain a TAB."));
+        QCOMPARE(app_->dialogs.messages.back(), std::string("A word cannot contain a TAB."));
 
         Dialog().WarnCheckbox->setChecked(true);
         Dialog().SaveButton->click();
@@ -169,13 +159,13 @@ private slots:
         QVERIFY(modal);
         QCOMPARE(Item(5)->text(1), QStringLiteral("Yes"));
         QCOMPARE(Item(5)->text(5), QStringLiteral("12"));
-        QCOMPARE(session_->FieldDefinitions[5].Maximum, 50);  // nothing reaches the definitions before Save
+        QCOMPARE(app_->session.FieldDefinitions[5].Maximum, 50);  // nothing reaches the definitions before Save
     }
 
     void saveShowsTheNewUserRowInTheMainWindow() {
-        MainWindow& main = *windows_->main;
+        MainWindow& main = *app_->windows->main;
         QVERIFY(!main.Widget("CustomButton0")->isVisible());
-        dialogs_->inputs = {"Host"};
+        app_->dialogs.inputs = {"Host"};
         List().AddField1->trigger();
         List().SaveButton->click();
         QVERIFY(!List().isVisible());
@@ -183,17 +173,17 @@ private slots:
         QVERIFY(main.Widget("CustomEdit0")->isVisible());
         QCOMPARE(qobject_cast<QPushButton*>(main.Widget("CustomButton0"))->text(), QStringLiteral("Host"));
         QVERIFY(!main.Widget("CustomButton1")->isVisible());
-        QCOMPARE(session_->FieldDefinitions.back().Name, std::string("Host"));
-        const std::string tsv = ReadAll(program_->path / "OutputFormat.txt");
+        QCOMPARE(app_->session.FieldDefinitions.back().Name, std::string("Host"));
+        const std::string tsv = ReadAll(app_->program.path / "OutputFormat.txt");
         QVERIFY(tsv.find("\r\n30\t1\tHost\tHost\r\n") != std::string::npos);
     }
 
     void checkConfigurationRunsFromTheMenu() {
-        dialogs_->fallbackAnswer = DialogButton::No;
-        windows_->main->MenuItem("EvaluateConfiguration1")->trigger();
-        QVERIFY(!dialogs_->questions.empty());  // the shipped Barcode field stops at line 2
-        QVERIFY(!dialogs_->messages.empty());
-        QCOMPARE(dialogs_->messages.back(), std::string("Complete."));
+        app_->dialogs.fallbackAnswer = DialogButton::No;
+        app_->windows->main->MenuItem("EvaluateConfiguration1")->trigger();
+        QVERIFY(!app_->dialogs.questions.empty());  // the shipped Barcode field stops at line 2
+        QVERIFY(!app_->dialogs.messages.empty());
+        QCOMPARE(app_->dialogs.messages.back(), std::string("Complete."));
     }
 };
 

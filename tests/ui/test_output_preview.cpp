@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "AppTestSupport.h"
 #include "UiTestSupport.h"
 #include "base/ScriptedDialogs.h"
 #include "fields/FieldAccess.h"
@@ -22,16 +23,13 @@ using namespace quorl::testing;
 class TestOutputPreview : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramFolder> program_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<AppWindows> windows_;
+    std::unique_ptr<StartedApp> app_;
 
-    OutputPreviewWindow& W() { return *windows_->outputPreview; }
-    Session& S() { return *session_; }
-    fs::path RecordPath() { return program_->path / S().OutputFileName; }
+    OutputPreviewWindow& W() { return *app_->windows->outputPreview; }
+    Session& S() { return app_->session; }
+    fs::path RecordPath() { return app_->program.path / S().OutputFileName; }
     QString Text(const char* control) {
-        QWidget* w = windows_->main->Widget(control);
+        QWidget* w = app_->windows->main->Widget(control);
         if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
         if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
         if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
@@ -56,18 +54,9 @@ class TestOutputPreview : public QObject {
 
 private slots:
     void init() {
-        program_ = std::make_unique<ProgramFolder>();
-        dialogs_ = std::make_unique<ScriptedDialogs>();
-        dialogs_->answers.push_back(DialogButton::Yes);  // keep the current user
-        session_ = std::make_unique<Session>(*dialogs_);
-        windows_ = CreateAppWindows(*session_);
+        app_ = std::make_unique<StartedApp>(true);
     }
-    void cleanup() {
-        windows_.reset();
-        session_.reset();
-        dialogs_.reset();
-        program_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     void previewAndReEditACsvRecordWithAQuotedComma() {
         QCOMPARE(S().OutputType, 2);
@@ -77,7 +66,7 @@ private slots:
         QVERIFY(ReadAll(RecordPath()).find("\"Cerro, near the pass\"") != std::string::npos);
         ClearFields(S());
 
-        windows_->main->MenuItem("OutputPreview1")->trigger();
+        app_->windows->main->MenuItem("OutputPreview1")->trigger();
         QVERIFY(W().isVisible());
         QCOMPARE(W().Label1->text(), QString::fromStdString(S().OutputFileName));
         QTreeWidget* list = W().OutputPreviewListView;
@@ -96,11 +85,11 @@ private slots:
         QCOMPARE(gray->text(list->columnCount() - 1), list->topLevelItem(0)->text(list->columnCount() - 1));
 
         // A double click on the row, answered Yes.
-        dialogs_->answers.push_back(DialogButton::Yes);
+        app_->dialogs.answers.push_back(DialogButton::Yes);
         const QPoint at(list->columnWidth(0) / 2, list->visualItemRect(gray).center().y());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(dialogs_->questions.back(), std::string("Remove this line from output, clear QUORL form, and edit this line?"));
+        QCOMPARE(app_->dialogs.questions.back(), std::string("Remove this line from output, clear QUORL form, and edit this line?"));
         QVERIFY(!W().isVisible());
         QCOMPARE(ReadAll(RecordPath()), first);
         QCOMPARE(Text("CollectorEdit"), QStringLiteral("A. Gray"));
@@ -111,7 +100,7 @@ private slots:
         QVERIFY(Text("RichEdit1").startsWith(QStringLiteral("-->DATA Reloaded from Output File.")));
 
         // Opened again, the preview shows what is left.
-        windows_->main->MenuItem("OutputPreview1")->trigger();
+        app_->windows->main->MenuItem("OutputPreview1")->trigger();
         QCOMPARE(list->topLevelItemCount(), 1);
         QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("J. Smith"));
         W().Button1->click();
@@ -120,9 +109,9 @@ private slots:
 
     void missingFileIsReportedAndTheWindowStaysHidden() {
         fs::remove(RecordPath());
-        windows_->main->MenuItem("OutputPreview1")->trigger();
+        app_->windows->main->MenuItem("OutputPreview1")->trigger();
         QVERIFY(!W().isVisible());
-        QCOMPARE(dialogs_->messages.back(), "Unable to open file " + S().OutputFileName);
+        QCOMPARE(app_->dialogs.messages.back(), "Unable to open file " + S().OutputFileName);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "AppTestSupport.h"
 #include "SmtpTestServer.h"
 #include "UiTestSupport.h"
 #include "base/ScriptedDialogs.h"
@@ -18,19 +19,16 @@ using namespace quorl::testing;
 class TestSendLogFile : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramFolder> program_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<AppWindows> windows_;
+    std::unique_ptr<StartedApp> app_;
 
-    SendLogFileWindow& W() { return *windows_->sendLogFile; }
+    SendLogFileWindow& W() { return *app_->windows->sendLogFile; }
     void Open() {
-        windows_->main->MenuItem("SubmitLogFile1")->trigger();
+        app_->windows->main->MenuItem("SubmitLogFile1")->trigger();
         QVERIFY(W().isVisible());
-        dialogs_->messages.clear();
+        app_->dialogs.messages.clear();
     }
     void Settings(const SmtpTestServer& server) {
-        WriteAll(program_->path / kMailSettingsFile,
+        WriteAll(app_->program.path / kMailSettingsFile,
                  "MailServer\t127.0.0.1\r\nMailPort\t" + std::to_string(server.port) + "\r\nMailAccount\t" +
                      SmtpTestServer::kUser + "\r\nMailPassword\t" + SmtpTestServer::kPassword + "\r\nMailCAFile\t" +
                      server.cert.string() + "\r\nMailTimeout\t20\r\n");
@@ -44,21 +42,12 @@ public:
 
 private slots:
     void init() {
-        program_ = std::make_unique<ProgramFolder>();
-        dialogs_ = std::make_unique<ScriptedDialogs>();
-        dialogs_->answers.push_back(DialogButton::Yes);  // keep the current user
-        session_ = std::make_unique<Session>(*dialogs_);
-        windows_ = CreateAppWindows(*session_);
+        app_ = std::make_unique<StartedApp>(true);
     }
-    void cleanup() {
-        windows_.reset();
-        session_.reset();
-        dialogs_.reset();
-        program_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     void menuCommandFillsTheWindow() {
-        session_->form.SetText("HerbariumEdit", "QZV");
+        app_->session.form.SetText("HerbariumEdit", "QZV");
         Open();
         QCOMPARE(W().NameEdit->text(), QStringLiteral("Default"));
         QCOMPARE(W().InstitutionEdit->text(), QStringLiteral("QZV"));
@@ -76,7 +65,7 @@ private slots:
         QTest::keyClicks(W().InstitutionEdit, QStringLiteral("Herbarium Q"));
         W().CommentsMemo->setPlainText(QStringLiteral("First line\nsecond line"));
         QTest::mouseClick(W().SendButton, Qt::LeftButton);
-        QCOMPARE(dialogs_->messages, std::vector<std::string>{"Log file sent"});
+        QCOMPARE(app_->dialogs.messages, std::vector<std::string>{"Log file sent"});
         QVERIFY(!W().isVisible());
         QCOMPARE(server.Received(), 1);
         const std::string body = ReadAll(server.Message(1) / "body.txt");
@@ -90,8 +79,8 @@ private slots:
         Open();
         W().CommentsMemo->setPlainText(QStringLiteral("keep me"));
         QTest::mouseClick(W().SendButton, Qt::LeftButton);  // no mail server is set
-        QCOMPARE(dialogs_->messages.size(), size_t(2));
-        QCOMPARE(dialogs_->messages.back(), std::string("Log File not sent"));
+        QCOMPARE(app_->dialogs.messages.size(), size_t(2));
+        QCOMPARE(app_->dialogs.messages.back(), std::string("Log File not sent"));
         QVERIFY(W().isVisible());
         QCOMPARE(W().CommentsMemo->toPlainText(), QStringLiteral("keep me"));
     }
@@ -102,7 +91,7 @@ private slots:
         Settings(server);
         Open();
         QTest::mouseClick(W().CancelButton, Qt::LeftButton);
-        QCOMPARE(dialogs_->messages, std::vector<std::string>{"Log File not sent"});
+        QCOMPARE(app_->dialogs.messages, std::vector<std::string>{"Log File not sent"});
         QVERIFY(!W().isVisible());
         QTest::qWait(200);
         QCOMPARE(server.Received(), 0);
