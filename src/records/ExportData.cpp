@@ -110,13 +110,17 @@ bool ExportData(Session& s) {
         if (Contains(GetFieldText(s, field), "Select")) SetFieldText(s, field, "", false);
 
     WriteToLog(s, "Data OK.  Exporting.");
-    if (s.LearnFromLabels) UpdateLearningFiles(s);
     WriteToLog(s, "Export Step 7");
+    bool written = false;
     switch (s.OutputType) {
-        case 1: return AddDarwinXML(s);
-        case 2: return AddDarwinCSV(s);
-        default: return AddTSV(s);
+        case 1: written = AddDarwinXML(s); break;
+        case 2: written = AddDarwinCSV(s); break;
+        default: written = AddTSV(s); break;
     }
+    // Learn only from a record that is in the file: a record the disk refused is still in the
+    // window, and learning from it now would count its words again when the user adds it later.
+    if (written && s.LearnFromLabels) UpdateLearningFiles(s);
+    return written;
 }
 
 void AddDataButtonClick(Session& s) {

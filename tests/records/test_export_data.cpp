@@ -53,11 +53,12 @@ TEST_F(ExportDataTest, ImageNumberThatIsNoNumberStartsAgainAtOne) {
     EXPECT_EQ(Box("ImageNameEdit"), "1");
 }
 
-TEST_F(ExportDataTest, RecordRefusedByTheWriterHasBeenLearntAndKeepsTheWindow) {
+TEST_F(ExportDataTest, RecordRefusedByTheWriterIsNotLearntAndKeepsTheWindow) {
     s.LearnFromLabels = true;
     std::filesystem::create_directories(RecordPath());  // the record file cannot be written
     AddDataButtonClick(s);
-    EXPECT_TRUE(std::filesystem::exists(dir / "NameStats.txt"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "NameStats.txt"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "WordStats.txt"));
     EXPECT_EQ(Box("CollectorEdit"), "J. Smith");
     EXPECT_EQ(Box("ImageNameEdit"), "7");
     EXPECT_TRUE(Logged("Export aborted for some reason."));

@@ -21,6 +21,7 @@ protected:
 };
 
 TEST_F(FullDiskTest, TsvRecordThatDoesNotFitLeavesTheFileAndKeepsTheFields) {
+    s.LearnFromLabels = true;
     const std::string before = "Collector\tScientificName\tCountry\tState\tHerbarium\t\r\n\"A\"\t\"B\"\t\"C\"\t\"D\"\t\"E\"\r\n";
     WriteFile(RecordPath(), before);
     {
@@ -31,6 +32,9 @@ TEST_F(FullDiskTest, TsvRecordThatDoesNotFitLeavesTheFileAndKeepsTheFields) {
     EXPECT_TRUE(ToldFileTooLarge()) << ::testing::PrintToString(dialogs.messages);
     EXPECT_EQ(Box("CollectorEdit"), "J. Smith");
     EXPECT_EQ(Box("ImageNameEdit"), "7");
+    // Nothing was learnt from a record that is not in the file.
+    EXPECT_TRUE(s.WordStats.empty());
+    EXPECT_TRUE(s.NameStats.empty());
 
     // Once there is room the same record is added whole on its own line.
     dialogs.messages.clear();
@@ -38,6 +42,10 @@ TEST_F(FullDiskTest, TsvRecordThatDoesNotFitLeavesTheFileAndKeepsTheFields) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(RecordFile(), before + "\"J. Smith\"\t\"Abies alba\"\t\"Mexico\"\t\"Jalisco\"\t\"MEXU\"\r\n");
     EXPECT_EQ(Box("CollectorEdit"), "");
+    // ...and its words are learnt once.
+    ASSERT_FALSE(s.WordStats.empty());
+    for (const BayesClass& word : s.WordStats) EXPECT_EQ(word.Count, 1) << word.Word;
+    EXPECT_EQ(s.NameStats, (std::vector<std::string>{"J.", "Smith"}));
 }
 
 TEST_F(FullDiskTest, XmlRecordThatDoesNotFitLeavesTheFileAndNoTemporaryFile) {
