@@ -2,6 +2,7 @@
 
 #include <QJsonDocument>
 #include <QString>
+#include <algorithm>
 #include <iostream>
 #include <random>
 
@@ -31,10 +32,16 @@ fs::path ScratchCopy(const fs::path& folder) {
 
 }  // namespace
 
+DialogButton ToolDialogs::Ask(const std::string& text, DialogKind kind, const std::vector<DialogButton>& buttons) {
+    const DialogButton scripted = ScriptedDialogs::Ask(text, kind, buttons);
+    for (DialogButton goOn : {DialogButton::Ignore, DialogButton::Yes})
+        if (std::find(buttons.begin(), buttons.end(), goOn) != buttons.end()) return goOn;
+    return scripted;
+}
+
 ToolSession::ToolSession(const fs::path& programFolder) {
     if (!fs::is_directory(programFolder)) throw std::runtime_error("no folder " + programFolder.string());
     scratch_ = ScratchCopy(programFolder);
-    dialogs.fallbackAnswer = DialogButton::Ignore;  // the short-label question
     BuildMainForm(session.form);
     CreateCustomFieldControls(session.form);
     BindCascadingLists(session);

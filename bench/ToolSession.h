@@ -6,11 +6,20 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "base/ScriptedDialogs.h"
 #include "model/Session.h"
 
 namespace quorl {
+
+// Answers every question with the button that lets the work go on: Ignore when it is offered
+// (warnings such as the short-label question), else Yes (confirmations such as adding a record
+// whose name could not be checked), else the fallback answer.
+class ToolDialogs : public ScriptedDialogs {
+public:
+    DialogButton Ask(const std::string& text, DialogKind kind, const std::vector<DialogButton>& buttons) override;
+};
 
 class ToolSession {
 public:
@@ -21,7 +30,7 @@ public:
     ToolSession(const ToolSession&) = delete;
     ToolSession& operator=(const ToolSession&) = delete;
 
-    ScriptedDialogs dialogs;
+    ToolDialogs dialogs;
     Session session{dialogs};
 
     // The text of every field control of the main window, by control name.

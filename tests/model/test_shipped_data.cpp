@@ -175,7 +175,10 @@ TEST_F(ShippedProgramFolder, StartsWithoutAMessageAndExportsDarwinCoreCsv) {
     EXPECT_EQ(s.OutputFileName, "Quorl.csv");
     EXPECT_EQ(s.form.Get("AddDataButton").text, "Export Darwin CSV");
     EXPECT_TRUE(s.Debug);  // the log is what users mail when something goes wrong
-    EXPECT_TRUE(s.LearnFromLabels && s.ApplyLearning && s.AutoCorrect);
+    EXPECT_TRUE(s.LearnFromLabels && s.AutoCorrect);
+    // Applied before the user has added records, the empty word statistics give Description,
+    // Location and Habitat the same leftover line; learning is collected but not applied.
+    EXPECT_FALSE(s.ApplyLearning);
     // The template is one herbarium's example: checked by default, every other herbarium's barcodes
     // would be refused.
     EXPECT_FALSE(s.BarcodeFormatCheck);
