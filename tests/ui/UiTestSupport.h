@@ -2,7 +2,11 @@
 // Shared by the window tests: a temporary program folder filled with the shipped defaults (or the
 // tests' own minimal folder when the repository has none), made the current directory, and a
 // session with its main window started in it.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 #include <filesystem>
 #include <fstream>
@@ -77,6 +81,40 @@ QWidget* W(Started& s, const std::string& name) {
     QWidget* w = s.window->Widget(name);
     if (!w) qWarning("no widget %s", name.c_str());
     return w;
+}
+
+// The text a line edit, memo or list box shows.
+inline QString Text(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+    if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
+    return {};
+}
+
+// Types into a field as the user does: select everything, delete, then one key event per character
+// carrying its text (keyClicks knows Latin-1 keys only).
+inline void Type(QWidget* w, const QString& text) {
+    if (auto* c = qobject_cast<QComboBox*>(w)) w = c->lineEdit();
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(w, Qt::Key_Delete);
+    for (QChar c : text) QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Selects characters [from, to) of a memo, as the mouse would; to < 0 only places the caret.
+inline void SelectRange(QWidget* memo, int from, int to = -1) {
+    auto* e = qobject_cast<QPlainTextEdit*>(memo);
+    QTextCursor cur = e->textCursor();
+    cur.setPosition(from);
+    if (to >= 0) cur.setPosition(to, QTextCursor::KeepAnchor);
+    e->setTextCursor(cur);
+}
+
+// Selects the first occurrence of part in a memo.
+inline void Select(QWidget* memo, const QString& part) {
+    const int at = qobject_cast<QPlainTextEdit*>(memo)->toPlainText().indexOf(part);
+    QVERIFY2(at >= 0, qPrintable(part));
+    SelectRange(memo, at, at + static_cast<int>(part.size()));
 }
 
 }  // namespace quorl::testing

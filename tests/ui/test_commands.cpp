@@ -6,25 +6,15 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
 #include <QTimer>
-#include <filesystem>
 
 #include "UiTestSupport.h"
-#include "base/ScriptedDialogs.h"
-#include "model/Form.h"
 #include "model/Records.h"
-#include "model/Session.h"
 #include "ui/AppWindows.h"
-#include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
 
@@ -56,23 +46,9 @@ private:
     using Started = StartedWindow<PausingDialogs>;
     static std::unique_ptr<Started> Start() { return StartWindow<PausingDialogs>(); }
     static QPlainTextEdit* LabelWindow(Started& s) { return qobject_cast<QPlainTextEdit*>(W(s, "RichEdit1")); }
-    // Selects the first occurrence of part in the label window, as the mouse would.
-    static void Select(Started& s, const QString& part) {
-        QPlainTextEdit* label = LabelWindow(s);
-        int at = label->toPlainText().indexOf(part);
-        QVERIFY(at >= 0);
-        QTextCursor cur = label->textCursor();
-        cur.setPosition(at);
-        cur.setPosition(at + part.size(), QTextCursor::KeepAnchor);
-        label->setTextCursor(cur);
-    }
+    static void Select(Started& s, const QString& part) { quorl::testing::Select(W(s, "RichEdit1"), part); }
     static QAction* PopupItem(Started& s, const char* name) {
         return s.window->PopupMenu1->findChild<QAction*>(QString::fromLatin1(name));
-    }
-    static void PlaceCaret(QPlainTextEdit* e, int pos) {
-        QTextCursor cur = e->textCursor();
-        cur.setPosition(pos);
-        e->setTextCursor(cur);
     }
 
 private slots:
@@ -145,7 +121,7 @@ private slots:
         QPlainTextEdit* label = LabelWindow(*s);
         s->form().SetText("RichEdit1", "abcd\r\n\r\nef");
         label->setFocus();
-        PlaceCaret(label, 2);
+        SelectRange(label, 2);
         QTest::keyClick(label, Qt::Key_Return);
         QCOMPARE(label->toPlainText(), QStringLiteral("ab\n\ncd\n\nef"));
         QCOMPARE(s->form().Get("RichEdit1").text, std::string("ab\r\n\r\ncd\r\n\r\nef"));
@@ -153,7 +129,7 @@ private slots:
         QTest::keyClick(label, Qt::Key_Backspace);
         QCOMPARE(label->toPlainText(), QStringLiteral("abcd\n\nef"));
         QCOMPARE(label->textCursor().position(), 2);
-        PlaceCaret(label, 4);
+        SelectRange(label, 4);
         QTest::keyClick(label, Qt::Key_Delete);
         QCOMPARE(label->toPlainText(), QStringLiteral("abcdef"));
         QTest::keyClicks(label, "x");
@@ -181,13 +157,6 @@ private slots:
         QVERIFY(parse.bold());
         QVERIFY(W(*s, "ImageNumLabel")->font().bold());
         QVERIFY(!W(*s, "CollectorEdit")->font().bold());
-        // QUORL_SCREENSHOT=file keeps a picture of the enlarged window with a parsed label.
-        if (qEnvironmentVariableIsSet("QUORL_SCREENSHOT")) {
-            s->dialogs.clipboard = FromQtLines(QString::fromLatin1(kLabel));
-            QTest::mouseClick(W(*s, "PasteButton"), Qt::LeftButton);
-            QTest::mouseClick(W(*s, "ParseOnlyButton"), Qt::LeftButton);
-            QVERIFY(s->window->grab().save(qEnvironmentVariable("QUORL_SCREENSHOT") + QStringLiteral("-resized.png")));
-        }
 
         // The field font from the Font group.
         qobject_cast<QSpinBox*>(W(*s, "FontUpDown"))->setValue(12);
@@ -261,11 +230,7 @@ private slots:
 
         // With a selection: "Add to AutoCorrect" opens the AutoCorrect window for it, modally.
         session.form.SetText("RichEdit1", "Carex lurlda");
-        auto* label = qobject_cast<QPlainTextEdit*>(main.Widget("RichEdit1"));
-        QTextCursor cur = label->textCursor();
-        cur.setPosition(6);
-        cur.setPosition(12, QTextCursor::KeepAnchor);
-        label->setTextCursor(cur);
+        SelectRange(main.Widget("RichEdit1"), 6, 12);
         main.ShowLabelPopup(QPoint(10, 10));
         QVERIFY(main.AutoCorrectPopupMenu->isVisible());
         QString caption;

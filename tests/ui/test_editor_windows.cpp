@@ -1,29 +1,19 @@
 // The preferences, AutoCorrect, analyze, word statistics and country list windows driven through
 // their widgets, opened from the main window's menu as the user opens them.
-#include <QAbstractItemModel>
-#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTest>
 #include <QTimer>
 
-#include "UiTestSupport.h"
-#include "base/ScriptedDialogs.h"
+#include "AppTestSupport.h"
 #include "editors/CountryEditor.h"
-#include "model/Session.h"
-#include "ui/AppWindows.h"
 #include "ui/HelpContext.h"
-#include "ui/QtText.h"
 #include "ui/WordStatsModel.h"
 
 using namespace quorl;
@@ -32,16 +22,18 @@ using namespace quorl::testing;
 class TestEditorWindows : public QObject {
     Q_OBJECT
 
-    struct Program {
-        ScriptedDialogs dialogs;
-        Session session{dialogs};
-        std::unique_ptr<AppWindows> windows = CreateAppWindows(session);
+    // The program over a folder whose word statistics hold five words.
+    struct Program : StartedApp {
+        Program()
+            : StartedApp(false, [](const fs::path& folder) {
+                  WriteAll(folder / "WordStats.txt",
+                           "rock\t10\t20\t60\t20\t\r\nmoss\t1\t100\t0\t0\t\r\nbog\t11\t0\t0\t100\t\r\n"
+                           "alpine\t1\t50\t50\t0\t\r\ncliff\t3\t0\t100\t0\t\r\n");
+              }) {}
         MainWindow& main() { return *windows->main; }
         void Run(const char* item) { main().MenuItem(item)->trigger(); }
         QPlainTextEdit* Label() { return qobject_cast<QPlainTextEdit*>(main().Widget("RichEdit1")); }
     };
-
-    std::unique_ptr<ProgramFolder> folder_;
 
     static QStringList Column(QTableView* view, int column) {
         QStringList out;
@@ -62,14 +54,6 @@ class TestEditorWindows : public QObject {
     }
 
 private slots:
-    void init() {
-        folder_ = std::make_unique<ProgramFolder>();
-        WriteAll(folder_->path / "WordStats.txt",
-                 "rock\t10\t20\t60\t20\t\r\nmoss\t1\t100\t0\t0\t\r\nbog\t11\t0\t0\t100\t\r\nalpine\t1\t50\t50\t0\t\r\n"
-                 "cliff\t3\t0\t100\t0\t\r\n");
-    }
-    void cleanup() { folder_.reset(); }
-
     void preferencesCancelAndSave() {
         Program p;
         PreferencesWindow& w = *p.windows->preferences;
@@ -100,7 +84,7 @@ private slots:
         QCOMPARE(p.session.FillMeters, !fill);
         QVERIFY(p.session.DoubleSpace);
         QCOMPARE(p.Label()->toPlainText(), QStringLiteral("Flora of Ohio\n\nCarex lurida\n\nwet ditch"));
-        const std::string saved = ReadAll(folder_->path / "Preferences.txt");
+        const std::string saved = ReadAll(p.program.path / "Preferences.txt");
         QVERIFY(saved.find(std::string("FillMeters\t") + (fill ? "No" : "Yes") + "\r\n") != std::string::npos);
         QVERIFY(saved.find("\r\nBarcodeFormatTemplate\t\r\n") != std::string::npos);
         QVERIFY(p.dialogs.messages.empty());
@@ -109,10 +93,7 @@ private slots:
     void autoCorrectEntryCorrectsTheLabelWindow() {
         Program p;
         p.session.form.SetText("RichEdit1", "Carex lurlda\r\nnear lurlda creek");
-        QTextCursor cur = p.Label()->textCursor();
-        cur.setPosition(6);
-        cur.setPosition(12, QTextCursor::KeepAnchor);
-        p.Label()->setTextCursor(cur);
+        SelectRange(p.Label(), 6, 12);
         AutoCorrectWindow& w = *p.windows->autoCorrect;
         QTimer::singleShot(0, this, [&] {
             QCOMPARE(w.Label1->text(), QStringLiteral("Change lurlda to:"));
@@ -121,14 +102,11 @@ private slots:
         });
         QVERIFY(w.Open());
         QCOMPARE(p.Label()->toPlainText(), QStringLiteral("Carex lurida\nnear lurida creek"));
-        QVERIFY(ReadAll(folder_->path / "AutoCorrect.txt").ends_with("\r\n0\tlurlda\tlurida\r\n"));
+        QVERIFY(ReadAll(p.program.path / "AutoCorrect.txt").ends_with("\r\n0\tlurlda\tlurida\r\n"));
 
         // The same text again: refused, and the window stays open until Cancel.
         p.session.form.SetText("RichEdit1", "LURLDA");
-        cur = p.Label()->textCursor();
-        cur.setPosition(0);
-        cur.setPosition(6, QTextCursor::KeepAnchor);
-        p.Label()->setTextCursor(cur);
+        SelectRange(p.Label(), 0, 6);
         bool stayedOpen = false;
         QTimer::singleShot(0, this, [&] {
             w.ToEdit->setText(QStringLiteral("x"));
@@ -185,7 +163,7 @@ private slots:
         QCOMPARE(w.ListView1->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
         QTest::mouseClick(w.SaveButton, Qt::LeftButton);
         QVERIFY(!w.isVisible());
-        QCOMPARE(ReadAll(folder_->path / "WordStats.txt"),
+        QCOMPARE(ReadAll(p.program.path / "WordStats.txt"),
                  std::string("bog\t11\t0\t0\t100\t\r\nrock\t10\t20\t60\t20\t\r\ncliff\t3\t0\t100\t0\t\r\n"));
         QCOMPARE(p.session.WordStats.size(), size_t(3));
     }
@@ -219,7 +197,7 @@ private slots:
         const size_t questions = p.dialogs.questions.size();
         QTest::mouseClick(w.SaveButton, Qt::LeftButton);
         QVERIFY(!w.SaveButton->isEnabled());
-        QVERIFY(ReadAll(folder_->path / "CountryList.txt").find(",Zzyzx Test") != std::string::npos);
+        QVERIFY(ReadAll(p.program.path / "CountryList.txt").find(",Zzyzx Test") != std::string::npos);
         QTest::mouseClick(w.CancelButton, Qt::LeftButton);
         QVERIFY(!w.isVisible());
         QCOMPARE(p.dialogs.questions.size(), questions);  // saved: closing asks nothing

@@ -1,27 +1,12 @@
 // The road of one label through the real windows: label text from the clipboard, parse, a typed
 // correction, the add button, and what the record file, the statistics and the cleared window hold
 // afterwards; the name lookup against a page server on 127.0.0.1 started here.
-//
-// QUORL_LABEL_FILE=<label text> with QUORL_SCREENSHOT=<png> keeps a picture of the main window after
-// that label was parsed (run it on a real display or under Xvfb to look at it).
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
 #include <QWebEngineView>
-#include <filesystem>
 #include <map>
 
-#include "UiTestSupport.h"
-#include "base/ScriptedDialogs.h"
-#include "model/Files.h"
-#include "model/Session.h"
-#include "ui/AppWindows.h"
-#include "ui/QtText.h"
+#include "AppTestSupport.h"
 
 using namespace quorl;
 using namespace quorl::testing;
@@ -83,66 +68,34 @@ public:
     }
 
 private:
-    std::unique_ptr<ProgramFolder> program_;
-    fs::path folder_;
-
-    // The program started in the test's program folder; "keep the current user" is answered Yes.
-    struct Program {
-        ScriptedDialogs dialogs;
-        Session session{dialogs};
-        std::unique_ptr<AppWindows> windows;
-        Program() {
-            dialogs.answers.push_back(DialogButton::Yes);
-            windows = CreateAppWindows(session);
+    // The program started in a fresh program folder; "keep the current user" is answered Yes.
+    struct Program : StartedApp {
+        Program() : StartedApp(true) {
             dialogs.questions.clear();
             dialogs.messages.clear();
         }
-        ~Program() { windows.reset(); }
         MainWindow& main() { return *windows->main; }
         QWidget* W(const char* name) { return windows->main->Widget(name); }
-        QString Text(const char* name) {
-            QWidget* w = W(name);
-            if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-            if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
-            if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
-            return {};
-        }
+        QString Text(const char* name) { return quorl::testing::Text(W(name)); }
         void Click(const char* name) { QTest::mouseClick(W(name), Qt::LeftButton); }
-        // Types into a field as the user does: select everything, then the keys.
-        void Type(const char* name, const QString& text) {
-            QWidget* w = W(name);
-            if (auto* c = qobject_cast<QComboBox*>(w)) w = c->lineEdit();
-            w->setFocus();
-            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(w, Qt::Key_Delete);
-            QTest::keyClicks(w, text);
+        void Type(const char* name, const QString& text) { quorl::testing::Type(W(name), text); }
+        fs::path RecordPath() { return program.path / session.OutputFileName; }
+        void UseNameServer(const PageServer& server) {
+            WriteAll(program.path / "Settings.txt", "NameSearchHost\t" + server.Host().toStdString() + "\r\n");
+        }
+        // A record whose species is not in the genus's list, ready to add.
+        void FillUnlistedSpecies() {
+            Type("CollectorEdit", QStringLiteral("R. C. Harris"));
+            Type("CollectionDateEdit", QStringLiteral("19 Sep 1990"));
+            Type("CountryCombo", QStringLiteral("United States"));
+            Type("Edit2", QStringLiteral("QZV1075763"));
+            Type("GenusCombo", QStringLiteral("Abies"));
+            Type("SpeciesCombo", QStringLiteral("albida"));
+            Type("ScientificNameEdit", QStringLiteral("Abies albida"));
         }
     };
 
-    fs::path RecordPath(Program& p) { return folder_ / p.session.OutputFileName; }
-
-    void UseNameServer(const PageServer& server) {
-        WriteAll(folder_ / "Settings.txt", "NameSearchHost\t" + server.Host().toStdString() + "\r\n");
-    }
-
-    // A record whose species is not in the genus's list, ready to add.
-    void FillUnlistedSpecies(Program& p) {
-        p.Type("CollectorEdit", QStringLiteral("R. C. Harris"));
-        p.Type("CollectionDateEdit", QStringLiteral("19 Sep 1990"));
-        p.Type("CountryCombo", QStringLiteral("United States"));
-        p.Type("Edit2", QStringLiteral("QZV1075763"));
-        p.Type("GenusCombo", QStringLiteral("Abies"));
-        p.Type("SpeciesCombo", QStringLiteral("albida"));
-        p.Type("ScientificNameEdit", QStringLiteral("Abies albida"));
-    }
-
 private slots:
-    void init() {
-        program_ = std::make_unique<ProgramFolder>();
-        folder_ = program_->path;
-    }
-    void cleanup() { program_.reset(); }
-
     void labelFromTheClipboardIsParsedCorrectedAndAdded() {
         Program p;
         p.session.FieldDefinitions[fHerbarium].Preserve = true;
@@ -178,11 +131,11 @@ private slots:
         QVERIFY2(p.dialogs.questions.empty(), p.dialogs.questions.empty() ? "" : p.dialogs.questions[0].c_str());
         QVERIFY2(p.dialogs.messages.empty(), p.dialogs.messages.empty() ? "" : p.dialogs.messages[0].c_str());
         // The record's bytes are the writers' (core tests); here the values reached the file.
-        const std::string record = ReadAll(RecordPath(p));
+        const std::string record = ReadAll(p.RecordPath());
         for (const char* value : {"R. C. Harris", "25487", "Rhyolite glade, on sandstone", "Missouri", "QZV0175763"})
             QVERIFY2(record.find(value) != std::string::npos, value);
-        QVERIFY(("\r\n" + ReadAll(folder_ / "WordStats.txt")).find("\r\nrhyolite\t") != std::string::npos);
-        QVERIFY(ReadAll(folder_ / "NameStats.txt").find("\r\nHarris\r\n") != std::string::npos);
+        QVERIFY(("\r\n" + ReadAll(p.program.path / "WordStats.txt")).find("\r\nrhyolite\t") != std::string::npos);
+        QVERIFY(ReadAll(p.program.path / "NameStats.txt").find("\r\nHarris\r\n") != std::string::npos);
 
         // The window is ready for the next label.
         for (const char* name : {"CollectorEdit", "NumberEdit", "HabitatMemo", "RichEdit1", "CollectionDateEdit"})
@@ -206,7 +159,7 @@ private slots:
         p.Click("AddDataButton");
         QCOMPARE(p.dialogs.questions, (std::vector<std::string>{"Are Genus and Species intentionally blank?",
                                                                 "Barcode is wrong format."}));
-        QVERIFY(!fs::exists(RecordPath(p)));
+        QVERIFY(!fs::exists(p.RecordPath()));
         QCOMPARE(p.Text("CollectorEdit"), QStringLiteral("R. C. Harris"));
         QCOMPARE(p.Text("ImageNameEdit"), QStringLiteral("5"));
         QVERIFY(!p.dialogs.busyVisible);
@@ -214,7 +167,7 @@ private slots:
         p.Type("Edit2", QStringLiteral("QZV1075763"));
         p.dialogs.answers = {DialogButton::Yes};
         p.Click("AddDataButton");
-        QVERIFY(fs::exists(RecordPath(p)));
+        QVERIFY(fs::exists(p.RecordPath()));
         QVERIFY(p.Text("CollectorEdit").isEmpty());
         QCOMPARE(p.Text("ImageNameEdit"), QStringLiteral("6"));
     }
@@ -224,15 +177,15 @@ private slots:
         QVERIFY(server.Start());
         server.namePage = "<html><body><h1>Results</h1>\n<table><tr><td><i>Abies albida</i> Mill.</td></tr></table>"
                           "\n<a href=\"/NameSearch.aspx?name=Abies\">Abies</a></body></html>";
-        UseNameServer(server);
         Program p;
-        FillUnlistedSpecies(p);
+        p.UseNameServer(server);
+        p.FillUnlistedSpecies();
         p.Click("AddDataButton");
-        QVERIFY(!fs::exists(RecordPath(p)));
-        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(RecordPath(p)), 30000);
+        QVERIFY(!fs::exists(p.RecordPath()));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(p.RecordPath()), 30000);
         QCOMPARE(server.requests.value(0), QStringLiteral("/NameSearch.aspx?name=Abies%20albida"));
         QCOMPARE(p.session.ConfirmedName, std::string("Abies albida"));
-        QVERIFY(ReadAll(RecordPath(p)).find("Abies albida") != std::string::npos);
+        QVERIFY(ReadAll(p.RecordPath()).find("Abies albida") != std::string::npos);
         QVERIFY(!p.windows->browser->isVisible());
         QVERIFY(p.dialogs.questions.empty());
         QVERIFY(p.Text("CollectorEdit").isEmpty());
@@ -243,17 +196,17 @@ private slots:
         QVERIFY(server.Start());
         server.namePage = "<html><body><p>Did you mean</p>\n<ul><li><i>Abies alba</i> Mill.</li>"
                           "\n<li><i>Abies</i> <b>x</b></li></ul></body></html>";
-        UseNameServer(server);
         Program p;
-        FillUnlistedSpecies(p);
+        p.UseNameServer(server);
+        p.FillUnlistedSpecies();
         p.dialogs.answers = {DialogButton::Yes};
         bool read = false;
         connect(p.windows->browser.get(), &BrowserWindow::DocumentRead, this, [&] { read = true; });
         p.Click("AddDataButton");
         QTRY_VERIFY_WITH_TIMEOUT(read, 30000);
         QCOMPARE(p.dialogs.questions, std::vector<std::string>{"Abies alba was found.  Use this name?"});
-        QVERIFY(fs::exists(RecordPath(p)));
-        const std::string record = ReadAll(RecordPath(p));
+        QVERIFY(fs::exists(p.RecordPath()));
+        const std::string record = ReadAll(p.RecordPath());
         QVERIFY2(record.find("Abies alba") != std::string::npos && record.find("albida") == std::string::npos,
                  record.c_str());
         QCOMPARE(p.session.ConfirmedName, std::string("Abies alba"));
@@ -265,15 +218,15 @@ private slots:
         QVERIFY(server.Start());
         server.holdFirst = true;
         server.namePage = "<html><body><p><i>Abies albidula</i> Mill.</p></body></html>";
-        UseNameServer(server);
         Program p;
-        FillUnlistedSpecies(p);
+        p.UseNameServer(server);
+        p.FillUnlistedSpecies();
         p.Click("AddDataButton");
         QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 30000);
         // The page does not come; the user corrects the name and adds again.
         p.Type("ScientificNameEdit", QStringLiteral("Abies albidula"));
         p.Click("AddDataButton");
-        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(RecordPath(p)), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(p.RecordPath()), 30000);
         QCOMPARE(server.requests.value(1), QStringLiteral("/NameSearch.aspx?name=Abies%20albidula"));
         QCOMPARE(p.session.ConfirmedName, std::string("Abies albidula"));
     }
@@ -285,10 +238,10 @@ private slots:
             QVERIFY(server.Start());
             server.nameStatus = "500 Internal Server Error";
             server.namePage = "<html><body><p><i>Abies albida</i></p></body></html>";
-            UseNameServer(server);
             if (!serverError) server.server.close();  // nothing listens on the port any more
             Program p;
-            FillUnlistedSpecies(p);
+            p.UseNameServer(server);
+            p.FillUnlistedSpecies();
             bool failed = false;
             connect(p.windows->browser.get(), &BrowserWindow::LookupFailed, this, [&] { failed = true; });
             p.dialogs.answers = {DialogButton::No};
@@ -299,34 +252,20 @@ private slots:
             QVERIFY2(question.find("Abies albida could not be checked") != std::string::npos, question.c_str());
             QVERIFY2(question.find(serverError ? "error 500" : "could not be reached") != std::string::npos,
                      question.c_str());
-            QVERIFY(!fs::exists(RecordPath(p)));
+            QVERIFY(!fs::exists(p.RecordPath()));
             QCOMPARE(p.Text("ScientificNameEdit"), QStringLiteral("Abies albida"));
 
             failed = false;
             p.dialogs.answers = {DialogButton::Yes};
             p.Click("AddDataButton");
             QTRY_VERIFY_WITH_TIMEOUT(failed, 30000);
-            QVERIFY(fs::exists(RecordPath(p)));
-            QVERIFY(ReadAll(RecordPath(p)).find("Abies albida") != std::string::npos);
-            QVERIFY(ReadAll(folder_ / "Log.txt").find("Record added with the unchecked name Abies albida") !=
+            QVERIFY(fs::exists(p.RecordPath()));
+            QVERIFY(ReadAll(p.RecordPath()).find("Abies albida") != std::string::npos);
+            QVERIFY(ReadAll(p.program.path / "Log.txt").find("Record added with the unchecked name Abies albida") !=
                     std::string::npos);
             QVERIFY(p.Text("CollectorEdit").isEmpty());
-            fs::remove(RecordPath(p));
+            fs::remove(p.RecordPath());
         }
-    }
-
-    void screenshotOfAParsedLabel() {
-        const QString label = qEnvironmentVariable("QUORL_LABEL_FILE");
-        const QString shot = qEnvironmentVariable("QUORL_SCREENSHOT");
-        if (label.isEmpty() || shot.isEmpty()) QSKIP("set QUORL_LABEL_FILE and QUORL_SCREENSHOT for a picture");
-        Program p;
-        const std::string text = LoadFileToString(p.session, label.toStdString(), false);
-        QVERIFY(!text.empty());
-        qobject_cast<QPlainTextEdit*>(p.W("RichEdit1"))->setPlainText(ToQtLines(text));
-        p.Click("ParseOnlyButton");
-        p.main().raise();
-        QTest::qWait(300);
-        QVERIFY(p.main().grab().save(shot));
     }
 };
 

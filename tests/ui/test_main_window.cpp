@@ -1,28 +1,19 @@
 // The main window drawn from the Form: start-up in a program folder, widgets for every control,
 // the binding between widgets and Form both ways, the user-defined rows and the start-up question.
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
-#include <QTest>
-#include <filesystem>
 
 #include "UiTestSupport.h"
-#include "base/ScriptedDialogs.h"
-#include "model/Form.h"
 #include "model/Log.h"
 #include "model/MainForm.h"
 #include "model/Records.h"
-#include "model/Session.h"
 #include "ui/AppWindows.h"
-#include "ui/MainWindow.h"
 #include "ui/ProgramRun.h"
 
 using namespace quorl;
@@ -125,9 +116,6 @@ private slots:
             if (auto* button = qobject_cast<QPushButton*>(w); button && c->visible)
                 QVERIFY2(!button->text().isEmpty(), c->name.c_str());
         }
-        // QUORL_SCREENSHOT=file.png keeps a picture of the window for a look at the layout.
-        if (qEnvironmentVariableIsSet("QUORL_SCREENSHOT"))
-            QVERIFY(s->window->grab().save(qEnvironmentVariable("QUORL_SCREENSHOT")));
     }
 
     void laysOutControlsWithoutOverlap() {
@@ -146,17 +134,6 @@ private slots:
             QWidget* w = W(*s, c->name);
             if (w->isVisible())
                 QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), c->name.c_str());
-        }
-    }
-
-    void fillsTheListsAsTheFormHoldsThem() {
-        auto s = StartWindow();
-        for (const char* name : {"FamilyCombo", "CountryCombo", "RankCombo"}) {
-            auto* combo = qobject_cast<QComboBox*>(W(*s, name));
-            const auto& items = s->session.form.Get(name).items;
-            QVERIFY2(combo && !items.empty(), name);
-            QCOMPARE(static_cast<size_t>(combo->count()), items.size());
-            for (int i = 0; i < combo->count(); ++i) QCOMPARE(combo->itemText(i).toStdString(), items[i]);
         }
     }
 
@@ -228,8 +205,6 @@ private slots:
         QCOMPARE(W(*s, "NotesMemo")->y(), form.Get("NotesMemo").top);
         QCOMPARE(W(*s, "NotesButton")->y(), form.Get("NotesMemo").top);
         QCOMPARE(W(*s, "NotesMemo")->height(), form.Get("NotesMemo").height);
-        if (qEnvironmentVariableIsSet("QUORL_SCREENSHOT"))
-            QVERIFY(s->window->grab().save(qEnvironmentVariable("QUORL_SCREENSHOT") + QStringLiteral("-%1.png").arg(definitions)));
     }
 
     void userInputReachesTheFormAndCodeReachesTheWidget() {
@@ -265,12 +240,8 @@ private slots:
         QVERIFY(!W(*s, "HerbariumButton")->isEnabled());
 
         // Selection in the label window counts a line end as two characters.
-        auto* label = qobject_cast<QPlainTextEdit*>(W(*s, "RichEdit1"));
         form.SetText("RichEdit1", "ab\r\ncd");
-        QTextCursor cur = label->textCursor();
-        cur.setPosition(3);
-        cur.setPosition(5, QTextCursor::KeepAnchor);
-        label->setTextCursor(cur);
+        SelectRange(W(*s, "RichEdit1"), 3, 5);
         QCOMPARE(form.Get("RichEdit1").selStart, 4);
         QCOMPARE(form.Get("RichEdit1").selLength, 2);
 

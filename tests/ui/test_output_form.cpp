@@ -3,19 +3,15 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <filesystem>
 
-#include "UiTestSupport.h"
-#include "base/ScriptedDialogs.h"
+#include "AppTestSupport.h"
 #include "model/MainForm.h"
 #include "model/OutputFormatFile.h"
-#include "model/Session.h"
-#include "ui/AppWindows.h"
 #include "ui/OutputFormatWindow.h"
 
 namespace fs = std::filesystem;
@@ -60,7 +56,6 @@ private slots:
     }
 
     void showsTheColumnsOfTheCurrentType() {
-        QCOMPARE(form->windowTitle(), QStringLiteral("QUORL Format Output"));
         form->ShowFormatOutput();
         QVERIFY(form->isVisible());
         QCOMPARE(form->OutputNameEdit->text(), QStringLiteral("Records.tsv"));
@@ -191,10 +186,9 @@ private slots:
     }
 
     void opensFromTheMenuAndFromTheOutputLabel() {
-        ProgramFolder folder;
-        ScriptedDialogs d;
-        Session session(d);
-        auto windows = CreateAppWindows(session);
+        StartedApp app(false);
+        Session& session = app.session;
+        auto& windows = app.windows;
         OutputFormatWindow& editor = *windows->output;
         QVERIFY(!editor.isVisible());
         windows->main->MenuItem("FormatOutput1")->trigger();

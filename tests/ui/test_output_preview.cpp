@@ -1,21 +1,12 @@
 // The output preview window: the CSV record file as a table, and the re-edit of one record by a
 // double click, which takes it out of the file and back into the main window.
-#include <QAction>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QTreeWidget>
 
 #include "AppTestSupport.h"
-#include "UiTestSupport.h"
-#include "base/ScriptedDialogs.h"
 #include "fields/FieldAccess.h"
-#include "model/Session.h"
 #include "records/DarwinCsvWriter.h"
-#include "ui/AppWindows.h"
 
 using namespace quorl;
 using namespace quorl::testing;
@@ -28,13 +19,7 @@ class TestOutputPreview : public QObject {
     OutputPreviewWindow& W() { return *app_->windows->outputPreview; }
     Session& S() { return app_->session; }
     fs::path RecordPath() { return app_->program.path / S().OutputFileName; }
-    QString Text(const char* control) {
-        QWidget* w = app_->windows->main->Widget(control);
-        if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-        if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
-        if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
-        return {};
-    }
+    QString Text(const char* control) { return quorl::testing::Text(app_->windows->main->Widget(control)); }
     void AddRecord(const std::string& collector, const std::string& locality) {
         ClearFields(S());
         const FamilyClass& family = S().PlantList.at(1);
@@ -53,9 +38,7 @@ class TestOutputPreview : public QObject {
     }
 
 private slots:
-    void init() {
-        app_ = std::make_unique<StartedApp>(true);
-    }
+    void init() { app_ = std::make_unique<StartedApp>(true); }
     void cleanup() { app_.reset(); }
 
     void previewAndReEditACsvRecordWithAQuotedComma() {

@@ -1,30 +1,14 @@
 // A label pasted into the label window of the main window and parsed with the "Parse" button: the
 // fields the Form holds are drawn in their widgets, with their colours.
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
-#include <filesystem>
 
 #include "UiTestSupport.h"
-#include "base/ScriptedDialogs.h"
 #include "fields/FieldAccess.h"
-#include "model/Form.h"
-#include "model/Session.h"
-#include "ui/MainWindow.h"
 
 using namespace quorl;
 using namespace quorl::testing;
 
 namespace {
-
-QString WidgetText(QWidget* w) {
-    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-    if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
-    if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
-    return {};
-}
 
 uint32_t WidgetColour(QWidget* w) { return w->palette().color(QPalette::Base).rgb() & 0xFFFFFF; }
 
@@ -37,7 +21,6 @@ private:
     std::unique_ptr<ProgramFolder> program_;
 
     using Started = StartedWindow<>;
-    static std::unique_ptr<Started> Start() { return StartWindow(); }
 
     // Types the label into the label window as a paste would and presses "Parse".
     void PasteAndParse(Started& s, const QString& label) {
@@ -57,7 +40,7 @@ private:
         const Control& c = s.session.form.Get(name);
         QWidget* w = s.window->Widget(name);
         QVERIFY2(w, name);
-        QCOMPARE(WidgetText(w), QString::fromStdString(c.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(Text(w), QString::fromStdString(c.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QCOMPARE(WidgetColour(w), c.color);
     }
 
@@ -66,7 +49,7 @@ private slots:
     void cleanup() { program_.reset(); }
 
     void parsesAPastedLabel() {
-        auto s = Start();
+        auto s = StartWindow();
         s->session.form.SetText("CollectorEdit", "left over");
         PasteAndParse(*s, QStringLiteral("Plants of Arizona\nFagaceae\nQuercus turbinella Greene\n"
                                          "Maricopa County: Mazatzal Mountains, rocky slope\n"
@@ -87,13 +70,13 @@ private slots:
     }
 
     void aShortLabelAsksAndCancelEmptiesTheWindow() {
-        auto s = Start();
+        auto s = StartWindow();
         s->dialogs.answers = {DialogButton::Cancel};
         PasteAndParse(*s, QStringLiteral("Quercus alba\nArizona"));
         QCOMPARE(s->dialogs.questions.size(), size_t(1));
         QCOMPARE(s->dialogs.questions[0], std::string("Doesn't look like a label..."));
         QCOMPARE(s->session.form.Get("RichEdit1").text, std::string());
-        QCOMPARE(WidgetText(s->window->Widget("RichEdit1")), QString());
+        QCOMPARE(Text(s->window->Widget("RichEdit1")), QString());
         QVERIFY(!s->dialogs.busyVisible);
     }
 };

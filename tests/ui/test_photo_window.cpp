@@ -184,14 +184,6 @@ private slots:
         QCOMPARE(s->session.OcrLanguage, std::string("nld"));
         QVERIFY(!photo->findChild<QAction*>(QStringLiteral("Spanish1"))->isChecked());
     }
-
-    void mainWindowKeepsThePhotoPathHidden() {
-        auto s = StartWindow();
-        QWidget* button = W(*s, "PhotoFromFileButton");
-        QVERIFY(button && !button->isVisible() && !button->isEnabled());
-        QAction* view = s->window->MenuItem("ViewImage1");
-        QVERIFY(view && !view->isVisible());
-    }
 };
 
 QTEST_MAIN(TestPhotoWindow)

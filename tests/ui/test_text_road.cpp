@@ -2,22 +2,13 @@
 // single-byte encoding with CR LF, LF or CR line ends are opened, the paste buttons copy exactly the
 // selection, and a record with Łódź, Dvořák, ñ, é, ° and 北京 comes back byte for byte from each of
 // the three record files (read with Python's csv module and xmllint).
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QTest>
-#include <filesystem>
 
 #include "UiTestSupport.h"
 #include "base/Encoding.h"
-#include "base/ScriptedDialogs.h"
 #include "base/Text.h"
 #include "model/OutputFormatFile.h"
-#include "model/Session.h"
 #include "parser/FillLabelChunks.h"
-#include "ui/MainWindow.h"
-#include "ui/QtText.h"
 
 using namespace quorl;
 using namespace quorl::testing;
@@ -72,32 +63,9 @@ class TestTextRoad : public QObject {
     std::unique_ptr<ProgramFolder> program_;
     using Started = StartedWindow<ScriptedDialogs>;
 
-    static QString Text(Started& s, const char* name) {
-        QWidget* w = W(s, name);
-        if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-        if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
-        if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
-        return {};
-    }
-    static void Type(Started& s, const char* name, const QString& text) {
-        QWidget* w = W(s, name);
-        if (auto* c = qobject_cast<QComboBox*>(w)) w = c->lineEdit();
-        w->setFocus();
-        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(w, Qt::Key_Delete);
-        // One key event per character, each carrying its text (keyClicks knows Latin-1 keys only).
-        for (QChar c : text) QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-    // Selects the first occurrence of part in the label window, as the mouse would.
-    static void Select(Started& s, const QString& part) {
-        auto* label = qobject_cast<QPlainTextEdit*>(W(s, "RichEdit1"));
-        const int at = label->toPlainText().indexOf(part);
-        QVERIFY(at >= 0);
-        QTextCursor cur = label->textCursor();
-        cur.setPosition(at);
-        cur.setPosition(at + part.size(), QTextCursor::KeepAnchor);
-        label->setTextCursor(cur);
-    }
+    static QString Text(Started& s, const char* name) { return quorl::testing::Text(W(s, name)); }
+    static void Type(Started& s, const char* name, const QString& text) { quorl::testing::Type(W(s, name), text); }
+    static void Select(Started& s, const QString& part) { quorl::testing::Select(W(s, "RichEdit1"), part); }
     // Opens a label file holding the label in the given encoding and line ends.
     fs::path Open(Started& s, const std::string& label, const QString& encoding, const char* lineEnd) {
         const fs::path file = program_->path / "label.txt";
