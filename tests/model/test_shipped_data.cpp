@@ -117,18 +117,12 @@ TEST(ShippedData, FieldDefinitionsPassTheConfigurationCheck) {
 namespace {
 
 // A program folder made of the shipped files, started as a new installation starts.
-class ShippedProgramFolder : public ::testing::Test {
+class ShippedProgramFolder : public quorl::testing::LoaderTest {
 protected:
-    ShippedProgramFolder() : s(dialogs) {
-        folder = quorl::testing::MakeTempFolder();
+    ShippedProgramFolder() {
         for (const auto& entry : std::filesystem::directory_iterator(kData))
             std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
-        BuildMainForm(s.form);
         StartSession(s, folder);
-    }
-    ~ShippedProgramFolder() override {
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
     }
 
     std::string Written(const std::string& name) { return quorl::testing::ReadFile(folder / name); }
@@ -139,10 +133,6 @@ protected:
         s.parser.LabelChunks = {line};
         return ScoreLineForField(s, field, 0);
     }
-
-    std::filesystem::path folder;
-    ScriptedDialogs dialogs;
-    Session s;
 };
 
 const CountryClass* Child(const std::vector<CountryClass>& list, const std::string& name) {

@@ -8,21 +8,13 @@ using namespace quorl::testing;
 
 namespace {
 
-class StartupTest : public ::testing::Test {
+class StartupTest : public LoaderTest {
 protected:
-    StartupTest() : s(dialogs) {
-        program = MakeTempFolder();
-        BuildMainForm(s.form);
+    StartupTest() {
         WriteUserFiles(program);
         WriteReferenceLists(program);
     }
-    ~StartupTest() override {
-        std::error_code ec;
-        fs::remove_all(program, ec);
-    }
-    fs::path program;
-    ScriptedDialogs dialogs;
-    Session s;
+    const fs::path& program = folder;
 };
 
 TEST_F(StartupTest, DefaultUserLoadsEverythingAndStartsTheLog) {

@@ -22,14 +22,10 @@ protected:
         return f.substr(a, f.find("\r\n", a) - a);
     }
     void Coordinates() {
-        Set("LatDegreesEdit", "34");
-        Set("LatMinutesEdit", "12");
-        Set("LatSecondsEdit", "30");
-        s.form.SetText("NSCombo", "N");
-        Set("LongDegreesEdit", "111");
-        Set("LongMinutesEdit", "55");
-        Set("LongSecondsEdit", "34");
-        s.form.SetText("EWCombo", "W");
+        for (auto [box, value] : {std::pair{"LatDegreesEdit", "34"}, {"LatMinutesEdit", "12"}, {"LatSecondsEdit", "30"},
+                                  {"NSCombo", "N"}, {"LongDegreesEdit", "111"}, {"LongMinutesEdit", "55"},
+                                  {"LongSecondsEdit", "34"}, {"EWCombo", "W"}})
+            Set(box, value);
     }
 };
 
@@ -55,27 +51,21 @@ TEST_F(DarwinCsvWriterTest, HeaderHasNoTrailingCommaAndRecordsAreAppended) {
 TEST_F(DarwinCsvWriterTest, CollectionNumberIsComposedInEveryFieldOneColumn) {
     Column("1", true, "Number", "recordNumber");
     Column("1.2", true, "Number again", "n2", true);
-    Set("PrefixEdit", "A");
     Set("NumberEdit", "123");
-    Set("SuffixEdit", "b");
-    ASSERT_TRUE(AddDarwinCSV(s));
-    EXPECT_EQ(FirstRecord(), "\"A-123-b\",A-123-b");
-    std::filesystem::remove(RecordPath());
-    Set("SuffixEdit", "");
-    ASSERT_TRUE(AddDarwinCSV(s));
-    EXPECT_EQ(FirstRecord(), "\"A-123\",A-123");
-    std::filesystem::remove(RecordPath());
-    Set("PrefixEdit", "");
-    ASSERT_TRUE(AddDarwinCSV(s));
-    EXPECT_EQ(FirstRecord(), "\"123\",123");
+    for (auto [prefix, suffix, record] : {std::tuple{"A", "b", "\"A-123-b\",A-123-b"}, {"A", "", "\"A-123\",A-123"},
+                                          {"", "", "\"123\",123"}}) {
+        std::filesystem::remove(RecordPath());
+        Set("PrefixEdit", prefix);
+        Set("SuffixEdit", suffix);
+        ASSERT_TRUE(AddDarwinCSV(s));
+        EXPECT_EQ(FirstRecord(), record);
+    }
 }
 
 // Darwin Core wants the month as a number; the date text is the verbatim date.
 TEST_F(DarwinCsvWriterTest, MonthIsWrittenAsItsNumber) {
-    Column("3", true, "Collection Date", "verbatimEventDate");
-    Column("3.2", true, "Day", "day");
-    Column("3.3", true, "Month", "month");
-    Column("3.4", true, "Year", "year");
+    Columns({{"3", "Collection Date", "verbatimEventDate"}, {"3.2", "Day", "day"}, {"3.3", "Month", "month"},
+             {"3.4", "Year", "year"}});
     for (auto [date, record] : {std::pair{"28 Oct 1994", "\"28 Oct 1994\",\"28\",\"10\",\"1994\""},
                                 {"1 Jan 2005", "\"1 Jan 2005\",\"1\",\"1\",\"2005\""},
                                 {"5 Dec 1999", "\"5 Dec 1999\",\"5\",\"12\",\"1999\""},
@@ -100,13 +90,9 @@ TEST_F(DarwinCsvWriterTest, FieldThirtyHoldsUserAndExportDate) {
 }
 
 TEST_F(DarwinCsvWriterTest, VerbatimElevationAndCoordinates) {
-    Column("17.3", true, "Feet", "verbatimElevation");
-    Column("17.4", true, "Feet high", "x");
-    Column("18.1", true, "Lat", "decimalLatitude", true);
-    Column("18.2", true, "Long", "decimalLongitude", true);
-    Column("18.3", true, "VLat", "verbatimLatitude");
-    Column("18.4", true, "VLong", "verbatimLongitude");
-    Column("18.5", true, "VCoord", "verbatimCoordinates");
+    Columns({{"17.3", "Feet", "verbatimElevation"}, {"17.4", "Feet high", "x"}, {"18.1", "Lat", "decimalLatitude", true},
+             {"18.2", "Long", "decimalLongitude", true}, {"18.3", "VLat", "verbatimLatitude"},
+             {"18.4", "VLong", "verbatimLongitude"}, {"18.5", "VCoord", "verbatimCoordinates"}});
     Set("ElevFeetLowEdit", "1000");
     Set("ElevFeetHighEdit", "1200");
     Coordinates();
@@ -170,12 +156,9 @@ TEST_F(DarwinCsvWriterTest, HeaderMismatchQuestionUsesTheFileName) {
 
 // Python's csv module reads the file back into the columns that were written.
 TEST_F(DarwinCsvWriterTest, RecordFileReadsBackWithPythonsCsvModule) {
-    Column("0", true, "Collector", "recordedBy");
-    Column("11", true, "Description", "occurrenceRemarks");
-    Column("17.1", true, "Elevation", "minimumElevationInMeters", true);
-    Column("1", true, "Number", "recordNumber", true);
-    Column("18.5", true, "VCoord", "verbatimCoordinates");
-    Column("13", false, "Habitat", "habitat");
+    Columns({{"0", "Collector", "recordedBy"}, {"11", "Description", "occurrenceRemarks"},
+             {"17.1", "Elevation", "minimumElevationInMeters", true}, {"1", "Number", "recordNumber", true},
+             {"18.5", "VCoord", "verbatimCoordinates"}, {"13", "Habitat", "habitat", false, false}});
     Set("CollectorEdit", "O'Neil, \"Jr\"");
     Set("DescriptionMemo", "Tree, 10 m\r\nbark grey; été");
     dialogs.inputs.push_back("1,200");  // the user types a comma into a numeric column

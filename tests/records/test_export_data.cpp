@@ -391,13 +391,9 @@ TEST(Barcode, TemplateCharacters) {
 }
 
 TEST_F(ExportDataTest, DegreeMinuteSecondRanges) {
-    EXPECT_TRUE(CheckLatLongRange(s, "", 0, 60));
-    EXPECT_TRUE(CheckLatLongRange(s, "89.9", 0, 90));
-    EXPECT_TRUE(CheckLatLongRange(s, "0", 0, 90));
+    for (auto [value, max] : {std::pair{"", 60}, {"89.9", 90}, {"0", 90}}) EXPECT_TRUE(CheckLatLongRange(s, value, 0, max));
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_FALSE(CheckLatLongRange(s, "90", 0, 90));
-    EXPECT_FALSE(CheckLatLongRange(s, "abc", 0, 60));
-    EXPECT_FALSE(CheckLatLongRange(s, "-1", 0, 60));
+    for (auto [value, max] : {std::pair{"90", 90}, {"abc", 60}, {"-1", 60}}) EXPECT_FALSE(CheckLatLongRange(s, value, 0, max));
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Latitude or Longitude value 90 out of range of 0 to 90",
                                                           "Latitude or Longitude value abc out of range of 0 to 60",
                                                           "Latitude or Longitude value -1 out of range of 0 to 60"}));
@@ -414,16 +410,12 @@ TEST_F(ExportDataTest, DegreeMinuteSecondRanges) {
 }
 
 TEST_F(ExportDataTest, ElevationsOutOfAnyRealRangeAreRefused) {
-    EXPECT_TRUE(CheckElevationRange(s, "", -500, 9000, "meters"));
-    EXPECT_TRUE(CheckElevationRange(s, "8849", -500, 9000, "meters"));
-    EXPECT_TRUE(CheckElevationRange(s, "-430", -500, 9000, "meters"));
-    EXPECT_TRUE(CheckElevationRange(s, "12,000", -1600, 29600, "feet"));
-    EXPECT_TRUE(CheckElevationRange(s, "ca. 500", -500, 9000, "meters"));  // no number: not a range matter
+    auto meters = [&](const char* v) { return CheckElevationRange(s, v, -500, 9000, "meters"); };
+    auto feet = [&](const char* v) { return CheckElevationRange(s, v, -1600, 29600, "feet"); };
+    // "ca. 500" holds no number: not a range matter. "1e99999" is too large to read.
+    EXPECT_TRUE(meters("") && meters("8849") && meters("-430") && feet("12,000") && meters("ca. 500"));
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_FALSE(CheckElevationRange(s, "9001", -500, 9000, "meters"));
-    EXPECT_FALSE(CheckElevationRange(s, "1e30", -1600, 29600, "feet"));
-    EXPECT_FALSE(CheckElevationRange(s, "1e99999", -1600, 29600, "feet"));  // too large to read
-    EXPECT_FALSE(CheckElevationRange(s, "-501", -500, 9000, "meters"));
+    EXPECT_FALSE(meters("9001") || feet("1e30") || feet("1e99999") || meters("-501"));
     EXPECT_EQ(dialogs.messages.size(), 4u);
     EXPECT_EQ(dialogs.messages[1], "Elevation value 1e30 out of range of -1600 to 29600 feet");
     EXPECT_TRUE(Logged("Error:  Elevation 9001 is out of the range of -500 to 9000 meters"));

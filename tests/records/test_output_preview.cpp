@@ -148,23 +148,15 @@ protected:
         PreviewTest::SetUp();
         s.OutputType = 0;
         s.OutputFileName = "Records.tsv";
-        Column("0", true, "Collector", "Collector");
-        Column("1.2", true, "Prefix", "CollNumPrefix");
-        Column("1.1", true, "Number", "CollNumber");
-        Column("1.3", true, "Suffix", "CollNumSuffix");
-        Column("2", false, "Other Collectors", "OtherCollectors");
-        Column("3", true, "Date", "CollectionDate");
-        Column("3.4", true, "Year", "CollYear", true);
+        Columns({{"0", "Collector", "Collector"}, {"1.2", "Prefix", "CollNumPrefix"}, {"1.1", "Number", "CollNumber"},
+                 {"1.3", "Suffix", "CollNumSuffix"}, {"2", "Other Collectors", "OtherCollectors", false, false},
+                 {"3", "Date", "CollectionDate"}, {"3.4", "Year", "CollYear", true}});
         for (const char* f : {"4", "5", "6", "9", "12", "14", "15"}) Column(f, true, f, std::string("F") + f);
-        Column("17.1", true, "Meters Low", "ElevMetersLow", true);
-        Column("17.3", true, "Feet Low", "ElevFeetLow", true);
-        Column("18.1", true, "Lat Degrees", "LatDegrees", true);
-        Column("18.2", true, "Lat Minutes", "LatMinutes", true);
-        Column("18.4", true, "Lat N/S", "LatNS");
-        Column("18.5", true, "Decimal Latitude", "DecimalLatitude", true);
-        Column("18.6", true, "Long Degrees", "LongDegrees", true);
-        Column("18.9", true, "Long E/W", "LongEW");
-        Column("18.10", true, "Decimal Longitude", "DecimalLongitude", true);
+        Columns({{"17.1", "Meters Low", "ElevMetersLow", true}, {"17.3", "Feet Low", "ElevFeetLow", true},
+                 {"18.1", "Lat Degrees", "LatDegrees", true}, {"18.2", "Lat Minutes", "LatMinutes", true},
+                 {"18.4", "Lat N/S", "LatNS"}, {"18.5", "Decimal Latitude", "DecimalLatitude", true},
+                 {"18.6", "Long Degrees", "LongDegrees", true}, {"18.9", "Long E/W", "LongEW"},
+                 {"18.10", "Decimal Longitude", "DecimalLongitude", true}});
         Column("19", true, "Herbarium", "Herbarium");
     }
 };
@@ -182,17 +174,11 @@ TEST_F(TsvPreviewTest, ReEditOfTheMiddleRecordKeepsTheOthersAndWritesItBackTheSa
     EXPECT_EQ(RecordFile(), Without(p, 1));
 
     const Specimen& r = kSpecimens[1];
-    EXPECT_EQ(Box("CollectorEdit"), r.collector);
-    EXPECT_EQ(Box("PrefixEdit"), r.prefix);
-    EXPECT_EQ(Box("NumberEdit"), r.number);
-    EXPECT_EQ(Box("SuffixEdit"), r.suffix);
-    EXPECT_EQ(Box("LocalityMemo"), r.locality);
-    EXPECT_EQ(Box("ElevFeetLowEdit"), r.feetLow);
     // Degrees and minutes stand; the decimal value of the same place does not replace them.
-    EXPECT_EQ(Box("LatDegreesEdit"), "17");
-    EXPECT_EQ(Box("LatMinutesEdit"), "5");
-    EXPECT_EQ(Box("NSCombo"), "S");
-    EXPECT_EQ(Box("ImageNameEdit"), "");
+    for (auto [box, value] : {std::pair{"CollectorEdit", r.collector}, {"PrefixEdit", r.prefix}, {"NumberEdit", r.number},
+                              {"SuffixEdit", r.suffix}, {"LocalityMemo", r.locality}, {"ElevFeetLowEdit", r.feetLow},
+                              {"LatDegreesEdit", "17"}, {"LatMinutesEdit", "5"}, {"NSCombo", "S"}, {"ImageNameEdit", ""}})
+        EXPECT_EQ(Box(box), value) << box;
     ExpectListsFollow(r);
 
     // Added again, the record is written as it was, at the end of the file.
@@ -257,11 +243,8 @@ TEST_F(TsvPreviewTest, ValuesTheListsOrBoxesCannotTakeAreLeftOut) {
     const OutputPreview p = Load();
     dialogs.answers.push_back(DialogButton::Yes);
     ASSERT_EQ(ReEditRecord(s, p, 0), ReEditResult::Done);
-    EXPECT_EQ(Box("FamilyCombo"), "");
-    EXPECT_EQ(Box("GenusCombo"), "");
-    EXPECT_EQ(Box("SpeciesCombo"), "");
-    EXPECT_EQ(Box("CountryCombo"), "");
-    EXPECT_EQ(Box("StateCombo"), "");
+    for (const char* list : {"FamilyCombo", "GenusCombo", "SpeciesCombo", "CountryCombo", "StateCombo"})
+        EXPECT_EQ(Box(list), "") << list;
     // The latitude that is no number is reported and skipped; the rest goes on.
     EXPECT_EQ(dialogs.messages.back(), "DecimalLatitude \"north\" is not a number; it was not put back into the fields.");
     EXPECT_EQ(Box("LatDegreesEdit"), "");
@@ -277,22 +260,14 @@ protected:
         PreviewTest::SetUp();
         s.OutputType = 2;
         s.OutputFileName = "Records.csv";
-        Column("0", true, "Collector", "recordedBy");
-        Column("1", true, "Collection Number", "recordNumber");
-        Column("3", true, "Collection Date", "eventDate");
-        Column("3.4", true, "Year", "year", true);
-        Column("4", true, "Family", "family");
-        Column("5", true, "Genus", "genus");
-        Column("6", true, "Species", "specificEpithet");
-        Column("12", true, "Location", "locality");
-        Column("14", true, "Country", "country");
-        Column("15", true, "State", "stateProvince");
-        Column("17.1", true, "Meters Low", "minimumElevationInMeters", true);
-        Column("17.3", true, "Elevation in Feet", "verbatimElevation");
-        Column("18.1", true, "Decimal Latitude", "decimalLatitude", true);
-        Column("18.2", true, "Decimal Longitude", "decimalLongitude", true);
-        Column("18.3", true, "Verbatim Latitude", "verbatimLatitude");
-        Column("18.4", true, "Verbatim Longitude", "verbatimLongitude");
+        Columns({{"0", "Collector", "recordedBy"}, {"1", "Collection Number", "recordNumber"},
+                 {"3", "Collection Date", "eventDate"}, {"3.4", "Year", "year", true}, {"4", "Family", "family"},
+                 {"5", "Genus", "genus"}, {"6", "Species", "specificEpithet"}, {"12", "Location", "locality"},
+                 {"14", "Country", "country"}, {"15", "State", "stateProvince"},
+                 {"17.1", "Meters Low", "minimumElevationInMeters", true},
+                 {"17.3", "Elevation in Feet", "verbatimElevation"}, {"18.1", "Decimal Latitude", "decimalLatitude", true},
+                 {"18.2", "Decimal Longitude", "decimalLongitude", true},
+                 {"18.3", "Verbatim Latitude", "verbatimLatitude"}, {"18.4", "Verbatim Longitude", "verbatimLongitude"}});
         Column("19", true, "Herbarium", "institutionCode");
     }
 };
@@ -356,17 +331,12 @@ protected:
         PreviewTest::SetUp();
         s.OutputType = 1;
         s.OutputFileName = "Records.xml";
-        Column("0", true, "Collector", "recordedBy");
-        Column("3", true, "Collection Date", "eventDate");
-        Column("4", true, "Family", "family");
-        Column("5", true, "Genus", "genus");
-        Column("6", true, "Species", "specificEpithet");
-        Column("12", true, "Location", "locality");
-        Column("14", true, "Country", "country");
-        Column("15", true, "State", "stateProvince");
-        Column("17.1", true, "Meters Low", "minimumElevationInMeters", true);
-        Column("18.5", true, "Decimal Latitude", "decimalLatitude", true);
-        Column("18.10", true, "Decimal Longitude", "decimalLongitude", true);
+        Columns({{"0", "Collector", "recordedBy"}, {"3", "Collection Date", "eventDate"}, {"4", "Family", "family"},
+                 {"5", "Genus", "genus"}, {"6", "Species", "specificEpithet"}, {"12", "Location", "locality"},
+                 {"14", "Country", "country"}, {"15", "State", "stateProvince"},
+                 {"17.1", "Meters Low", "minimumElevationInMeters", true},
+                 {"18.5", "Decimal Latitude", "decimalLatitude", true},
+                 {"18.10", "Decimal Longitude", "decimalLongitude", true}});
         Column("19", true, "Herbarium", "institutionCode");
     }
 

@@ -43,6 +43,18 @@ protected:
         s.OutputColumns.push_back(c);
     }
 
+    // Several columns at once: {key, label, name[, numeric[, enabled]]}.
+    struct ColumnSpec {
+        const char* key;
+        const char* label;
+        const char* name;
+        bool numeric = false;
+        bool enabled = true;
+    };
+    void Columns(std::initializer_list<ColumnSpec> specs) {
+        for (const ColumnSpec& c : specs) Column(c.key, c.enabled, c.label, c.name, c.numeric);
+    }
+
     void Set(const std::string& control, const std::string& text) { s.form.SetText(control, text); }
     std::string Box(const std::string& control) const { return s.form.Get(control).text; }
 
