@@ -64,16 +64,14 @@ struct OcrFixture : ::testing::Test {
     }
 };
 
-const std::vector<QString> kLabel = {
-    QStringLiteral("LICHENS OF NEW YORK STATE"),
-    QStringLiteral("Harriman State Park, along Woodtown Road"),
-    QStringLiteral("on granite boulders, ca. 240 m"),
-    QStringLiteral("19 April 1998"),
-    QStringLiteral("Richard C. Harris 42164"),
-};
 const std::vector<std::string> kLabelLines = {
     "LICHENS OF NEW YORK STATE", "Harriman State Park, along Woodtown Road", "on granite boulders, ca. 240 m",
     "19 April 1998", "Richard C. Harris 42164"};
+const std::vector<QString> kLabel = [] {
+    std::vector<QString> lines;
+    for (const std::string& l : kLabelLines) lines.push_back(QString::fromStdString(l));
+    return lines;
+}();
 
 TEST_F(OcrFixture, AutomaticReadsADrawnLabelLineByLine) {
     const OcrRun run = Read(ToGrey(DrawnLabel(kLabel, 235), 300), {});

@@ -137,8 +137,7 @@ TEST(HHFormat, FileTopicWindowAndPrefix) {
     EXPECT_EQ(HHFormat("h.qhc", "", "", TPrefixType::ptIE3), "mk:@MSITStore:h.qhc");
 }
 
-TEST(HelpDebugLog, LineRulesAndHeader) {
-    const fs::path folder = MakeTempFolder();
+TEST_F(HelpHookTest, DebugLogLineRulesAndHeader) {
     WriteFile(folder / "HHDebug.txt", "left from an earlier run\r\n");
     HelpDebugLog log(folder / "HHDebug.txt", true);
     EXPECT_EQ(ReadFile(folder / "HHDebug.txt"), "");  // the earlier log is gone
@@ -172,21 +171,17 @@ TEST(HelpDebugLog, LineRulesAndHeader) {
     EXPECT_EQ(lines[16], "_ModuleName =       quorl");
     EXPECT_EQ(lines[20], "_hhInstalled =      True");
     EXPECT_EQ(lines[23], "_ieInstalled =      False");
-    fs::remove_all(folder);
 }
 
-TEST(HelpDebugLog, DisabledLogTouchesNothing) {
-    const fs::path folder = MakeTempFolder();
+TEST_F(HelpHookTest, DisabledDebugLogTouchesNothing) {
     WriteFile(folder / "HHDebug.txt", "kept\r\n");
-    HelpDebugLog log(folder / "HHDebug.txt", false);
-    log.Out("a line");
-    log.WriteHeader(HelpEnvironment{});
+    HelpDebugLog off(folder / "HHDebug.txt", false);
+    off.Out("a line");
+    off.WriteHeader(HelpEnvironment{});
     EXPECT_EQ(ReadFile(folder / "HHDebug.txt"), "kept\r\n");
-    fs::remove_all(folder);
 }
 
-TEST(HelpDebugLog, ModeAndFolder) {
-    const fs::path folder = MakeTempFolder();
+TEST_F(HelpHookTest, DebugModeAndLogFolder) {
     EXPECT_FALSE(HelpDebugMode(folder, {"debug", "--debug", "/debugx"}));
     EXPECT_TRUE(HelpDebugMode(folder, {"x", "/DEBUG"}));
     EXPECT_TRUE(HelpDebugMode(folder, {"-Debug"}));
@@ -200,7 +195,6 @@ TEST(HelpDebugLog, ModeAndFolder) {
     HelpDebugLog moved(folder / "missing" / "HHDebug-test.txt", true);
     EXPECT_EQ(moved.File(), fs::temp_directory_path() / "HHDebug-test.txt");
     fs::remove(moved.File());
-    fs::remove_all(folder);
 }
 
 }  // namespace

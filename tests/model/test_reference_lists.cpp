@@ -9,12 +9,8 @@ namespace {
 
 class ReferenceListsTest : public LoaderTest {};
 
-std::vector<std::string> Names(const std::vector<FamilyClass>& nodes) {
-    std::vector<std::string> r;
-    for (const auto& n : nodes) r.push_back(n.Name);
-    return r;
-}
-std::vector<std::string> Names(const std::vector<CountryClass>& nodes) {
+template <class Node>
+std::vector<std::string> Names(const std::vector<Node>& nodes) {
     std::vector<std::string> r;
     for (const auto& n : nodes) r.push_back(n.Name);
     return r;

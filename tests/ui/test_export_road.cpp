@@ -80,11 +80,10 @@ private:
         void Click(const char* name) { QTest::mouseClick(W(name), Qt::LeftButton); }
         void Type(const char* name, const QString& text) { quorl::testing::Type(W(name), text); }
         fs::path RecordPath() { return program.path / session.OutputFileName; }
-        void UseNameServer(const PageServer& server) {
+        // A record whose species is not in the genus's list, ready to add, and the name-search
+        // page at the server.
+        void FillUnlistedSpecies(const PageServer& server) {
             WriteAll(program.path / "Settings.txt", "NameSearchHost\t" + server.Host().toStdString() + "\r\n");
-        }
-        // A record whose species is not in the genus's list, ready to add.
-        void FillUnlistedSpecies() {
             Type("CollectorEdit", QStringLiteral("R. C. Harris"));
             Type("CollectionDateEdit", QStringLiteral("19 Sep 1990"));
             Type("CountryCombo", QStringLiteral("United States"));
@@ -178,8 +177,7 @@ private slots:
         server.namePage = "<html><body><h1>Results</h1>\n<table><tr><td><i>Abies albida</i> Mill.</td></tr></table>"
                           "\n<a href=\"/NameSearch.aspx?name=Abies\">Abies</a></body></html>";
         Program p;
-        p.UseNameServer(server);
-        p.FillUnlistedSpecies();
+        p.FillUnlistedSpecies(server);
         p.Click("AddDataButton");
         QVERIFY(!fs::exists(p.RecordPath()));
         QTRY_VERIFY_WITH_TIMEOUT(fs::exists(p.RecordPath()), 30000);
@@ -197,8 +195,7 @@ private slots:
         server.namePage = "<html><body><p>Did you mean</p>\n<ul><li><i>Abies alba</i> Mill.</li>"
                           "\n<li><i>Abies</i> <b>x</b></li></ul></body></html>";
         Program p;
-        p.UseNameServer(server);
-        p.FillUnlistedSpecies();
+        p.FillUnlistedSpecies(server);
         p.dialogs.answers = {DialogButton::Yes};
         bool read = false;
         connect(p.windows->browser.get(), &BrowserWindow::DocumentRead, this, [&] { read = true; });
@@ -219,8 +216,7 @@ private slots:
         server.holdFirst = true;
         server.namePage = "<html><body><p><i>Abies albidula</i> Mill.</p></body></html>";
         Program p;
-        p.UseNameServer(server);
-        p.FillUnlistedSpecies();
+        p.FillUnlistedSpecies(server);
         p.Click("AddDataButton");
         QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 30000);
         // The page does not come; the user corrects the name and adds again.
@@ -240,8 +236,7 @@ private slots:
             server.namePage = "<html><body><p><i>Abies albida</i></p></body></html>";
             if (!serverError) server.server.close();  // nothing listens on the port any more
             Program p;
-            p.UseNameServer(server);
-            p.FillUnlistedSpecies();
+            p.FillUnlistedSpecies(server);
             bool failed = false;
             connect(p.windows->browser.get(), &BrowserWindow::LookupFailed, this, [&] { failed = true; });
             p.dialogs.answers = {DialogButton::No};
