@@ -125,7 +125,8 @@ private slots:
         p.session.form.SetText("RichEdit1", "Flora of Ohio\r\nCarex lurida\r\nwet ditch\r\nJ. Smith 12\r\nQZV0001234");
         AnalyzeWindow& w = *p.windows->analyze;
         p.Run("Analyze1");
-        QVERIFY(w.isVisible());
+        QVERIFY(w.isVisible() && p.session.trace.Trace);
+        QCOMPARE(w.ItemIndex(), 0);
         w.close();
         QVERIFY(!p.session.trace.Trace);
         QTest::mouseClick(p.main().Widget("ParseOnlyButton"), Qt::LeftButton);
