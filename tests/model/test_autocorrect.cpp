@@ -70,16 +70,6 @@ TEST(AutoCorrectText, LetterCaseMattersOnlyForCaseSensitiveEntries) {
     EXPECT_EQ(ApplyReplacements({Entry(true, true, "été", "summer")}, "x ÉTÉ y"), "x ÉTÉ y");
 }
 
-TEST_F(AutoCorrectTest, FilesWithLfOrCrLineEndsHoldOneEntryPerLine) {
-    Load("0\tteh\tthe\n1\tCo\tCounty\n2\tMtn\tMountain");
-    ASSERT_EQ(s.AutoCorrectList.size(), 3u);
-    EXPECT_EQ(s.AutoCorrectList[0].To, "the");
-    EXPECT_EQ(s.AutoCorrectList[2].To, "Mountain");
-    Load("0\tteh\tthe\r1\tCo\tCounty");
-    ASSERT_EQ(s.AutoCorrectList.size(), 2u);
-    EXPECT_EQ(s.AutoCorrectList[0].To, "the");
-}
-
 TEST(AutoCorrectText, NumeralsAmongDigitsAreRepaired) {
     EXPECT_EQ(ReplaceNumerals("1O5"), "105");
     EXPECT_EQ(ReplaceNumerals("1O"), "1O");  // first and last character never change
