@@ -10,11 +10,13 @@
 namespace quorl {
 
 size_t PosNoCase(std::string_view needle, std::string_view text) {
-    return Pos(LowerCase(needle), LowerCase(text));
+    if (needle.empty()) return 0;
+    const size_t p = FindNoCase(text, needle);
+    return p == std::string_view::npos ? 0 : p + 1;
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && LowerCase(text.substr(0, prefix.size())) == LowerCase(prefix);
+    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::string Copy(std::string_view text, long p, long count) {

@@ -11,20 +11,21 @@ namespace quorl {
 
 namespace {
 bool IsTrimmed(unsigned char c) { return c <= ' '; }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 }  // namespace
 
-std::string Trim(std::string_view s) {
+std::string_view TrimmedView(std::string_view s) {
     size_t b = 0, e = s.size();
     while (b < e && IsTrimmed(static_cast<unsigned char>(s[b]))) ++b;
     while (e > b && IsTrimmed(static_cast<unsigned char>(s[e - 1]))) --e;
-    return std::string(s.substr(b, e - b));
+    return s.substr(b, e - b);
 }
+
+std::string Trim(std::string_view s) { return std::string(TrimmedView(s)); }
 
 std::string LowerCase(std::string_view s) {
     std::string r(s);
-    for (char& c : r) c = Lower(c);
+    for (char& c : r) c = LowerAscii(c);
     return r;
 }
 
@@ -49,7 +50,28 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 }
 
 bool ContainsNoCase(std::string_view text, std::string_view needle) {
-    return Contains(LowerCase(text), LowerCase(needle));
+    return FindNoCase(text, needle) != std::string_view::npos;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    return true;
+}
+
+size_t FindNoCase(std::string_view text, std::string_view needle, size_t from) {
+    if (from > text.size() || needle.size() > text.size() - from) return std::string_view::npos;
+    if (needle.empty()) return from;
+    const char first = LowerAscii(needle[0]);
+    const char other = Upper(first);  // the same byte when first is no letter
+    const std::string_view rest = needle.substr(1);
+    const size_t last = text.size() - needle.size();
+    for (size_t i = from; i <= last; ++i) {
+        if (text[i] != first && text[i] != other) continue;
+        if (EqualsNoCase(text.substr(i + 1, rest.size()), rest)) return i;
+    }
+    return std::string_view::npos;
 }
 
 std::string NextToken(std::string& text, std::string_view delimiter, bool trim) {
@@ -115,15 +137,15 @@ double StrToFloat(std::string_view s) {
 std::string IntToStr(long long v) { return std::to_string(v); }
 
 namespace {
-// text with every match of from replaced by to; the matches are searched in haystack, which holds
-// text or a copy of it as long as text.
-std::string ReplaceMatches(std::string_view text, std::string_view haystack, std::string_view from,
-                           std::string_view to) {
+// text with every match of from replaced by to, left to right without overlap; find(i) is the
+// byte index of the next match at or after i, npos when none.
+template <typename Find>
+std::string ReplaceMatches(std::string_view text, std::string_view from, std::string_view to, Find find) {
     if (from.empty()) return std::string(text);
     std::string out;
     size_t i = 0;
     while (true) {
-        size_t p = haystack.find(from, i);
+        size_t p = find(i);
         if (p == std::string_view::npos) break;
         out.append(text.substr(i, p - i));
         out.append(to);
@@ -135,11 +157,11 @@ std::string ReplaceMatches(std::string_view text, std::string_view haystack, std
 }  // namespace
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-    return ReplaceMatches(text, text, from, to);
+    return ReplaceMatches(text, from, to, [&](size_t i) { return text.find(from, i); });
 }
 
 std::string ReplaceAllNoCase(std::string_view text, std::string_view from, std::string_view to) {
-    return ReplaceMatches(text, LowerCase(text), LowerCase(from), to);
+    return ReplaceMatches(text, from, to, [&](size_t i) { return FindNoCase(text, from, i); });
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

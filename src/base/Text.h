@@ -17,6 +17,7 @@ struct ConversionError : std::runtime_error {
 
 // Blanks and control characters (bytes up to 0x20) are trimmed.
 std::string Trim(std::string_view s);
+std::string_view TrimmedView(std::string_view s);  // the same without a copy
 std::string LowerCase(std::string_view s);  // ASCII letters only
 std::string UpperCase(std::string_view s);  // ASCII letters only
 
@@ -25,6 +26,11 @@ size_t Pos(std::string_view needle, std::string_view text);
 bool Contains(std::string_view text, std::string_view needle);
 bool StartsWith(std::string_view text, std::string_view prefix);
 bool ContainsNoCase(std::string_view text, std::string_view needle);
+// Byte index of the first needle in text at or after from, ignoring the case of A-Z; npos when
+// absent. The same as searching the lower-cased needle in the lower-cased text, without copies.
+size_t FindNoCase(std::string_view text, std::string_view needle, size_t from = 0);
+// a == b ignoring the case of A-Z.
+bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // Cuts the part before the first delimiter off text and returns it; the whole text when the
 // delimiter is absent. With trim, the text is trimmed before the search and the token after it.
@@ -60,5 +66,7 @@ size_t CharsBack(std::string_view s, size_t i, size_t n);
 
 inline bool IsAsciiLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+// The byte lower-cased as LowerCase does it (A-Z only).
+inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace quorl

@@ -1,5 +1,7 @@
 #include "model/ParserState.h"
 
+#include "base/Text.h"
+
 namespace quorl {
 
 const std::string& ParserState::Line(int line) const {
@@ -9,6 +11,22 @@ const std::string& ParserState::Line(int line) const {
 
 void ParserState::SetLine(int line, std::string text) {
     if (IsLine(line)) LabelChunks[line] = std::move(text);
+}
+
+LineForms& ParserState::Forms(int line) const {
+    if (!IsLine(line)) {
+        noLine_ = LineForms{};
+        return noLine_;
+    }
+    if (forms_.size() <= static_cast<size_t>(line)) forms_.resize(static_cast<size_t>(line) + 1);
+    LineForms& f = forms_[static_cast<size_t>(line)];
+    const std::string& text = LabelChunks[static_cast<size_t>(line)];
+    if (f.source != text) {
+        f.source = text;
+        f.lower = LowerCase(text);
+        f.searchFormsMade = false;
+    }
+    return f;
 }
 
 int32_t ParserState::Score(int field, int line) const {

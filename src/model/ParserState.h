@@ -4,7 +4,9 @@
 // Session and are rebuilt by every parse (except ChosenFamilyIndex, which carries over).
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/FieldWordLists.h"
@@ -18,6 +20,16 @@ namespace quorl {
 
 // The per-line tables have this many slots: a label has at most 100 lines.
 constexpr int kMaxLabelLines = 100;
+
+// Forms of one label line that the scorers and phases search, made at most once for each text the
+// line holds. The search forms are made by the name search, the first time it reads the line.
+struct LineForms {
+    std::string source;           // the line text the forms were made from
+    std::string lower;            // A-Z lower-cased
+    bool searchFormsMade = false;
+    std::string folded;           // as the name search reads the line
+    std::string foldedLower;      // the same, A-Z lower-cased
+};
 
 struct ParserState {
     // Label lines, index 0 first: trimmed, never empty when cut; phases may empty a used line.
@@ -51,11 +63,21 @@ struct ParserState {
     int LineCount() const { return static_cast<int>(LabelChunks.size()); }
     const std::string& Line(int line) const;
     void SetLine(int line, std::string text);
+    // The forms of a line, made again when its text differs from the one they were made from
+    // (an empty line's forms outside the label). The reference, and views of its strings, stay
+    // valid until the forms of that line are asked for again after its text has changed.
+    LineForms& Forms(int line) const;
+    std::string_view LowerLine(int line) const { return Forms(line).lower; }
     int32_t Score(int field, int line) const;
     void SetScore(int field, int line, int32_t value);
 
     int32_t Owner(int line) const { return IsSlot(line) ? LineOwner[line] : 0; }
     void SetOwner(int line, int field) { if (IsSlot(line)) LineOwner[line] = field; }
+
+private:
+    // A cache of what the lines' texts determine (a deque: entries never move when it grows).
+    mutable std::deque<LineForms> forms_;
+    mutable LineForms noLine_;
 };
 
 // The analyze mode: explains the scoring of one field during one parse.

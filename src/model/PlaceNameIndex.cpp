@@ -8,7 +8,7 @@
 namespace quorl {
 
 std::vector<uint32_t> PlaceNameIndex::Candidates(const std::vector<CountryClass>& list,
-                                                 const std::vector<std::string>& lowerLines) {
+                                                 const std::vector<std::string_view>& lowerLines) {
     const bool same = names_.size() == list.size() &&
                       std::equal(list.begin(), list.end(), names_.begin(),
                                  [](const CountryClass& c, const std::string& name) { return c.Name == name; });
@@ -24,7 +24,7 @@ std::vector<uint32_t> PlaceNameIndex::Candidates(const std::vector<CountryClass>
         finder_.Build(std::vector<std::string_view>(lower.begin(), lower.end()));
     }
     std::vector<uint32_t> found = short_;
-    for (const std::string& line : lowerLines) {
+    for (const std::string_view line : lowerLines) {
         auto boundary = [&](size_t p) { return p == 0 || !IsAsciiLetter(static_cast<unsigned char>(line[p - 1])); };
         finder_.Find(line, boundary, [&](uint32_t i) { found.push_back(i); });
     }

@@ -4,6 +4,7 @@
 // was built for.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/NameFinder.h"
@@ -16,7 +17,7 @@ public:
     // Indices of the entries of list, ascending, whose lower-cased name occurs in one of the
     // lower-cased lines at the start of the line or after a byte that is no ASCII letter, and of
     // the entries whose name has one byte. Every entry the name search can find is among them.
-    std::vector<uint32_t> Candidates(const std::vector<CountryClass>& list, const std::vector<std::string>& lowerLines);
+    std::vector<uint32_t> Candidates(const std::vector<CountryClass>& list, const std::vector<std::string_view>& lowerLines);
 
 private:
     NameFinder finder_;

@@ -54,7 +54,10 @@ void ScoreLine(Session& s, int i) {
     const std::string& line = p.Line(i);
     const ScoringLine prepared = PrepareScoringLine(s, i);  // the same for every field
     if (s.ApplyLearning) {
-        ScoreDescriptionLocalityHabitat(s, i);
+        if (prepared.text == line)  // the words of the untrimmed line are those of the trimmed one
+            ScoreDescriptionLocalityHabitat(s, i, prepared.words);
+        else
+            ScoreDescriptionLocalityHabitat(s, i);
         p.LineLDHScore[i] = std::max({ls[fDescription][i], ls[fLocation][i], ls[fHabitat][i]});
     } else {
         p.LineLDHScore[i] = 0;

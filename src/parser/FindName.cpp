@@ -13,9 +13,17 @@ namespace quorl {
 
 SearchLines::SearchLines(const Session& s) {
     const ParserState& p = s.parser;
+    folded.reserve(static_cast<size_t>(p.LineCount()));
+    lower.reserve(static_cast<size_t>(p.LineCount()));
     for (int i = 0; i < p.LineCount(); ++i) {
-        folded.push_back(ReplaceAllNoCase(RemoveAccents(p.Line(i)), " USA", " United States"));
-        lower.push_back(LowerCase(folded.back()));
+        LineForms& f = p.Forms(i);
+        if (!f.searchFormsMade) {
+            f.folded = ReplaceAllNoCase(RemoveAccents(f.source), " USA", " United States");
+            f.foldedLower = LowerCase(f.folded);
+            f.searchFormsMade = true;
+        }
+        folded.push_back(f.folded);
+        lower.push_back(f.foldedLower);
     }
 }
 
@@ -31,7 +39,7 @@ int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::stri
     const std::string lowName = LowerCase(name);
     if (lowName.empty()) return 0;
     for (int i = from; i <= to; ++i) {
-        const std::string& t = lines.folded[static_cast<size_t>(i)];
+        const std::string_view t = lines.folded[static_cast<size_t>(i)];
         const long pos = static_cast<long>(Pos(lowName, lines.lower[static_cast<size_t>(i)]));
         if (pos == 0) continue;
         if (pos > 1 && IsAsciiLetter(static_cast<unsigned char>(CharAt(t, pos - 1)))) continue;
@@ -41,7 +49,7 @@ int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::stri
         if (s.trace.Trace && s.trace.TraceField == p.PlaceSearchField)
             s.trace.TraceText += "Found \"" + name + "\" in \"" + p.Line(i) + "\".\r\n";
         // Where the name stands in the unfolded line; 1 when only the folded line holds it.
-        const size_t raw = Pos(lowName, LowerCase(p.Line(i)));
+        const size_t raw = Pos(lowName, p.LowerLine(i));
         return raw > 0 ? static_cast<int32_t>(raw + 1) : 1;
     }
     return 0;

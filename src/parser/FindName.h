@@ -2,6 +2,7 @@
 // Searching a plant or place name in the label lines of a field's window.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorl {
@@ -16,9 +17,10 @@ struct LabelFieldClass;
 int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord);
 
 // The label lines as the name search reads them (folded, " USA" read as " United States", and
-// lower-cased), prepared once for a run of searches over unchanged lines.
+// lower-cased), for a run of searches over unchanged lines: views of the forms the parser state
+// keeps for each line, valid while no line changes.
 struct SearchLines {
-    std::vector<std::string> folded, lower;
+    std::vector<std::string_view> folded, lower;
     explicit SearchLines(const Session& s);
 };
 int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord,

@@ -1,5 +1,7 @@
 #include "parser/LatinScore.h"
 
+#include <vector>
+
 #include "base/Text.h"
 
 namespace quorl {
@@ -22,6 +24,32 @@ const std::array<LatinClass, kLatinGroupCount + 1> LatinWeights = {{
     {"END", 0},
 }};
 
+namespace {
+
+// The letter groups (indices into LatinWeights) by the first byte of their text, made once.
+using GroupsByFirstByte = std::array<std::vector<uint8_t>, 256>;
+const GroupsByFirstByte& LatinGroupsByFirstByte() {
+    static const GroupsByFirstByte groups = [] {
+        GroupsByFirstByte g;
+        for (int i = 0; i < kLatinGroupCount; ++i) {
+            const std::string& t = LatinWeights[static_cast<size_t>(i)].Text;
+            if (!t.empty()) g[static_cast<unsigned char>(t[0])].push_back(static_cast<uint8_t>(i));
+        }
+        return g;
+    }();
+    return groups;
+}
+
+// Whether the lower-cased text holds group at byte index i.
+bool GroupAt(std::string_view text, size_t i, const std::string& group) {
+    if (group.size() > text.size() - i) return false;
+    for (size_t k = 1; k < group.size(); ++k)
+        if (LowerAscii(text[i + k]) != group[k]) return false;
+    return true;
+}
+
+}  // namespace
+
 int32_t LatinScore(std::string_view text) {
     if (text.empty()) return 0;
     int32_t score = 0;
@@ -29,10 +57,15 @@ int32_t LatinScore(std::string_view text) {
         if (c == ',') ++score;
         if (IsDigit(static_cast<unsigned char>(c))) --score;
     }
-    const std::string lower = LowerCase(text);
+    // Each group that the lower-cased text holds counts once: one pass over the text, trying at
+    // each byte the groups that begin with it.
+    const GroupsByFirstByte& byFirst = LatinGroupsByFirstByte();
+    std::array<bool, kLatinGroupCount> held{};
+    for (size_t i = 0; i < text.size(); ++i)
+        for (uint8_t g : byFirst[static_cast<unsigned char>(LowerAscii(text[i]))])
+            if (!held[g] && GroupAt(text, i, LatinWeights[g].Text)) held[g] = true;
     for (int i = 0; i < kLatinGroupCount; ++i)
-        if (lower.find(LatinWeights[static_cast<size_t>(i)].Text) != std::string::npos)
-            score += LatinWeights[static_cast<size_t>(i)].Weight;
+        if (held[static_cast<size_t>(i)]) score += LatinWeights[static_cast<size_t>(i)].Weight;
     return score;
 }
 

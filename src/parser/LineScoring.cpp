@@ -32,14 +32,14 @@ int32_t WordStatsScoreOfWords(Session& s, const std::vector<std::string>& words,
         if (!r) continue;
         int32_t v = value(*r);
         score += v;
-        if (v > 0) TraceWithHeading(s, field, "  Add " + IntToStr(v) + " for \"" + word + "\".\r\n");
+        if (v > 0 && Tracing(s, field)) TraceWithHeading(s, field, "  Add " + IntToStr(v) + " for \"" + word + "\".\r\n");
         if (i + 1 < words.size()) {
             const std::string& next = words[i + 1];
             for (const BayesClass& u : r->Followers)
                 if (u.Word == next) {
                     int32_t fv = value(u);
                     score += fv;
-                    if (fv > 0)
+                    if (fv > 0 && Tracing(s, field))
                         TraceWithHeading(s, field, "  Add " + IntToStr(fv) + " for Sequence \"" + word + " " + next + "\".\r\n");
                     break;
                 }
@@ -48,7 +48,7 @@ int32_t WordStatsScoreOfWords(Session& s, const std::vector<std::string>& words,
     int n = static_cast<int>(words.size());
     if (n < 5) {
         score *= 6 - n;
-        if (score > 0) TraceWithHeading(s, field, "  Increasing score to " + IntToStr(score) + " for small word count .\r\n");
+        if (score > 0 && Tracing(s, field)) TraceWithHeading(s, field, "  Increasing score to " + IntToStr(score) + " for small word count .\r\n");
     }
     return score;
 }
@@ -58,7 +58,7 @@ int32_t WordStatsScoreOfWords(Session& s, const std::vector<std::string>& words,
 ScoringLine PrepareScoringLine(const Session& s, int line) {
     ScoringLine prepared;
     prepared.text = Trim(s.parser.Line(line));
-    prepared.words = SplitLineWords(LowerCase(prepared.text));
+    prepared.words = SplitLineWords(TrimmedView(s.parser.LowerLine(line)));  // trimming is blind to case
     return prepared;
 }
 
@@ -69,7 +69,7 @@ int32_t ScoreLineForField(Session& s, int field, int line) {
 int32_t ScoreLineForField(Session& s, int field, int line, const ScoringLine& prepared) {
     const std::string& t = prepared.text;
     if (t.empty()) return 0;
-    s.trace.TraceLineHeader = LineHeading(t);
+    if (s.trace.Trace) s.trace.TraceLineHeader = LineHeading(t);
     const std::vector<std::string>& words = prepared.words;
     const LabelFieldClass* d = FindFieldDefinition(s, field);
     int32_t score = 0;
@@ -111,12 +111,12 @@ int32_t ScoreLineForField(Session& s, int field, int line, const ScoringLine& pr
                                            ", looks like Description, Location or Habitat.\r\n");
         }
     }
-    if (score != 0) TraceAppend(s, field, "Total score " + IntToStr(score) + ".\r\n");
+    if (score != 0 && Tracing(s, field)) TraceAppend(s, field, "Total score " + IntToStr(score) + ".\r\n");
     return score;
 }
 
 bool LineFreeOfOtherStartWords(Session& s, int field, int line) {
-    const std::string lower = LowerCase(s.parser.Line(line));
+    const std::string_view lower = s.parser.LowerLine(line);
     int last = std::min(kBuiltInFields, static_cast<int>(s.FieldDefinitions.size()));
     for (int f = 0; f < last; ++f) {
         if (f == field) continue;
@@ -133,14 +133,16 @@ bool LineFreeOfOtherStartWords(Session& s, int field, int line) {
 }
 
 void ScoreDescriptionLocalityHabitat(Session& s, int line) {
-    const std::string& text = s.parser.Line(line);
-    s.trace.TraceLineHeader = LineHeading(text);
-    const std::vector<std::string> words = SplitLineWords(LowerCase(text));
+    ScoreDescriptionLocalityHabitat(s, line, SplitLineWords(s.parser.LowerLine(line)));
+}
+
+void ScoreDescriptionLocalityHabitat(Session& s, int line, const std::vector<std::string>& words) {
+    if (s.trace.Trace) s.trace.TraceLineHeader = LineHeading(s.parser.Line(line));
     for (int f : {fDescription, fLocation, fHabitat}) {
         if (!LineFreeOfOtherStartWords(s, f, line)) continue;
         int32_t score = WordStatsScoreOfWords(s, words, f);
         s.parser.SetScore(f, line, score);
-        if (score >= 1) TraceAppend(s, f, "Total score " + IntToStr(score) + ".\r\n");
+        if (score >= 1 && Tracing(s, f)) TraceAppend(s, f, "Total score " + IntToStr(score) + ".\r\n");
     }
 }
 

@@ -25,6 +25,8 @@ int32_t ScoreLineForField(Session& s, int field, int line, const ScoringLine& pr
 bool LineFreeOfOtherStartWords(Session& s, int field, int line);
 // Sets LineScores[11..13][line] from the word statistics.
 void ScoreDescriptionLocalityHabitat(Session& s, int line);
+// The same with the line's lower-cased words already cut.
+void ScoreDescriptionLocalityHabitat(Session& s, int line, const std::vector<std::string>& words);
 // Word-statistics score of a (lower-cased) text for field 11, 12 or 13.
 int32_t WordStatsScore(Session& s, const std::string& text, int field);
 

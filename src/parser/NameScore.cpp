@@ -19,23 +19,16 @@ constexpr std::string_view kBefore = " \r\n-";
 constexpr std::string_view kAfter = " ,.:;\r\n-";
 
 // A known name counts when a separator stands before it (or it opens the text) and one after it.
+// Opening the text, the separator after it may follow any occurrence of the name.
 bool KnownNameCounts(std::string_view text, std::string_view name) {
-    for (char b : kBefore)
-        for (char a : kAfter) {
-            std::string probe;
-            probe.reserve(name.size() + 2);
-            probe += b;
-            probe += name;
-            probe += a;
-            if (Contains(text, probe)) return true;
-        }
-    if (StartsWith(text, name))
-        for (char a : kAfter) {
-            std::string probe(name);
-            probe += a;
-            if (Contains(text, probe)) return true;
-        }
-    return false;
+    bool someSeparatorAfter = false;
+    for (size_t p = text.find(name); p != std::string_view::npos; p = text.find(name, p + 1)) {
+        const size_t end = p + name.size();
+        if (end >= text.size() || kAfter.find(text[end]) == std::string_view::npos) continue;
+        someSeparatorAfter = true;
+        if (p > 0 && kBefore.find(text[p - 1]) != std::string_view::npos) return true;
+    }
+    return someSeparatorAfter && StartsWith(text, name);
 }
 
 }  // namespace
