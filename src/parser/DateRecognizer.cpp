@@ -45,14 +45,14 @@ const std::vector<std::string>& LowerMonthNames() {
     return names;
 }
 
-// The month (1-12) a lower-cased token names, 0 for none. The table is read from its end, so a
-// Roman numeral loses to nothing; the other spellings are tried last.
-int MonthOfToken(const std::string& lowToken) {
+// The month (1-12) a token names in any letter case, 0 for none. The table is read from its end,
+// so a Roman numeral loses to nothing; the other spellings are tried last.
+int MonthOfToken(std::string_view token) {
     const std::vector<std::string>& lower = LowerMonthNames();
     for (int e = 47; e >= 0; --e)
-        if (lowToken == lower[static_cast<size_t>(e)]) return e % 12 + 1;
+        if (EqualsNoCase(token, lower[static_cast<size_t>(e)])) return e % 12 + 1;
     for (size_t m = 0; m < std::size(kOtherMonthNames); ++m)
-        if (lowToken == lower[kMonthNames.size() + m]) return kOtherMonthNames[m].month;
+        if (EqualsNoCase(token, lower[kMonthNames.size() + m])) return kOtherMonthNames[m].month;
     return 0;
 }
 
@@ -75,9 +75,27 @@ void TraceFound(Session& s, const std::string& token, const std::string& line) {
         s.trace.TraceText += "Found \"" + token + "\" in \"" + line + "\".\r\n";
 }
 
+// Whether a digit and an ASCII letter stand side by side somewhere in the text.
+bool DigitBesideLetter(std::string_view text) {
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        const unsigned char a = static_cast<unsigned char>(text[i]), b = static_cast<unsigned char>(text[i + 1]);
+        if ((IsDigit(a) && IsAsciiLetter(b)) || (IsAsciiLetter(a) && IsDigit(b))) return true;
+    }
+    return false;
+}
+
+// Whether two digits follow each other somewhere in the text.
+bool TwoDigitsInARow(std::string_view text) {
+    for (size_t i = 0; i + 1 < text.size(); ++i)
+        if (IsDigitChar(text[i]) && IsDigitChar(text[i + 1])) return true;
+    return false;
+}
+
 // Blanks between a month name and digits glued to it (12Jan, Jan15). The line is searched in a
-// lower-cased copy that takes the same blanks.
+// lower-cased copy that takes the same blanks. The names are letters and the blanks part a digit
+// from a letter, so a line where no digit touches a letter is left as it is.
 void SeparateGluedMonths(std::string& line) {
+    if (!DigitBesideLetter(line)) return;
     std::string lower = LowerCase(line);
     auto insertBlank = [&](long at) {
         line.insert(static_cast<size_t>(at), 1, ' ');
@@ -100,9 +118,11 @@ std::string ExtractDate(Session& s, std::string& line) {
     if (line.empty()) return "";
 
     if (line.size() > 4 && StartsWithNoCase(line, "date") && IsDigitChar(line[4])) line.insert(4, 1, ' ');
-    line = ReplaceAll(line, "ApriI", "April");
+    if (line.find("ApriI") != std::string::npos) line = ReplaceAll(line, "ApriI", "April");
     SeparateGluedMonths(line);
     const std::string work = FixNumerals(line);
+    // A date needs a number of 51 or more (below), that is two digits in a row.
+    if (!TwoDigitsInARow(work)) return "";
 
     // Tokens with their 1-based positions; separators become "/" tokens of their own.
     std::vector<std::string> tok(1);
@@ -151,7 +171,7 @@ std::string ExtractDate(Session& s, std::string& line) {
     };
 
     for (int i = 0; i < n; ++i) {
-        const int m = MonthOfToken(LowerCase(tok[static_cast<size_t>(i)]));
+        const int m = MonthOfToken(tok[static_cast<size_t>(i)]);
         if (m == 0) continue;
         month = MonthAbbreviation(m);
         monthFound = true;

@@ -26,7 +26,7 @@ bool PositiveInteger(const std::string& t) {
 
 bool IsSeaLevel(const std::string& text) {
     const size_t p = PosNoCase("sea level", text);
-    return StartsWith(LowerCase(text), "0 m") || (p >= 1 && CharCount(std::string_view(text).substr(0, p - 1)) <= 4);
+    return StartsWithNoCase(text, "0 m") || (p >= 1 && CharCount(std::string_view(text).substr(0, p - 1)) <= 4);
 }
 
 const std::string& Token(const std::vector<std::string>& tok, int i) {
@@ -177,10 +177,15 @@ std::string FindElevation(Session& s, const std::string& text) {
     return w.substr(0, p - 1);
 }
 
-int32_t ElevationScore(Session& s, int line) {
+namespace {
+
+int32_t ElevationScoreOf(Session& s, int line, const ScoringLine* prepared) {
     std::string t = s.parser.Line(line);
-    t = Trim(ReplaceAll(ReplaceAll(t, "   ", " "), "  ", " "));
+    if (t.find("  ") != std::string::npos) t = ReplaceAll(ReplaceAll(t, "   ", " "), "  ", " ");
+    t = Trim(t);
     if (IsSeaLevel(t)) return 100;
+    // Without a digit no word below is a number (the steps below make no digits).
+    if (std::none_of(t.begin(), t.end(), [](char c) { return IsDigitChar(c); })) return 0;
 
     std::string spaced;
     for (size_t i = 0; i < t.size(); ++i) {
@@ -219,13 +224,21 @@ int32_t ElevationScore(Session& s, int line) {
     }
     if (k > 0 && PositiveInteger(words[static_cast<size_t>(k - 1)])) bonus = 5;
 
-    int32_t score = ScoreLineForField(s, fElevation, line);
+    int32_t score = prepared ? ScoreLineForField(s, fElevation, line, *prepared) : ScoreLineForField(s, fElevation, line);
     if (PosNoCase("high", t) > 0 || PosNoCase("tall", t) > 0 || t.find('/') != std::string::npos) score -= 5;
     if (bonus + score > 1) {
         TraceAppend(s, fElevation, "Added " + IntToStr(bonus) + " for numbers before key words.\r\n");
         return bonus + score;
     }
     return 0;
+}
+
+}  // namespace
+
+int32_t ElevationScore(Session& s, int line) { return ElevationScoreOf(s, line, nullptr); }
+
+int32_t ElevationScore(Session& s, int line, const ScoringLine& prepared) {
+    return ElevationScoreOf(s, line, &prepared);
 }
 
 }  // namespace quorl

@@ -8,6 +8,7 @@
 namespace quorl {
 
 class Session;
+struct ScoringLine;
 
 // First index k, from <= k <= to, whose token contains word (ignoring case) and, lower-cased and
 // cut before its first '.', equals it ("ft." and "FT" match "ft"); -1 when none.
@@ -19,5 +20,7 @@ std::string FindElevation(Session& s, const std::string& text);
 
 // Elevation score of label line `line`: 0, a score above 1, or 100 for sea level.
 int32_t ElevationScore(Session& s, int line);
+// The same with the line already prepared for the field scores.
+int32_t ElevationScore(Session& s, int line, const ScoringLine& prepared);
 
 }  // namespace quorl

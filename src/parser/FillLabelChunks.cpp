@@ -9,6 +9,7 @@
 #include "model/Files.h"
 #include "model/Log.h"
 #include "model/Session.h"
+#include "parser/Elevation.h"
 #include "parser/LatinScore.h"
 #include "parser/LineScoring.h"
 #include "parser/NameScore.h"
@@ -65,7 +66,7 @@ void ScoreLine(Session& s, int i) {
     p.LineLatinScore[i] = LatinScore(line);
     p.LineNameScore[i] = NameScore(s, line);
     ls[fLatLong][i] = ScoreLineForField(s, fLatLong, i, prepared);
-    ls[fElevation][i] = ElevationScore(s, i);
+    ls[fElevation][i] = ElevationScore(s, i, prepared);
     ls[fLocation][i] += ScoreLineForField(s, fLocation, i, prepared);
     ls[fDescription][i] += ScoreLineForField(s, fDescription, i, prepared);
     ls[fHabitat][i] += ScoreLineForField(s, fHabitat, i, prepared);

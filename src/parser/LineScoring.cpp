@@ -1,5 +1,7 @@
 #include "parser/LineScoring.h"
 
+#include <array>
+
 #include "base/Text.h"
 #include "base/WordSplitter.h"
 #include "fields/FieldAccess.h"
@@ -115,21 +117,50 @@ int32_t ScoreLineForField(Session& s, int field, int line, const ScoringLine& pr
     return score;
 }
 
-bool LineFreeOfOtherStartWords(Session& s, int field, int line) {
+namespace {
+
+// A built-in field one of whose start words opens a line, and that word as written in the list.
+struct StartWordHit {
+    int field = -1;
+    std::string word;
+};
+
+// The first two built-in fields, in field order, whose start words open the line (the first
+// word of each list that does); field -1 where there are fewer.
+std::array<StartWordHit, 2> FieldsStartingLine(Session& s, int line) {
+    std::array<StartWordHit, 2> hits;
     const std::string_view lower = s.parser.LowerLine(line);
-    int last = std::min(kBuiltInFields, static_cast<int>(s.FieldDefinitions.size()));
-    for (int f = 0; f < last; ++f) {
-        if (f == field) continue;
+    if (lower.empty()) return hits;
+    size_t found = 0;
+    const int last = std::min(kBuiltInFields, static_cast<int>(s.FieldDefinitions.size()));
+    for (int f = 0; f < last && found < hits.size(); ++f) {
         const FieldWordList& list = s.parser.wordLists.Start(f, s.FieldDefinitions[static_cast<size_t>(f)].StartWords);
         for (size_t k = 0; k < list.lower.size(); ++k) {
-            if (!list.lower[k].empty() && StartsWith(lower, list.lower[k])) {
-                TraceAppend(s, field, "Rejecting \"" + s.parser.Line(line) + "\". Starts with " +
-                                          FieldNames[static_cast<size_t>(f)] + " StartWord \"" + list.words[k] + "\".\r\n");
-                return false;
+            const std::string& lw = list.lower[k];
+            if (!lw.empty() && lw[0] == lower[0] && StartsWith(lower, lw)) {
+                hits[found++] = StartWordHit{f, list.words[k]};
+                break;
             }
         }
     }
-    return true;
+    return hits;
+}
+
+// Whether the line is free of the start words of the built-in fields other than field, given the
+// first two fields whose start words open it.
+bool FreeOfOtherStartWords(Session& s, int field, int line, const std::array<StartWordHit, 2>& hits) {
+    const StartWordHit& other = hits[0].field != field ? hits[0] : hits[1];
+    if (other.field < 0) return true;
+    if (Tracing(s, field))
+        TraceAppend(s, field, "Rejecting \"" + s.parser.Line(line) + "\". Starts with " +
+                                  FieldNames[static_cast<size_t>(other.field)] + " StartWord \"" + other.word + "\".\r\n");
+    return false;
+}
+
+}  // namespace
+
+bool LineFreeOfOtherStartWords(Session& s, int field, int line) {
+    return FreeOfOtherStartWords(s, field, line, FieldsStartingLine(s, line));
 }
 
 void ScoreDescriptionLocalityHabitat(Session& s, int line) {
@@ -138,8 +169,9 @@ void ScoreDescriptionLocalityHabitat(Session& s, int line) {
 
 void ScoreDescriptionLocalityHabitat(Session& s, int line, const std::vector<std::string>& words) {
     if (s.trace.Trace) s.trace.TraceLineHeader = LineHeading(s.parser.Line(line));
+    const std::array<StartWordHit, 2> hits = FieldsStartingLine(s, line);
     for (int f : {fDescription, fLocation, fHabitat}) {
-        if (!LineFreeOfOtherStartWords(s, f, line)) continue;
+        if (!FreeOfOtherStartWords(s, f, line, hits)) continue;
         int32_t score = WordStatsScoreOfWords(s, words, f);
         s.parser.SetScore(f, line, score);
         if (score >= 1 && Tracing(s, f)) TraceAppend(s, f, "Total score " + IntToStr(score) + ".\r\n");

@@ -23,16 +23,22 @@ std::string ReplaceCharNearDigit(std::string text, char from, char to) {
     return text;
 }
 
+namespace {
+void ReplaceAllIn(std::string& text, std::string_view from, std::string_view to) {
+    if (text.find(from) != std::string::npos) text = ReplaceAll(text, from, to);
+}
+}  // namespace
+
 std::string FixNumerals(std::string text) {
-    text = ReplaceAll(text, "OO", "00");
+    ReplaceAllIn(text, "OO", "00");
     text = ReplaceCharNearDigit(std::move(text), 'O', '0');
     text = ReplaceCharNearDigit(std::move(text), 'l', '1');
     text = ReplaceCharNearDigit(std::move(text), 'I', '1');
     text = ReplaceCharNearDigit(std::move(text), '!', '1');
     // Once more: the I and ! just read as 1 may now stand beside an l.
     text = ReplaceCharNearDigit(std::move(text), 'l', '1');
-    text = ReplaceAll(text, "|", "1");
-    text = ReplaceAll(text, "lll", "111");
+    ReplaceAllIn(text, "|", "1");
+    ReplaceAllIn(text, "lll", "111");
     return text;
 }
 

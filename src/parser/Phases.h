@@ -1,6 +1,6 @@
 #pragma once
-// The phases of the label parser, in the order FillLabelChunks runs them, and the scores of the
-// coordinate and elevation extractors that the scoring pass uses. Each phase writes its own
+// The phases of the label parser, in the order FillLabelChunks runs them, and the score of the
+// coordinate extractor that the scoring pass uses. Each phase writes its own
 // opening log line ("Start Family", ...) and works on the per-label state in the Session.
 //
 // The driver calls:
@@ -58,7 +58,5 @@ void DateCleanupPhase(Session& s, PhaseState& ps);                // "Date Clean
 
 // Coordinate-likeness of a text (may be negative); added to every line's Latitude/Longitude score.
 int32_t LatLongScore(Session& s, const std::string& text);
-// Elevation score of label line `line`; the scoring pass stores it as the line's Elevation score.
-int32_t ElevationScore(Session& s, int line);
 
 }  // namespace quorl
