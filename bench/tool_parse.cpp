@@ -1,8 +1,9 @@
-// quorl-parse --program-folder DIR FILE...
+// quorl-parse --program-folder DIR [--log OUT] FILE...
 // Parses label text files without a window, each the way the "Open Text File" command does, with
 // the user's files of DIR loaded as at start-up (from a scratch copy of DIR, so DIR is never
 // written). Prints one JSON object per file and line: "file", "parseMicroseconds" and the text
-// of every field control by control name; "error" when the file could not be parsed.
+// of every field control by control name; "error" when the file could not be parsed. With --log,
+// the session's Log.txt is copied to OUT at the end (to compare what the log writes).
 #include <QJsonObject>
 #include <QString>
 
@@ -22,19 +23,21 @@ using namespace quorl;
 namespace {
 
 int Usage() {
-    std::cerr << "usage: quorl-parse --program-folder DIR FILE...\n";
+    std::cerr << "usage: quorl-parse --program-folder DIR [--log OUT] FILE...\n";
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    fs::path programFolder;
+    fs::path programFolder, logCopy;
     std::vector<fs::path> files;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--program-folder" && i + 1 < argc)
             programFolder = argv[++i];
+        else if (a == "--log" && i + 1 < argc)
+            logCopy = argv[++i];
         else if (a.rfind("--", 0) == 0)
             return Usage();
         else
@@ -67,6 +70,14 @@ int main(int argc, char** argv) {
             tool->PutFields(out);
         });
         if (!ok) status = 1;
+    }
+    if (!logCopy.empty()) {
+        std::error_code ec;
+        fs::copy_file(s.UserFile("Log.txt"), logCopy, fs::copy_options::overwrite_existing, ec);
+        if (ec) {
+            std::cerr << "quorl-parse: the log could not be copied: " << ec.message() << "\n";
+            status = 1;
+        }
     }
     return status;
 }
