@@ -53,7 +53,7 @@ void SetFieldText(Session& s, int field, const std::string& text, bool append) {
         std::string name = c->name;
         std::string full = append ? c->text + " " + value : value;
         s.form.SetText(name, Trim(full));
-        WriteToLog(s, "-->Fill " + FieldName(field) + " with " + full);
+        WriteToLog(s, {"-->Fill ", FieldName(field), " with ", full});
         if (Control* after = s.form.Find(name); after && !after->text.empty()) s.form.SetColor(name, kColorWindow);
     }
     if (LabelFieldClass* d = FindFieldDefinition(s, field)) d->FoundLine = s.parser.CurrentLine;
@@ -144,7 +144,7 @@ void FillByStartOrContainedWord(Session& s, int field) {
         for (const std::string& line : lines) {
             if (lw.empty() || !StartsWith(LowerCase(line), lw)) continue;
             std::string value = Trim(ReplaceAll(line, w, ""));
-            WriteToLog(s, "Found Unique Start Word: " + w);
+            WriteToLog(s, {"Found Unique Start Word: ", w});
             SetFieldText(s, field, value, false);
             TraceAppend(s, field, "\"" + line + "\" starts with StartWord \"" + w + "\".\r\n");
             return;
@@ -154,7 +154,7 @@ void FillByStartOrContainedWord(Session& s, int field) {
         std::string lw = LowerCase(w);
         for (const std::string& line : lines) {
             if (Pos(lw, LowerCase(line)) == 0) continue;
-            WriteToLog(s, "Found Unique Word " + w);
+            WriteToLog(s, {"Found Unique Word ", w});
             TraceAppend(s, field, "\"" + line + "\" contains Word \"" + w + "\".\r\n");
             SetFieldText(s, field, Trim(line), false);
             return;

@@ -1,12 +1,12 @@
 #include "model/Log.h"
 
 #include <chrono>
-#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
 
 #include "BuildVersion.h"
+#include "base/LogTimeStamper.h"
 #include "model/Session.h"
 
 namespace quorl {
@@ -19,30 +19,25 @@ std::tm LocalTimeNow() {
 }
 
 std::string LogTimeStamp() {
-    using namespace std::chrono;
-    auto now = system_clock::now();
-    std::time_t t = system_clock::to_time_t(now);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    int ms = static_cast<int>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d:%03d", tm.tm_hour, tm.tm_min, tm.tm_sec, ms);
-    return buf;
+    std::string stamp;
+    LogTimeStamper().AppendTo(stamp, std::chrono::system_clock::now());
+    return stamp;
 }
 
-void WriteToLog(Session& s, const std::string& text) {
-    if (!s.Debug) return;
-    std::string line;
-    if (!text.empty() && text[0] == '/')
-        line = text.substr(1);
-    else
-        line = LogTimeStamp() + "  " + text;
-    if (line != ".") line += "\r\n";
-    s.logFile.Append(s.UserFolder, "Log.txt", line);  // the log never stops the program
+void WriteToLog(Session& s, std::string_view text) {
+    if (s.Debug) s.log.Write(s.UserFolder, "Log.txt", {text});  // the log never stops the program
+}
+
+void WriteToLog(Session& s, std::initializer_list<std::string_view> text) {
+    if (s.Debug) s.log.Write(s.UserFolder, "Log.txt", text);  // the log never stops the program
+}
+
+void WriteLinesToLog(Session& s, const std::vector<std::string>& lines) {
+    if (s.Debug) s.log.WriteUntimed(s.UserFolder, "Log.txt", lines);
 }
 
 void RestartLog(Session& s) {
-    s.logFile.Close();
+    s.log.Close();
     std::error_code ec;
     std::filesystem::remove(s.UserFile("Log.txt"), ec);
 }

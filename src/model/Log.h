@@ -1,7 +1,10 @@
 #pragma once
 // The diagnostic log Log.txt in the user folder, and the program version.
 #include <ctime>
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace quorl {
 
@@ -9,7 +12,11 @@ class Session;
 
 // Appends a time-stamped line ("HH:mm:ss:zzz", two blanks, the text) while Debug is on. A text
 // starting with "/" is written without the time and the "/"; a lone "." so written gets no line end.
-void WriteToLog(Session& s, const std::string& text);
+void WriteToLog(Session& s, std::string_view text);
+// The same with the text given in parts, joined only when the log is on: {"-->Fill ", name, ...}.
+void WriteToLog(Session& s, std::initializer_list<std::string_view> text);
+// Appends lines without the time, as WriteToLog does "/" + line for each, in one write.
+void WriteLinesToLog(Session& s, const std::vector<std::string>& lines);
 
 // Starts an empty Log.txt in the user folder (the program does at each start).
 void RestartLog(Session& s);

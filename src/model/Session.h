@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "base/AppendFile.h"
 #include "base/Dialogs.h"
+#include "base/LogFile.h"
 #include "model/Form.h"
 #include "model/ParserState.h"
 #include "model/Records.h"
@@ -67,7 +67,7 @@ public:
     bool BarcodeFormatCheck = false;
     std::string BarcodeFormatTemplate;
     bool Debug = true;
-    AppendFile logFile;  // Log.txt of the user folder, kept open while lines are written
+    LogFile log;  // Log.txt of the user folder, kept open while lines are written
 
     // Main window layout, recorded once after construction.
     std::vector<ControlPositionClass> ControlPositions;

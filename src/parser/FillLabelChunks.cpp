@@ -110,7 +110,7 @@ void ScoreLabelLines(Session& s) {
     ResetTables(s);
 
     if (s.trace.Trace) s.trace.TraceText += "Scoring Lines:\r\n";
-    for (const std::string& line : s.parser.LabelChunks) WriteToLog(s, "/" + line);
+    WriteLinesToLog(s, s.parser.LabelChunks);
     for (int i = 0; i < s.parser.LineCount(); ++i)
         if (!s.parser.Line(i).empty()) ScoreLine(s, i);
     if (s.trace.Trace) s.trace.TraceText += "\r\nDone scoring Lines:\r\n";
