@@ -162,10 +162,11 @@ private slots:
         QVERIFY(!help.Viewer().Window());
     }
 
-    void tipsWindowIsCentredOnTheMainWindowAndCloses() {
+    void tipsWindowIsBorderlessCentredAndCloses() {
         auto w = StartWindow();
         w->window->move(100, 80);
         TipsWindow tips(w->window.get());
+        QVERIFY(tips.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(tips.geometry().contains(tips.CloseButton->geometry().translated(tips.pos())));
         tips.ShowCentred();
         QCOMPARE(tips.frameGeometry().center(), w->window->frameGeometry().center());

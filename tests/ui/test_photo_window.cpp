@@ -184,6 +184,15 @@ private slots:
         QCOMPARE(s->session.OcrLanguage, std::string("nld"));
         QVERIFY(!photo->findChild<QAction*>(QStringLiteral("Spanish1"))->isChecked());
     }
+
+    // The main window keeps its "Photo from File" button and "View Image" item hidden.
+    void mainWindowKeepsThePhotoPathHidden() {
+        auto s = StartWindow();
+        QWidget* button = W(*s, "PhotoFromFileButton");
+        QVERIFY(button && !button->isVisible() && !button->isEnabled());
+        QAction* view = s->window->MenuItem("ViewImage1");
+        QVERIFY(view && !view->isVisible());
+    }
 };
 
 QTEST_MAIN(TestPhotoWindow)
