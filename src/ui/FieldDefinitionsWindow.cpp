@@ -19,6 +19,7 @@ namespace quorl {
 namespace {
 
 constexpr int kFieldDefinitionsHelpContext = 1004;
+constexpr int kHelpItemHelpContext = 7;  // F1 on the highlighted Help item
 
 }  // namespace
 
@@ -28,6 +29,7 @@ FieldDefinitionsWindow::FieldDefinitionsWindow(Session& s) : session(s) {
     auto* top = new QVBoxLayout(this);
 
     Help1 = AddHelpMenu(this, top, [this] { Guarded([this] { Help1Click(); }); });
+    SetHelpContext(Help1, kHelpItemHelpContext);
 
     ListView1 = NewReportView(this, QStringLiteral("ListView1"),
                               {QStringLiteral("Field"), QStringLiteral("Preserve"), QStringLiteral("Warn"),

@@ -1,5 +1,8 @@
 #include "ui/HelpContext.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPoint>
 #include <QVariant>
 #include <QWidget>
@@ -22,6 +25,12 @@ void SetHelpContext(QWidget* w, int id) {
 
 int HelpContextOf(const QWidget* w) { return w ? w->property(kProperty).toInt() : 0; }
 
+void SetHelpContext(QAction* a, int id) {
+    if (a) a->setProperty(kProperty, id);
+}
+
+int HelpContextOf(const QAction* a) { return a ? a->property(kProperty).toInt() : 0; }
+
 HelpTarget FindHelpContext(QWidget* w) {
     for (; w; w = w->parentWidget())
         if (const int id = HelpContextOf(w); id != 0) return {w, id};
@@ -43,6 +52,18 @@ bool RequestHelpFor(Session& s, QWidget* w) {
         s.HelpSystem->HelpHook(HELP_SETPOPUP_POS, PackPopupPosition(at.x(), at.y()), callHelp);
     }
     RequestHelp(s, target.id);
+    return true;
+}
+
+bool RequestMenuItemHelp(Session& s, QObject* o) {
+    QAction* item = nullptr;
+    if (auto* bar = qobject_cast<QMenuBar*>(o))
+        item = bar->activeAction();
+    else if (auto* menu = qobject_cast<QMenu*>(o))
+        item = menu->activeAction();
+    const int id = HelpContextOf(item);
+    if (id == 0) return false;
+    RequestHelp(s, id);
     return true;
 }
 

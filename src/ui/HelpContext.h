@@ -1,7 +1,10 @@
 #pragma once
-// Help contexts of windows and controls. A window declares the help page of a control (or of
-// itself) with SetHelpContext; F1 finds the first context from the focused control up through its
-// parents, and a window's Help command asks for its page with RequestHelp.
+// Help contexts of windows, controls and menu items. A window declares the help page of a control
+// (or of itself, or of a menu item) with SetHelpContext; F1 on a highlighted menu item with a
+// context asks for that, otherwise F1 finds the first context from the focused control up through
+// its parents, and a window's Help command asks for its page with RequestHelp.
+class QAction;
+class QObject;
 class QWidget;
 
 namespace quorl {
@@ -12,6 +15,9 @@ class Session;
 void SetHelpContext(QWidget* w, int id);
 // The context number the widget itself carries, 0 when none.
 int HelpContextOf(const QWidget* w);
+// The same for a menu item.
+void SetHelpContext(QAction* a, int id);
+int HelpContextOf(const QAction* a);
 
 struct HelpTarget {
     QWidget* widget = nullptr;  // the widget that carries the context
@@ -25,5 +31,8 @@ void RequestHelp(Session& s, int id);
 // F1 on a widget: the position of the widget that carries the context, then its context, go to the
 // help hook. Returns false when nothing up from w has a help context.
 bool RequestHelpFor(Session& s, QWidget* w);
+// F1 in a menu bar or menu: the context of its highlighted item goes to the help hook. Returns false
+// when o is neither, nothing is highlighted, or the item has no context.
+bool RequestMenuItemHelp(Session& s, QObject* o);
 
 }  // namespace quorl

@@ -76,6 +76,7 @@ bool ProgramHelp::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QKeyEvent*>(event)->modifiers() != Qt::NoModifier)
         return false;
     QWidget* from = QApplication::focusWidget();
+    if (RequestMenuItemHelp(session_, from) || RequestMenuItemHelp(session_, watched)) return true;
     if (!from) from = qobject_cast<QWidget*>(watched);
     return RequestHelpFor(session_, from);
 }

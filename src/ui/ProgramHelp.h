@@ -27,8 +27,8 @@ public:
     const HelpDebugLog& Log() const { return log_; }
 
 protected:
-    // F1 anywhere asks for the help context of the focused control, or of the first of its parents
-    // that has one.
+    // F1 anywhere asks for the help context of the highlighted menu item when it has one, else of
+    // the focused control, or of the first of its parents that has one.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

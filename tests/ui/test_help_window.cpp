@@ -3,15 +3,18 @@
 // the tips window.
 #include <QCheckBox>
 #include <QHelpContentWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 #include "UiTestSupport.h"
 #include "help/HelpHook.h"
 #include "ui/HelpContext.h"
 #include "ui/FieldDefinitionWindow.h"
+#include "ui/FieldDefinitionsWindow.h"
 #include "ui/HelpWindow.h"
 #include "ui/PreferencesWindow.h"
 #include "ui/TipsWindow.h"
@@ -122,6 +125,21 @@ private slots:
         f1(&definition, definition.DefaultEdit);
         QCOMPARE(Shown(*w->window).fileName(), QStringLiteral("field-definition.html"));
         QCOMPARE(Shown(*w->window).fragment(), QStringLiteral("default"));
+
+        // The field-definitions window: F1 on its highlighted Help item asks for the item's own
+        // context; the Help command, and F1 on the table, for the window's.
+        FieldDefinitionsWindow list(w->session);
+        list.show();
+        std::vector<int> asked;
+        w->session.HelpSystem->onContext = [&](int id) { asked.push_back(id); };
+        auto* bar = list.findChild<QMenuBar*>();
+        QVERIFY(bar);
+        f1(&list, list.ListView1);
+        bar->setActiveAction(list.Help1);
+        QTest::keyClick(bar, Qt::Key_F1);
+        list.Help1->trigger();
+        QCOMPARE(asked, (std::vector<int>{1004, 7, 1004}));
+        w->session.HelpSystem->onContext = nullptr;
 
         // A control of the main window has no context of its own: the window's page comes.
         f1(w->window.get(), W(*w, "CollectorEdit"));
