@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/ParseText.h"
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
@@ -44,7 +45,7 @@ void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool 
                           PassOver passOver = {}) {
     size_t best = 0;
     for (int i = 0; i < lineLimit; ++i) {
-        std::string line = LowerCase(s.parser.Line(i));
+        const std::string_view line = s.parser.LowerLine(i);
         Control* list = Find(s, listName);
         if (!list) return;
         std::vector<std::string> items = list->items;
@@ -52,7 +53,7 @@ void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool 
         for (int k = 0; k < n; ++k) {
             int j = itemsBackwards ? n - 1 - k : k;
             const std::string& item = items[static_cast<size_t>(j)];
-            if (Pos(LowerCase(item), line) > 0 && item.size() > best && !passOver(item, i)) {
+            if (PosNoCase(item, line) > 0 && item.size() > best && !passOver(item, i)) {
                 best = item.size();
                 select(j, i);
             }
@@ -66,11 +67,11 @@ void PickSpeciesFromLabel(Session& s) {
     for (int i = 0; i < s.parser.LineCount(); ++i) {
         const std::string g = BoxText(s, "GenusCombo");
         const std::string& line = s.parser.Line(i);
-        const std::string lowLine = LowerCase(line);
-        if (Pos(LowerCase(g), lowLine) == 0) continue;
-        const std::vector<std::string> items = Find(s, "SpeciesCombo")->items;
+        const std::string_view lowLine = s.parser.LowerLine(i);
+        if (PosNoCase(g, lowLine) == 0) continue;
+        const std::vector<std::string>& items = Find(s, "SpeciesCombo")->items;  // read up to the selection
         for (size_t k = 0; k < items.size(); ++k) {
-            if (Pos(LowerCase(items[k]), lowLine) == 0 || Pos(items[k], line) == Pos(g, line)) continue;
+            if (PosNoCase(items[k], lowLine) == 0 || Pos(items[k], line) == Pos(g, line)) continue;
             SelectFieldComboItem(s, fSpecies, static_cast<int>(k), i);
             SetBoxText(s, "ScientificNameEdit", BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"));
             return;
@@ -113,10 +114,10 @@ void FillGenusCombo(Session& s) {
     });
     if (!found || !Find(s, "SpeciesCombo")) return;
     for (int i = 0; i < limit; ++i) {
-        std::string line = LowerCase(s.parser.Line(i));
-        const std::vector<std::string> items = Find(s, "SpeciesCombo")->items;
+        const std::string_view line = s.parser.LowerLine(i);
+        const std::vector<std::string>& items = Find(s, "SpeciesCombo")->items;  // read up to the selection
         for (size_t k = 0; k < items.size(); ++k)
-            if (Pos(LowerCase(items[k]), line) > 0) {
+            if (PosNoCase(items[k], line) > 0) {
                 s.form.SetItemIndex("SpeciesCombo", static_cast<int>(k));
                 return;
             }
@@ -151,7 +152,7 @@ void FillStateCombo(Session& s) {
         const std::string countryName = LowerCase(BoxText(s, "CountryCombo"));
         const int countryLine = FoundLineOf(s, fCountry);
         const auto namesCountry = [&](const std::string& item, int line) {
-            return line == countryLine && LowerCase(item) == countryName;
+            return line == countryLine && EqualsNoCase(item, countryName);
         };
         if (states > 0)
             PickLongestFromLabel(

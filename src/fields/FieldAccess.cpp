@@ -1,5 +1,6 @@
 #include "fields/FieldAccess.h"
 
+#include "base/ParseText.h"
 #include "base/Text.h"
 #include "base/WordSplitter.h"
 #include "fields/CascadingLists.h"
@@ -140,9 +141,9 @@ void FillByStartOrContainedWord(Session& s, int field) {
     if (d->Preserve && !GetFieldText(s, field).empty()) return;
     const std::vector<std::string> lines = s.parser.LabelChunks;  // filling may change the table
     for (const std::string& w : CutWordList(d->StartWords)) {
-        std::string lw = LowerCase(w);
+        if (w.empty()) continue;
         for (const std::string& line : lines) {
-            if (lw.empty() || !StartsWith(LowerCase(line), lw)) continue;
+            if (!StartsWithNoCase(line, w)) continue;
             std::string value = Trim(ReplaceAll(line, w, ""));
             WriteToLog(s, {"Found Unique Start Word: ", w});
             SetFieldText(s, field, value, false);
@@ -151,9 +152,8 @@ void FillByStartOrContainedWord(Session& s, int field) {
         }
     }
     for (const std::string& w : CutWordList(d->ContainedWords)) {
-        std::string lw = LowerCase(w);
         for (const std::string& line : lines) {
-            if (Pos(lw, LowerCase(line)) == 0) continue;
+            if (PosNoCase(w, line) == 0) continue;
             WriteToLog(s, {"Found Unique Word ", w});
             TraceAppend(s, field, "\"" + line + "\" contains Word \"" + w + "\".\r\n");
             SetFieldText(s, field, Trim(line), false);
@@ -168,7 +168,7 @@ std::string RemoveStartWord(Session& s, int field, const std::string& text) {
         for (const std::string& w : CutWordList(d->StartWords)) {
             if (w.empty()) continue;
             if (t.size() > w.size() && IsAsciiLetter(static_cast<unsigned char>(t[w.size()]))) continue;
-            if (!StartsWith(LowerCase(t), LowerCase(w))) continue;
+            if (!StartsWithNoCase(t, w)) continue;
             t.erase(0, std::min(w.size(), t.size()));
             size_t k = 0;
             while (k < t.size() && (t[k] == ':' || t[k] == '.' || t[k] == ';')) ++k;
@@ -224,8 +224,7 @@ bool WarnIfEmpty(Session& s, int field) {
     const Control* species = s.form.Find("SpeciesCombo");
     const Control* name = s.form.Find("ScientificNameEdit");
     if (genus && species && name && genus->items.size() > 1 && species->items.size() > 1 &&
-        (Pos(LowerCase(genus->text), LowerCase(name->text)) == 0 ||
-         Pos(LowerCase(species->text), LowerCase(name->text)) == 0))
+        (PosNoCase(genus->text, name->text) == 0 || PosNoCase(species->text, name->text) == 0))
         s.form.SetColor("ScientificNameEdit", kColorYellow);
     return result;
 }

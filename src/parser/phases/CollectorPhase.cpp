@@ -110,7 +110,7 @@ std::vector<std::string> NameTokens(Session& s, std::string text) {
             w.pop_back();
             tok.push_back(w);
             if (tok.size() < kMaxTokens) tok.push_back(",");
-        } else if (LowerCase(w) != "date") {
+        } else if (!EqualsNoCase(w, "date")) {
             tok.push_back(w);
         }
     }
@@ -130,7 +130,7 @@ void LendInitials(std::vector<std::string>& tok) {
 }
 
 bool IsSplitToken(const std::string& t) {
-    return StartsWithNoCase(t, "with") || t == "&" || t == "," || LowerCase(t) == "and";
+    return StartsWithNoCase(t, "with") || t == "&" || t == "," || EqualsNoCase(t, "and");
 }
 
 void SplitTokens(Session& s, const std::vector<std::string>& tok, int c) {
@@ -160,7 +160,7 @@ void SplitTokens(Session& s, const std::vector<std::string>& tok, int c) {
 
     const std::string next = p.Line(c + 1);
     if (GetFieldText(s, fOtherCollectors).empty() && p.Score(fOtherCollectors, c + 1) > 5 &&
-        StartsWith(LowerCase(next), "with")) {
+        StartsWithNoCase(next, "with")) {
         SetFieldText(s, fOtherCollectors, CleanFieldText(RemoveStartWord(s, fOtherCollectors, next)), false);
         return;
     }

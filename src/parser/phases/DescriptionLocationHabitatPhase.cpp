@@ -134,7 +134,7 @@ void FallbackMode(Session& s) {
 
 // A Location that starts with the country or the state loses it.
 std::string DropLeadingPlace(const std::string& loc, const std::string& place) {
-    if (place.empty() || !StartsWith(LowerCase(loc), LowerCase(place))) return loc;
+    if (place.empty() || !StartsWithNoCase(loc, place)) return loc;
     return CleanFieldText(loc.substr(place.size()));
 }
 

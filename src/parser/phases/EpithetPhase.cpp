@@ -27,12 +27,11 @@ void SpeciesPhase(Session& s, PhaseState& ps) {
         t = Trim(t);
     }
     if (t.empty()) return;
-    const std::string low = LowerCase(t);
     const Control* list = s.form.Find("SpeciesCombo");
     if (!list) return;
-    const std::vector<std::string> items = list->items;
+    const std::vector<std::string>& items = list->items;  // read up to the selection
     for (size_t k = items.size(); k-- > 0;) {
-        if (items[k].empty() || !StartsWith(low, LowerCase(items[k]))) continue;
+        if (items[k].empty() || !StartsWithNoCase(t, items[k])) continue;
         SelectFieldComboItem(s, fSpecies, static_cast<int>(k), FoundLineOf(s, fGenus));
         SetFieldText(s, fScientificName, BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo"), false);
         ps.speciesChosen = true;

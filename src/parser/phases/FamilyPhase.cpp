@@ -27,7 +27,7 @@ bool FamilyFromDefault(Session& s, PhaseState& ps) {
         const Control* list = s.form.Find("FamilyCombo");
         if (list) {
             for (size_t i = 0; i < list->items.size(); ++i) {
-                if (LowerCase(list->items[i]) == LowerCase(text)) {
+                if (EqualsNoCase(list->items[i], text)) {
                     SelectFieldComboItem(s, fFamily, static_cast<int>(i), -1);
                     break;
                 }
@@ -50,10 +50,10 @@ bool FamilyInLabel(Session& s, PhaseState& ps) {
     const LabelFieldClass& def = Definition(s, fFamily);
     const int last = std::min(def.Maximum, s.parser.LineCount());
     for (int i = std::max(def.Minimum, 0); i < last; ++i) {
-        const std::string line = LowerCase(s.parser.Line(i));
+        const std::string_view line = s.parser.LowerLine(i);
         if (Pos("aceae", line) == 0) continue;
         for (size_t f = 0; f < s.PlantList.size(); ++f) {
-            if (s.PlantList[f].Name.empty() || Pos(LowerCase(s.PlantList[f].Name), line) == 0) continue;
+            if (PosNoCase(s.PlantList[f].Name, line) == 0) continue;
             SelectFieldComboItem(s, fFamily, static_cast<int>(f), i);
             s.parser.ChosenFamilyIndex = ps.familyIndex = static_cast<int>(f);
             return true;

@@ -34,6 +34,13 @@ bool GenusFromDefault(Session& s) {
     return false;
 }
 
+// Whether text holds name followed by a blank, in any letter case.
+bool HoldsNameAndBlank(std::string_view text, std::string_view name) {
+    for (size_t p = FindNoCase(text, name); p != std::string_view::npos; p = FindNoCase(text, name, p + 1))
+        if (p + name.size() < text.size() && text[p + name.size()] == ' ') return true;
+    return false;
+}
+
 bool GenusInLabel(Session& s) {
     const LabelFieldClass& def = Definition(s, fGenus);
     const int last = std::min(def.Maximum, s.parser.LineCount());
@@ -43,13 +50,12 @@ bool GenusInLabel(Session& s) {
         std::string t = RemoveAccents(s.parser.Line(i));
         if (!family.empty()) t = ReplaceAllNoCase(t, family, "");
         t = Trim(t);
-        const std::string low = LowerCase(t);
         const std::vector<FamilyClass>& genera = s.FamilyGenera;
         for (size_t g = 0; g < genera.size(); ++g) {
             const std::string& name = genera[g].Name;
-            const bool match = (!name.empty() && PosNoCase(name + " ", t) > 0) || low == LowerCase(name);
+            const bool match = (!name.empty() && HoldsNameAndBlank(t, name)) || EqualsNoCase(t, name);
             if (!match) continue;
-            const long p = static_cast<long>(Pos(LowerCase(name), low));
+            const long p = static_cast<long>(PosNoCase(name, t));
             if (p > 1 && IsAsciiLetter(static_cast<unsigned char>(CharAt(t, p - 1)))) continue;
             SelectFieldComboItem(s, fGenus, static_cast<int>(g), i);
             SetFieldText(s, fScientificName, BoxText(s, "GenusCombo"), false);

@@ -22,7 +22,7 @@ void StatePhase(Session& s, PhaseState& ps) {
     const SearchLines lines(s);
     for (size_t i = states.size(); i-- > 0;) {
         if (FindNameInChunks(s, def, states[i].Name, false, lines) == 0) continue;
-        if (LowerCase(states[i].Name) == LowerCase(GetFieldText(s, fCountry)) &&
+        if (EqualsNoCase(states[i].Name, GetFieldText(s, fCountry)) &&
             FoundLineOf(s, fCountry) == s.parser.CurrentLine)
             continue;
         ps.found = ps.stateFound = true;
