@@ -1,9 +1,7 @@
 #include "base/Text.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <cstdlib>
 
 #include "base/Excerpt.h"
 
@@ -88,16 +86,19 @@ std::string NextToken(std::string& text, std::string_view delimiter, bool trim) 
 }
 
 std::optional<int> TryStrToInt(std::string_view s) {
-    std::string t = Trim(s);
+    const std::string_view t = TrimmedView(s);
     if (t.empty()) return std::nullopt;
     size_t i = 0;
     if (t[0] == '+' || t[0] == '-') i = 1;
     if (i == t.size()) return std::nullopt;
     for (size_t k = i; k < t.size(); ++k)
         if (!IsDigit(static_cast<unsigned char>(t[k]))) return std::nullopt;
-    errno = 0;
-    long long v = std::strtoll(t.c_str(), nullptr, 10);
-    if (errno == ERANGE || v > 2147483647LL || v < -2147483648LL) return std::nullopt;
+    // The digits as a magnitude; one beyond the range of long long is out of range anyway.
+    unsigned long long magnitude = 0;
+    auto r = std::from_chars(t.data() + i, t.data() + t.size(), magnitude);
+    if (r.ec != std::errc() || magnitude > 2147483648ULL) return std::nullopt;
+    const long long v = t[0] == '-' ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
+    if (v > 2147483647LL) return std::nullopt;
     return static_cast<int>(v);
 }
 

@@ -9,7 +9,7 @@ const FieldWordList& FieldWordLists::Get(std::deque<FieldWordList>& lists, int f
     size_t i = field < 0 ? 0 : static_cast<size_t>(field);
     if (lists.size() <= i) lists.resize(i + 1);
     FieldWordList& entry = lists[i];
-    if (entry.source != list || entry.words.empty()) {
+    if (entry.source != list) {  // a new entry's empty source holds no words, as an empty list
         entry.source = list;
         entry.words = CutWordList(list);
         entry.lower.clear();

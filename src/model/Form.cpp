@@ -13,12 +13,12 @@ Control& Form::Add(Control c) {
 }
 
 Control* Form::Find(std::string_view name) {
-    auto it = byName_.find(std::string(name));
+    auto it = byName_.find(name);
     return it == byName_.end() ? nullptr : it->second;
 }
 
 const Control* Form::Find(std::string_view name) const {
-    auto it = byName_.find(std::string(name));
+    auto it = byName_.find(name);
     return it == byName_.end() ? nullptr : it->second;
 }
 
@@ -153,7 +153,7 @@ void Form::UserSelectItem(std::string_view name, int index) {
 void Form::OnChange(std::string_view name, Handler handler) { handlers_[std::string(name)] = std::move(handler); }
 
 void Form::RunChangeHandler(std::string_view name) {
-    auto it = handlers_.find(std::string(name));
+    auto it = handlers_.find(name);
     if (it != handlers_.end() && it->second) {
         Handler h = it->second;  // a handler may replace itself
         h();

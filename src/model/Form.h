@@ -101,9 +101,17 @@ private:
     template <typename T>
     void SetProperty(std::string_view name, T Control::*property, T value);
 
+    // Maps looked up by a string_view without making a string of it.
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    template <typename T>
+    using ByName = std::unordered_map<std::string, T, NameHash, std::equal_to<>>;
+
     std::vector<std::unique_ptr<Control>> controls_;
-    std::unordered_map<std::string, Control*> byName_;
-    std::unordered_map<std::string, Handler> handlers_;
+    ByName<Control*> byName_;
+    ByName<Handler> handlers_;
     Observer observer_;
 };
 

@@ -64,7 +64,7 @@ void ScoreLine(Session& s, int i) {
         p.LineLDHScore[i] = 0;
     }
     p.LineLatinScore[i] = LatinScore(line);
-    p.LineNameScore[i] = NameScore(s, line);
+    p.LineNameScore[i] = NameScore(s, line, p.LineLatinScore[i]);
     ls[fLatLong][i] = ScoreLineForField(s, fLatLong, i, prepared);
     ls[fElevation][i] = ElevationScore(s, i, prepared);
     ls[fLocation][i] += ScoreLineForField(s, fLocation, i, prepared);

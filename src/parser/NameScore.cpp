@@ -33,7 +33,9 @@ bool KnownNameCounts(std::string_view text, std::string_view name) {
 
 }  // namespace
 
-int32_t NameScore(Session& s, std::string_view text) {
+int32_t NameScore(Session& s, std::string_view text) { return NameScore(s, text, LatinScore(text)); }
+
+int32_t NameScore(Session& s, std::string_view text, int32_t latinScore) {
     if (text.empty()) return 0;
     int32_t score = 0;
     std::vector<int32_t> candidates;
@@ -52,7 +54,7 @@ int32_t NameScore(Session& s, std::string_view text) {
                 s.trace.TraceText += "Rejected for Name because of: \"" + std::string(w) + "\" in \"" + std::string(text) + "\".\r\n";
             return 0;
         }
-    score -= LatinScore(text) / 2;
+    score -= latinScore / 2;
     int letters = 0;
     for (size_t i = 0; i + 1 < text.size(); ++i) {
         char c = text[i], d = text[i + 1];

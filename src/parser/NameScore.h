@@ -14,5 +14,7 @@ class Session;
 extern const std::array<std::string_view, 8> NameRejectWords;
 
 int32_t NameScore(Session& s, std::string_view text);
+// The same where the text's LatinScore is known.
+int32_t NameScore(Session& s, std::string_view text, int32_t latinScore);
 
 }  // namespace quorl
