@@ -33,29 +33,34 @@ TEST_F(AutoSplit, ElevationWordAfterANumberKeepsTheNumber) {
 }
 
 TEST_F(AutoSplit, CoordinateRunOnALineOfItsOwn) {
-    const std::string text = "Along road at 34° 12' 30\" N 112° 10' 5\" W; sandy";
-    const std::string out = AutoSplitText(s, text);
-    EXPECT_NE(out.find("\r\n34° 12' 30\" N 112° 10' 5\" W;\r\n"), std::string::npos) << out;
-    // A run at the very start of the line is kept whole.
-    EXPECT_EQ(AutoSplitText(s, "34 12 30 N 112 10 5 W; sandy"), "\r\n34 12 30 N 112 10 5 W;\r\n sandy\r\n");
+    const std::pair<const char*, const char*> cases[] = {
+        {"Along road at 34° 12' 30\" N 112° 10' 5\" W; sandy", "Along road at \r\n34° 12' 30\" N 112° 10' 5\" W;\r\n sandy\r\n"},
+        // A character after a digit belongs to the run, at the very start of the line too.
+        {"9.15 N, 79.85 W; Barro Colorado Island", "\r\n9.15 N, 79.85 W;\r\n Barro Colorado Island\r\n"},
+        {"Barro Colorado Island, 9.15 N, 79.85 W", "Barro Colorado Island, \r\n9.15 N, 79.85 W\r\n\r\n"},
+    };
+    for (const auto& [text, split] : cases) EXPECT_EQ(AutoSplitText(s, text), split);
 }
 
 TEST_F(AutoSplit, LongLinesCutWhereHalvesReadAsDifferentFields) {
-    auto learn = [&](const char* word, int field) {
+    auto learn = [&](const char* word, int field, int percent) {
         BayesClass b;
         b.Word = word;
         b.Count = 10;
-        b.FieldPercent[static_cast<size_t>(field)] = 100;
+        b.FieldPercent[static_cast<size_t>(field)] = percent;
         s.WordStats.push_back(b);
     };
-    learn("oak", fHabitat);
-    learn("woodland", fHabitat);
-    learn("rocky", fLocation);
-    learn("canyon", fLocation);
-    // The cut comes after the separator; the pieces are not trimmed again.
-    EXPECT_EQ(AutoSplitText(s, "oak woodland, rocky canyon"), "oak woodland,\r\n rocky canyon\r\n");
-    // A 19-character line is never cut.
-    EXPECT_EQ(AutoSplitText(s, "oak woodla, rocky c"), "oak woodla, rocky c\r\n");
+    learn("oak", fHabitat, 50);  // "oak on granite": 2 points x (6 - 3 words), just enough
+    learn("rocky", fLocation, 100);
+    learn("canyon", fLocation, 100);
+    const std::pair<const char*, const char*> cases[] = {
+        // The cut comes after the separator; the pieces are not trimmed again.
+        {"oak on granite, rocky canyon", "oak on granite,\r\n rocky canyon\r\n"},
+        {"rocky canyon, oak on granite", "rocky canyon,\r\n oak on granite\r\n"},
+        {"oak woodla, rocky c", "oak woodla, rocky c\r\n"},                    // 19 characters: never cut
+        {"canyon 34 12 N, oak 112 10 W", "canyon 34 12 N, oak 112 10 W\r\n"},  // both halves are coordinates
+    };
+    for (const auto& [text, split] : cases) EXPECT_EQ(AutoSplitText(s, text), split);
 }
 
 class LastPhases : public ptest::ParserTest {

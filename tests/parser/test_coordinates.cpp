@@ -20,6 +20,7 @@ TEST(CoordinateScores, CompassLetterNextToNumber) {
     EXPECT_EQ(CompassLetterScore("New Mexico N5 x", 'N'), 3);  // a later occurrence counts
     EXPECT_EQ(CompassLetterScore("2N", 'N'), 0);               // p < 3: no look back
     EXPECT_EQ(CompassLetterScore("12N", 'N'), 3);
+    EXPECT_EQ(CompassLetterScore("Plot N3a", 'N'), 0);         // no look after a letter two from the end
     EXPECT_EQ(CompassLetterScore("", 'N'), 0);
     EXPECT_TRUE(IsCompassLetter('W'));
     EXPECT_FALSE(IsCompassLetter('w'));
@@ -57,6 +58,10 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
         {"3O deg 15* 2 s 11O DEG 5 e", "30/15/2 S 110/5/ E"},         // deg, star and letter O
         {"Lat. 34 12 30 N", "34/12/30 N // "},                           // latitude only
         {"34 12 30 5", "//  // "},                                       // numbers without a letter write nothing
+        {"34°12'30\"N 112°10'5\"W", "34/12/30 N 112/10/5 W"},          // signs part numbers and letters
+        {"34.5°N 112.25°W", "34.5// N 112.25// W"},
+        {"Lat:34 12 30 N, Long:112 10 5 W", "34/12/30 N 112/10/5 W"},
+        {"N 34 12 30, W 112 10 5, 181 m", "34/12/30 N 112/10/5 W"},      // no part is above 180
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

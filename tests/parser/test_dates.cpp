@@ -33,6 +33,8 @@ TEST_F(Dates, ExtractDateReadsTheDateAndCutsItFromTheLine) {
         {"3 Septiembre 1987", "3 Sep 1987", nullptr},
         {"Collected 4 January 1950 by me", "4 Jan 1950", "Collected  by me"},
         {"12 May 95", "12 May 1995", nullptr},
+        {"12 Aug 51", "12 Aug 1951", nullptr},
+        {"Stop 47, 3-8-1996", "8 Mar 1996", nullptr},  // a four-digit year before a two-digit one
         {"12 May 15", "", nullptr},
         {"1995", "", nullptr},
         {"1200 m", "", nullptr},  // units are no date hints

@@ -30,7 +30,7 @@ TEST_F(Elevations, FillsFeetAndMetersAboveTheThresholds) {
         const char* boxes;  // feet low/high, meters low/high
     } cases[] = {
         {"32 ft", "/ /"},  {"33 ft", "33/ /"},  // feet from MinElevation x 3.28 on
-        {"9 m", "/ /"},    {"10 m", "/ 10/"},
+        {"9 m", "/ /"},    {"10 m", "/ 10/"},    {">1200 m", "/ 1200/"},
         {"1200-1500 ft", "1200/1500 /"}, {"1200 - 1500 m", "/ 1200/1500"}, {"5000'", "5000/ /"},
         {"Elev.: 800", "/ 800/"},  // a start word with a bare number: meters
     };
@@ -83,6 +83,7 @@ TEST_F(Elevations, SeaLevel) {
 TEST_F(Elevations, CutsElevationAndStartWordFromText) {
     EXPECT_EQ(FindElevation(s, "Rocky slope, elevation 2OOO m"), "Rocky slope, ");
     EXPECT_EQ(Text("ElevMetersLowEdit"), "2000");
+    EXPECT_EQ(FindElevation(s, "Rocky slope 1200-1500 ft"), "Rocky slope ");
     EXPECT_EQ(FindElevation(s, "Nothing here"), "Nothing here");
     EXPECT_EQ(FindElevation(s, ""), "");
     EXPECT_EQ(FindElevation(s, "ft"), "ft");

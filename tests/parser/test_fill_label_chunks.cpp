@@ -103,13 +103,13 @@ TEST_F(FillLabelChunksTest, PhasesRunInOrderWithTheirLogLines) {
 
 TEST_F(FillLabelChunksTest, MoreThanHundredLinesAreCutAtTheTables) {
     std::string text;
-    for (int i = 0; i < 130; ++i) text += "line " + std::to_string(i) + "\n";
+    for (int i = 0; i < 101; ++i) text += "line " + std::to_string(i) + "\n";
     Def(fHabitat).ContainedWords = "line";
     Parse(text);
     ASSERT_EQ(s.parser.LineCount(), kMaxLabelLines);
     EXPECT_EQ(s.parser.LabelChunks.back(), "line 99");
     EXPECT_EQ(s.parser.LineScores[fHabitat][99], 1);
-    EXPECT_NE(LogText().find("lines after line 100 ignored"), std::string::npos);
+    EXPECT_NE(LogText().find(": 1 lines after line 100 ignored"), std::string::npos);
 }
 
 TEST_F(FillLabelChunksTest, MoreThanThirtyEightDefinitionsAreNotScored) {

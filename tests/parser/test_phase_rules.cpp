@@ -62,8 +62,8 @@ TEST_F(PhaseRules, DeterminerNeedsAClearLeadOverTheCollectorScore) {
 }
 
 TEST_F(PhaseRules, DeterminerByWithoutDigitsIsTakenWhole) {
-    SetLines({"Flora", "by J. Smith", "x"});
-    s.parser.LineScores[fDeterminer][1] = 8;
+    SetLines({"by J. Smith", "Flora", "x"});  // the first line is looked at too
+    s.parser.LineScores[fDeterminer][0] = 8;
     Run(DeterminerPhase);
     EXPECT_EQ(F(fDeterminer), "J. Smith");
 }
@@ -81,6 +81,30 @@ TEST_F(PhaseRules, StateNamedLikeItsCountryOnTheCountrysLine) {
     StatePhase(s, ps);
     EXPECT_TRUE(ps.stateFound);
     EXPECT_EQ(Def(fState).FoundLine, 2);
+}
+
+// County: the lines name one of the chosen state's counties, the later one in its list first.
+TEST_F(PhaseRules, CountyFromTheStatesList) {
+    AddCountry("United States", {{"Arizona", {"Cochise", "Pima"}}});
+    s.form.SetItems("ParishCombo", {"Cochise", "Pima"});
+    const struct {
+        const char* line;
+        const char* county;
+    } cases[] = {
+        {"Cochise County: Chiricahua Mts.", "Cochise"},
+        {"Pima County, road to Cochise Stronghold", "Pima"},
+        {"Gila County", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        s.form.SetItemIndex("ParishCombo", -1);
+        SetLines({"Plants of Arizona", c.line, "x"});
+        PhaseState ps;
+        ps.stateFound = true;
+        ps.countryIndex = ps.stateIndex = 0;
+        CountyPhase(s, ps);
+        EXPECT_EQ(F(fCounty), c.county);
+    }
 }
 
 TEST_F(PhaseRules, FindNameInChunksWindowAndWordRules) {
@@ -223,6 +247,27 @@ TEST_F(PhaseRules, LocationLosesTheCountryAndTheStateItStartsWith) {
     }
 }
 
+// Without learning, a habitat line ends before "Elevation".
+TEST_F(PhaseRules, HabitatWithoutLearningEndsBeforeElevation) {
+    for (auto [line, habitat] : {std::pair{"Pine-oak woodland Elevation 2100 m", "Pine-oak woodland"},
+                                 {"Elevation 2100 m, pine-oak woodland", ""}}) {
+        SetFieldText(s, fHabitat, "", false);
+        SetLines({"x", line});
+        s.parser.LineScores[fHabitat][1] = 2;
+        Run(DescriptionLocationHabitatPhase);
+        EXPECT_EQ(F(fHabitat), habitat) << line;
+    }
+}
+
+TEST_F(PhaseRules, AssociatedSpeciesNeedAScoreAboveFive) {
+    for (auto [score, taken] : {std::pair{5, ""}, {6, "Pinus edulis, Juniperus deppeana"}}) {
+        SetLines({"Flora", "x", "Pinus edulis, Juniperus deppeana", "J. Smith 12"});
+        s.parser.LineScores[fAssociatedSpecies][2] = score;
+        Run(AssociatedSpeciesPhase);
+        EXPECT_EQ(F(fAssociatedSpecies), taken) << score;
+    }
+}
+
 // Plant names: a family only from a line with "aceae"; the later of two species in a line; a
 // genus only as a word of its own.
 TEST_F(PhaseRules, FamilyNeedsAnAceaeLineOrItsDefault) {
@@ -237,6 +282,14 @@ TEST_F(PhaseRules, FamilyNeedsAnAceaeLineOrItsDefault) {
     EXPECT_EQ(F(fFamily), "Compositae");
     ASSERT_EQ(s.FamilyGenera.size(), 1u);  // and its genera are the ones offered
     EXPECT_EQ(s.FamilyGenera[0].Name, "Aster");
+    // A preserved family is kept when one is chosen; with none chosen the label decides.
+    Def(fFamily).Default.clear();
+    Def(fFamily).Preserve = true;
+    for (auto [shown, family] : {std::pair{"Compositae", "Compositae"}, {"Select Family", "Fagaceae"}}) {
+        Set("FamilyCombo", shown);
+        Run(FamilyPhase);
+        EXPECT_EQ(F(fFamily), family) << shown;
+    }
 }
 
 TEST_F(PhaseRules, LaterSpeciesOfAGenusWins) {
@@ -273,12 +326,50 @@ TEST_F(PhaseRules, GenusStandsAsAWordOfItsOwn) {
         GenusPhase(s, ps);
         EXPECT_EQ(BoxText(s, "GenusCombo") == "Select Genus" ? "" : F(fGenus), c.genus);
     }
-    Def(fGenus).Default = "Pinus";  // a default needs no line
-    SetLines({"Pinaceae", "rock"});
-    PhaseState ps;
-    FamilyPhase(s, ps);
-    GenusPhase(s, ps);
-    EXPECT_EQ(F(fGenus), "Pinus");
+}
+
+TEST_F(PhaseRules, GenusDefaultNeedsNoLineButMustBeInTheFamily) {
+    AddFamily("Orchidaceae", {{"Aa", {"paleacea"}}, {"Habenaria", {}}});
+    const struct {
+        const char* genus;
+        const char* chosen;
+    } cases[] = {{"Habenaria", "Habenaria"}, {"Aa", "Aa"}, {"Pinus", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.genus);
+        dialogs.messages.clear();
+        Def(fGenus).Default = c.genus;
+        SetLines({"Orchidaceae", "Wet meadow"});
+        Def(fFamily).Minimum = 0;
+        PhaseState ps;
+        FamilyPhase(s, ps);
+        GenusPhase(s, ps);
+        EXPECT_EQ(BoxText(s, "GenusCombo") == "Select Genus" ? "" : F(fGenus), c.chosen);
+        EXPECT_EQ(dialogs.messages.size(), *c.chosen ? 0u : 1u);
+    }
+    EXPECT_EQ(dialogs.messages.at(0), "Genus Default Pinus not found.");
+}
+
+// Rank: a rank word on the species line or the line after it, then its epithet.
+TEST_F(PhaseRules, RankOnTheSpeciesLineOrTheNext) {
+    const struct {
+        std::vector<std::string> lines;
+        const char* rank;
+        const char* epithet;
+    } cases[] = {
+        {{"Quercus alba var. latifolia", "Oak woodland"}, "var.", "latifolia"},
+        {{"Quercus alba", "var. latifolia"}, "var.", "latifolia"},
+        {{"Quercus alba", "Oak woodland", "var. latifolia"}, "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines.back());
+        SetFieldText(s, fRank, "", false);
+        SetFieldText(s, fSubSp, "", false);
+        SetLines(c.lines);
+        Def(fSpecies).FoundLine = 0;
+        Run(RankPhase);
+        EXPECT_EQ(F(fRank), c.rank);
+        EXPECT_EQ(F(fSubSp), c.epithet);
+    }
 }
 
 // Collector: the first surname borrows the initials of the second; "date" is no name.

@@ -42,6 +42,14 @@ TEST(LatinScore, GroupsCommasAndDigits) {
     for (auto [text, score] : {std::pair{"Quercus alba", 13}, {"QUERCUS ALBA", 13}, {"1234", -4}, {"Pinus, Abies", 7},
                                {"ii ii", 5}, {"", 0}, {"END", 0}})
         EXPECT_EQ(LatinScore(text), score) << text;
+    // Lines of real names: every group they hold adds its weight, and a comma one.
+    for (auto [text, score] : {std::pair{"Yucca brevifolia with Larrea tridentata", 4 + 7 + 7 + 2 + 1},
+                               {"Muhlenbergia rigens, Agave parryi", 5 + 4 + 1},
+                               {"Lepidium thurberi, Eriophyllum lanosum", 5 + 4 + 4 + 1 + 2 + 1},
+                               {"Pinus edulis, Juniperus deppeana", 3 + 3 + 4 + 1},
+                               {"Suaeda moquinii, Atriplex canescens", 3 + 1 + 5 + 3 + 5 + 1},
+                               {"Hypericum perforatum, Selenicereus grandiflorus", 2 + 2 + 4 + 5 + 1}})
+        EXPECT_EQ(LatinScore(text), score) << text;
 }
 
 class NameScoreTest : public ptest::ParserTest {};
