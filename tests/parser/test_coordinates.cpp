@@ -39,6 +39,11 @@ TEST(CoordinateScores, LatLongScoreAddsSignsWordsAndShortRuns) {
 
 class LatLong : public ParserSessionTest {
 protected:
+    void ClearBoxes() {
+        for (const char* box : {"LatDegreesEdit", "LatMinutesEdit", "LatSecondsEdit", "NSCombo", "LongDegreesEdit",
+                                "LongMinutesEdit", "LongSecondsEdit", "EWCombo"})
+            Set(box, "");
+    }
     // The eight boxes as "deg/min/sec hemisphere deg/min/sec hemisphere".
     std::string Boxes() const {
         return Text("LatDegreesEdit") + "/" + Text("LatMinutesEdit") + "/" + Text("LatSecondsEdit") + " " +
@@ -65,9 +70,7 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        for (const char* box : {"LatDegreesEdit", "LatMinutesEdit", "LatSecondsEdit", "NSCombo", "LongDegreesEdit",
-                                "LongMinutesEdit", "LongSecondsEdit", "EWCombo"})
-            Set(box, "");
+        ClearBoxes();
         EXPECT_EQ(ParseLatLong(s, c.text), 1);
         EXPECT_EQ(Boxes(), c.boxes);
     }
@@ -114,9 +117,7 @@ TEST_F(LatLong, PhaseLineChoiceAndNeighbours) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        for (const char* box : {"LatDegreesEdit", "LatMinutesEdit", "LatSecondsEdit", "NSCombo", "LongDegreesEdit",
-                                "LongMinutesEdit", "LongSecondsEdit", "EWCombo"})
-            Set(box, "");
+        ClearBoxes();
         SetLines(c.lines);
         for (size_t i = 0; i < c.scores.size(); ++i) {
             s.parser.LineScores[fLatLong][i] = c.scores[i];

@@ -13,6 +13,14 @@ protected:
         s.MinElevation = 10;
         s.FieldDefinitions[17].StartWords = "elev,elevation";
     }
+    static constexpr const char* kBoxes[] = {"ElevFeetLowEdit", "ElevFeetHighEdit", "ElevMetersLowEdit", "ElevMetersHighEdit"};
+    void ClearBoxes() {
+        for (const char* box : kBoxes) Set(box, "");
+    }
+    // The four boxes as "feet low/high meters low/high".
+    std::string Boxes() const {
+        return Text(kBoxes[0]) + "/" + Text(kBoxes[1]) + " " + Text(kBoxes[2]) + "/" + Text(kBoxes[3]);
+    }
 };
 
 TEST(ElevationTokens, FindTokenIndexCutsAtFullStop) {
@@ -35,13 +43,9 @@ TEST_F(Elevations, FillsFeetAndMetersAboveTheThresholds) {
         {"Elev.: 800", "/ 800/"},  // a start word with a bare number: meters
     };
     for (const auto& c : cases) {
-        for (const char* box : {"ElevFeetLowEdit", "ElevFeetHighEdit", "ElevMetersLowEdit", "ElevMetersHighEdit"})
-            Set(box, "");
+        ClearBoxes();
         FindElevation(s, c.text);
-        EXPECT_EQ(Text("ElevFeetLowEdit") + "/" + Text("ElevFeetHighEdit") + " " + Text("ElevMetersLowEdit") + "/" +
-                      Text("ElevMetersHighEdit"),
-                  c.boxes)
-            << c.text;
+        EXPECT_EQ(Boxes(), c.boxes) << c.text;
     }
 }
 
@@ -112,17 +116,14 @@ TEST_F(Elevations, PhaseLineChoiceUnitLineAndMeters) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        for (const char* box : {"ElevFeetLowEdit", "ElevFeetHighEdit", "ElevMetersLowEdit", "ElevMetersHighEdit"})
-            Set(box, "");
+        ClearBoxes();
         SetLines(c.lines);
         s.parser.LineScores[fElevation] = {};
         s.parser.LineScores[fElevation][1] = 5;
         s.parser.LineLDHScore[1] = c.ldh;
         s.FillMeters = c.fillMeters;
         Run(ElevationPhase);
-        EXPECT_EQ(Text("ElevFeetLowEdit") + "/" + Text("ElevFeetHighEdit") + " " + Text("ElevMetersLowEdit") + "/" +
-                      Text("ElevMetersHighEdit"),
-                  c.boxes);
+        EXPECT_EQ(Boxes(), c.boxes);
     }
 }
 

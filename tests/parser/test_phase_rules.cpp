@@ -47,25 +47,43 @@ TEST_F(PhaseRules, CustomFieldsCollectEveryScoringLineButLatinOnes) {
     EXPECT_EQ(F(31), "");
 }
 
-TEST_F(PhaseRules, DeterminerNeedsAClearLeadOverTheCollectorScore) {
+// Determiner: the best line above 5 that leads its collector score by more than 2. Its digits
+// give the date, or stand as the date when they hold none; a line without digits loses "by".
+TEST_F(PhaseRules, DeterminerFromTheBestLine) {
     Def(fDeterminer).StartWords = "det";
-    SetLines({"Flora", "Det. J. Smith 1998", "x"});
-    s.parser.LineScores[fDeterminer][1] = 6;
-    s.parser.LineScores[fCollector][1] = 4;
-    Run(DeterminerPhase);
-    EXPECT_EQ(F(fDeterminer), "");
-    s.parser.LineScores[fCollector][1] = 3;
-    Run(DeterminerPhase);
-    EXPECT_EQ(F(fDeterminer), "J. Smith");
-    EXPECT_EQ(F(fDeterminedDate), "1998");
-    EXPECT_EQ(s.parser.LabelChunks[1], "");
+    const struct {
+        const char* line;
+        int collectorScore;
+        const char* determiner;
+        const char* date;
+    } cases[] = {
+        {"Det. J. Smith 1998", 3, "J. Smith", "1998"}, {"Det. J. Smith 1998", 4, "", ""},
+        {"by J. Smith", 0, "J. Smith", ""},            {"Det. J. Smith 7x", 0, "J. Smith", "7"},
+        {"Det. J. Smith 12,5", 0, "J. Smith", "12"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        SetFieldText(s, fDeterminer, "", false);
+        SetFieldText(s, fDeterminedDate, "", false);
+        SetLines({c.line, "Flora", "y"});  // the first line is looked at too
+        s.parser.LineScores[fDeterminer][0] = 6;
+        s.parser.LineScores[fCollector][0] = c.collectorScore;
+        Run(DeterminerPhase);
+        EXPECT_EQ(F(fDeterminer), c.determiner);
+        EXPECT_EQ(F(fDeterminedDate), c.date);
+        EXPECT_EQ(s.parser.LabelChunks[0], *c.determiner ? "" : c.line);
+    }
 }
 
-TEST_F(PhaseRules, DeterminerByWithoutDigitsIsTakenWhole) {
-    SetLines({"by J. Smith", "Flora", "x"});  // the first line is looked at too
-    s.parser.LineScores[fDeterminer][0] = 8;
+// Determiner: without a scoring line, a contained word names the line.
+TEST_F(PhaseRules, DeterminerFromAContainedWord) {
+    Def(fDeterminer).ContainedWords = "ident";
+    SetLines({"Flora", "y", "Ident. by A. Reyes 1990"});
     Run(DeterminerPhase);
-    EXPECT_EQ(F(fDeterminer), "J. Smith");
+    EXPECT_EQ(F(fDeterminer), "A. Reyes");
+    EXPECT_EQ(F(fDeterminedDate), "1990");
+    EXPECT_EQ(Def(fDeterminer).FoundLine, 2);
+    EXPECT_EQ(s.parser.LabelChunks[2], "");
 }
 
 TEST_F(PhaseRules, StateNamedLikeItsCountryOnTheCountrysLine) {
@@ -87,23 +105,15 @@ TEST_F(PhaseRules, StateNamedLikeItsCountryOnTheCountrysLine) {
 TEST_F(PhaseRules, CountyFromTheStatesList) {
     AddCountry("United States", {{"Arizona", {"Cochise", "Pima"}}});
     s.form.SetItems("ParishCombo", {"Cochise", "Pima"});
-    const struct {
-        const char* line;
-        const char* county;
-    } cases[] = {
-        {"Cochise County: Chiricahua Mts.", "Cochise"},
-        {"Pima County, road to Cochise Stronghold", "Pima"},
-        {"Gila County", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
+    for (auto [line, county] : {std::pair{"Cochise County: Chiricahua Mts.", "Cochise"},
+                                {"Pima County, road to Cochise Stronghold", "Pima"}, {"Gila County", ""}}) {
         s.form.SetItemIndex("ParishCombo", -1);
-        SetLines({"Plants of Arizona", c.line, "x"});
+        SetLines({"Plants of Arizona", line, "x"});
         PhaseState ps;
         ps.stateFound = true;
         ps.countryIndex = ps.stateIndex = 0;
         CountyPhase(s, ps);
-        EXPECT_EQ(F(fCounty), c.county);
+        EXPECT_EQ(F(fCounty), county) << line;
     }
 }
 
@@ -121,22 +131,17 @@ TEST_F(PhaseRules, FindNameInChunksWindowAndWordRules) {
     EXPECT_EQ(FindNameInChunks(s, def, "flora", false), 0);
 }
 
-TEST_F(PhaseRules, HerbariumTakesEveryContainedWordLine) {
+TEST_F(PhaseRules, HerbariumTakesEveryContainedWordLineOnce) {
     Def(fHerbarium).ContainedWords = "herbarium,university";
     SetLines({"Herbarium of Somewhere", "x", "University of Elsewhere", "y"});
     Run(HerbariumPhase);
     EXPECT_EQ(F(fHerbarium), "University of Elsewhere");
     EXPECT_EQ(s.parser.LabelChunks[0], "");
     EXPECT_EQ(s.parser.LabelChunks[2], "");
-}
-
-TEST_F(PhaseRules, HerbariumLineNamedByTwoWordsIsTakenOnce) {
-    // The second word must search the label as the first left it, with the line emptied.
-    Def(fHerbarium).ContainedWords = "herbarium,university";
+    // The second word searches the label as the first left it, with the line emptied.
     SetLines({"University Herbarium", "x", "y", "z"});
     Run(HerbariumPhase);
     EXPECT_EQ(F(fHerbarium), "University Herbarium");
-    EXPECT_EQ(s.parser.LabelChunks[0], "");
 }
 
 // Description, location and habitat: learning applies from eleven learnt words on; line mode
@@ -231,32 +236,21 @@ TEST_F(PhaseRules, LocationLosesTheCountryAndTheStateItStartsWith) {
     AddCountry("United States", {{"Arizona", {"Pima"}}});
     s.form.SetText("CountryCombo", "United States");
     s.form.SetText("StateCombo", "Arizona");
-    const struct {
-        const char* location;
-        const char* kept;
-    } cases[] = {
-        {"Arizona, Pima County, road", "Pima County, road"},
-        {"United States, Arizona, road", "road"},
-        {"Arizona, United States, road", "road"},
-        {"Road to Arizona", "Road to Arizona"},
-    };
-    for (const auto& c : cases) {
-        SetFieldText(s, fLocation, c.location, false);
+    for (auto [location, kept] : {std::pair{"Arizona, Pima County, road", "Pima County, road"},
+                                  {"United States, Arizona, road", "road"}, {"Arizona, United States, road", "road"},
+                                  {"Road to Arizona", "Road to Arizona"}}) {
+        SetFieldText(s, fLocation, location, false);
         Run(DescriptionLocationHabitatPhase);
-        EXPECT_EQ(F(fLocation), c.kept) << c.location;
+        EXPECT_EQ(F(fLocation), kept) << location;
     }
 }
 
-// Without learning, a habitat line ends before "Elevation".
+// Without learning, a habitat line ends before "Elevation": nothing is left when it starts with it.
 TEST_F(PhaseRules, HabitatWithoutLearningEndsBeforeElevation) {
-    for (auto [line, habitat] : {std::pair{"Pine-oak woodland Elevation 2100 m", "Pine-oak woodland"},
-                                 {"Elevation 2100 m, pine-oak woodland", ""}}) {
-        SetFieldText(s, fHabitat, "", false);
-        SetLines({"x", line});
-        s.parser.LineScores[fHabitat][1] = 2;
-        Run(DescriptionLocationHabitatPhase);
-        EXPECT_EQ(F(fHabitat), habitat) << line;
-    }
+    SetLines({"x", "Elevation 2100 m, pine-oak woodland"});
+    s.parser.LineScores[fHabitat][1] = 2;
+    Run(DescriptionLocationHabitatPhase);
+    EXPECT_EQ(F(fHabitat), "");
 }
 
 TEST_F(PhaseRules, AssociatedSpeciesNeedAScoreAboveFive) {
@@ -310,65 +304,46 @@ TEST_F(PhaseRules, LaterSpeciesOfAGenusWins) {
 
 TEST_F(PhaseRules, GenusStandsAsAWordOfItsOwn) {
     AddFamily("Pinaceae", {{"Pinus", {"edulis"}}});
-    const struct {
-        const char* line;
-        const char* genus;
-    } cases[] = {
-        {"1. Pinus sp.", "Pinus"}, {"Pinus", "Pinus"}, {"Apinus rock", ""}, {"Pinusella rock", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
-        SetLines({"Pinaceae", c.line});
-        Def(fFamily).Minimum = 0;
+    Def(fFamily).Minimum = 0;
+    for (auto [line, genus] : {std::pair{"1. Pinus sp.", "Pinus"}, {"Pinus", "Pinus"}, {"Apinus rock", ""},
+                               {"Pinusella rock", ""}}) {
+        SetLines({"Pinaceae", line});
         PhaseState ps;
         FamilyPhase(s, ps);
         ASSERT_EQ(F(fFamily), "Pinaceae");
         GenusPhase(s, ps);
-        EXPECT_EQ(BoxText(s, "GenusCombo") == "Select Genus" ? "" : F(fGenus), c.genus);
+        EXPECT_EQ(BoxText(s, "GenusCombo") == "Select Genus" ? "" : F(fGenus), genus) << line;
     }
 }
 
 TEST_F(PhaseRules, GenusDefaultNeedsNoLineButMustBeInTheFamily) {
-    AddFamily("Orchidaceae", {{"Aa", {"paleacea"}}, {"Habenaria", {}}});
-    const struct {
-        const char* genus;
-        const char* chosen;
-    } cases[] = {{"Habenaria", "Habenaria"}, {"Aa", "Aa"}, {"Pinus", ""}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.genus);
-        dialogs.messages.clear();
-        Def(fGenus).Default = c.genus;
+    AddFamily("Orchidaceae", {{"Habenaria", {}}, {"Aa", {}}});
+    Def(fFamily).Minimum = 0;
+    for (auto [genus, chosen] : {std::pair{"Aa", "Aa"}, {"Pinus", ""}}) {  // a name of two letters is a name
+        Def(fGenus).Default = genus;
         SetLines({"Orchidaceae", "Wet meadow"});
-        Def(fFamily).Minimum = 0;
         PhaseState ps;
         FamilyPhase(s, ps);
         GenusPhase(s, ps);
-        EXPECT_EQ(BoxText(s, "GenusCombo") == "Select Genus" ? "" : F(fGenus), c.chosen);
-        EXPECT_EQ(dialogs.messages.size(), *c.chosen ? 0u : 1u);
+        EXPECT_EQ(BoxText(s, "GenusCombo") == "Select Genus" ? "" : F(fGenus), chosen) << genus;
     }
-    EXPECT_EQ(dialogs.messages.at(0), "Genus Default Pinus not found.");
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Genus Default Pinus not found."});
 }
 
 // Rank: a rank word on the species line or the line after it, then its epithet.
 TEST_F(PhaseRules, RankOnTheSpeciesLineOrTheNext) {
-    const struct {
-        std::vector<std::string> lines;
-        const char* rank;
-        const char* epithet;
-    } cases[] = {
-        {{"Quercus alba var. latifolia", "Oak woodland"}, "var.", "latifolia"},
-        {{"Quercus alba", "var. latifolia"}, "var.", "latifolia"},
-        {{"Quercus alba", "Oak woodland", "var. latifolia"}, "", ""},
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"Quercus alba var. latifolia", "Oak woodland"}, "var. latifolia"},
+        {{"Quercus alba", "var. latifolia"}, "var. latifolia"},
+        {{"Quercus alba", "Oak woodland", "var. latifolia"}, " "},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.lines.back());
+    for (const auto& [lines, rank] : cases) {
         SetFieldText(s, fRank, "", false);
         SetFieldText(s, fSubSp, "", false);
-        SetLines(c.lines);
+        SetLines(lines);
         Def(fSpecies).FoundLine = 0;
         Run(RankPhase);
-        EXPECT_EQ(F(fRank), c.rank);
-        EXPECT_EQ(F(fSubSp), c.epithet);
+        EXPECT_EQ(F(fRank) + " " + F(fSubSp), rank) << lines.back();
     }
 }
 
@@ -411,27 +386,3 @@ TEST_F(PhaseRules, CollectorLineOfManyShortNumbersIsReadInOnePass) {
     EXPECT_EQ(F(fOtherCollectors), "A. Jones");  // the names after the numbers are still read
 }
 
-// Determiner: digits with no date in them give the determined date as they stand; without a
-// scoring line, a contained word names the line.
-TEST_F(PhaseRules, DeterminerBareNumberAndContainedWord) {
-    Def(fDeterminer).StartWords = "det";
-    for (auto [text, date] : {std::pair{"Det. J. Smith 7x", "7"}, {"Det. J. Smith 12,5", "12"}}) {
-        SetLines({"Flora", text, "y"});
-        SetFieldText(s, fDeterminedDate, "", false);
-        s.parser.LineScores[fDeterminer][1] = 8;
-        Run(DeterminerPhase);
-        EXPECT_EQ(F(fDeterminer), "J. Smith");
-        EXPECT_EQ(F(fDeterminedDate), date) << text;
-    }
-
-    SetFieldText(s, fDeterminer, "", false);
-    SetFieldText(s, fDeterminedDate, "", false);
-    Def(fDeterminer).ContainedWords = "ident";
-    SetLines({"Flora", "y", "Ident. by A. Reyes 1990"});
-    s.parser.LineScores = {};
-    Run(DeterminerPhase);
-    EXPECT_EQ(F(fDeterminer), "A. Reyes");
-    EXPECT_EQ(F(fDeterminedDate), "1990");
-    EXPECT_EQ(Def(fDeterminer).FoundLine, 2);
-    EXPECT_EQ(s.parser.LabelChunks[2], "");
-}
