@@ -81,6 +81,42 @@ TEST_F(LastPhases, SecondDateFindsTheDateAndTheCollectorAroundIt) {
     EXPECT_EQ(F(fCollectionNumber), "4321");
 }
 
+// What the collector phase left empty comes from the date's line and the lines around it.
+TEST_F(LastPhases, SecondDateFillsCollectorAndNumberAroundTheDate) {
+    Def(fCollector).StartWords = "coll";
+    Def(fAssociatedSpecies).StartWords = "assoc";
+    const struct {
+        std::vector<std::string> lines;
+        const char* collector;  // found before, on the second line (the last with "last")
+        bool last;
+        int determinerLine, collectorScore;  // the collector score of the second line
+        const char* fields;                  // collector|other collectors|number
+    } cases[] = {
+        {{"12 May 1995 J. Smith", "Flora", "x"}, "", false, -1, 0, "J. Smith||"},
+        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "with A. Jones"}, "", false, -1, 0, "Coll. J. Smith|A. Jones|4321"},
+        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "Oak woodland"}, "", false, -1, 0, "Coll. J. Smith||4321"},
+        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "Assoc. with Pinus edulis"}, "", false, -1, 0, "Coll. J. Smith||4321"},
+        {{"Flora", "leg. Zamudio 4321", "12 May 1995"}, "", false, -1, 0, "Zamudio||4321"},  // from the first capital
+        {{"Flora", "leg. A. Zamudio 4321", "12 May 1995"}, "", false, -1, 0, "A. Zamudio||4321"},
+        {{"Flora", "Det. A. Reyes", "12 May 1995"}, "", false, 1, 0, "||"},  // the determiner's line is left alone
+        {{"Flora", "J. Smith 4321", "x", "12 May 1995"}, "", false, -1, 3, "J. Smith||4321"},  // a number line scoring 3
+        {{"Flora", "J. Smith 4321", "x", "12 May 1995"}, "", false, -1, 2, "||4321"},
+        {{"Flora", "J. Smith 4321", "12 May 1995"}, "J. Smith", false, -1, 0, "J. Smith||4321"},  // digits after the name
+        {{"Flora", "12 May 1995", "leg. J.Smith 88"}, "J. Smith", true, -1, 0, "J. Smith||"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines[1]);
+        for (int f : {fCollector, fOtherCollectors, fCollectionNumber, fCollectionDate}) SetFieldText(s, f, "", false);
+        SetLines(c.lines);
+        s.parser.CurrentLine = c.last ? static_cast<int>(c.lines.size()) - 1 : 1;
+        SetFieldText(s, fCollector, c.collector, false);
+        Def(fDeterminer).FoundLine = c.determinerLine;
+        s.parser.LineScores[fCollector][1] = c.collectorScore;
+        Run(SecondDatePhase);
+        EXPECT_EQ(F(fCollector) + "|" + F(fOtherCollectors) + "|" + F(fCollectionNumber), c.fields);
+    }
+}
+
 TEST_F(LastPhases, CleanUpTidiesFields) {
     SetLines({"Flora", "j. smith #12", "& M. Jones", "x"});
     Def(fCollector).FoundLine = 1;

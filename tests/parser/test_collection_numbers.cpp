@@ -61,6 +61,10 @@ TEST_F(CollectionNumbers, StartWordPrefixSuffixAndTheYearBeforeAHyphen) {
         EXPECT_EQ(Find(c.text), c.number) << c.text;
         EXPECT_EQ(Text("PrefixEdit") + "|" + Text("SuffixEdit"), std::string(c.prefix) + "|" + c.suffix) << c.text;
     }
+    Set("PrefixEdit", "");
+    Set("SuffixEdit", "");
+    EXPECT_EQ(Find("1234-b 12 May"), 1234);  // the suffix ends at a blank
+    EXPECT_EQ(Trim(Text("SuffixEdit")), "b");
 }
 
 TEST_F(CollectionNumbers, IsCollectionYearReadsTheDate) {

@@ -35,6 +35,7 @@ TEST(CoordinateScores, LatLongScoreAddsSignsWordsAndShortRuns) {
     EXPECT_EQ(LatLongScore("Latitude"), 5 - 1);
     EXPECT_EQ(LatLongScore("12 DEG"), 1 + 1 + 1 - 1);
     EXPECT_EQ(LatLongScore("5°"), LatLongScore("5x") + 10);
+    EXPECT_EQ(LatLongScore("2100 m"), 1 + 1 - 1);  // two short runs; 2100 is above 180
 }
 
 class LatLong : public ParserSessionTest {
@@ -112,7 +113,7 @@ TEST_F(LatLong, PhaseLineChoiceAndNeighbours) {
         {"next line scores 3", {"34 12 30 N", "112 10 5 W", "y"}, {9, 3, 0}, 0, "34/12/30 N 112/10/5 W"},
         {"next line scores 2", {"34 12 30 N", "112 10 5 W", "y"}, {9, 2, 0}, 0, "34/12/30 N // "},
         {"line before ends in a digit", {"x", "N 34 12 30", "W 112 10 5"}, {0, 3, 9}, 0, "34/12/30 N 112/10/5 W"},
-        {"no digit in its last four", {"x", "34 12 30 Nlat", "112 10 5 W"}, {0, 3, 9}, 0, "//  112/10/5 W"},
+        {"no digit in its last four", {"x", "34 12 30 lat", "112 10 5 W"}, {0, 3, 9}, 0, "//  112/10/5 W"},
         {"line before too short", {"x", "N 34", "112 10 5 W"}, {0, 3, 9}, 0, "//  112/10/5 W"},
     };
     for (const auto& c : cases) {

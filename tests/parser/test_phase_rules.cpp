@@ -328,6 +328,16 @@ TEST_F(PhaseRules, GenusDefaultNeedsNoLineButMustBeInTheFamily) {
         EXPECT_EQ(BoxText(s, "GenusCombo") == "Select Genus" ? "" : F(fGenus), chosen) << genus;
     }
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Genus Default Pinus not found."});
+    // A preserved genus is kept when one is chosen; with none chosen the label decides.
+    Def(fGenus).Default.clear();
+    Def(fGenus).Preserve = true;
+    for (auto [shown, chosen] : {std::pair{"Habenaria", "Habenaria"}, {"Select Genus", "Aa"}}) {
+        Set("GenusCombo", shown);
+        SetLines({"Orchidaceae", "Aa paleacea, wet meadow"});
+        PhaseState ps;
+        GenusPhase(s, ps);
+        EXPECT_EQ(F(fGenus), chosen) << shown;
+    }
 }
 
 // Rank: a rank word on the species line or the line after it, then its epithet.
