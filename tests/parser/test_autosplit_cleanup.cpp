@@ -34,7 +34,8 @@ TEST_F(AutoSplit, ElevationWordAfterANumberKeepsTheNumber) {
 
 TEST_F(AutoSplit, CoordinateRunOnALineOfItsOwn) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Along road at 34° 12' 30\" N 112° 10' 5\" W; sandy", "Along road at \r\n34° 12' 30\" N 112° 10' 5\" W;\r\n sandy\r\n"},
+        {"Along road at 34° 12' 30\" N 112° 10' 5\" W; sandy",
+         "Along road at \r\n34° 12' 30\" N 112° 10' 5\" W;\r\n sandy\r\n"},
         // A character after a digit belongs to the run, at the very start of the line too.
         {"9.15 N, 79.85 W; Barro Colorado Island", "\r\n9.15 N, 79.85 W;\r\n Barro Colorado Island\r\n"},
         {"Barro Colorado Island, 9.15 N, 79.85 W", "Barro Colorado Island, \r\n9.15 N, 79.85 W\r\n\r\n"},
@@ -68,41 +69,31 @@ protected:
     LastPhases() { s.Debug = false; }
 };
 
-TEST_F(LastPhases, SecondDateFindsTheDateAndTheCollectorAroundIt) {
-    SetLines({"Flora", "Coll. J. Smith 4321", "12 May 1995", "& M. Jones"});
-    s.parser.CurrentLine = 0;
-    Run(SecondDatePhase);
-    EXPECT_EQ(F(fCollectionDate), "12 May 1995");
-    EXPECT_EQ(s.parser.LabelChunks[2], "");
-    // The date line is empty now, so the collector comes from the line before it, read from its
-    // first capital, and is recorded against the date's line.
-    EXPECT_EQ(F(fCollector), "Coll. J. Smith");
-    EXPECT_EQ(Def(fCollector).FoundLine, 2);
-    EXPECT_EQ(F(fCollectionNumber), "4321");
-}
-
 // What the collector phase left empty comes from the date's line and the lines around it.
 TEST_F(LastPhases, SecondDateFillsCollectorAndNumberAroundTheDate) {
     Def(fCollector).StartWords = "coll";
     Def(fAssociatedSpecies).StartWords = "assoc";
     const struct {
         std::vector<std::string> lines;
-        const char* collector;  // found before, on the second line (the last with "last")
-        bool last;
-        int determinerLine, collectorScore;  // the collector score of the second line
         const char* fields;                  // collector|other collectors|number
+        int determinerLine, collectorScore;  // the collector score of the second line
+        const char* collector = "";          // found before, on the second line (the last with "last")
+        bool last = false;
     } cases[] = {
-        {{"12 May 1995 J. Smith", "Flora", "x"}, "", false, -1, 0, "J. Smith||"},
-        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "with A. Jones"}, "", false, -1, 0, "Coll. J. Smith|A. Jones|4321"},
-        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "Oak woodland"}, "", false, -1, 0, "Coll. J. Smith||4321"},
-        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "Assoc. with Pinus edulis"}, "", false, -1, 0, "Coll. J. Smith||4321"},
-        {{"Flora", "leg. Zamudio 4321", "12 May 1995"}, "", false, -1, 0, "Zamudio||4321"},  // from the first capital
-        {{"Flora", "leg. A. Zamudio 4321", "12 May 1995"}, "", false, -1, 0, "A. Zamudio||4321"},
-        {{"Flora", "Det. A. Reyes", "12 May 1995"}, "", false, 1, 0, "||"},  // the determiner's line is left alone
-        {{"Flora", "J. Smith 4321", "x", "12 May 1995"}, "", false, -1, 3, "J. Smith||4321"},  // a number line scoring 3
-        {{"Flora", "J. Smith 4321", "x", "12 May 1995"}, "", false, -1, 2, "||4321"},
-        {{"Flora", "J. Smith 4321", "12 May 1995"}, "J. Smith", false, -1, 0, "J. Smith||4321"},  // digits after the name
-        {{"Flora", "12 May 1995", "leg. J.Smith 88"}, "J. Smith", true, -1, 0, "J. Smith||"},
+        {{"12 May 1995 J. Smith", "Flora", "x"}, "J. Smith||", -1, 0},
+        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "with A. Jones"}, "Coll. J. Smith|A. Jones|4321", -1, 0},
+        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "Assoc. with Pinus edulis"}, "Coll. J. Smith||4321", -1, 0},
+        // From the first capital; never from the determiner's line.
+        {{"Flora", "leg. Zamudio 4321", "12 May 1995"}, "Zamudio||4321", -1, 0},
+        {{"Flora", "leg. A. Zamudio 4321", "12 May 1995"}, "A. Zamudio||4321", -1, 0},
+        {{"Flora", "Det. A. Reyes", "12 May 1995"}, "||", 1, 0},
+        // A number's line scoring more than 2 is the collector's.
+        {{"Flora", "J. Smith 4321", "x", "12 May 1995"}, "J. Smith||4321", -1, 3},
+        {{"Flora", "J. Smith 4321", "x", "12 May 1995"}, "||4321", -1, 2},
+        // The digits after a collector found before, in its own line.
+        {{"Flora", "J. Smith 4321", "12 May 1995"}, "J. Smith||4321", -1, 0, "J. Smith"},
+        {{"Flora", "12 May 1995", "leg. J.Smith 88"}, "J. Smith||", -1, 0, "J. Smith", true},
+        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "Oak woodland"}, "Coll. J. Smith||4321", -1, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lines[1]);
@@ -114,7 +105,11 @@ TEST_F(LastPhases, SecondDateFillsCollectorAndNumberAroundTheDate) {
         s.parser.LineScores[fCollector][1] = c.collectorScore;
         Run(SecondDatePhase);
         EXPECT_EQ(F(fCollector) + "|" + F(fOtherCollectors) + "|" + F(fCollectionNumber), c.fields);
+        EXPECT_EQ(F(fCollectionDate), "12 May 1995");
     }
+    // The date's line is emptied; a collector from the line before it is recorded against it.
+    EXPECT_EQ(s.parser.LabelChunks[2], "");
+    EXPECT_EQ(Def(fCollector).FoundLine, 2);
 }
 
 TEST_F(LastPhases, CleanUpTidiesFields) {

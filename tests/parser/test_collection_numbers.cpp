@@ -93,33 +93,27 @@ TEST_F(CollectionNumbers, SplitHyphenatedNumberAroundTheYear) {
     EXPECT_FALSE(SplitHyphenatedNumber(s, "1234"));
 }
 
-TEST_F(CollectionNumbers, SplitCollectorLineWithSeparator) {
-    s.parser.LabelChunks = {"Plants of Arizona", "J. Smith & A. Jones"};
-    s.parser.CurrentLine = 1;
-    for (const char* sep : {"and", "y", "with", "&"}) {
-        SplitCollectorLine(s, std::string("J. Smith ") + sep + " A. Jones");
-        EXPECT_EQ(Text("CollectorEdit"), "J. Smith") << sep;
-        EXPECT_EQ(Text("OtherCollectorsEdit"), std::string(sep) + " A. Jones");
+// A collector line is cut at its first separator, else at its number; a line that starts with
+// "&" joins the line before it.
+TEST_F(CollectionNumbers, SplitCollectorLine) {
+    const struct {
+        std::vector<std::string> lines;  // the text is the last one
+        const char* fields;              // collector|other collectors|number
+    } cases[] = {
+        {{"Flora", "J. Smith and A. Jones"}, "J. Smith|and A. Jones|"},
+        {{"Flora", "J. Smith y A. Jones"}, "J. Smith|y A. Jones|"},
+        {{"Flora", "J. Smith with A. Jones"}, "J. Smith|with A. Jones|"},
+        {{"Flora", "J. Smith & A. Jones"}, "J. Smith|& A. Jones|"},
+        {{"J. Smith 1234"}, "J. Smith||1234"},
+        {{"& 12 x"}, "&||12"},  // a digit first, on the first line, with nothing before it
+        {{"J. Smith", "& A. Jones"}, "J. Smith|& A. Jones|"},
+    };
+    for (const auto& c : cases) {
+        for (const char* box : {"CollectorEdit", "OtherCollectorsEdit", "NumberEdit"}) Set(box, "");
+        s.parser.LabelChunks = c.lines;
+        s.parser.CurrentLine = static_cast<int>(c.lines.size()) - 1;
+        SplitCollectorLine(s, c.lines.back());
+        EXPECT_EQ(Text("CollectorEdit") + "|" + Text("OtherCollectorsEdit") + "|" + Text("NumberEdit"), c.fields)
+            << c.lines.back();
     }
-}
-
-TEST_F(CollectionNumbers, SplitCollectorLineWithNumber) {
-    s.parser.LabelChunks = {"J. Smith 1234"};
-    s.parser.CurrentLine = 0;
-    SplitCollectorLine(s, "J. Smith 1234");
-    EXPECT_EQ(Text("CollectorEdit"), "J. Smith");
-    EXPECT_EQ(Text("NumberEdit"), "1234");
-    // A digit first, on the first line, with nothing before it.
-    Set("NumberEdit", "");
-    SplitCollectorLine(s, "& 12 x");
-    EXPECT_EQ(Text("NumberEdit"), "12");
-    EXPECT_EQ(Text("CollectorEdit"), "&");
-}
-
-TEST_F(CollectionNumbers, SplitCollectorLineJoinsPreviousLine) {
-    s.parser.LabelChunks = {"J. Smith", "& A. Jones", "x"};
-    s.parser.CurrentLine = 1;
-    SplitCollectorLine(s, "& A. Jones");
-    EXPECT_EQ(Text("CollectorEdit"), "J. Smith");
-    EXPECT_EQ(Text("OtherCollectorsEdit"), "& A. Jones");
 }

@@ -13,7 +13,8 @@ protected:
         s.MinElevation = 10;
         s.FieldDefinitions[17].StartWords = "elev,elevation";
     }
-    static constexpr const char* kBoxes[] = {"ElevFeetLowEdit", "ElevFeetHighEdit", "ElevMetersLowEdit", "ElevMetersHighEdit"};
+    static constexpr const char* kBoxes[] = {"ElevFeetLowEdit", "ElevFeetHighEdit", "ElevMetersLowEdit",
+                                             "ElevMetersHighEdit"};
     void ClearBoxes() {
         for (const char* box : kBoxes) Set(box, "");
     }

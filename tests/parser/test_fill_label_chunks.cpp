@@ -6,7 +6,6 @@
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
 #include "fields/Trace.h"
-#include "model/Log.h"
 #include "parser/FillLabelChunks.h"
 #include "parser/LatinScore.h"
 #include "parser/NameScore.h"
@@ -188,12 +187,6 @@ TEST_F(FillLabelChunksTest, TraceCoversExactlyOneParse) {
     EXPECT_FALSE(s.trace.Trace);
     Parse("Shrub 2 m\nline b\nline c\nline d");
     EXPECT_EQ(dialogs.traces.size(), 1u);
-}
-
-TEST_F(FillLabelChunksTest, WriteToLogOfEmptyAndSlashTextsIsSafe) {
-    std::filesystem::remove(s.UserFile("Log.txt"));
-    for (const char* text : {"", "/", "/."}) WriteToLog(s, text);
-    EXPECT_EQ(LogText().substr(12), "  \r\n\r\n.");
 }
 
 TEST_F(FillLabelChunksTest, OpenTextFileCorrectsLoadsAndParses) {

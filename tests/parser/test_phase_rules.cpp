@@ -184,23 +184,13 @@ TEST_F(LearntWords, ElevenWordsSwitchFromStartWordsToLineMode) {
 TEST_F(LearntWords, LineModeLeavesLinesClaimedByOtherFields) {
     s.DontSplitLines = true;
     Learn(11);
-    const struct {
-        const char* label;
-        int field, score;
-        const char* fields;
-    } cases[] = {
-        {"collector 25", fCollector, 25, "||Oak woodland"},
-        {"collector 26", fCollector, 26, "||"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
+    for (auto [collectorScore, fields] : {std::pair{25, "||Oak woodland"}, {26, "||"}}) {
         Clear();
         SetLines({"x", "Oak woodland", "y"});
-        s.parser.LineScores = {};
         s.parser.LineScores[fHabitat][1] = 6;
-        s.parser.LineScores[static_cast<size_t>(c.field)][1] = c.score;
+        s.parser.LineScores[fCollector][1] = collectorScore;
         Run(DescriptionLocationHabitatPhase);
-        EXPECT_EQ(Fields(), c.fields);
+        EXPECT_EQ(Fields(), fields) << collectorScore;
     }
     Clear();  // lines of one field are joined
     SetLines({"x", "Oak woodland", "rocky slope"});
@@ -214,21 +204,17 @@ TEST_F(LearntWords, WordModeNeedsTheNextWordsToAgree) {
     s.DontSplitLines = false;
     Learn(11, {{"shrub", fDescription}, {"tall", fDescription}, {"flowers", fDescription}, {"oak", fHabitat},
                {"woodland", fHabitat}});
-    const struct {
-        const char* line;
-        const char* fields;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"shrub oak tall flowers", "shrub oak tall flowers||"},  // a lone word stays
         {"shrub tall oak woodland", "shrub tall||oak woodland"},
         {"shrub tall oak near woodland", "shrub tall||oak near woodland"},  // the word after next agrees
         {"shrub tall oak", "shrub tall||oak"},                               // the last word
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
+    for (const auto& [line, fields] : cases) {
         Clear();
-        SetLines({"x", c.line});
+        SetLines({"x", line});
         Run(DescriptionLocationHabitatPhase);
-        EXPECT_EQ(Fields(), c.fields);
+        EXPECT_EQ(Fields(), fields) << line;
     }
 }
 
