@@ -62,13 +62,16 @@ size_t FindNoCase(std::string_view text, std::string_view needle, size_t from) {
     if (from > text.size() || needle.size() > text.size() - from) return std::string_view::npos;
     if (needle.empty()) return from;
     const char first = LowerAscii(needle[0]);
-    const char other = Upper(first);  // the same byte when first is no letter
     const std::string_view rest = needle.substr(1);
     const size_t last = text.size() - needle.size();
-    for (size_t i = from; i <= last; ++i) {
-        if (text[i] != first && text[i] != other) continue;
-        if (EqualsNoCase(text.substr(i + 1, rest.size()), rest)) return i;
+    if (first < 'a' || first > 'z') {  // no letter: its byte only
+        for (size_t i = text.find(first, from); i != std::string_view::npos && i <= last; i = text.find(first, i + 1))
+            if (EqualsNoCase(text.substr(i + 1, rest.size()), rest)) return i;
+        return std::string_view::npos;
     }
+    // A lower-case letter and its capital differ in the bit 0x20 only; no other byte sets to it.
+    for (size_t i = from; i <= last; ++i)
+        if ((text[i] | 0x20) == first && EqualsNoCase(text.substr(i + 1, rest.size()), rest)) return i;
     return std::string_view::npos;
 }
 

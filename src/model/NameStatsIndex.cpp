@@ -16,16 +16,21 @@ void NameStatsIndex::Candidates(const Session& s, std::string_view text, std::ve
     const std::vector<std::string>& names = s.NameStats;
     if (!built_ || version_ != s.StatsVersion) {
         byFirstPair_.clear();
-        for (size_t i = 0; i < names.size(); ++i)
-            if (names[i].size() >= 2) byFirstPair_[Pair(names[i][0], names[i][1])].push_back(static_cast<int32_t>(i));
+        isFirstPair_.reset();
+        for (size_t i = 0; i < names.size(); ++i) {
+            if (names[i].size() < 2) continue;
+            const uint16_t pair = Pair(names[i][0], names[i][1]);
+            byFirstPair_[pair].push_back(static_cast<int32_t>(i));
+            isFirstPair_.set(pair);
+        }
         version_ = s.StatsVersion;
         built_ = true;
     }
     out.clear();
     if (text.size() < 2) return;
-    std::vector<uint16_t> pairs;
-    pairs.reserve(text.size());
-    for (size_t i = 0; i + 1 < text.size(); ++i) pairs.push_back(Pair(text[i], text[i + 1]));
+    std::vector<uint16_t> pairs;  // those of the text that begin names
+    for (size_t i = 0; i + 1 < text.size(); ++i)
+        if (const uint16_t p = Pair(text[i], text[i + 1]); isFirstPair_.test(p)) pairs.push_back(p);
     std::sort(pairs.begin(), pairs.end());
     pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
     // A writer that forgot to bump StatsVersion must not lead outside the table.

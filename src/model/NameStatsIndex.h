@@ -3,6 +3,7 @@
 // characters occur in it, keeping their order, so a name score does not test every name. The
 // index is rebuilt when the Session's StatsVersion moved since it was built: every change to
 // NameStats bumps it.
+#include <bitset>
 #include <cstdint>
 #include <string_view>
 #include <unordered_map>
@@ -20,6 +21,7 @@ public:
 
 private:
     std::unordered_map<uint16_t, std::vector<int32_t>> byFirstPair_;
+    std::bitset<65536> isFirstPair_;  // the keys of byFirstPair_, tested before the look-up
     uint64_t version_ = 0;
     bool built_ = false;
 };

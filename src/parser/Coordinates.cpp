@@ -86,7 +86,7 @@ int LatLongScoreOfChars(std::string_view text) {
         const long digits = q;
         while (q < len && IsDigitChar(CharAt(text, q))) ++q;
         if (q > digits) {
-            auto v = TryStrToInt(Copy(text, digits, q - digits));
+            auto v = TryStrToInt(text.substr(static_cast<size_t>(digits - 1), static_cast<size_t>(q - digits)));
             if ((v ? *v : 200) < 180) ++s;
         }
     } while (q < len);

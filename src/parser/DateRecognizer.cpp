@@ -48,6 +48,7 @@ const std::vector<std::string>& LowerMonthNames() {
 // The month (1-12) a token names in any letter case, 0 for none. The table is read from its end,
 // so a Roman numeral loses to nothing; the other spellings are tried last.
 int MonthOfToken(std::string_view token) {
+    if (token.empty() || !IsAsciiLetter(static_cast<unsigned char>(token[0]))) return 0;  // every name is letters
     const std::vector<std::string>& lower = LowerMonthNames();
     for (int e = 47; e >= 0; --e)
         if (EqualsNoCase(token, lower[static_cast<size_t>(e)])) return e % 12 + 1;

@@ -19,7 +19,7 @@ namespace {
 
 constexpr size_t kMaxTokens = 50;
 
-bool PositiveInteger(const std::string& t) {
+bool PositiveInteger(std::string_view t) {
     auto v = TryStrToInt(t);
     return v && *v > 0;
 }
@@ -187,29 +187,27 @@ int32_t ElevationScoreOf(Session& s, int line, const ScoringLine* prepared) {
     // Without a digit no word below is a number (the steps below make no digits).
     if (std::none_of(t.begin(), t.end(), [](char c) { return IsDigitChar(c); })) return 0;
 
+    // A blank between a digit and a character of another kind; then every blank becomes a comma and
+    // full stops go.
     std::string spaced;
+    spaced.reserve(2 * t.size());
     for (size_t i = 0; i < t.size(); ++i) {
-        spaced += t[i];
-        if (i + 1 < t.size() && IsDigitChar(t[i]) != IsDigitChar(t[i + 1]) && t[i + 1] != ' ') spaced += ' ';
+        if (t[i] == ' ') spaced += ',';
+        else if (t[i] != '.') spaced += t[i];
+        if (i + 1 < t.size() && IsDigitChar(t[i]) != IsDigitChar(t[i + 1]) && t[i + 1] != ' ') spaced += ',';
     }
-    t = ReplaceAll(spaced, " ", ",");
-    t = ReplaceAll(t, ".", "");
-    t = ReplaceAllNoCase(t, "feet", "ft");
+    t = ReplaceAllNoCase(spaced, "feet", "ft");
     t = ReplaceAllNoCase(t, "meters", "meter");
 
-    std::vector<std::string> words;
-    {
-        std::string rest = t;
-        size_t start = 0;
-        while (true) {
-            size_t c = rest.find(',', start);
-            words.push_back(rest.substr(start, c == std::string::npos ? std::string::npos : c - start));
-            if (c == std::string::npos) break;
-            start = c + 1;
-        }
+    std::vector<std::string_view> words;
+    for (size_t start = 0;;) {
+        const size_t c = t.find(',', start);
+        words.push_back(std::string_view(t).substr(start, c == std::string::npos ? std::string::npos : c - start));
+        if (c == std::string::npos) break;
+        start = c + 1;
     }
     bool anyNumber = false;
-    for (const auto& wd : words) {
+    for (const std::string_view wd : words) {
         auto v = TryStrToInt(wd);
         if (v && *v >= 0 && !wd.empty() && wd[0] != '+' && wd[0] != ' ') anyNumber = true;
     }
@@ -219,7 +217,7 @@ int32_t ElevationScoreOf(Session& s, int line, const ScoringLine* prepared) {
     int k = -1;
     for (const char* unit : {"ft", "m", "meter"}) {
         for (size_t i = 0; i < words.size() && k < 0; ++i)
-            if (LowerCase(words[i]) == unit) k = static_cast<int>(i);
+            if (EqualsNoCase(words[i], unit)) k = static_cast<int>(i);
         if (k >= 0) break;
     }
     if (k > 0 && PositiveInteger(words[static_cast<size_t>(k - 1)])) bonus = 5;
