@@ -58,10 +58,12 @@ int MonthOfToken(std::string_view token) {
 }
 
 // A day written with an ordinal suffix (1st, 2nd, 3rd, 7th): its number, else 0.
-int OrdinalDay(const std::string& token) {
+int OrdinalDay(std::string_view token) {
     if (token.size() < 3 || token.size() > 4) return 0;
-    const std::string suffix = LowerCase(token.substr(token.size() - 2));
-    if (suffix != "st" && suffix != "nd" && suffix != "rd" && suffix != "th") return 0;
+    const std::string_view suffix = token.substr(token.size() - 2);
+    if (!EqualsNoCase(suffix, "st") && !EqualsNoCase(suffix, "nd") && !EqualsNoCase(suffix, "rd") &&
+        !EqualsNoCase(suffix, "th"))
+        return 0;
     return IntOrZero(token.substr(0, token.size() - 2));
 }
 
@@ -71,9 +73,9 @@ bool LetterOrDigit(char c) { return IsAsciiLetter(static_cast<unsigned char>(c))
 
 std::string MonthAbbreviation(int month1to12) { return kMonthNames[static_cast<size_t>(month1to12 - 1)]; }
 
-void TraceFound(Session& s, const std::string& token, const std::string& line) {
+void TraceFound(Session& s, std::string_view token, const std::string& line) {
     if (Tracing(s, fCollectionDate) || Tracing(s, fDeterminedDate))
-        s.trace.TraceText += "Found \"" + token + "\" in \"" + line + "\".\r\n";
+        s.trace.TraceText += "Found \"" + std::string(token) + "\" in \"" + line + "\".\r\n";
 }
 
 // Whether a digit and an ASCII letter stand side by side somewhere in the text.
@@ -125,10 +127,14 @@ std::string ExtractDate(Session& s, std::string& line) {
     // A date needs a number of 51 or more (below), that is two digits in a row.
     if (!TwoDigitsInARow(work)) return "";
 
-    // Tokens with their 1-based positions; separators become "/" tokens of their own.
-    std::vector<std::string> tok(1);
+    // Tokens with their 1-based positions; separators become "/" tokens of their own. A token is a
+    // run of the working text (a blank or separator ends it), so it is kept as a view of it.
+    std::vector<std::string_view> tok(1);
     std::vector<long> pos(1, 0);
     std::vector<char> madeBy(1, '\0');  // the separator character of a "/" token
+    tok.reserve(32);
+    pos.reserve(32);
+    madeBy.reserve(32);
     auto nextSlot = [&]() {
         if (static_cast<int>(tok.size()) == kMaxTokens) return false;
         tok.emplace_back();
@@ -147,8 +153,12 @@ std::string ExtractDate(Session& s, std::string& line) {
             madeBy.back() = c;
             if (!nextSlot()) break;
         } else {
-            if (tok.back().empty()) pos.back() = static_cast<long>(i) + 1;
-            tok.back() += c;
+            if (tok.back().empty()) {
+                pos.back() = static_cast<long>(i) + 1;
+                tok.back() = std::string_view(work).substr(i, 1);
+            } else {
+                tok.back() = std::string_view(tok.back().data(), tok.back().size() + 1);
+            }
         }
     }
     const int n = static_cast<int>(tok.size()) - 1;
@@ -156,7 +166,7 @@ std::string ExtractDate(Session& s, std::string& line) {
     // A number of 51 or more that is no elevation hints at a date.
     bool hint = IntOrZero(tok[static_cast<size_t>(n)]) >= 51;
     for (int i = 0; i < n && !hint; ++i) {
-        const std::string& after = tok[static_cast<size_t>(i + 1)];
+        const std::string_view after = tok[static_cast<size_t>(i + 1)];
         if (IntOrZero(tok[static_cast<size_t>(i)]) >= 51 && after != "m" && after != "ft" && after != "meters")
             hint = true;
     }

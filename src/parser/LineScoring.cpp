@@ -17,8 +17,19 @@ bool IsLearntField(int field) { return field == fDescription || field == fLocati
 
 std::string LineHeading(const std::string& line) { return "\r\nScoring \"" + line + "\":\r\n"; }
 
-// The word-statistics score of the words of a lower-cased text (see WordStatsScore).
-int32_t WordStatsScoreOfWords(Session& s, const std::vector<std::string>& words, int field) {
+// The WordStats record of each word (none for a word opening with a digit), looked up once for
+// the scores of several fields.
+std::vector<const BayesClass*> WordRecords(Session& s, const std::vector<std::string>& words) {
+    std::vector<const BayesClass*> records(words.size(), nullptr);
+    for (size_t i = 0; i < words.size(); ++i)
+        if (!IsDigit(static_cast<unsigned char>(words[i][0]))) records[i] = s.parser.wordIndex.Find(s, words[i]);
+    return records;
+}
+
+// The word-statistics score of the words of a lower-cased text (see WordStatsScore), given their
+// records.
+int32_t WordStatsScoreOfWords(Session& s, const std::vector<std::string>& words,
+                              const std::vector<const BayesClass*>& records, int field) {
     const size_t pct = field >= 0 && field < 20 ? static_cast<size_t>(field) : 0;
     auto value = [&](const BayesClass& r) { return r.Count == 1 ? 1 : r.FieldPercent[pct] / 25; };
     int32_t score = 0;
@@ -30,7 +41,7 @@ int32_t WordStatsScoreOfWords(Session& s, const std::vector<std::string>& words,
             numberSeen = true;
             continue;
         }
-        const BayesClass* r = s.parser.wordIndex.Find(s, word);
+        const BayesClass* r = records[i];
         if (!r) continue;
         int32_t v = value(*r);
         score += v;
@@ -170,16 +181,18 @@ void ScoreDescriptionLocalityHabitat(Session& s, int line) {
 void ScoreDescriptionLocalityHabitat(Session& s, int line, const std::vector<std::string>& words) {
     if (s.trace.Trace) s.trace.TraceLineHeader = LineHeading(s.parser.Line(line));
     const std::array<StartWordHit, 2> hits = FieldsStartingLine(s, line);
+    const std::vector<const BayesClass*> records = WordRecords(s, words);
     for (int f : {fDescription, fLocation, fHabitat}) {
         if (!FreeOfOtherStartWords(s, f, line, hits)) continue;
-        int32_t score = WordStatsScoreOfWords(s, words, f);
+        int32_t score = WordStatsScoreOfWords(s, words, records, f);
         s.parser.SetScore(f, line, score);
         if (score >= 1 && Tracing(s, f)) TraceAppend(s, f, "Total score " + IntToStr(score) + ".\r\n");
     }
 }
 
 int32_t WordStatsScore(Session& s, const std::string& text, int field) {
-    return WordStatsScoreOfWords(s, SplitLineWords(LowerCase(text)), field);
+    const std::vector<std::string> words = SplitLineWords(LowerCase(text));
+    return WordStatsScoreOfWords(s, words, WordRecords(s, words), field);
 }
 
 }  // namespace quorl
