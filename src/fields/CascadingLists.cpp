@@ -48,13 +48,20 @@ void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool 
         const std::string_view line = s.parser.LowerLine(i);
         Control* list = Find(s, listName);
         if (!list) return;
-        std::vector<std::string> items = list->items;
-        int n = static_cast<int>(items.size());
+        // The line is read against the items as they are now: they are copied before the first
+        // selection, which may change the list.
+        const std::vector<std::string>* items = &list->items;
+        std::vector<std::string> kept;
+        int n = static_cast<int>(items->size());
         for (int k = 0; k < n; ++k) {
             int j = itemsBackwards ? n - 1 - k : k;
-            const std::string& item = items[static_cast<size_t>(j)];
+            const std::string& item = (*items)[static_cast<size_t>(j)];
             if (PosNoCase(item, line) > 0 && item.size() > best && !passOver(item, i)) {
                 best = item.size();
+                if (items != &kept) {
+                    kept = *items;
+                    items = &kept;
+                }
                 select(j, i);
             }
         }
