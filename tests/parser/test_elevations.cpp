@@ -24,15 +24,6 @@ protected:
     }
 };
 
-TEST(ElevationTokens, FindTokenIndexCutsAtFullStop) {
-    std::vector<std::string> t = {"1200", "FT.", "x", "ft"};
-    EXPECT_EQ(FindTokenIndex(t, "ft", 0, 3), 1);
-    EXPECT_EQ(FindTokenIndex(t, "ft", 2, 3), 3);
-    EXPECT_EQ(FindTokenIndex(t, "ft", 2, 99), 3);
-    EXPECT_EQ(FindTokenIndex(t, "m", 0, 3), -1);
-    EXPECT_EQ(FindTokenIndex({"left"}, "ft", 0, 0), -1);
-}
-
 TEST_F(Elevations, FillsFeetAndMetersAboveTheThresholds) {
     const struct {
         const char* text;
