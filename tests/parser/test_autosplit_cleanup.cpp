@@ -59,6 +59,7 @@ TEST_F(AutoSplit, LongLinesCutWhereHalvesReadAsDifferentFields) {
         {"oak on granite, rocky canyon", "oak on granite,\r\n rocky canyon\r\n"},
         {"rocky canyon, oak on granite", "rocky canyon,\r\n oak on granite\r\n"},
         {"oak woodla, rocky c", "oak woodla, rocky c\r\n"},                    // 19 characters: never cut
+        {"oak on granite ledges, rocky canyon", "oak on granite ledges, rocky canyon\r\n"},  // 2 x (6 - 4) is too little
         {"canyon 34 12 N, oak 112 10 W", "canyon 34 12 N, oak 112 10 W\r\n"},  // both halves are coordinates
     };
     for (const auto& [text, split] : cases) EXPECT_EQ(AutoSplitText(s, text), split);
@@ -125,6 +126,7 @@ TEST_F(LastPhases, CleanUpTidiesFields) {
     EXPECT_EQ(F(fCollectionDate), "12 5 1995");
     EXPECT_EQ(F(fCollector), "J. smith 12");
     EXPECT_EQ(F(fOtherCollectors), "M. Jones");
+    EXPECT_EQ(Def(fOtherCollectors).FoundLine, 2);
     EXPECT_EQ(F(fDeterminer), "J. Smith");
     EXPECT_EQ(F(fHabitat), "Oak woodland with ");
     EXPECT_EQ(s.form.Get("NSCombo").text, "");

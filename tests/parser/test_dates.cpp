@@ -45,6 +45,7 @@ TEST_F(Dates, ExtractDateReadsTheDateAndCutsItFromTheLine) {
         {"ApriI", "", "April"},
         {"5/12/98", "12 May 1998", nullptr},
         {"25/12/1995", "25 Dec 1995", nullptr},
+        {"25/1/1995", "25 Jan 1995", nullptr},
         {"12/5/1998", "5 Dec 1998", nullptr},
         {"l2 May l995", "12 May 1995", nullptr},
         {"12 May " + now, "12 May " + now, nullptr},  // years up to this year are read

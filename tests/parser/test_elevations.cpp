@@ -131,7 +131,7 @@ TEST_F(Elevations, OnlyAPositiveNumberBeforeAUnitOrAfterAStartWordCounts) {
 
 TEST_F(Elevations, ScoreNeedsANumberAndLosesForPlantHeights) {
     s.parser.LabelChunks = {"Elevation unknown", "Shrub 2 m", "Shrub 2 m tall", "Shrub 2 m high", "ca. 1200 m",
-                            "Sea level"};
+                            "Sea level", "Elevation 1200"};
     EXPECT_EQ(ElevationScore(s, 0), 0);  // no number: no elevation, whatever the words
     const int32_t shrub = ElevationScore(s, 1);
     EXPECT_GT(shrub, 1);
@@ -139,4 +139,5 @@ TEST_F(Elevations, ScoreNeedsANumberAndLosesForPlantHeights) {
     EXPECT_EQ(ElevationScore(s, 3), ElevationScore(s, 2));
     EXPECT_GE(ElevationScore(s, 4), 5);
     EXPECT_EQ(ElevationScore(s, 5), 100);
+    EXPECT_EQ(ElevationScore(s, 6), 100);  // the start word; a number without a unit adds nothing
 }

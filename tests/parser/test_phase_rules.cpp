@@ -368,6 +368,15 @@ TEST_F(PhaseRules, CollectorLineIntoCollectorAndOthers) {
     }
 }
 
+// Collector: the best score less the distance to the date; of two as good, the first.
+TEST_F(PhaseRules, CollectorLineNearTheDateFirstOfATie) {
+    SetLines({"Flora", "J. Smith 1234", "12 May 1995", "R. Lopez 455"});
+    s.parser.LineScores[fCollector][1] = s.parser.LineScores[fCollector][3] = 10;
+    Run(CollectorPhase);
+    EXPECT_EQ(F(fCollector), "J. Smith");
+    EXPECT_EQ(F(fCollectionDate), "12 May 1995");
+}
+
 // Collector: a line of a great many short numbers (none a token of its own) is read in one pass.
 // Copying the rest of the line once per number takes about a quarter of an hour on this line, far
 // beyond the test's two-minute limit; one pass takes a tenth of a second.

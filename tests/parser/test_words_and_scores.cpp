@@ -48,6 +48,9 @@ TEST(LatinScore, GroupsCommasAndDigits) {
                                {"Lepidium thurberi, Eriophyllum lanosum", 5 + 4 + 4 + 1 + 2 + 1},
                                {"Pinus edulis, Juniperus deppeana", 3 + 3 + 4 + 1},
                                {"Suaeda moquinii, Atriplex canescens", 3 + 1 + 5 + 3 + 5 + 1},
+                               {"Crataegus oxyacantha, Cupressus macrocarpa", 1 + 1 + 7 + 6 + 2 + 1},
+                               {"Nothoscordum bivalve", 6 + 2},
+                               {"Allenrolfea occidentalis, Velascoa recondita", 3 + 3 + 5 + 1},
                                {"Hypericum perforatum, Selenicereus grandiflorus", 2 + 2 + 4 + 5 + 1}})
         EXPECT_EQ(LatinScore(text), score) << text;
 }
