@@ -209,6 +209,7 @@ TEST_F(LearntWords, WordModeNeedsTheNextWordsToAgree) {
         {"shrub tall oak woodland", "shrub tall||oak woodland"},
         {"shrub tall oak near woodland", "shrub tall||oak near woodland"},  // the word after next agrees
         {"shrub tall oak", "shrub tall||oak"},                               // the last word
+        {"shrub tall Elevation 1200 m", "shrub tall||"},                     // nothing from "elevation" on
     };
     for (const auto& [line, fields] : cases) {
         Clear();
@@ -239,12 +240,23 @@ TEST_F(PhaseRules, HabitatWithoutLearningEndsBeforeElevation) {
     EXPECT_EQ(F(fHabitat), "");
 }
 
+// Associated species: a line scoring above 5, joined with the next while that one looks Latin or
+// the text ends in a comma, unless it reads as description, location or habitat (10 or more).
 TEST_F(PhaseRules, AssociatedSpeciesNeedAScoreAboveFive) {
-    for (auto [score, taken] : {std::pair{5, ""}, {6, "Pinus edulis, Juniperus deppeana"}}) {
-        SetLines({"Flora", "x", "Pinus edulis, Juniperus deppeana", "J. Smith 12"});
-        s.parser.LineScores[fAssociatedSpecies][2] = score;
+    const struct {
+        int score, ldh;  // of the line, and of the line after it
+        const char* taken;
+    } cases[] = {{5, 0, ""},
+                 {6, 9, "Pinus edulis, Juniperus deppeana Quercus turbinella"},
+                 {6, 10, "Pinus edulis, Juniperus deppeana"}};
+    for (const auto& c : cases) {
+        SetFieldText(s, fAssociatedSpecies, "", false);
+        SetLines({"Flora", "x", "Pinus edulis, Juniperus deppeana", "Quercus turbinella", "J. Smith 12"});
+        s.parser.LineScores[fAssociatedSpecies][2] = c.score;
+        s.parser.LineLatinScore[3] = 9;
+        s.parser.LineLDHScore[3] = c.ldh;
         Run(AssociatedSpeciesPhase);
-        EXPECT_EQ(F(fAssociatedSpecies), taken) << score;
+        EXPECT_EQ(F(fAssociatedSpecies), c.taken) << c.score << " " << c.ldh;
     }
 }
 

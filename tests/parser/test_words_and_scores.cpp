@@ -50,6 +50,9 @@ TEST(LatinScore, GroupsCommasAndDigits) {
                                {"Suaeda moquinii, Atriplex canescens", 3 + 1 + 5 + 3 + 5 + 1},
                                {"Crataegus oxyacantha, Cupressus macrocarpa", 1 + 1 + 7 + 6 + 2 + 1},
                                {"Nothoscordum bivalve", 6 + 2},
+                               {"Opuntia phaeacantha, Sphaeralcea ambigua", 5 + 5 + 1 + 6 + 7 + 1 + 7 + 2 + 1},
+                               {"Sporobolus airoides, Lupinus angustifolius", 4 + 7 + 3 + 3 + 3 + 7 + 1},
+                               {"Epidendrum magnoliae", 2 + 7 + 1},
                                {"Allenrolfea occidentalis, Velascoa recondita", 3 + 3 + 5 + 1},
                                {"Hypericum perforatum, Selenicereus grandiflorus", 2 + 2 + 4 + 5 + 1}})
         EXPECT_EQ(LatinScore(text), score) << text;
