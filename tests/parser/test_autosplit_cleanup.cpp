@@ -39,6 +39,7 @@ TEST_F(AutoSplit, CoordinateRunOnALineOfItsOwn) {
         // A character after a digit belongs to the run, at the very start of the line too.
         {"9.15 N, 79.85 W; Barro Colorado Island", "\r\n9.15 N, 79.85 W;\r\n Barro Colorado Island\r\n"},
         {"Barro Colorado Island, 9.15 N, 79.85 W", "Barro Colorado Island, \r\n9.15 N, 79.85 W\r\n\r\n"},
+        {"Site 34d 12m 30s N, 112d 10m 5s W", "Site \r\n34d 12m 30s N, 112d 10m 5s W\r\n\r\n"},
     };
     for (const auto& [text, split] : cases) EXPECT_EQ(AutoSplitText(s, text), split);
 }

@@ -130,7 +130,7 @@ TEST_F(Elevations, OnlyAPositiveNumberBeforeAUnitOrAfterAStartWordCounts) {
 }
 
 TEST_F(Elevations, ScoreNeedsANumberAndLosesForPlantHeights) {
-    s.parser.LabelChunks = {"Elevation unknown", "Shrub 2 m", "Shrub 2 m tall", "Shrub 2 m high", "ca. 1200 m",
+    s.parser.LabelChunks = {"Elevation unknown", "Shrub 1 m", "Shrub 1 m tall", "Shrub 1 m high", "ca. 1200 m",
                             "Sea level", "Elevation 1200"};
     EXPECT_EQ(ElevationScore(s, 0), 0);  // no number: no elevation, whatever the words
     const int32_t shrub = ElevationScore(s, 1);

@@ -210,6 +210,7 @@ TEST_F(LearntWords, WordModeNeedsTheNextWordsToAgree) {
         {"shrub tall oak near woodland", "shrub tall||oak near woodland"},  // the word after next agrees
         {"shrub tall oak", "shrub tall||oak"},                               // the last word
         {"shrub tall Elevation 1200 m", "shrub tall||"},                     // nothing from "elevation" on
+        {"Elevation 1200 m, shrub tall", "||"},
     };
     for (const auto& [line, fields] : cases) {
         Clear();
@@ -232,27 +233,30 @@ TEST_F(PhaseRules, LocationLosesTheCountryAndTheStateItStartsWith) {
     }
 }
 
-// Without learning, a habitat line ends before "Elevation": nothing is left when it starts with it.
+// Without learning, the habitat lines are joined, each ending before "Elevation".
 TEST_F(PhaseRules, HabitatWithoutLearningEndsBeforeElevation) {
-    SetLines({"x", "Elevation 2100 m, pine-oak woodland"});
-    s.parser.LineScores[fHabitat][1] = 2;
+    SetLines({"x", "Elevation 2100 m, pine-oak woodland", "Pine-oak woodland Elevation 2100 m", "Rocky slopes"});
+    for (int i : {1, 2, 3}) s.parser.LineScores[fHabitat][static_cast<size_t>(i)] = 2;
     Run(DescriptionLocationHabitatPhase);
-    EXPECT_EQ(F(fHabitat), "");
+    EXPECT_EQ(F(fHabitat), "Pine-oak woodland Rocky slopes");
 }
 
 // Associated species: a line scoring above 5, joined with the next while that one looks Latin or
 // the text ends in a comma, unless it reads as description, location or habitat (10 or more).
 TEST_F(PhaseRules, AssociatedSpeciesNeedAScoreAboveFive) {
     const struct {
-        int score, ldh;  // of the line, and of the line after it
+        int score, latin, ldh;  // of the line, its Latin score, and the ldh score of the line after it
         const char* taken;
-    } cases[] = {{5, 0, ""},
-                 {6, 9, "Pinus edulis, Juniperus deppeana Quercus turbinella"},
-                 {6, 10, "Pinus edulis, Juniperus deppeana"}};
+    } cases[] = {{5, 0, 0, ""},
+                 {6, 0, 9, "Pinus edulis, Juniperus deppeana Quercus turbinella"},
+                 {6, 0, 10, "Pinus edulis, Juniperus deppeana"},
+                 {4, 6, 0, "Pinus edulis, Juniperus deppeana Quercus turbinella"},  // or a Latin score above 5
+                 {4, 5, 0, ""}};
     for (const auto& c : cases) {
         SetFieldText(s, fAssociatedSpecies, "", false);
         SetLines({"Flora", "x", "Pinus edulis, Juniperus deppeana", "Quercus turbinella", "J. Smith 12"});
         s.parser.LineScores[fAssociatedSpecies][2] = c.score;
+        s.parser.LineLatinScore[2] = c.latin;
         s.parser.LineLatinScore[3] = 9;
         s.parser.LineLDHScore[3] = c.ldh;
         Run(AssociatedSpeciesPhase);

@@ -84,6 +84,9 @@ TEST_F(NameScoreTest, KnownNamesAddFiveOnce) {
     s.NameStats = {"J"};  // too short to count
     s.StatsChanged();
     EXPECT_EQ(NameScore(s, "J. Smith"), 6);
+    s.NameStats = {"Wu"};  // two letters are enough
+    s.StatsChanged();
+    EXPECT_GT(NameScore(s, "Wu, Smith x"), NameScore(s, "Wx, Smith x"));
 }
 
 TEST_F(NameScoreTest, RejectWordIsTracedForCollector) {
