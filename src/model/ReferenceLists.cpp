@@ -92,7 +92,8 @@ void LoadPlantList(Session& s) {
     s.form.SetItems("FamilyCombo", std::move(families));
 }
 
-bool ParseBoundedName(CountryClass& node, std::string_view entry) {
+bool ParseBoundedName(CountryClass& node, std::string_view entry, std::string_view* afterBox) {
+    if (afterBox) *afterBox = {};
     if (entry.find('(') == std::string_view::npos) {
         node.Name = std::string(entry);
         return true;
@@ -104,6 +105,7 @@ bool ParseBoundedName(CountryClass& node, std::string_view entry) {
     parts[1] = e.Next("/", true);
     parts[2] = e.Next("/", true);
     parts[3] = e.Next(")", true);
+    if (afterBox) *afterBox = TokenCursor::TrimView(e.Rest());
     float* bounds[4] = {&node.MinLat, &node.MaxLat, &node.MinLong, &node.MaxLong};
     float values[4];
     for (int i = 0; i < 4; ++i) {
@@ -127,9 +129,14 @@ void LoadCountryList(Session& s) {
 
     ForEachLine(text, [&](size_t number, std::string_view raw) {
         if (TokenCursor::TrimView(raw).empty()) return;  // an empty line names no country
-        bool readable = true;
+        // What of the line cannot be read; the line counts once however many places it concerns.
+        std::string unread;
         auto parse = [&](CountryClass& node, std::string_view entry) {
-            if (!ParseBoundedName(node, entry)) readable = false;
+            std::string_view afterBox;
+            if (!ParseBoundedName(node, entry, &afterBox) && unread.empty())
+                unread = "a box number is not a number; that place is kept without its box";
+            if (!afterBox.empty() && unread.empty())
+                unread = "the text after the box of " + node.Name + " is not read: " + std::string(afterBox);
         };
         TokenCursor line(raw);
         CountryClass country;
@@ -138,14 +145,18 @@ void LoadCountryList(Session& s) {
             TokenCursor item(line.Next("\t", true));
             CountryClass state;
             parse(state, item.Next(",", true));
-            while (item.Size() >= 3) {
+            // Every name is read, however short ("Ig", "75"): what the file holds comes back at
+            // the editor's next Save.
+            while (!TokenCursor::TrimView(item.Rest()).empty()) {
+                const std::string_view entry = item.Next(",", true);
+                if (entry.empty()) continue;  // ",," names no county
                 CountryClass county;
-                parse(county, item.Next(",", true));
+                parse(county, entry);
                 state.Children.push_back(std::move(county));
             }
             country.Children.push_back(std::move(state));
-        } while (line.Size() > 2);
-        if (!readable) skipped.Skip(number, raw, "a box number is not a number; that place is kept without its box");
+        } while (!TokenCursor::TrimView(line.Rest()).empty());
+        if (!unread.empty()) skipped.Skip(number, raw, unread);
         names.push_back(country.Name);
         s.CountryList.push_back(std::move(country));
     });

@@ -21,7 +21,8 @@ void LoadCountryList(Session& s);
 
 // Sets the node's name and, when the entry carries "(MinLat/MaxLat/MinLong/MaxLong)", its box.
 // Returns false when a box number is not a number; the node then keeps its name and has no box.
-bool ParseBoundedName(CountryClass& node, std::string_view entry);
+// afterBox, when given, receives the text that follows the box's ")" (trimmed), which is not read.
+bool ParseBoundedName(CountryClass& node, std::string_view entry, std::string_view* afterBox = nullptr);
 
 // Fills GenusCombo with the genera of the family at that index of PlantList ("Select Genus" as
 // its text) and copies them into FamilyGenera.

@@ -32,6 +32,23 @@ TEST_F(CountryListFileTest, TheShippedListSavesBackByteForByte) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(CountryListFileTest, ShortNamesSaveBackWhereverTheyStand) {
+    const char* const files[] = {
+        "USA\tAK\tAL\r\n",                                     // a country's last state
+        "France\tParis,75\r\n",                                  // a state's last county
+        "Slovenia\tIg\r\n",
+        "Chad\tA,B\tC\r\nX\tZu\r\n",
+        "Peru(-18/-0.1/-81/-68)\tLi(-12/-11/-77/-76),Ca\r\n",
+    };
+    for (const char* file : files) {
+        Load(file);
+        EXPECT_EQ(SaveAndRead(), file);
+        LoadCountryList(s);  // and again after the save
+        EXPECT_EQ(CountryListText(s.CountryList), file);
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(CountryListFileTest, ABoxWithAZeroBoundIsKept) {
     // On the equator and on the prime meridian: a zero minimum is a real bound.
     Load("Gabon(0/2.3/8.7/14.5)\tOgooue-Maritime(-2.5/0/8.7/10.5),Etimboue(-2/-1/0/9.5)\r\n");

@@ -99,12 +99,12 @@ TEST_F(ReferenceListsTest, CountryListReadsStatesCountiesAndBoxes) {
     EXPECT_EQ(s.form.Get("CountryCombo").items, (Strings{"USA", "Chad", "Peru"}));
     const CountryClass& usa = s.CountryList[0];
     EXPECT_FLOAT_EQ(usa.MaxLong, -66.9f);
-    // The last state item "NV" (2 characters) and the county "Ut" are too short to be read.
-    EXPECT_EQ(Names(usa.Children), (Strings{"Texas", "Utah"}));
+    // Short names are read wherever they stand: the last state "NV" and the last county "Ut".
+    EXPECT_EQ(Names(usa.Children), (Strings{"Texas", "Utah", "NV"}));
     EXPECT_EQ(Names(usa.Children[0].Children), (Strings{"Travis", "Bell"}));
     EXPECT_FLOAT_EQ(usa.Children[0].Children[0].MinLat, 30.0f);
     EXPECT_FALSE(usa.Children[0].Children[1].HasBox());
-    EXPECT_EQ(Names(usa.Children[1].Children), Strings{"Iron"});
+    EXPECT_EQ(Names(usa.Children[1].Children), (Strings{"Iron", "Ut"}));
     // A line without TAB has one unnamed state; a state without counties has no children.
     ASSERT_EQ(s.CountryList[1].Children.size(), 1u);
     EXPECT_EQ(s.CountryList[1].Children[0].Name, "");
@@ -128,6 +128,20 @@ TEST_F(ReferenceListsTest, BadBoxNumbersKeepThePlaceWithoutItsBox) {
     EXPECT_TRUE(s.CountryList[2].HasBox());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].find("Skipped 2 unreadable line(s)"), std::string::npos);
+}
+
+TEST_F(ReferenceListsTest, TextAfterABoxIsReportedWithItsLine) {
+    WriteFile(folder / "CountryList.txt",
+              "\r\nChad\tKanem\r\nFrance(41/51/-5/9)\tIle-de-France,Paris(48.8/48.9/2.2/2.5) Cedex\r\n");
+    LoadCountryList(s);
+    ASSERT_EQ(s.CountryList.size(), 2u);
+    EXPECT_EQ(s.CountryList[1].Children[0].Children[0].Name, "Paris");
+    EXPECT_FLOAT_EQ(s.CountryList[1].Children[0].Children[0].MaxLong, 2.5f);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("Skipped 1 unreadable line(s)"), std::string::npos);
+    EXPECT_NE(ReadFile(folder / "Log.txt").find("Skipped line 3 of CountryList.txt (the text after the box of Paris "
+                                                 "is not read: Cedex)"),
+              std::string::npos);
 }
 
 TEST_F(ReferenceListsTest, MissingCountryListEndsTheProgram) {
