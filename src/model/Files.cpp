@@ -30,7 +30,12 @@ std::string LoadFileToString(Session& s, const fs::path& path, bool report, Skip
     if (!unreadable.empty()) {
         SkippedLines own(s, path);
         SkippedLines& counted = skipped ? *skipped : own;
-        for (const NulLine& line : unreadable) counted.Skip(line.number, line.text, "it holds NUL bytes");
+        std::vector<size_t> removed;
+        for (const NulLine& line : unreadable) {
+            counted.Skip(line.number, line.text, "it holds NUL bytes");
+            removed.push_back(line.number);
+        }
+        counted.LinesRemoved(std::move(removed));
         own.Report();
     }
     return CrLfLineEnds(text);

@@ -1,5 +1,6 @@
 #include "model/OutputFormatFile.h"
 
+#include "base/LineNumbers.h"
 #include "base/Text.h"
 #include "base/TokenCursor.h"
 #include "model/Files.h"
@@ -41,10 +42,10 @@ void LoadOutputFormat(Session& s) {
     s.OutputFileName = rest.NextString("\r\n", true);
     s.form.SetText("OutputLabel", s.OutputFileName);
 
-    size_t lineNo = 1;
+    LineNumbers lines(text);
     while (rest.Size() > 1) {
         std::string_view lineText = rest.Next("\r\n", true);
-        ++lineNo;
+        const size_t lineNo = lines.At(lineText.data());
         TokenCursor line(lineText);
         OutputFormatClass col;
         size_t dot = Pos(".", lineText);

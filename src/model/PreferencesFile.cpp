@@ -1,5 +1,6 @@
 #include "model/PreferencesFile.h"
 
+#include "base/LineNumbers.h"
 #include "base/Text.h"
 #include "base/TokenCursor.h"
 #include "model/Files.h"
@@ -44,7 +45,7 @@ void LoadPreferences(Session& s) {
     bool seenCheck = false, seenTemplate = false;
     bool warnedNoTab = false;
     TokenCursor rest(text);
-    size_t lineNo = 0;
+    LineNumbers lines(text);
     while (true) {
         // The line as it stands before trimming: a TAB right after the key is trimmed off with the
         // line's end, yet it still says that the key has a value, the empty one.
@@ -52,9 +53,9 @@ void LoadPreferences(Session& s) {
         const size_t at = rest.Empty() ? text.size() : static_cast<size_t>(rest.Rest().data() - text.data());
         std::string_view ahead = TrimFront(std::string_view(text).substr(at));
         const bool hasTab = ahead.substr(0, ahead.find("\r\n")).find('\t') != std::string_view::npos;
-        // Line numbers count the lines as cut; blank lines removed by trimming are not counted.
+        // The file's own line number, blank lines before it counted.
+        const size_t lineNo = lines.At(ahead.data());
         std::string line = rest.NextString("\r\n", true);
-        ++lineNo;
         if (line.empty() || line[0] == '#') {
             if (rest.Empty()) break;
             continue;

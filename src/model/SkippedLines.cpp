@@ -9,6 +9,8 @@ namespace quorl {
 
 void SkippedLines::Skip(size_t lineNumber, std::string_view line, std::string_view reason) {
     ++count_;
+    for (size_t removed : removed_)
+        if (removed <= lineNumber) ++lineNumber;
     WriteToLog(s_, "Skipped line " + IntToStr(static_cast<long long>(lineNumber)) + " of " +
                        file_.filename().string() + " (" + std::string(reason) + "): " +
                        Excerpt(line, kLogExcerptBytes));

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorl {
 
@@ -16,6 +17,9 @@ public:
 
     // Logs the skipped line (1-based number) and the reason.
     void Skip(size_t lineNumber, std::string_view line, std::string_view reason);
+    // The lines (file numbers, ascending) that were taken out of the text before the loader saw
+    // it: a number the loader counts in the rest of the text is logged as the file's own number.
+    void LinesRemoved(std::vector<size_t> fileNumbers) { removed_ = std::move(fileNumbers); }
     size_t Count() const { return count_; }
     // Shows one message naming the file and the number of skipped lines, when there are any.
     void Report();
@@ -24,6 +28,7 @@ private:
     Session& s_;
     std::filesystem::path file_;
     size_t count_ = 0;
+    std::vector<size_t> removed_;
 };
 
 }  // namespace quorl

@@ -1,9 +1,11 @@
+#include <functional>
 #include <random>
 
 #include "LoaderTestSupport.h"
 #include "model/AutoCorrect.h"
 #include "model/FieldDefinitionsFile.h"
 #include "model/LearningStatsFile.h"
+#include "model/Log.h"
 #include "model/OutputFormatFile.h"
 #include "model/PreferencesFile.h"
 #include "model/ReferenceLists.h"
@@ -55,6 +57,40 @@ TEST_F(LoaderRobustnessTest, MalformedFilesNeverBreakTheLoaders) {
         s.AutoCorrect = s.ReplaceNumerals = true;
         AutoCorrectText(s, text);
         WriteUserFiles(folder);  // the upgrade of a 29-line text needs the other files intact
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A skipped line is logged with the number it has in the file, whatever the loader passed over
+// before it: blank lines, comments, lines of NUL bytes.
+TEST_F(LoaderTest, SkippedLinesAreLoggedWithTheFilesOwnNumbers) {
+    struct Case {
+        const char* file;
+        std::string text;
+        std::function<void(Session&)> load;
+        const char* logged;
+    };
+    const std::string nul("x\0\0y\r\n", 6);
+    const Case cases[] = {
+        {"Preferences.txt", "\r\n\r\n#Elevation\r\n\r\nOutputFormat\tTSV\r\n\r\nMinElevation\tabc\r\n",
+         LoadPreferences, "Skipped line 7 of Preferences.txt"},
+        {"Preferences.txt", nul + "\r\nMinElevation\tabc\r\n", LoadPreferences, "Skipped line 3 of Preferences.txt"},
+        {"OutputFormat.txt", "\r\nDatabase.tsv\r\n\r\n0\t1\tCollector\tcollector\t0\r\n\r\nx\t1\tDate\tdate\t0\r\n",
+         LoadOutputFormat, "Skipped line 6 of OutputFormat.txt"},
+        {"WordStats.txt", "rock\t4\t20\t60\t20\t\r\n" + nul + "moss\tx\t1\t1\t1\t\r\n", LoadLearningStats,
+         "Skipped line 3 of WordStats.txt"},
+        {"CountryList.txt", nul + nul + "\r\nPeru(-18/x/-81/-68)\r\n", LoadCountryList,
+         "Skipped line 4 of CountryList.txt"},
+    };
+    for (const Case& c : cases) {
+        RestartLog(s);
+        WriteFile(folder / c.file, c.text);
+        c.load(s);
+        const std::string log = ReadFile(folder / "Log.txt");
+        EXPECT_NE(log.find(c.logged), std::string::npos) << c.file << "\n" << log;
     }
 }
 
