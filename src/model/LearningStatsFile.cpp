@@ -18,8 +18,10 @@ namespace {
 constexpr int kStatFields[3] = {fDescription, fLocation, fHabitat};
 
 // One group "word TAB count TAB d TAB l TAB h". Reads as far as it can; false when a number was
-// missing or not a whole number (the values not read stay 0).
-bool ReadGroup(std::string_view groupText, BayesClass& b) {
+// missing or not a whole number (the values not read stay 0). extra receives what follows the
+// last value (trimmed), which no writer wrote and which is not read.
+bool ReadGroup(std::string_view groupText, BayesClass& b, std::string_view& extra) {
+    extra = {};
     TokenCursor g(groupText);
     b.Word = g.NextString("\t", true);
     auto count = TryStrToInt(g.Next("\t", true));
@@ -30,6 +32,7 @@ bool ReadGroup(std::string_view groupText, BayesClass& b) {
         if (!v) return false;
         b.FieldPercent[f] = std::clamp(*v, 0, kMaxWordValue);
     }
+    extra = TokenCursor::TrimView(g.Rest());
     return true;
 }
 
@@ -67,14 +70,26 @@ void LoadWordStats(Session& s) {
     ForEachLine(text, [&](size_t number, std::string_view raw) {
         TokenCursor line(raw);
         BayesClass word;
-        if (!ReadGroup(line.Next(",", true), word)) {
+        std::string_view extra;
+        if (!ReadGroup(line.Next(",", true), word, extra)) {
             skipped.Skip(number, raw, "count or values are not whole numbers");
             return;
         }
+        // A line is reported once, for the first part of it that is not read.
+        bool reported = false;
+        auto report = [&](const std::string& reason) {
+            if (!reported) skipped.Skip(number, raw, reason);
+            reported = true;
+        };
+        auto reportExtra = [&](const BayesClass& group) {
+            if (!extra.empty()) report("the text after the values of " + group.Word + " is not read: " + std::string(extra));
+        };
+        reportExtra(word);
         scale255 = scale255 || MaxPercent(word) > 100;
         while (!line.Empty()) {
             BayesClass follower;
-            if (!ReadGroup(line.Next(",", true), follower)) skipped.Skip(number, raw, "a word pair is not readable");
+            if (!ReadGroup(line.Next(",", true), follower, extra)) report("a word pair is not readable");
+            reportExtra(follower);
             scale255 = scale255 || MaxPercent(follower) > 100;
             NormaliseSum(follower);
             word.Followers.push_back(std::move(follower));

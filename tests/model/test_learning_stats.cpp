@@ -71,6 +71,20 @@ TEST_F(LearningStatsTest, UnreadableLinesAreSkippedWithOneMessage) {
     EXPECT_NE(dialogs.messages[0].find("WordStats.txt"), std::string::npos);
 }
 
+TEST_F(LearningStatsTest, TextAfterAGroupsValuesIsReported) {
+    Load("rock\t4\t20\t60\t20\tgranite\r\ndry\t5\t0\t0\t100\t,forest\t2\t0\t10\t10\t7\t\r\nsand\t1\t0\t0\t0\t\r\n");
+    ASSERT_EQ(s.WordStats.size(), 3u);
+    EXPECT_EQ(Values(0), (V{20, 60, 20}));
+    ASSERT_EQ(s.WordStats[1].Followers.size(), 1u);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("Skipped 2 unreadable line(s)"), std::string::npos);
+    const std::string log = ReadFile(folder / "Log.txt");
+    EXPECT_NE(log.find("Skipped line 1 of WordStats.txt (the text after the values of rock is not read: granite)"),
+              std::string::npos) << log;
+    EXPECT_NE(log.find("Skipped line 2 of WordStats.txt (the text after the values of forest is not read: 7)"),
+              std::string::npos) << log;
+}
+
 TEST_F(LearningStatsTest, EveryNameIsReadOnceHoweverShort) {
     Load("", "Smith\r\n  Jones \r\nSmith\r\nsmith\r\nLee");
     EXPECT_EQ(s.NameStats, (std::vector<std::string>{"Smith", "Jones", "smith", "Lee"}));
