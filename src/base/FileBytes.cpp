@@ -65,9 +65,9 @@ long TemporaryFileOwner(const std::string& name) {
     return std::stol(digits);
 }
 
-bool ProcessRuns(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
-
 }  // namespace
+
+bool ProcessRuns(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
 
 std::string WriteResult::Reason() const { return std::generic_category().message(error); }
 

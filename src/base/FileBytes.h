@@ -39,4 +39,7 @@ WriteResult AppendFileBytes(const std::filesystem::path& path, std::string_view 
 // were removed.
 size_t RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
 
+// Whether a process with this id runs (one of another user counts as running).
+bool ProcessRuns(long pid);
+
 }  // namespace quorl

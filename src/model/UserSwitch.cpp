@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
+#include <unistd.h>
 
 #include "base/FileBytes.h"
 #include "model/Files.h"
@@ -32,14 +34,14 @@ void ShowUserName(Session& s) {
 }
 
 // A new user's file: what it is called in the new folder, and the file it is copied from in the
-// current user's folder (the fallback when that one is missing).
+// current user's folder (the fallback when that one is missing). Preferences.txt comes last: a
+// folder is offered as a user once it holds that file, so it must be the last to arrive.
 struct NewUserFile {
     const char* to;
     const char* from;
     const char* fallback;
 };
 constexpr NewUserFile kNewUserFiles[] = {
-    {"Preferences.txt", "Preferences.txt", nullptr},
     {"AutoCorrect.txt", "AutoCorrect.txt", nullptr},
     {"DarwinXML.txt", "DarwinXML.txt", "DarwinFormat.txt"},
     {"FieldDefinitions.txt", "FieldDefinitions.txt", nullptr},
@@ -47,14 +49,72 @@ constexpr NewUserFile kNewUserFiles[] = {
     {"OutputFormat.txt", "OutputFormat.txt", nullptr},
     {"DarwinCSV.txt", "DarwinCSV.txt", "OutputFormat.txt"},
     {"WordStats.txt", "WordStats.txt", nullptr},
+    {"Preferences.txt", "Preferences.txt", nullptr},
 };
+constexpr std::string_view kMarkerFile = "Preferences.txt";
 
-// Copies one file through a temporary file and a rename; false when it cannot be read or written.
-bool CopyUserFile(const fs::path& from, const fs::path& fallback, const fs::path& to) {
+// A user being added is put together in a hidden folder beside the others, ".Ann.adding1234"
+// (name and process id), and renamed to its name only once every file is in it.
+constexpr std::string_view kStagingMark = ".adding";
+
+fs::path StagingFolder(const fs::path& users, const std::string& name) {
+    return users / ("." + name + std::string(kStagingMark) + std::to_string(::getpid()));
+}
+
+// Removes the staging folders of adds whose process has ended (killed part-way).
+void RemoveStaleStagingFolders(const fs::path& users) {
     std::error_code ec;
-    const fs::path& source = fs::exists(from, ec) || fallback.empty() ? from : fallback;
-    std::string bytes;
-    return ReadFileBytes(source, bytes) && ReplaceFileAtomically(to, bytes);
+    std::vector<fs::path> stale;
+    for (fs::directory_iterator it(users, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        const size_t mark = entry.rfind(kStagingMark);
+        if (entry[0] != '.' || mark == std::string::npos || mark == 0) continue;
+        const std::string digits = entry.substr(mark + kStagingMark.size());
+        if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (!ProcessRuns(std::stol(digits))) stale.push_back(it->path());
+    }
+    for (const fs::path& p : stale) fs::remove_all(p, ec);
+}
+
+// Copies the new user's files from the current user's folder old into folder; with keepOwn the
+// files folder already holds stay as they are. A file with nothing to copy from is skipped and
+// named in notCopied, except Preferences.txt, without which there is no user. Returns why the
+// folder could not be filled, "" when it was.
+std::string CopyNewUserFiles(const fs::path& old, const fs::path& folder, bool keepOwn, std::string& notCopied) {
+    for (const NewUserFile& f : kNewUserFiles) {
+        std::error_code ec;
+        if (keepOwn && fs::exists(folder / f.to, ec)) continue;
+        const fs::path from = old / f.from;
+        const fs::path source = fs::exists(from, ec) || !f.fallback ? from : old / f.fallback;
+        std::string bytes;
+        if (!ReadFileBytes(source, bytes)) {
+            if (f.to == kMarkerFile) return "there is no readable " + std::string(f.from) + " in " + old.string() + " to copy.";
+            notCopied += (notCopied.empty() ? "" : ", ") + std::string(f.to);
+            continue;
+        }
+        if (const WriteResult w = ReplaceFileAtomically(folder / f.to, bytes); !w)
+            return std::string(f.to) + " could not be written (" + w.Reason() + ").";
+    }
+    return {};
+}
+
+// A new user's folder, filled while hidden and then renamed into place.
+std::string CreateUserFolder(const fs::path& old, const fs::path& folder, const std::string& name,
+                             std::string& notCopied) {
+    const fs::path users = folder.parent_path();
+    RemoveStaleStagingFolders(users);
+    const fs::path staging = StagingFolder(users, name);
+    std::error_code ec;
+    fs::remove_all(staging, ec);
+    if (!fs::create_directory(staging, ec))
+        return "the folder " + staging.string() + " could not be created (" + ec.message() + ").";
+    std::string failure = CopyNewUserFiles(old, staging, false, notCopied);
+    if (failure.empty()) {
+        fs::rename(staging, folder, ec);
+        if (ec) failure = "the folder " + folder.string() + " could not be made (" + ec.message() + ").";
+    }
+    if (!failure.empty()) fs::remove_all(staging, ec);
+    return failure;
 }
 
 }  // namespace
@@ -123,23 +183,37 @@ bool AddUser(Session& s) {
         return false;
     }
     const fs::path folder = UserFolderOf(s, name);
-    if (name == "Default" || fs::exists(folder, ec)) {
-        s.dialogs.ShowMessage("User " + name + " already exists!");
+    const bool present = name != "Default" && fs::exists(fs::symlink_status(folder, ec));
+    if (present && !fs::is_directory(folder, ec)) {
+        s.dialogs.ShowMessage("User " + name + " cannot be added: " + folder.string() + " is a file, not a folder.");
         return false;
     }
-    if (!fs::create_directory(folder, ec)) {
-        s.dialogs.ShowMessage("Unable to create the folder " + folder.string() + " for user " + name + ".");
+    // A folder that holds a user who can be selected is that user. One that cannot (a copy that was
+    // cut short) is completed: the files it lacks are copied, the ones it has are kept.
+    if (name == "Default" || (present && UserFilesProblem(s, folder).empty())) {
+        s.dialogs.ShowMessage("User " + name + " already exists!");
         return false;
     }
     const fs::path old = s.UserFolder;
     std::string notCopied;
-    for (const NewUserFile& f : kNewUserFiles) {
-        if (CopyUserFile(old / f.from, f.fallback ? old / f.fallback : fs::path(), folder / f.to)) continue;
-        notCopied += (notCopied.empty() ? "" : ", ") + std::string(f.to);
+    std::string failure = present ? CopyNewUserFiles(old, folder, true, notCopied)
+                                  : CreateUserFolder(old, folder, name, notCopied);
+    if (failure.empty() && present) failure = UserFilesProblem(s, folder);
+    if (!failure.empty()) {
+        const std::string message = "User " + name + " was not created: " + failure + "\r\n\r\n" +
+                                    s.CurrentUserName + " stays the current user.";
+        WriteToLog(s, message);
+        s.dialogs.ShowMessage(message);
+        return false;
     }
     s.CurrentUserName = name;
     s.UserFolder = folder;
     ShowUserName(s);
+    if (present) {
+        // The files kept in the folder are this user's own, not the ones in memory.
+        LoadUserFiles(s);
+        ShowUserFieldRows(s);
+    }
     WriteToLog(s, "Quorl Version " + GetFileVersion());
     WriteToLog(s, "New user created: " + name);
     WriteStringToFile(s, name, s.ProgramFile("CurrentUser.txt"), true);

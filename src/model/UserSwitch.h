@@ -24,8 +24,11 @@ void StartFirstUser(Session& s);
 bool SwitchToUser(Session& s, const std::string& name);
 
 // Asks for a user name and creates that user below Users with copies of the current user's
-// settings and statistics files; the new user becomes the current one. A file that cannot be
-// copied is named in a message. False when the user cancels or the name is refused.
+// settings and statistics files; the new user becomes the current one. The folder is filled while
+// hidden and appears whole; a folder of that name that cannot be selected (a copy cut short) is
+// completed, keeping the files it has, and loaded. A file with nothing to copy from is named in a
+// message. False when the user cancels, the name is refused or a file cannot be written (the
+// current user stays, and no part of the new one is left).
 bool AddUser(Session& s);
 
 }  // namespace quorl

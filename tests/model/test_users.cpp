@@ -1,9 +1,13 @@
 // The users of a program folder: the name rule, the users offered, switching and adding.
+#include "FileSizeLimit.h"
 #include "LoaderTestSupport.h"
 #include "model/Log.h"
 #include "model/UserFiles.h"
 #include "model/UserNames.h"
 #include "model/UserSwitch.h"
+
+#include <algorithm>
+#include <sys/wait.h>
 
 using namespace quorl;
 using namespace quorl::testing;
@@ -196,6 +200,102 @@ TEST_F(UsersTest, AddingRefusesNamesThatAreNoNewFolderBelowUsers) {
     const size_t shown = dialogs.messages.size();
     EXPECT_FALSE(AddUser(s));
     EXPECT_EQ(dialogs.messages.size(), shown);
+}
+
+TEST_F(UsersTest, AddThatCannotWriteItsFilesLeavesNoUserAndKeepsTheCurrentOne) {
+    // A full disk: each file of the new user is cut short.
+    const std::string before = s.form.Get("UserNameLabel").text;
+    dialogs.inputs.push_back("Ann");
+    bool added = true;
+    {
+        FileSizeLimit full(8);
+        added = AddUser(s);
+    }
+    EXPECT_FALSE(added);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], "User Ann was not created: AutoCorrect.txt could not be written (File too large)."
+                                   "\r\n\r\nDefault stays the current user.");
+    EXPECT_EQ(s.CurrentUserName, "Default");
+    EXPECT_EQ(s.UserFolder, folder);
+    EXPECT_EQ(s.form.Get("UserNameLabel").text, before);
+    EXPECT_FALSE(fs::exists(folder / "CurrentUser.txt"));
+    // Nothing is left below Users, not even the hidden folder the files were copied into.
+    EXPECT_TRUE(fs::is_empty(folder / "Users"));
+
+    // With room again the same name is added whole.
+    dialogs.messages.clear();
+    dialogs.inputs.push_back("Ann");
+    ASSERT_TRUE(AddUser(s));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"New user Ann created"});
+    EXPECT_EQ(UserFolderNames(s), std::vector<std::string>{"Ann"});
+    EXPECT_EQ(ReadFile(User("Ann") / "Preferences.txt"), kPreferences);
+}
+
+TEST_F(UsersTest, AddCompletesAFolderThatCannotBeSelectedAndKeepsItsFiles) {
+    // What an add cut short leaves: some of the files, and the user's own statistics beside them.
+    struct Case {
+        const char* user;
+        std::vector<const char*> has;
+    };
+    const Case cases[] = {
+        {"NoPrefs", {"AutoCorrect.txt", "WordStats.txt"}},
+        {"Empty", {}},
+        {"NoFields", {"Preferences.txt", "AutoCorrect.txt", "WordStats.txt"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.user);
+        ASSERT_TRUE(SwitchToUser(s, "Default"));
+        fs::create_directories(User(c.user));
+        for (const char* f : c.has) WriteFile(User(c.user) / f, ReadFile(folder / f));
+        if (fs::exists(User(c.user) / "WordStats.txt")) WriteFile(User(c.user) / "WordStats.txt", "own\t1\t0\t0\t100\t\r\n");
+        const bool listed = fs::exists(User(c.user) / "Preferences.txt");
+        const std::vector<std::string> names = UserFolderNames(s);
+        EXPECT_EQ(std::find(names.begin(), names.end(), c.user) != names.end(), listed);
+        if (listed) {
+            EXPECT_FALSE(SwitchToUser(s, c.user));
+        }
+
+        dialogs.messages.clear();
+        dialogs.inputs.push_back(c.user);
+        ASSERT_TRUE(AddUser(s));
+        EXPECT_EQ(dialogs.messages.back(), "New user " + std::string(c.user) + " created");
+        EXPECT_EQ(s.CurrentUserName, c.user);
+        EXPECT_EQ(ReadFile(User(c.user) / "Preferences.txt"), kPreferences);
+        EXPECT_EQ(ReadFile(User(c.user) / "FieldDefinitions.txt"), ReadFile(folder / "FieldDefinitions.txt"));
+        const bool ownStats = !c.has.empty();
+        EXPECT_EQ(ReadFile(User(c.user) / "WordStats.txt"),
+                  ownStats ? "own\t1\t0\t0\t100\t\r\n" : ReadFile(folder / "WordStats.txt"));
+        // The session works with the folder's own statistics, as a later switch to it would.
+        ASSERT_EQ(s.WordStats.size(), 1u);
+        EXPECT_EQ(s.WordStats[0].Word, ownStats ? "own" : "rock");
+        const std::vector<std::string> after = UserFolderNames(s);
+        EXPECT_NE(std::find(after.begin(), after.end(), c.user), after.end());
+        EXPECT_TRUE(SwitchToUser(s, c.user));
+
+        // Now that it can be selected, it exists.
+        dialogs.inputs.push_back(c.user);
+        EXPECT_FALSE(AddUser(s));
+        EXPECT_EQ(dialogs.messages.back(), "User " + std::string(c.user) + " already exists!");
+    }
+}
+
+TEST_F(UsersTest, AddClearsTheHiddenFolderOfAnAddThatWasKilled) {
+    // A process id that no longer runs: a child that has ended.
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    ASSERT_GT(child, 0);
+    waitpid(child, nullptr, 0);
+    const fs::path left = folder / "Users" / (".Ann.adding" + std::to_string(child));
+    WriteFile(left / "AutoCorrect.txt", "half");
+    const fs::path running = folder / "Users" / (".Bo.adding" + std::to_string(getpid()));
+    WriteFile(running / "AutoCorrect.txt", "in progress");
+    EXPECT_TRUE(UserFolderNames(s).empty());
+
+    dialogs.inputs.push_back("Ann");
+    ASSERT_TRUE(AddUser(s));
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_TRUE(fs::exists(running));
+    EXPECT_EQ(ReadFile(User("Ann") / "AutoCorrect.txt"), ReadFile(folder / "AutoCorrect.txt"));
 }
 
 }  // namespace
