@@ -62,7 +62,8 @@ std::string CsvValue(Session& s, CsvRecordState& st, const OutputFormatClass& c)
     if (f == fCollectionNumber) return ComposedCollectionNumber(s);
     if (f == 30) return BoxText(s, "UserEdit") + " " + ExportDateStamp();
     if (sub == 0) return ReplaceAll(CheckNumericField(s, GetFieldText(s, f), f, 0), "\r\n", ";  ");
-    if (f == fCollectionDate && sub == 3) return MonthNumber(CollectionDateValue(s, st.date, sub));
+    // The month is checked as it is written: a numeric column gets "9" for "Sep", not the name.
+    if (f == fCollectionDate && sub == 3) return CheckNumericField(s, MonthNumber(st.date.month), 3, 3);
     if (f == fCollectionDate) return CollectionDateValue(s, st.date, sub);
     if (f == fElevation) {
         if (sub == 1) return CheckNumericField(s, BoxText(s, "ElevMetersLowEdit"), 17, 1);

@@ -77,6 +77,23 @@ TEST_F(DarwinCsvWriterTest, MonthIsWrittenAsItsNumber) {
     }
 }
 
+// A numeric month column checks the number that is written, so a month name asks nothing; a month
+// that is no name stays text and is asked about.
+TEST_F(DarwinCsvWriterTest, NumericMonthIsCheckedAfterItBecomesANumber) {
+    Columns({{"3.3", "Month", "month", true}});
+    for (auto [date, asked, record] : {std::tuple{"28 Sep 1994", false, "9"}, {"1 Jan 2005", false, "1"},
+                                       {"5 Xyz 1999", true, "Xyz"}}) {
+        std::filesystem::remove(RecordPath());
+        dialogs.shown.clear();
+        Set("CollectionDateEdit", date);
+        ASSERT_TRUE(AddDarwinCSV(s));
+        EXPECT_EQ(FirstRecord(), record) << date;
+        EXPECT_EQ(dialogs.shown, asked ? std::vector<std::string>{"input: Non-Numeric Error / Non-numeric detected in Month"}
+                                       : std::vector<std::string>{})
+            << date;
+    }
+}
+
 TEST_F(DarwinCsvWriterTest, FieldThirtyHoldsUserAndExportDate) {
     Column("30", true, "Entered", "identifiedBy");
     Set("UserEdit", "Maria");
