@@ -28,12 +28,12 @@ auto FindWord(List& list, const std::string& word) {
 }
 
 // Adds the person names of a field text to NameStats. Words are cut at blanks; a last rest of one
-// or two characters is not taken.
+// or two characters is not taken. Lengths are counted in characters, not bytes.
 void LearnNames(Session& s, std::string t, size_t minLength) {
     // Names are single words on single lines of the file: TABs and line breaks separate too.
     for (char& c : t)
         if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-    while (t.size() > 2) {
+    while (MoreCharsThan(t, 2)) {
         std::string w = NextToken(t, " ", true);
         if (w.empty() || CharCount(w) < minLength) continue;
         if (std::find(s.NameStats.begin(), s.NameStats.end(), w) != s.NameStats.end()) continue;

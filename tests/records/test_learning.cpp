@@ -110,12 +110,18 @@ TEST_F(LearningTest, NamesOfCollectorAndOtherCollectors) {
     EXPECT_EQ(s.NameStats, (std::vector<std::string>{"smith", "J.", "Smith", "Wang", "Brown"}));
     EXPECT_EQ(ReadFile(dir / "NameStats.txt"), "smith\r\nJ.\r\nSmith\r\nWang\r\nBrown\r\n");
 
-    // Lengths count characters: "Ñu" is two of them (three bytes), "Łoś" three.
-    s.NameStats.clear();
-    Set("CollectorEdit", "");
-    Set("OtherCollectorsEdit", "Ñu, Łoś");
-    UpdateLearningFiles(s);
-    EXPECT_EQ(s.NameStats, (std::vector<std::string>{"Łoś"}));
+    // Lengths count characters: "Ñu" and "Wü" are two of them (three bytes), "Łoś" three.
+    for (auto [collector, others, learnt] :
+         {std::tuple{"", "Ñu, Łoś", std::vector<std::string>{"Łoś"}},
+          {"Smith Wü", "", std::vector<std::string>{"Smith"}},
+          {"Wü", "", std::vector<std::string>{}},
+          {"Łoś", "", std::vector<std::string>{"Łoś"}}}) {
+        s.NameStats.clear();
+        Set("CollectorEdit", collector);
+        Set("OtherCollectorsEdit", others);
+        UpdateLearningFiles(s);
+        EXPECT_EQ(s.NameStats, learnt) << collector << others;
+    }
 }
 
 TEST_F(LearningTest, WordsOfAnyAlphabetAreLearntInLowerCase) {
