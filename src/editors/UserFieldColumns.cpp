@@ -7,6 +7,7 @@
 #include "model/Files.h"
 #include "model/OutputFormatFile.h"
 #include "model/Session.h"
+#include "records/DarwinXmlWriter.h"
 
 namespace quorl {
 
@@ -87,11 +88,13 @@ bool HasWholeFieldColumn(std::string_view text, int field) {
     return found;
 }
 
-std::string AddUserFieldColumns(std::string text, const std::vector<LabelFieldClass>& fields) {
+std::string AddUserFieldColumns(std::string text, const std::vector<LabelFieldClass>& fields, bool xmlNames) {
     for (size_t n = kBuiltInFields; n < fields.size(); ++n) {
         if (HasWholeFieldColumn(text, static_cast<int>(n))) continue;
         if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
-        text += IntToStr(static_cast<long long>(n)) + "\t1\t" + fields[n].Name + "\t" + fields[n].Name + "\r\n";
+        const std::string& name = fields[n].Name;
+        const std::string databaseName = xmlNames ? XmlElementNameFor(name, static_cast<int>(n)) : name;
+        text += IntToStr(static_cast<long long>(n)) + "\t1\t" + name + "\t" + databaseName + "\r\n";
     }
     return text;
 }
@@ -106,7 +109,7 @@ void UpdateUserFieldColumns(Session& s, const std::vector<int>& renumber) {
         std::string updated = RenumberUserFieldColumns(text, renumber);
         // The Darwin Core CSV format names its columns by Darwin Core terms: user fields are added
         // there by the user, not here.
-        if (type != 2) updated = AddUserFieldColumns(std::move(updated), s.FieldDefinitions);
+        if (type != 2) updated = AddUserFieldColumns(std::move(updated), s.FieldDefinitions, type == 1);
         if (updated == text) continue;
         changed = WriteStringToFile(s, updated, path, true) || changed;
     }

@@ -22,8 +22,9 @@ std::string RenumberUserFieldColumns(std::string_view text, const std::vector<in
 bool HasWholeFieldColumn(std::string_view text, int field);
 
 // The text with the line "n TAB 1 TAB name TAB name" added for every user field n that has no
-// whole-field column yet.
-std::string AddUserFieldColumns(std::string text, const std::vector<LabelFieldClass>& fields);
+// whole-field column yet. With xmlNames the second name is made an XML element name
+// ("Plant Height" gives "PlantHeight"), for the Darwin Core XML format.
+std::string AddUserFieldColumns(std::string text, const std::vector<LabelFieldClass>& fields, bool xmlNames);
 
 // Applies the renumbering to OutputFormat.txt, DarwinXML.txt and DarwinCSV.txt and the new
 // columns to the first two, writes the files whose text changed (a missing file is left alone)

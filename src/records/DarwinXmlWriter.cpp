@@ -22,6 +22,11 @@ namespace {
 
 const char* const kClosingLabelData = "\t</labelData>\r\n";
 
+// The whole fields written as elements of their own, before and after elevation and coordinates.
+constexpr int kFieldElementsFirst[] = {fCollectionDate, fFamily, fGenus, fScientificName, fRank, fSubSp,
+                                       fDescription, fLocation, fHabitat, fCountry, fState, fCounty};
+constexpr int kFieldElementsLast[] = {fHerbarium, fPhenology, fDeterminer, fDeterminedDate, fAccession, fNotes};
+
 std::string ElementLine(const std::string& name, const std::string& text) {
     return "\t\t\t<" + name + ">" + XmlText(text) + "</" + name + ">\r\n";
 }
@@ -57,15 +62,12 @@ std::string LabelElement(Session& s) {
     t += ElementLine("GlobalUniqueIdentifier", "QZV:Plants:" + accession);
     t += ElementLine("CatalogNumber", accession);
     t += CollectorElement(s);
-    for (int f : {fCollectionDate, fFamily, fGenus, fScientificName, fRank, fSubSp, fDescription, fLocation,
-                  fHabitat, fCountry, fState, fCounty})
-        t += XmlFieldElement(s, f);
+    for (int f : kFieldElementsFirst) t += XmlFieldElement(s, f);
     t += ElevationElement(s, 1, "ElevMetersLowEdit", "ElevFeetLowEdit");
     t += ElevationElement(s, 2, "ElevMetersHighEdit", "ElevFeetHighEdit");
     t += DegreesElement(s, 5, kLatitudeBoxes);
     t += DegreesElement(s, 10, kLongitudeBoxes);
-    for (int f : {fHerbarium, fPhenology, fDeterminer, fDeterminedDate, fAccession, fNotes})
-        t += XmlFieldElement(s, f);
+    for (int f : kFieldElementsLast) t += XmlFieldElement(s, f);
     t += "\t\t</label>\r\n";
     return t;
 }
@@ -104,11 +106,41 @@ bool IsXmlName(std::string_view name) {
     return true;
 }
 
+bool NamesXmlElement(int field, int subField) {
+    if (subField == 0) {
+        if (field == fCollector) return true;
+        for (int f : kFieldElementsFirst)
+            if (f == field) return true;
+        for (int f : kFieldElementsLast)
+            if (f == field) return true;
+        return false;
+    }
+    return (field == fElevation && (subField == 1 || subField == 2)) ||
+           (field == fLatLong && (subField == 5 || subField == 10));
+}
+
+std::string XmlElementNameFor(std::string_view name, int field) {
+    std::string out;
+    for (char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (IsAsciiLetter(c) || IsDigit(c) || c == '_' || c == '-' || c == '.' || c >= 0x80) out += ch;
+    }
+    if (!out.empty() && !IsXmlName(out)) out.insert(0, "_");
+    return out.empty() ? "Field" + IntToStr(field) : out;
+}
+
 std::string XmlNameProblem(const Session& s) {
-    for (const OutputFormatClass& c : s.OutputColumns)
-        if (c.Enabled && !IsXmlName(c.DatabaseName))
+    // Only the first column of a pair names its element, and only when it is enabled.
+    for (size_t i = 0; i < s.OutputColumns.size(); ++i) {
+        const OutputFormatClass& c = s.OutputColumns[i];
+        if (!NamesXmlElement(c.FieldIndex, c.SubIndex)) continue;
+        bool first = true;
+        for (size_t j = 0; j < i && first; ++j)
+            first = s.OutputColumns[j].FieldIndex != c.FieldIndex || s.OutputColumns[j].SubIndex != c.SubIndex;
+        if (first && c.Enabled && !IsXmlName(c.DatabaseName))
             return "The element name \"" + c.DatabaseName + "\" of " + c.Label +
                    " is no XML name (a letter or _ first, then letters, digits, _ - or .).";
+    }
     return {};
 }
 

@@ -19,8 +19,18 @@ bool AddDarwinXML(Session& s);
 // no namespaces), not empty.
 bool IsXmlName(std::string_view name);
 
-// The message for the first enabled column of OutputColumns whose element name is no XML name;
-// "" when all are.
+// Whether a column of the pair names an element of the label element: the collector (0), the
+// whole fields of the fixed element list, minimum and maximum elevation (17.1, 17.2) and the
+// decimal coordinates (18.5, 18.10). Other columns, user-defined fields among them, have none.
+bool NamesXmlElement(int field, int subField);
+
+// An element name made from a field name: characters an element name cannot hold are left out
+// ("Plant Height" gives "PlantHeight"), "_" goes in front of a name that cannot start one, and
+// "Field" + the field number stands in for a name with nothing left.
+std::string XmlElementNameFor(std::string_view name, int field);
+
+// The message for the first column that names an element (the first of its pair, enabled) whose
+// name is no XML name; "" when all are.
 std::string XmlNameProblem(const Session& s);
 
 // The element line of one whole field: three TABs, the element named by the column of pair

@@ -1,5 +1,8 @@
 #include "records/OutputListModel.h"
 
+#include <optional>
+#include <utility>
+
 #include "base/Text.h"
 #include "model/Session.h"
 #include "records/DarwinXmlWriter.h"
@@ -22,8 +25,31 @@ std::vector<OutputListRow> FillOutputListView(const Session& s) {
     return rows;
 }
 
-std::string FieldNameProblem(int outputType, const std::string& name) {
-    if (outputType != 1 || IsXmlName(name)) return {};
+namespace {
+
+// The field and part of a row's key ("3.0", "18.10", or "3"); nullopt for a key that is no number.
+std::optional<std::pair<int, int>> KeyPair(const std::string& key) {
+    const size_t dot = key.find('.');
+    std::optional<int> field = TryStrToInt(key.substr(0, dot));
+    std::optional<int> sub = dot == std::string::npos ? 0 : TryStrToInt(key.substr(dot + 1));
+    if (!field || !sub) return std::nullopt;
+    return std::pair{*field, *sub};
+}
+
+}  // namespace
+
+bool RowNamesXmlElement(const std::vector<OutputListRow>& rows, size_t row) {
+    if (row >= rows.size() || !rows[row].enabled) return false;
+    const auto pair = KeyPair(rows[row].key);
+    if (!pair || !NamesXmlElement(pair->first, pair->second)) return false;
+    for (size_t i = 0; i < row; ++i)
+        if (KeyPair(rows[i].key) == pair) return false;
+    return true;
+}
+
+std::string FieldNameProblem(int outputType, const std::vector<OutputListRow>& rows, size_t row,
+                             const std::string& name) {
+    if (outputType != 1 || !RowNamesXmlElement(rows, row) || IsXmlName(name)) return {};
     return "\"" + name + "\" cannot name an XML element: use a letter or _ first, then letters, digits, _ - or .";
 }
 
@@ -31,9 +57,9 @@ std::string OutputFormatProblem(int outputType, const std::string& fileName, con
     // The first line of the format file is the file name; a blank one would make the first column
     // line the file name when the file is read again.
     if (Trim(fileName).empty()) return "Enter an Output File Name.";
-    for (const OutputListRow& r : rows)
-        if (std::string problem = FieldNameProblem(outputType, r.databaseName); !problem.empty())
-            return r.caption + ": " + problem;
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (std::string problem = FieldNameProblem(outputType, rows, i, rows[i].databaseName); !problem.empty())
+            return rows[i].caption + ": " + problem;
     return {};
 }
 

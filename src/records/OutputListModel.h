@@ -23,11 +23,17 @@ struct OutputListRow {
 std::vector<OutputListRow> FillOutputListView(const Session& s);
 
 // Why the editor may not save the rows for the output type: an empty or blank file name, or for
-// Darwin Core XML a field name that is no XML element name; "" when it may.
+// Darwin Core XML a field name that is no XML element name in a row that names an element; "" when
+// it may.
 std::string OutputFormatProblem(int outputType, const std::string& fileName, const std::vector<OutputListRow>& rows);
 
+// Whether the row's field name is written as an XML element name: the row is enabled, its pair
+// names an element, and no row before it has the same pair.
+bool RowNamesXmlElement(const std::vector<OutputListRow>& rows, size_t row);
+
 // Why a field name typed for a row may not be taken for the output type; "" when it may.
-std::string FieldNameProblem(int outputType, const std::string& name);
+std::string FieldNameProblem(int outputType, const std::vector<OutputListRow>& rows, size_t row,
+                             const std::string& name);
 
 // The columns the rows stand for, in list order: the key gives the field and part (a key without
 // "." is a whole field). Throws ConversionError for a key that is no number.

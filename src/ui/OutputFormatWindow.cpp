@@ -181,7 +181,7 @@ void OutputFormatWindow::OutListViewDblClick() {
     // would shift the values of its line when the file is read again.
     name = Trim(ReplaceAll(name, "\t", " "));
     if (name.empty()) return;
-    if (const std::string problem = FieldNameProblem(session.OutputType, name); !problem.empty()) {
+    if (const std::string problem = FieldNameProblem(session.OutputType, rows_, static_cast<size_t>(row), name); !problem.empty()) {
         session.dialogs.ShowMessage(problem);
         return;
     }

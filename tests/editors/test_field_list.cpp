@@ -7,6 +7,7 @@
 #include "model/MainForm.h"
 #include "model/OutputFormatFile.h"
 #include "model/PreferencesFile.h"
+#include "records/DarwinXmlWriter.h"
 
 using namespace quorl;
 using namespace quorl::testing;
@@ -189,8 +190,28 @@ TEST(UserFieldColumns, OnlyUserFieldKeysChangeAndEveryOtherByteStays) {
 
     std::vector<LabelFieldClass> fields(31);
     fields[30].Name = "Host";
-    EXPECT_EQ(AddUserFieldColumns("Records.tsv\r\n0\t1\tCollector\tc", fields),
+    EXPECT_EQ(AddUserFieldColumns("Records.tsv\r\n0\t1\tCollector\tc", fields, false),
               "Records.tsv\r\n0\t1\tCollector\tc\r\n30\t1\tHost\tHost\r\n");
+    fields[30].Name = "Plant Height";
+    EXPECT_EQ(AddUserFieldColumns("Records.xml\r\n", fields, true), "Records.xml\r\n30\t1\tPlant Height\tPlantHeight\r\n");
+}
+
+// A user field with a blank in its name gets an element name in the XML format, and records go on
+// being written in XML.
+TEST_F(FieldListTest, UserFieldWithABlankKeepsDarwinXmlWorking) {
+    std::vector<FieldRow> rows = FieldListRows(s.FieldDefinitions);
+    dialogs.inputs = {"Plant Height"};
+    ASSERT_EQ(AddField(dialogs, rows), 30);
+    ApplyFieldListChanges(s, rows);
+    EXPECT_EQ(Read("OutputFormat.txt"), kTsv + "30\t1\tPlant Height\tPlant Height\r\n");
+    EXPECT_EQ(Read("DarwinXML.txt"), kXml + "30\t1\tPlant Height\tPlantHeight\r\n");
+
+    s.OutputType = 1;
+    LoadOutputFormat(s);
+    s.form.SetText("CollectorEdit", "J. Smith");
+    EXPECT_TRUE(AddDarwinXML(s));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_NE(Read("Database.xml").find("<recordedBy>J. Smith</recordedBy>"), std::string::npos);
 }
 
 }  // namespace

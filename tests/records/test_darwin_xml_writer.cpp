@@ -4,8 +4,10 @@
 
 #include <cstdlib>
 
+#include "base/Text.h"
 #include "model/Log.h"
 #include "records/DarwinXmlWriter.h"
+#include "records/OutputListModel.h"
 
 namespace quorl::testing {
 namespace {
@@ -172,19 +174,88 @@ TEST(XmlNames, OnlyNamesThatKeepTheFileWellFormed) {
         EXPECT_FALSE(IsXmlName(bad)) << bad;
 }
 
-TEST_F(DarwinXmlWriterTest, ColumnWithAnElementNameThatIsNoXmlNameWritesNothing) {
-    const std::string before = Header() + Minimal("1") + Closing();
-    WriteFile(RecordPath(), before);
-    s.Debug = true;
-    Column("29", true, "Barcode", "bar code");
-    EXPECT_FALSE(AddDarwinXML(s));
-    EXPECT_EQ(RecordFile(), before);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find("\"bar code\" of Barcode"), std::string::npos);
-    EXPECT_NE(ReadFile(dir / "Log.txt").find("Darwin XML not written"), std::string::npos);
+// Only a column that names an element has to carry an XML name: the first enabled column of an
+// element's pair. Any other column may hold a blank in its name and the record is still written.
+TEST_F(DarwinXmlWriterTest, OnlyColumnsThatNameElementsNeedXmlNames) {
+    struct Case {
+        const char* key;
+        bool enabled;
+        bool written;
+    };
+    for (const Case c : {Case{"29", true, true}, {"30", true, true}, {"37", true, true}, {"2", true, true},
+                         {"17.3", true, true}, {"18.1", true, true}, {"13", true, true},  // a second column of 13
+                         {"13", false, true}, {"17.1", false, true}}) {
+        SCOPED_TRACE(std::string(c.key) + (c.enabled ? " enabled" : " disabled"));
+        Column(c.key, c.enabled, "Odd", "odd name");
+        EXPECT_TRUE(AddDarwinXML(s));
+        EXPECT_TRUE(dialogs.messages.empty());
+        s.OutputColumns.pop_back();
+    }
+    EXPECT_EQ(RecordFile().find("odd name"), std::string::npos);
+}
 
-    s.OutputColumns.back().Enabled = false;  // a column that is not written may keep its name
-    EXPECT_TRUE(AddDarwinXML(s));
+TEST_F(DarwinXmlWriterTest, ElementNameThatIsNoXmlNameWritesNothing) {
+    const std::string before = Header() + Minimal("1") + Closing();
+    s.Debug = true;
+    for (const char* key : {"0", "13", "24", "17.2", "18.10"}) {
+        SCOPED_TRACE(key);
+        WriteFile(RecordPath(), before);
+        dialogs.messages.clear();
+        // The column in use for the pair is the first one: put the bad name there.
+        OutputFormatClass* first = nullptr;
+        for (OutputFormatClass& c : s.OutputColumns)
+            if (!first && IntToStr(c.FieldIndex) + (c.SubIndex ? "." + IntToStr(c.SubIndex) : "") == key) first = &c;
+        ASSERT_NE(first, nullptr);
+        const std::string kept = first->DatabaseName;
+        first->DatabaseName = "bar code";
+        first->Label = "Odd";
+        EXPECT_FALSE(AddDarwinXML(s));
+        EXPECT_EQ(RecordFile(), before);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_NE(dialogs.messages[0].find("\"bar code\" of Odd"), std::string::npos);
+        first->Enabled = false;  // a column that is not written may keep its name
+        EXPECT_TRUE(AddDarwinXML(s));
+        first->Enabled = true;
+        first->DatabaseName = kept;
+    }
+    EXPECT_NE(ReadFile(dir / "Log.txt").find("Darwin XML not written"), std::string::npos);
+}
+
+// The format editor refuses a name only where the writer would: in an enabled row that names an
+// element and is the first row of its pair, and only for Darwin Core XML.
+TEST(XmlNames, EditorChecksOnlyRowsThatNameElements) {
+    auto row = [](const char* key, bool enabled, const char* name) {
+        OutputListRow r;
+        r.caption = "Row " + std::string(key);
+        r.key = key;
+        r.enabled = enabled;
+        r.databaseName = name;
+        return r;
+    };
+    const std::vector<OutputListRow> rows = {
+        row("13.0", true, "habitat"),     row("29.0", true, "bar code"),   row("30.0", true, "Plant Height"),
+        row("13.0", true, "hab itat"),    row("17.3", true, "verbatim elevation"), row("2.0", true, "other people"),
+        row("18.5", false, "decimal lat"), row("18.10", true, "decimalLongitude")};
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(RowNamesXmlElement(rows, i), i == 0 || i == 7) << i;
+    EXPECT_EQ(OutputFormatProblem(1, "Records.xml", rows), "");
+    EXPECT_EQ(FieldNameProblem(1, rows, 2, "Plant Height"), "");
+
+    std::vector<OutputListRow> bad = rows;
+    bad[7].databaseName = "decimal Longitude";
+    EXPECT_EQ(OutputFormatProblem(1, "Records.xml", bad).rfind("Row 18.10: \"decimal Longitude\"", 0), 0u);
+    EXPECT_EQ(OutputFormatProblem(0, "Records.tsv", bad), "");
+    EXPECT_NE(FieldNameProblem(1, rows, 0, "hab itat"), "");
+    EXPECT_EQ(FieldNameProblem(2, rows, 0, "hab itat"), "");
+}
+
+TEST(XmlNames, ElementNamesMadeFromFieldNames) {
+    for (auto [name, element] : {std::pair{"Plant Height", "PlantHeight"}, {"Host", "Host"}, {"1st note", "_1stnote"},
+                                 {"dwc:habitat", "dwchabitat"}, {"-x", "_-x"}, {"été sec", "étésec"},
+                                 {"# / ?", "Field31"}}) {
+        EXPECT_EQ(XmlElementNameFor(name, 31), element) << name;
+        EXPECT_TRUE(IsXmlName(XmlElementNameFor(name, 31))) << name;
+    }
 }
 
 }  // namespace
