@@ -16,6 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr fs::perms kOthers = fs::perms::group_all | fs::perms::others_all;
+constexpr int kImplicitTlsPort = 465;
 
 int NumberOr(const std::string& text, int fallback) {
     std::optional<int> n = TryStrToInt(text);
@@ -46,7 +47,9 @@ MailSettings LoadMailSettings(const fs::path& file) {
         else if (key == "MailCAFile") m.caFile = value;
         else if (key == "MailConnectTimeout") m.connectTimeout = NumberOr(value, m.connectTimeout);
         else if (key == "MailTimeout") m.transferTimeout = NumberOr(value, m.transferTimeout);
+        else if (key == "MailTLS") m.requireTls = !EqualsNoCase(value, "No");
     }
+    m.implicitTls = m.port == kImplicitTlsPort;
     return m;
 }
 

@@ -126,10 +126,13 @@ MailResult SendMail(const LogMail& mail, const MailSettings& settings) {
     }
     CURL* c = curl.get();
     char error[CURL_ERROR_SIZE] = {};
-    const std::string url = "smtp://" + settings.server + ":" + std::to_string(settings.port);
+    const std::string url =
+        (settings.implicitTls ? "smtps://" : "smtp://") + settings.server + ":" + std::to_string(settings.port);
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
     curl_easy_setopt(c, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+    // With a password, a server that offers no STARTTLS (or whose offer was stripped on the way)
+    // ends the exchange before the login.
+    curl_easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(settings.MustEncrypt() ? CURLUSESSL_ALL : CURLUSESSL_TRY));
     if (!settings.caFile.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, settings.caFile.c_str());
     curl_easy_setopt(c, CURLOPT_USERNAME, settings.account.c_str());
     curl_easy_setopt(c, CURLOPT_PASSWORD, settings.password.c_str());
@@ -169,6 +172,10 @@ MailResult SendMail(const LogMail& mail, const MailSettings& settings) {
     long response = 0;
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response);
     result.stage = IsConnectError(code, response) ? MailStage::ConnectFailed : MailStage::SendFailed;
+    if (code == CURLE_USE_SSL_FAILED) {
+        result.detail = "the server offers no encryption; the password was not sent";
+        return result;
+    }
     result.detail = error[0] ? error : curl_easy_strerror(code);
     if (response != 0) result.detail += " (server answer " + std::to_string(response) + ")";
     return result;

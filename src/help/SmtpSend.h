@@ -1,6 +1,7 @@
 #pragma once
-// Sending a message over SMTP with libcurl: submission with STARTTLS when the server offers it,
-// login with the account, the body and the attached files as one multipart/mixed message.
+// Sending a message over SMTP with libcurl: submission with STARTTLS (required before a password
+// is sent, unless the settings allow it in clear) or TLS from the first byte on port 465, login
+// with the account, the body and the attached files as one multipart/mixed message.
 #include <string>
 
 namespace quorl {

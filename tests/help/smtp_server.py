@@ -2,7 +2,8 @@
 """A mail server on 127.0.0.1 for the log-mail tests.
 
 Accepts one account (AUTH PLAIN/LOGIN); with --cert/--key it offers STARTTLS and requires it
-before AUTH. Every message received is written to OUT/<n>/: the raw message (message.eml), the
+before AUTH, and with --implicit as well it speaks TLS from the first byte instead (as on port 465).
+Every login it is given, right or wrong, adds a line to OUT/auth.txt. Every message received is written to OUT/<n>/: the raw message (message.eml), the
 envelope and headers (meta.txt, "key<TAB>value" lines), the decoded text body (body.txt) and each
 attachment decoded under its own name inside attachments/, their order in attachments.txt.
 The chosen port is written to PORTFILE once the server listens; the server runs until killed or
@@ -50,7 +51,7 @@ class Handler:
             "date_ok": "1" if date_ok else "0",
             "mail_from": envelope.mail_from,
             "rcpt": ",".join(envelope.rcpt_tos),
-            "tls": "1" if session.ssl else "0",
+            "tls": "1" if server.transport.get_extra_info("ssl_object") is not None else "0",
             "auth": self.logins.get(id(session), ""),
             "subject": msg.get("Subject", ""),
             "from": msg.get("From", ""),
@@ -88,6 +89,7 @@ def main():
     p.add_argument("--password", required=True)
     p.add_argument("--cert")
     p.add_argument("--key")
+    p.add_argument("--implicit", action="store_true")
     a = p.parse_args()
 
     handler = Handler(a.out)
@@ -97,13 +99,19 @@ def main():
               and auth_data.password.decode() == a.password)
         if ok:
             handler.logins[id(session)] = a.user
+        login = getattr(auth_data, "login", b"").decode(errors="replace")
+        with open(os.path.join(a.out, "auth.txt"), "a") as f:
+            f.write("%s\t%s\n" % (login, "ok" if ok else "refused"))
         return AuthResult(success=ok, handled=False)
 
     kwargs = dict(authenticator=authenticator, auth_required=True, auth_require_tls=False)
     if a.cert:
         ctx = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
         ctx.load_cert_chain(a.cert, a.key)
-        kwargs.update(tls_context=ctx, require_starttls=True, auth_require_tls=True)
+        if a.implicit:
+            kwargs.update(ssl_context=ctx)
+        else:
+            kwargs.update(tls_context=ctx, require_starttls=True, auth_require_tls=True)
     port = free_port()
     controller = Controller(handler, hostname="127.0.0.1", port=port, **kwargs)
     controller.start()

@@ -35,18 +35,19 @@ protected:
     }
     void TearDown() override { fs::remove_all(s.ProgramFolder); }
 
-    void WriteSettings(const SmtpTestServer& server, const std::string& password = SmtpTestServer::kPassword) {
+    void WriteSettings(const SmtpTestServer& server, const std::string& password = SmtpTestServer::kPassword,
+                       const std::string& more = "") {
         std::string text = "MailServer\t127.0.0.1\r\nMailPort\t" + std::to_string(server.port) +
                            "\r\nMailAccount\t" + SmtpTestServer::kUser + "\r\nMailPassword\t" + password +
                            "\r\nMailConnectTimeout\t5\r\nMailTimeout\t20\r\n";
         if (!server.cert.empty()) text += "MailCAFile\t" + server.cert.string() + "\r\n";
-        WriteFile(s.ProgramFile(kMailSettingsFile), text);
+        WriteFile(s.ProgramFile(kMailSettingsFile), text + more);
     }
     std::string Log() { return ReadFile(s.UserFile("Log.txt")); }
 };
 
 TEST_F(LogMailTest, WholeMessageArrivesOverStartTlsAfterLogin) {
-    SmtpTestServer server(true);
+    SmtpTestServer server(SmtpTestServer::Tls::StartTls);
     ASSERT_TRUE(server.Started());
     WriteSettings(server);
     ASSERT_TRUE(SendLogFile(s, "Ann Smith", "Herbarium X", "It broke.\r\nTwice."));
@@ -77,7 +78,7 @@ TEST_F(LogMailTest, WholeMessageArrivesOverStartTlsAfterLogin) {
 }
 
 TEST_F(LogMailTest, MissingAttachmentAndMissingLogAreSaidAndTheRestGoes) {
-    SmtpTestServer server(false);  // a server without STARTTLS: the message goes in the clear
+    SmtpTestServer server(SmtpTestServer::Tls::StartTls);
     ASSERT_TRUE(server.Started());
     WriteSettings(server);
     fs::remove(s.UserFile("DarwinCSV.txt"));
@@ -86,7 +87,6 @@ TEST_F(LogMailTest, MissingAttachmentAndMissingLogAreSaidAndTheRestGoes) {
     ASSERT_TRUE(SendLogFile(s, "", "", "x"));
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"File Not Found:  DarwinCSV.txt", "Log file sent"}));
     ASSERT_EQ(server.Received(), 1);
-    EXPECT_EQ(server.Meta(1, "tls"), "0");
     EXPECT_EQ(server.AttachmentNames(1).size(), 6u);
     EXPECT_EQ(server.AttachmentNames(1).back(), "OutputFormat.txt");
     const std::string raw = ReadFile(server.Message(1) / "message.eml");
@@ -97,7 +97,7 @@ TEST_F(LogMailTest, MissingAttachmentAndMissingLogAreSaidAndTheRestGoes) {
 }
 
 TEST_F(LogMailTest, TypedNameCannotAddHeadersOrRecipients) {
-    SmtpTestServer server(true);
+    SmtpTestServer server(SmtpTestServer::Tls::StartTls);
     ASSERT_TRUE(server.Started());
     WriteSettings(server);
     ASSERT_TRUE(SendLogFile(s, "Ann\r\nBcc: victim@quorl.test\r\n", "X\nSubject: spam\x01", "c"));
@@ -113,7 +113,7 @@ TEST_F(LogMailTest, TypedNameCannotAddHeadersOrRecipients) {
 }
 
 TEST_F(LogMailTest, NonAsciiNameIsEncodedInTheHeader) {
-    SmtpTestServer server(false);
+    SmtpTestServer server(SmtpTestServer::Tls::StartTls);
     ASSERT_TRUE(server.Started());
     WriteSettings(server);
     const std::string institution = "Herbário " + std::string(40, 'x') + " Ñ São Tomé";  // more than one encoded word
@@ -125,8 +125,60 @@ TEST_F(LogMailTest, NonAsciiNameIsEncodedInTheHeader) {
     EXPECT_TRUE(StartsWith(ReadFile(server.Message(1) / "body.txt"), "Name: Jöns\r\nInstitute: " + institution + "\r\n"));
 }
 
+TEST_F(LogMailTest, PasswordGoesOnlyOverAnEncryptedConnectionUnlessAllowedInClear) {
+    using Tls = SmtpTestServer::Tls;
+    const std::string login = std::string(SmtpTestServer::kUser) + "\tok";
+    struct Case {
+        const char* name;
+        Tls server;
+        const char* extraSetting;
+        bool implicitTls;  // as port 465 gives
+        bool sent;
+    };
+    const Case cases[] = {
+        {"STARTTLS offered", Tls::StartTls, "", false, true},
+        {"no STARTTLS offered", Tls::None, "", false, false},
+        {"no STARTTLS, MailTLS other than No", Tls::None, "MailTLS\tYes\r\n", false, false},
+        {"TLS from the first byte", Tls::Implicit, "", true, true},
+        {"no STARTTLS, MailTLS No", Tls::None, "MailTLS\tNo\r\n", false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SmtpTestServer server(c.server);
+        ASSERT_TRUE(server.Started());
+        WriteSettings(server, SmtpTestServer::kPassword, c.extraSetting);
+        MailSettings settings = LoadMailSettings(s.ProgramFile(kMailSettingsFile));
+        settings.implicitTls = c.implicitTls;  // the test server cannot listen on port 465
+        const MailResult result = SendMail(ComposeLogMail(s, "Ann", "X", "c", settings), settings);
+        if (c.sent) {
+            EXPECT_EQ(result.stage, MailStage::Sent) << result.detail;
+            ASSERT_EQ(server.Received(), 1);
+            EXPECT_EQ(server.Meta(1, "tls"), c.server == Tls::None ? "0" : "1");
+            EXPECT_EQ(server.Logins(), std::vector<std::string>{login});
+        } else {
+            EXPECT_EQ(result.stage, MailStage::ConnectFailed);
+            EXPECT_EQ(result.detail, "the server offers no encryption; the password was not sent");
+            EXPECT_EQ(server.Received(), 0);
+            EXPECT_TRUE(server.Logins().empty());  // no login reached the server
+        }
+    }
+}
+
+TEST_F(LogMailTest, ServerWithoutEncryptionIsToldAndNotSent) {
+    SmtpTestServer server(SmtpTestServer::Tls::None);
+    ASSERT_TRUE(server.Started());
+    WriteSettings(server);
+    EXPECT_FALSE(SendLogFile(s, "Ann", "X", "c"));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{
+                  "Error connecting to mail server: the server offers no encryption; the password was not sent",
+                  "Log File not sent"}));
+    EXPECT_TRUE(server.Logins().empty());
+    EXPECT_NE(Log().find("the password was not sent"), std::string::npos);
+}
+
 TEST_F(LogMailTest, WrongPasswordSaysWhyAndNotSent) {
-    SmtpTestServer server(true);
+    SmtpTestServer server(SmtpTestServer::Tls::StartTls);
     ASSERT_TRUE(server.Started());
     WriteSettings(server, "wrong123");
     EXPECT_FALSE(SendLogFile(s, "Ann", "X", "c"));
@@ -140,7 +192,7 @@ TEST_F(LogMailTest, WrongPasswordSaysWhyAndNotSent) {
 }
 
 TEST_F(LogMailTest, UntrustedCertificateIsAConnectFailure) {
-    SmtpTestServer server(true);
+    SmtpTestServer server(SmtpTestServer::Tls::StartTls);
     ASSERT_TRUE(server.Started());
     server.cert.clear();  // the client is not told to trust the test's certificate
     WriteSettings(server);
@@ -209,6 +261,31 @@ TEST(MailSettings, ValuesAndOwnerOnlyPermissions) {
     EXPECT_EQ(m.transferTimeout, 30);
     EXPECT_EQ(m.connectTimeout, 20);
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    fs::remove_all(folder);
+}
+
+TEST(MailSettings, EncryptionFollowsPasswordPortAndMailTls) {
+    const fs::path folder = MakeTempFolder();
+    const fs::path file = folder / kMailSettingsFile;
+    struct Case {
+        const char* text;
+        bool implicitTls, mustEncrypt;
+    };
+    const Case cases[] = {
+        {"MailPort\t587\r\nMailPassword\tpw\r\n", false, true},
+        {"MailPort\t465\r\nMailPassword\tpw\r\n", true, true},
+        {"MailPassword\tpw\r\nMailTLS\tNo\r\n", false, false},
+        {"MailPassword\tpw\r\nMailTLS\t no \r\n", false, false},
+        {"MailPassword\tpw\r\nMailTLS\tYes\r\n", false, true},
+        {"MailPassword\tpw\r\nMailTLS\t\r\n", false, true},
+        {"MailPassword\t\r\n", false, false},  // nothing to protect
+    };
+    for (const Case& c : cases) {
+        WriteFile(file, c.text);
+        const MailSettings m = LoadMailSettings(file);
+        EXPECT_EQ(m.implicitTls, c.implicitTls) << c.text;
+        EXPECT_EQ(m.MustEncrypt(), c.mustEncrypt) << c.text;
+    }
     fs::remove_all(folder);
 }
 

@@ -34,8 +34,12 @@ public:
     static constexpr const char* kUser = "logs@quorl.test";
     static constexpr const char* kPassword = "Pw8x2kQz";
 
-    // Started() tells whether the server came up (and, with tls, its certificate was made).
-    explicit SmtpTestServer(bool tls) {
+    // None: no encryption offered; StartTls: offered and required before the login; Implicit: TLS
+    // from the first byte, as on port 465.
+    enum class Tls { None, StartTls, Implicit };
+
+    // Started() tells whether the server came up (and, with TLS, its certificate was made).
+    explicit SmtpTestServer(Tls tls) {
         namespace fs = std::filesystem;
         folder_ = fs::temp_directory_path() / ("quorl-smtp-" + std::to_string(::getpid()) + "-" +
                                                std::to_string(std::random_device{}()));
@@ -43,7 +47,7 @@ public:
                                          "--port-file", (folder_ / "port").string(), "--out", (folder_ / "mail").string(),
                                          "--user", kUser, "--password", kPassword};
         fs::create_directories(folder_ / "mail");
-        if (tls) {
+        if (tls != Tls::None) {
             cert = folder_ / "cert.pem";
             const fs::path key = folder_ / "key.pem";
             const std::string make = "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1"
@@ -51,6 +55,7 @@ public:
                                      cert.string() + "' >/dev/null 2>&1";
             if (std::system(make.c_str()) != 0) return;  // no certificate: the server is not started
             args.insert(args.end(), {"--cert", cert.string(), "--key", key.string()});
+            if (tls == Tls::Implicit) args.push_back("--implicit");
         }
         int in[2];
         if (pipe(in) != 0) return;
@@ -110,6 +115,8 @@ public:
             if (StartsWith(line, key + "\t")) return line.substr(key.size() + 1);
         return "<none>";
     }
+    // The logins the server was given, "user<TAB>ok" or "user<TAB>refused", in order.
+    std::vector<std::string> Logins() const { return SplitLines(smtp_detail::Read(folder_ / "mail" / "auth.txt")); }
     std::vector<std::string> AttachmentNames(int n) const {
         return SplitLines(smtp_detail::Read(Message(n) / "attachments.txt"));
     }

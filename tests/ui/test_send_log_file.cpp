@@ -57,7 +57,7 @@ private slots:
     }
 
     void sendMailsTheLogAndCloses() {
-        SmtpTestServer server(true);
+        SmtpTestServer server(SmtpTestServer::Tls::StartTls);
         QVERIFY(server.Started());
         Settings(server);
         Open();
@@ -86,7 +86,7 @@ private slots:
     }
 
     void cancelSendsNothing() {
-        SmtpTestServer server(false);
+        SmtpTestServer server(SmtpTestServer::Tls::None);
         QVERIFY(server.Started());
         Settings(server);
         Open();
