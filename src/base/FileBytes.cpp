@@ -80,10 +80,10 @@ bool ReadFileBytes(const fs::path& path, std::string& bytes) {
     return !in.bad();
 }
 
-WriteResult ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
+WriteResult ReplaceFileAtomically(const fs::path& path, std::string_view bytes, fs::perms perms) {
     fs::path tmp = path;
     tmp += std::string(kTemporaryMark) + std::to_string(::getpid());
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, static_cast<mode_t>(perms));
     if (fd < 0) return Failed(WriteFailure::Open, errno);
     bool written = WriteAll(fd, bytes) && SyncData(fd);
     int error = written ? 0 : errno;

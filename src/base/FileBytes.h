@@ -26,9 +26,11 @@ struct WriteResult {
 bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
 
 // Writes bytes to a temporary file beside path (path + ".tmp" + process id), makes sure they are
-// on the disk and renames it over path. On failure the temporary file is removed and path is left
-// as it was. No message.
-WriteResult ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// on the disk and renames it over path. The file gets the rights perms, less the umask, from the
+// moment it is created. On failure the temporary file is removed and path is left as it was. No
+// message.
+WriteResult ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                  std::filesystem::perms perms = static_cast<std::filesystem::perms>(0666));
 
 // Appends bytes to an existing file and makes sure they are on the disk; on failure the file is
 // cut back to the length it had before. No message.

@@ -1,9 +1,5 @@
 #include "help/MailSettings.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <system_error>
 
 #include "base/FileBytes.h"
@@ -21,6 +17,11 @@ constexpr int kImplicitTlsPort = 465;
 int NumberOr(const std::string& text, int fallback) {
     std::optional<int> n = TryStrToInt(text);
     return n && *n > 0 ? *n : fallback;
+}
+
+// Nothing but blanks, line ends and zero bytes: what a write cut short by a full disk leaves.
+bool HoldsNothing(const std::string& text) {
+    return text.find_first_not_of(std::string(" \t\r\n\0", 5)) == std::string::npos;
 }
 
 }  // namespace
@@ -54,13 +55,14 @@ MailSettings LoadMailSettings(const fs::path& file) {
 }
 
 bool CreateMailSettingsTemplate(const fs::path& file) {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL, S_IRUSR | S_IWUSR);
-    if (fd < 0) return errno == EEXIST;
-    const std::string text =
-        "MailServer\t\r\nMailPort\t587\r\nMailAccount\t\r\nMailPassword\t\r\n";
-    const bool ok = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    ::close(fd);
-    return ok;
+    std::error_code ec;
+    if (fs::exists(file, ec)) {
+        std::string text;
+        // A file that cannot be read is left to its owner.
+        if (!ReadFileBytes(file, text) || !HoldsNothing(text)) return true;
+    }
+    const std::string keys = "MailServer\t\r\nMailPort\t587\r\nMailAccount\t\r\nMailPassword\t\r\n";
+    return ReplaceFileAtomically(file, keys, fs::perms::owner_read | fs::perms::owner_write).ok();
 }
 
 }  // namespace quorl

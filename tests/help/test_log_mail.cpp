@@ -245,6 +245,35 @@ TEST_F(LogMailTest, NoMailServerSetSaysSoAndLeavesAPrivateTemplate) {
     EXPECT_EQ(ReadFile(file), "MailServer\tmail.quorl.test\r\n");
 }
 
+TEST_F(LogMailTest, SettingsFileLeftEmptyIsFilledWithItsKeysAgain) {
+    const fs::path file = s.ProgramFile(kMailSettingsFile);
+    const std::string keys = "MailServer\t\r\nMailPort\t587\r\nMailAccount\t\r\nMailPassword\t\r\n";
+    const fs::perms ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
+    const fs::perms readable = ownerOnly | fs::perms::group_read | fs::perms::others_read;
+    struct Case {
+        const char* name;
+        std::string text;  // what the file holds before Send; kept when it holds a setting
+        bool kept;
+    };
+    const Case cases[] = {
+        {"empty", "", false},
+        {"zero bytes", std::string(16, '\0'), false},
+        {"blank lines", "\r\n \r\n", false},
+        {"a setting", "MailServer\tmail.quorl.test\r\n", true},
+        {"a comment", "x", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(file, c.text);
+        fs::permissions(file, readable);
+        dialogs.messages.clear();
+        EXPECT_FALSE(SendLogFile(s, "Ann", "X", "c"));
+        EXPECT_TRUE(StartsWith(dialogs.messages.at(0), "No mail server is set up")) << dialogs.messages.at(0);
+        EXPECT_EQ(ReadFile(file), c.kept ? c.text : keys);
+        EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, ownerOnly);
+    }
+}
+
 TEST(MailSettings, ValuesAndOwnerOnlyPermissions) {
     const fs::path folder = MakeTempFolder();
     const fs::path file = folder / kMailSettingsFile;
