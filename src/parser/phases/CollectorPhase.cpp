@@ -6,28 +6,19 @@
 
 #include "base/ParseText.h"
 #include "base/Text.h"
-#include "base/TokenCursor.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
 #include "fields/PhaseSupport.h"
 #include "fields/Trace.h"
 #include "model/Log.h"
 #include "model/Session.h"
-#include "parser/CollectionNumber.h"
+#include "parser/CollectorTokens.h"
 #include "parser/DateRecognizer.h"
 #include "parser/Phases.h"
 
 namespace quorl {
 
 namespace {
-
-constexpr size_t kMaxTokens = 50;
-
-bool HasDigit(const std::string& t) {
-    for (char c : t)
-        if (IsDigit(static_cast<unsigned char>(c))) return true;
-    return false;
-}
 
 void FindCollectionDate(Session& s) {
     ParserState& p = s.parser;
@@ -84,79 +75,11 @@ std::string CollectorText(Session& s, int& bestScore) {
     return text;
 }
 
-std::vector<std::string> NameTokens(Session& s, std::string text) {
-    std::vector<std::string> tok;
-    // " No. " is taken out of the rest of the text before every word. Once a rest holds none, no
-    // later rest (a part of it) can: the rest is then read in place, so that a line of many short
-    // numbers, which add no token, is not copied once per number.
-    std::string_view rest = text;
-    bool mayHoldNo = true;
-    while (!rest.empty() && tok.size() < kMaxTokens) {
-        if (mayHoldNo) {
-            std::string replaced = ReplaceAll(rest, " No. ", " ");
-            mayHoldNo = replaced.size() != rest.size();  // every replacement is 4 bytes shorter
-            text = std::move(replaced);
-            rest = text;
-        }
-        TokenCursor cursor(rest);
-        std::string w(cursor.Next(" ", true));
-        rest = cursor.Rest();
-        if (w.empty()) continue;
-        if (HasDigit(w)) {
-            if (w.find('-') != std::string::npos) SplitHyphenatedNumber(s, w);
-            if (GetFieldText(s, fCollectionNumber).empty()) FindCollectionNumber(s, w);
-            if (CharCount(w) > 2) tok.push_back(",");
-        } else if (w.back() == ',') {
-            w.pop_back();
-            tok.push_back(w);
-            if (tok.size() < kMaxTokens) tok.push_back(",");
-        } else if (!EqualsNoCase(w, "date")) {
-            tok.push_back(w);
-        }
-    }
-    return tok;
-}
-
-// "Smith & Jones J. K." reads as "Smith J. & Jones J. K.": the first surname gets initials.
-void LendInitials(std::vector<std::string>& tok) {
-    if (tok.size() < 2 || tok[1] != "&") return;
-    std::string lent = "&";
-    if (tok.size() >= 4 && tok[3].find('.') != std::string::npos) lent = tok[3];
-    else if (tok.size() >= 5) lent = tok[4];
-    std::vector<std::string> out = {tok[0], lent, "&"};
-    out.insert(out.end(), tok.begin() + 2, tok.end());
-    if (out.size() > kMaxTokens) out.resize(kMaxTokens);
-    tok = std::move(out);
-}
-
-bool IsSplitToken(const std::string& t) {
-    return StartsWithNoCase(t, "with") || t == "&" || t == "," || EqualsNoCase(t, "and");
-}
-
 void SplitTokens(Session& s, const std::vector<std::string>& tok, int c) {
     ParserState& p = s.parser;
     p.CurrentLine = c;
     int split = -1;
-    for (size_t k = 1; k < tok.size(); ++k) {
-        if (!IsSplitToken(tok[k])) continue;
-        split = static_cast<int>(k);
-        std::string before;
-        for (size_t j = 0; j < k; ++j) before += (j ? " " : "") + tok[j];
-        SetFieldText(s, fCollector, CleanFieldText(before), false);
-        break;
-    }
-    if (GetFieldText(s, fCollector).empty()) {
-        split = -1;
-        std::string name;
-        for (size_t k = 0; k < tok.size(); ++k) {
-            name += tok[k] + " ";
-            if (BeginsWithDigit(tok[k])) {
-                split = static_cast<int>(k);
-                break;
-            }
-        }
-        SetFieldText(s, fCollector, CleanFieldText(name), false);
-    }
+    SetFieldText(s, fCollector, CollectorName(tok, split), false);
 
     const std::string next = p.Line(c + 1);
     if (GetFieldText(s, fOtherCollectors).empty() && p.Score(fOtherCollectors, c + 1) > 5 &&
@@ -196,13 +119,7 @@ void CollectorPhase(Session& s, PhaseState&) {
     WriteToLog(s, "Collector: Point 5");
     if (preset || text.empty()) return;
 
-    text = Trim(RemoveStartWord(s, fCollector, text));
-    text = ReplaceAll(text, "\t", " ");
-    text = ReplaceAll(text, "&", " & ");
-    text = ReplaceAll(text, "  ", " ");
-    std::vector<std::string> tok = NameTokens(s, text);
-    LendInitials(tok);
-    SplitTokens(s, tok, c);
+    SplitTokens(s, CollectorTokens(s, text), c);
 }
 
 }  // namespace quorl
