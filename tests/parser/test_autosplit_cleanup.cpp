@@ -83,8 +83,12 @@ TEST_F(LastPhases, SecondDateFillsCollectorAndNumberAroundTheDate) {
         bool last = false;
     } cases[] = {
         {{"12 May 1995 J. Smith", "Flora", "x"}, "J. Smith||", -1, 0},
-        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "with A. Jones"}, "Coll. J. Smith|A. Jones|4321", -1, 0},
-        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "Assoc. with Pinus edulis"}, "Coll. J. Smith||4321", -1, 0},
+        // The collector keeps the name that the collector's token split reads: no start word, no
+        // number, nothing after the number.
+        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "with A. Jones"}, "J. Smith|A. Jones|4321", -1, 0},
+        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "Assoc. with Pinus edulis"}, "J. Smith||4321", -1, 0},
+        {{"12 May 1995", "R. Harris 42164\tCITY BOTANICAL GARDEN", "x"}, "R. Harris||42164", -1, 0},
+        {{"12 May 1995", "R. Harris 42164, Herbarium", "x"}, "R. Harris||42164", -1, 0},
         // From the first capital; never from the determiner's line.
         {{"Flora", "leg. Zamudio 4321", "12 May 1995"}, "Zamudio||4321", -1, 0},
         {{"Flora", "leg. A. Zamudio 4321", "12 May 1995"}, "A. Zamudio||4321", -1, 0},
@@ -95,7 +99,7 @@ TEST_F(LastPhases, SecondDateFillsCollectorAndNumberAroundTheDate) {
         // The digits after a collector found before, in its own line.
         {{"Flora", "J. Smith 4321", "12 May 1995"}, "J. Smith||4321", -1, 0, "J. Smith"},
         {{"Flora", "12 May 1995", "leg. J.Smith 88"}, "J. Smith||", -1, 0, "J. Smith", true},
-        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "Oak woodland"}, "Coll. J. Smith||4321", -1, 0},
+        {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "Oak woodland"}, "J. Smith||4321", -1, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lines[1]);

@@ -8,6 +8,7 @@
 #include "model/Session.h"
 #include "parser/CollectionNumber.h"
 #include "parser/CollectorLine.h"
+#include "parser/CollectorTokens.h"
 #include "parser/DateRecognizer.h"
 #include "parser/LineScoring.h"
 #include "parser/Phases.h"
@@ -15,6 +16,16 @@
 namespace quorl {
 
 namespace {
+
+// A collector line read near the date may hold more than the name (its number, a herbarium's
+// name after a TAB): the collector keeps what the collector phase's token split takes as the name.
+void KeepCollectorName(Session& s) {
+    const std::string found = GetFieldText(s, fCollector);
+    if (found.empty()) return;
+    int split = -1;
+    const std::string name = CollectorName(CollectorTokens(s, found), split);
+    if (!name.empty() && name != found) SetFieldText(s, fCollector, name, false);
+}
 
 void NamesAroundTheDate(Session& s) {
     ParserState& p = s.parser;
@@ -30,12 +41,16 @@ void NamesAroundTheDate(Session& s) {
             const std::string text = Trim(p.Line(c));
             if (!text.empty()) {
                 SplitCollectorLine(s, text);
+                KeepCollectorName(s);
             } else if (c > 0 && c - 1 != FoundLineOf(s, fDeterminer)) {
                 std::string prev = p.Line(c - 1);
                 size_t k = 0;
                 while (k < prev.size() && !(prev[k] >= 'A' && prev[k] <= 'Z')) ++k;
                 prev.erase(0, k);
-                if (!prev.empty()) SplitCollectorLine(s, prev);
+                if (!prev.empty()) {
+                    SplitCollectorLine(s, prev);
+                    KeepCollectorName(s);
+                }
             }
             const std::string next = p.Line(c + 1);
             if (p.IsLine(c + 1) && PosNoCase("with", next) > 0 && LineFreeOfOtherStartWords(s, fOtherCollectors, c + 1))
