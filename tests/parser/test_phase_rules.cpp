@@ -393,6 +393,32 @@ TEST_F(PhaseRules, CollectorLineNearTheDateFirstOfATie) {
     EXPECT_EQ(F(fCollectionDate), "12 May 1995");
 }
 
+// Collector: a line whose only date is a year inside a hyphenated number is a collector's line
+// with its number; a span of two years is a date line and no collector's.
+TEST_F(PhaseRules, CollectorLineWithTheYearInItsNumber) {
+    const struct {
+        std::vector<std::string> lines;
+        std::vector<int> scores;  // collector score by line
+        const char* fields;       // collector|prefix|number|suffix
+    } cases[] = {
+        {{"Flora", "J. Smith 1998-1234", "N° 77", "12 May 1998"}, {0, 6}, "J. Smith|1998|1234|"},
+        {{"Flora", "J. Smith 1234-1998", "N° 77", "12 May 1998"}, {0, 6}, "J. Smith||1234|1998"},
+        {{"Flora", "J. Smith A-1998", "12 May 1998"}, {0, 6}, "J. Smith||A|1998"},
+        {{"Flora", "J. Smith", "R. Lopez 1997-1998", "12 May 1998"}, {0, 6, 6}, "J. Smith|||"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines[1] + " / " + c.lines[2]);
+        for (const char* box : {"CollectorEdit", "PrefixEdit", "NumberEdit", "SuffixEdit", "CollectionDateEdit"})
+            Set(box, "");
+        SetLines(c.lines);
+        s.parser.LineScores[fCollector] = {};
+        for (size_t i = 0; i < c.scores.size(); ++i) s.parser.LineScores[fCollector][i] = c.scores[i];
+        Run(CollectorPhase);
+        EXPECT_EQ(F(fCollector) + "|" + Text("PrefixEdit") + "|" + Text("NumberEdit") + "|" + Text("SuffixEdit"),
+                  c.fields);
+    }
+}
+
 // Collector: a line of a great many short numbers (none a token of its own) is read in one pass.
 // Copying the rest of the line once per number takes about a quarter of an hour on this line, far
 // beyond the test's two-minute limit; one pass takes a tenth of a second.

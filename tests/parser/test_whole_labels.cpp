@@ -142,6 +142,14 @@ TEST_F(WholeLabels, FamilyCarriesOverAndTheFirstFamilysGenusIsFound) {
     Expect({{fFamily, "Asteraceae"}, {fGenus, "Ambrosia"}, {fSpecies, "deltoidea"}, {fScientificName, "Ambrosia deltoidea"}});
 }
 
+// The year in a collector's hyphenated number does not make the line a date line: the numbered
+// line after it is not taken for the collector.
+TEST_F(WholeLabels, CollectorNumberHoldingTheYear) {
+    Parse("Plants of Arizona\nOak woodland on rocky slope\nJ. Smith 1998-1234\nN° 77\n12 May 1998\n");
+    Expect({{fCollector, "J. Smith"}, {fCollectionNumber, "1234"}, {fCollectionDate, "12 May 1998"}},
+           {{"PrefixEdit", "1998"}});
+}
+
 TEST_F(WholeLabels, PreservedCollectorIsKept) {
     Def(fCollector).Preserve = true;
     s.form.SetText("CollectorEdit", "R. Keeper");

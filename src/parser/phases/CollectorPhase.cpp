@@ -2,6 +2,8 @@
 // line chosen by its person-name score near the date, joined with neighbouring name lines and cut
 // into the collector, the other collectors and the collection number.
 #include <cstdlib>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "base/ParseText.h"
@@ -41,6 +43,44 @@ void FindCollectionDate(Session& s) {
     }
 }
 
+bool IsWordChar(std::string_view t, size_t i) {
+    return i < t.size() && (IsDigit(static_cast<unsigned char>(t[i])) || IsAsciiLetter(static_cast<unsigned char>(t[i])));
+}
+
+// The letters and digits on the far side of a hyphen, from position i towards step (-1 or +1).
+std::string_view PartAcross(std::string_view t, size_t i, int step) {
+    size_t from = i, to = i;
+    if (step < 0)
+        while (from > 0 && IsWordChar(t, from - 1)) --from;
+    else
+        while (IsWordChar(t, to + 1)) ++to;
+    return t.substr(from, to - from + 1);
+}
+
+bool IsYear(std::string_view t) {
+    const auto n = t.size() == 4 ? TryStrToInt(t) : std::nullopt;
+    return n && *n > 1900 && *n <= CurrentCalendarYear();
+}
+
+// A date that is only a year standing in a hyphenated number ("1998-1234", "1234-1998") dates
+// nothing: such a line is a collector's line with its number, not a date line. Two years joined
+// by a hyphen are a span of years, a date.
+bool YearOfAHyphenatedNumber(std::string_view line, const std::string& date) {
+    if (!IsYear(date)) return false;
+    for (size_t at = line.find(date); at != std::string_view::npos; at = line.find(date, at + 1)) {
+        const size_t end = at + date.size();
+        if ((at > 0 && IsDigit(static_cast<unsigned char>(line[at - 1]))) ||
+            (end < line.size() && IsDigit(static_cast<unsigned char>(line[end]))))
+            continue;
+        if (at >= 2 && line[at - 1] == '-' && IsWordChar(line, at - 2) && !IsYear(PartAcross(line, at - 2, -1)))
+            return true;
+        if (end + 1 < line.size() && line[end] == '-' && IsWordChar(line, end + 1) &&
+            !IsYear(PartAcross(line, end + 1, +1)))
+            return true;
+    }
+    return false;
+}
+
 // The collector's line: the best collector score, preferring lines near the date.
 std::string CollectorText(Session& s, int& bestScore) {
     ParserState& p = s.parser;
@@ -50,7 +90,8 @@ std::string CollectorText(Session& s, int& bestScore) {
     for (int i = 0; i < p.LineCount(); ++i) {
         if (i == FoundLineOf(s, fDeterminer) || i == FoundLineOf(s, fGenus)) continue;
         std::string copy = p.Line(i);
-        if (!ExtractDate(s, copy).empty() && CharCount(copy) < 20) continue;
+        const std::string date = ExtractDate(s, copy);
+        if (!date.empty() && CharCount(copy) < 20 && !YearOfAHyphenatedNumber(p.Line(i), date)) continue;
         const int score = p.Score(fCollector, i) + 2 - std::abs(i - dateLine);
         if (score > best && p.Score(fOtherCollectors, i) - p.Score(fCollector, i) < 5) {
             best = score;
