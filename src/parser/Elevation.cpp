@@ -47,6 +47,15 @@ bool MarksMinutes(const std::vector<std::string>& tok, int i) {
     return PositiveInteger(Token(tok, i + 1)) && (StartsWith(after, "\"") || StartsWith(after, "''"));
 }
 
+// "7,500 ft", "1,200 m": a comma between a digit and exactly three digits that a non-digit (or
+// the end of the text) follows groups thousands.
+bool IsThousandsComma(std::string_view w, size_t i) {
+    if (w[i] != ',' || i == 0 || !IsDigitChar(w[i - 1]) || i + 3 >= w.size()) return false;
+    for (size_t k = i + 1; k <= i + 3; ++k)
+        if (!IsDigitChar(w[k])) return false;
+    return i + 4 == w.size() || !IsDigitChar(w[i + 4]);
+}
+
 }  // namespace
 
 int FindTokenIndex(const std::vector<std::string>& tokens, const std::string& word, int from, int to) {
@@ -70,10 +79,19 @@ std::string FindElevation(Session& s, const std::string& text) {
     }
 
     const std::string w = FixNumerals(text);
-    std::vector<std::string> tok(1);
+    // The text read without its thousands commas, so that a grouped number is one token; at[j] is
+    // the place in w of character j.
+    std::string plain;
+    std::vector<size_t> at;
     for (size_t i = 0; i < w.size(); ++i) {
-        const char c = w[i];
-        const bool boundary = c == ' ' || (i > 0 && IsDigitChar(c) != IsDigitChar(w[i - 1]));
+        if (IsThousandsComma(w, i)) continue;
+        plain += w[i];
+        at.push_back(i);
+    }
+    std::vector<std::string> tok(1);
+    for (size_t i = 0; i < plain.size(); ++i) {
+        const char c = plain[i];
+        const bool boundary = c == ' ' || (i > 0 && IsDigitChar(c) != IsDigitChar(plain[i - 1]));
         if (boundary && !tok.back().empty()) {
             if (tok.size() == kMaxTokens) break;
             tok.emplace_back();
@@ -172,9 +190,9 @@ std::string FindElevation(Session& s, const std::string& text) {
             }
         }
     }
-    const size_t p = Pos(LowerCase(Token(tok, cut)), LowerCase(w));
+    const size_t p = Pos(LowerCase(Token(tok, cut)), LowerCase(plain));
     if (p == 0) return w;
-    return w.substr(0, p - 1);
+    return w.substr(0, at[p - 1]);
 }
 
 namespace {

@@ -41,6 +41,35 @@ TEST_F(Elevations, FillsFeetAndMetersAboveTheThresholds) {
     }
 }
 
+TEST_F(Elevations, ThousandsCommasKeepTheNumberWhole) {
+    const struct {
+        const char* text;
+        const char* boxes;  // feet low/high, meters low/high
+        const char* rest;   // the text left after the cut
+    } cases[] = {
+        {"Elev. 7,500 ft", "7500/ /", "Elev. "},
+        {"Elevation 1,200 m", "/ 1200/", ""},
+        {"Rocky slope, 7,500ft", "7500/ /", "Rocky slope, "},
+        {"1,200-1,500 m", "/ 1200/1500", ""},
+        {"Elev. 2,100", "/ 2100/", "Elev. 2,100"},            // start word and a bare number
+        {"Plot 1,234; 500 m", "/ 500/", "Plot 1,234; "},      // the rest keeps its commas
+        {"1,2000 m", "/ 2000/", "1,"},                         // four digits: no thousands
+        {"Hill 3, 200 m", "/ 200/", "Hill 3, "},               // a blank after the comma
+    };
+    for (const auto& c : cases) {
+        ClearBoxes();
+        EXPECT_EQ(FindElevation(s, c.text), c.rest) << c.text;
+        EXPECT_EQ(Boxes(), c.boxes) << c.text;
+    }
+    // The phase converts the whole number.
+    ClearBoxes();
+    SetLines({"x", "Elev. 7,500 ft", "y"});
+    s.parser.LineScores[fElevation][1] = 5;
+    s.FillMeters = true;
+    Run(ElevationPhase);
+    EXPECT_EQ(Boxes(), "7500/ 2286/");
+}
+
 TEST_F(Elevations, CoordinateMinutesAreNoFeet) {
     const struct {
         const char* text;
