@@ -250,6 +250,7 @@ std::string ExtractDate(Session& s, std::string& line) {
                 if (v >= 13 && v <= 31 && day >= 1 && day <= 12) {
                     month = MonthAbbreviation(day);
                     day = v;
+                    span(i);
                 } else if (v >= 1 && v <= 12) {
                     month = MonthAbbreviation(v);
                     span(i);

@@ -44,9 +44,10 @@ TEST_F(Dates, ExtractDateReadsTheDateAndCutsItFromTheLine) {
         {"12Jan1990", "12 Jan 1990", nullptr},
         {"ApriI", "", "April"},
         {"5/12/98", "12 May 1998", nullptr},
-        {"25/12/1995", "25 Dec 1995", nullptr},
-        {"25/1/1995", "25 Jan 1995", nullptr},
-        {"12/5/1998", "5 Dec 1998", nullptr},
+        {"25/12/1995", "25 Dec 1995", ""},
+        {"25/1/1995", "25 Jan 1995", ""},
+        {"Coll. 25/12/1995 on bark", "25 Dec 1995", "Coll.  on bark"},  // the day first: all cut
+        {"12/5/1998", "5 Dec 1998", ""},
         {"l2 May l995", "12 May 1995", nullptr},
         {"12 May " + now, "12 May " + now, nullptr},  // years up to this year are read
         {"12 May 2023", "12 May 2023", nullptr},
