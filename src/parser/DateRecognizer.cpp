@@ -115,6 +115,17 @@ void SeparateGluedMonths(std::string& line) {
     }
 }
 
+// A one-letter Roman month (I, V, X) at token i is read only between a day and a year, separators
+// aside (12 V 1998, 12.V.1998); anywhere else it is an initial (Det. J. V. Brown 1998).
+bool RomanLetterBetweenDayAndYear(const std::vector<std::string_view>& tok, int i) {
+    int before = i - 1, after = i + 1;
+    while (before >= 0 && tok[static_cast<size_t>(before)] == "/") --before;
+    while (after < static_cast<int>(tok.size()) && tok[static_cast<size_t>(after)] == "/") ++after;
+    if (before < 0 || after >= static_cast<int>(tok.size())) return false;
+    const int day = IntOrZero(tok[static_cast<size_t>(before)]);
+    return day >= 1 && day <= 31 && IntOrZero(tok[static_cast<size_t>(after)]) > 31;
+}
+
 }  // namespace
 
 std::string ExtractDate(Session& s, std::string& line) {
@@ -184,6 +195,7 @@ std::string ExtractDate(Session& s, std::string& line) {
     for (int i = 0; i < n; ++i) {
         const int m = MonthOfToken(tok[static_cast<size_t>(i)]);
         if (m == 0) continue;
+        if (tok[static_cast<size_t>(i)].size() == 1 && !RomanLetterBetweenDayAndYear(tok, i)) continue;
         month = MonthAbbreviation(m);
         monthFound = true;
         monthIndex = first = last = i;

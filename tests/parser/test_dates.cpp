@@ -80,6 +80,19 @@ TEST_F(Dates, MonthBeforeTheDayAsNorthAmericanLabelsWriteIt) {
     EXPECT_EQ(rest, " on rocks");
 }
 
+TEST_F(Dates, OneLetterRomanMonthOnlyBetweenDayAndYear) {
+    const LineDate cases[] = {
+        {"12 V 1998", "12 May 1998"},          {"12.V.1998", "12 May 1998"},
+        {"3-X-98", "3 Oct 1998"},              {"1 i 1950", "1 Jan 1950"},
+        {"Det. J. V. Brown 1998", "1998"},     {"I. Smith 1998", "1998"},     // initials
+        {"leg. X. Wu 12 1998", "12  1998"},    {"V 1998", "1998"},            // no day before it
+        {"40 V 1998", "1998"},                 // no day: the number is too large
+        {"J. V. Brown 12 V 1998", "12 May 1998"},
+        {"3 IV 1998", "3 Apr 1998"},           {"IV 1998", "Apr 1998"},       // longer numerals stay
+    };
+    for (const auto& c : cases) EXPECT_EQ(Date(c.line), c.date) << c.line;
+}
+
 TEST_F(Dates, MonthSpellingsBesidesTheTableAndOrdinalDays) {
     const LineDate cases[] = {
         {"12 Sept 1913", "12 Sep 1913"},      {"3 diciembre 1980", "3 Dec 1980"},
