@@ -117,9 +117,11 @@ namespace {
 
 // Only digits, '.' and compass letters reach the controls, so the view's bytes can be written.
 int ParseLatLongOfChars(Session& s, std::string_view input) {
-    // Normalise: O read as zero; "Â" (the first half of a degree sign read in the wrong encoding),
-    // DEG and '*' as degree signs; OCR numerals.
-    std::string t(input);
+    // Normalise: the words latitude and longitude go first, before the O of LONGITUDE can be read
+    // as a zero; then O read as zero; "Â" (the first half of a degree sign read in the wrong
+    // encoding), DEG and '*' as degree signs; OCR numerals.
+    std::string t = ReplaceAllNoCase(input, "latitude", "");
+    t = ReplaceAllNoCase(t, "longitude", "");
     for (char& c : t)
         if (c == 'O') c = '0';
     for (char& c : t)
@@ -128,8 +130,6 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
     for (char& c : t)
         if (c == '*') c = kDegreeByte;
     t = FixNumerals(std::move(t));
-    t = ReplaceAllNoCase(t, "latitude", "");
-    t = ReplaceAllNoCase(t, "longitude", "");
 
     // Tokens of digits and '.', or of other characters, split at the separators.
     constexpr size_t kMaxTokens = 100;
@@ -165,7 +165,7 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
                   (first.size() == 1 && IsCompassLetter(first[0]));
         if (ok && dropped && tok.size() - 1 > 4) {
             bool digitFollows = false;
-            for (size_t k = 2; k <= 4; ++k)
+            for (size_t k = 1; k <= 3; ++k)  // the second to fourth tokens
                 if (!tok[k].empty() && IsDigitChar(tok[k][0])) digitFollows = true;
             ok = digitFollows;
         }

@@ -68,6 +68,10 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
         {"34.5°N 112.25°W", "34.5// N 112.25// W"},
         {"Lat:34 12 30 N, Long:112 10 5 W", "34/12/30 N 112/10/5 W"},
         {"N 34 12 30, W 112 10 5, 181 m", "34/12/30 N 112/10/5 W"},      // no part is above 180
+        // Leading words are dropped until a number leads that has another among the three after it.
+        {"Lat. 27° 01' N, Long. 108° 56' W", "27/01/ N 108/56/ W"},
+        {"LATITUDE 27 01 N LONGITUDE 108 56 W", "27/01/ N 108/56/ W"},  // the words go before O is read as 0
+        {"Latitude 62° 52.053'N Longitude 141° 28.497'W", "62/52.053/ N 141/28.497/ W"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
