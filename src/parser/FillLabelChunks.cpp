@@ -19,8 +19,8 @@ namespace quorl {
 
 namespace {
 
-// Cuts LabelText into trimmed, non-empty lines; a remainder of 3 characters or fewer is dropped.
-// Lines beyond the per-line tables are not kept.
+// Cuts LabelText into trimmed lines: every line that is not blank is one, however short (a last
+// line USA or #12 too). Lines beyond the per-line tables are not kept.
 void CutIntoLines(Session& s) {
     auto& chunks = s.parser.LabelChunks;
     int ignored = 0;
@@ -32,7 +32,7 @@ void CutIntoLines(Session& s) {
             chunks.emplace_back(line);
         else
             ++ignored;
-    } while (MoreCharsThan(rest.Rest(), 3));
+    } while (!rest.Empty());
     s.LabelText = std::string(rest.Rest());
     if (ignored > 0)
         WriteToLog(s, "Label has more than " + IntToStr(kMaxLabelLines) + " lines: " + IntToStr(ignored) +

@@ -31,7 +31,7 @@ std::vector<std::string> LinesOneAtATime(std::string text) {
     do {
         std::string line = NextToken(text, "\n", true);
         if (!line.empty() && lines.size() < static_cast<size_t>(kMaxLabelLines)) lines.push_back(line);
-    } while (text.size() > 3);
+    } while (!text.empty());
     return lines;
 }
 

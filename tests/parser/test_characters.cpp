@@ -47,7 +47,7 @@ protected:
         std::string number = text;
         o += std::to_string(FindCollectionNumber(s, number)) + "|" + Text("PrefixEdit") + "|" + Text("SuffixEdit") + "|";
         o += AutoSplitText(s, text) + "|";
-        s.LabelText = text + "\r\nñó";  // a remainder of three characters or fewer is no line
+        s.LabelText = text;
         FillLabelChunks(s);
         for (const std::string& l : s.parser.LabelChunks) o += l + "/";
         return o;

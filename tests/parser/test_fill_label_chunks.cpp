@@ -31,23 +31,26 @@ TEST_F(FillLabelChunksTest, CutsTrimmedNonEmptyLines) {
     const struct {
         const char* text;
         V chunks;
-        const char* rest;  // the label text left after the cut
     } cases[] = {
-        {"one\ntwo\nthree\nfour", {"one", "two", "three", "four"}, ""},
-        // The cut stops once 3 characters or fewer remain, line break or not.
-        {"a\nb\nc\nd", {"a", "b"}, "c\nd"},
-        {"  first line \r\n\r\n   \r\nsecond\r\nthird\r\nfourth\r\n#12", {"first line", "second", "third", "fourth"}, "#12"},
-        {"first\nsecond\nthird\n#12\nfourth", {"first", "second", "third", "#12", "fourth"}, ""},
-        // The text is trimmed before each cut.
-        {"first\nsecond\nthird\nfourth\n#12\n", {"first", "second", "third", "fourth"}, "#12"},
+        {"one\ntwo\nthree\nfour", {"one", "two", "three", "four"}},
+        // Every line that is not blank is one, however short, at the end too.
+        {"a\nb\nc\nd", {"a", "b", "c", "d"}},
+        {"  first line \r\n\r\n   \r\nsecond\r\nthird\r\nfourth\r\n#12", {"first line", "second", "third", "fourth", "#12"}},
+        {"first\nsecond\nthird\n#12\nfourth", {"first", "second", "third", "#12", "fourth"}},
+        {"first\nsecond\nthird\nfourth\n#12\n", {"first", "second", "third", "fourth", "#12"}},
+        {"first\nsecond\nthird\nfourth\nUSA \r\n  \r\n", {"first", "second", "third", "fourth", "USA"}},
+        {"first\nsecond\nthird\nfourth\n x", {"first", "second", "third", "fourth", "x"}},
     };
     for (const auto& c : cases) {
-        dialogs.answers = {DialogButton::Ignore};
         Parse(c.text);
         EXPECT_EQ(s.parser.LabelChunks, c.chunks) << c.text;
-        EXPECT_EQ(s.LabelText, c.rest) << c.text;
+        EXPECT_EQ(s.LabelText, "") << c.text;  // the whole text is cut
     }
-    EXPECT_EQ(dialogs.questions.size(), 1u);  // only the label of two lines was short
+    EXPECT_TRUE(dialogs.questions.empty());
+    dialogs.answers = {DialogButton::Ignore};
+    Parse("a\nb\nc\n");  // three short lines are too few
+    EXPECT_EQ(dialogs.questions, V{"Doesn't look like a label..."});
+    EXPECT_EQ(s.parser.LabelChunks, (V{"a", "b", "c"}));
 }
 
 TEST_F(FillLabelChunksTest, FewerThanFourLinesAsks) {
