@@ -150,11 +150,67 @@ bool IsValidUtf8(std::string_view in) {
     return true;
 }
 
+bool IsUtf8Text(std::string_view bytes) {
+    bool highBytes = false;
+    for (size_t i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t cp;
+        const size_t n = DecodeOne(bytes, i, cp);
+        if (n > 0) return true;
+        highBytes = true;
+        ++i;
+    }
+    return !highBytes;
+}
+
+std::string Utf8WithStrayBytesToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + 8);
+    for (size_t i = 0; i < bytes.size();) {
+        char32_t cp;
+        const size_t n = static_cast<unsigned char>(bytes[i]) < 0x80 ? 1 : DecodeOne(bytes, i, cp);
+        if (n == 0) {
+            AppendUtf8(out, ToCodePoint(static_cast<unsigned char>(bytes[i])));
+            ++i;
+            continue;
+        }
+        out.append(bytes.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
 std::string DecodeFileBytes(std::string_view bytes) {
-    if (bytes.substr(0, 2) == "\xFF\xFE") return Utf16ToUtf8(bytes.substr(2), false);
-    if (bytes.substr(0, 2) == "\xFE\xFF") return Utf16ToUtf8(bytes.substr(2), true);
+    if (IsUtf16(bytes)) return Utf16ToUtf8(bytes.substr(2), bytes[0] == '\xFE');
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
+    if (!IsUtf8Text(bytes)) return Cp1252ToUtf8(bytes);
+    return IsValidUtf8(bytes) ? std::string(bytes) : Utf8WithStrayBytesToUtf8(bytes);
+}
+
+bool IsUtf16(std::string_view bytes) { return bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF"; }
+
+std::string Utf8ToUtf16(std::string_view utf8, bool bigEndian) {
+    std::string out;
+    out.reserve(utf8.size() * 2);
+    auto unit = [&](char32_t u) {
+        const char high = static_cast<char>(u >> 8), low = static_cast<char>(u & 0xFF);
+        out += bigEndian ? high : low;
+        out += bigEndian ? low : high;
+    };
+    for (size_t i = 0; i < utf8.size();) {
+        char32_t cp;
+        i += NextCodePoint(utf8, i, cp);
+        if (cp >= 0x10000) {
+            unit(0xD800 + ((cp - 0x10000) >> 10));
+            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            unit(cp);
+        }
+    }
+    return out;
 }
 
 }  // namespace quorl

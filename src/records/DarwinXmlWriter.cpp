@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/Encoding.h"
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
@@ -162,6 +163,9 @@ bool AddDarwinXML(Session& s) {
         }
         // The old part is copied byte for byte and the new label element is written in the
         // file's encoding (a legacy single-byte file is converted only when the user agrees).
+        // A UTF-16 file is worked on as UTF-8 and written back in UTF-16, its byte order kept.
+        const std::string utf16Mark = IsUtf16(existing) ? existing.substr(0, 2) : std::string();
+        if (!utf16Mark.empty()) existing = DecodeFileBytes(existing);
         std::string bytes;
         if (!exists || existing.empty()) {
             bytes = "<QUORL>\r\n\t<header>\r\n\t\t<version>" + XmlText(GetFileVersion()) +
@@ -182,6 +186,7 @@ bool AddDarwinXML(Session& s) {
         }
         bytes += kClosingLabelData;
         bytes += "</QUORL>";
+        if (!utf16Mark.empty()) bytes = utf16Mark + Utf8ToUtf16(bytes, utf16Mark[0] == '\xFE');
         const WriteResult written = ReplaceFileAtomically(path, bytes);
         ShowWriteFailure(s, path, written);
         return written.ok();

@@ -54,19 +54,21 @@ bool AppendDelimitedRecord(Session& s, const std::string& header, const std::str
     if (!exists || bytes.empty()) {
         text = header + "\r\n" + line + "\r\n";
     } else {
-        std::string_view rest(bytes);
+        // The checks read the file's text; the record is then added in the file's own encoding.
+        const std::string decoded = DecodeFileBytes(bytes);
+        std::string_view rest(decoded);
         size_t start = 0;
         while (start < rest.size() && static_cast<unsigned char>(rest[start]) <= ' ') ++start;
         rest.remove_prefix(start);
         std::string_view first = rest.substr(0, rest.find("\r\n"));
-        if (Trim(header) != Trim(DecodeFileBytes(first))) {
+        if (Trim(header) != Trim(first)) {
             DialogButton b = s.dialogs.Ask("Data format in existing file " + Excerpt(s.OutputFileName) + " is different!",
                                            DialogKind::Warning, {DialogButton::Ignore, DialogButton::Cancel});
             if (b != DialogButton::Ignore) return false;
         }
-        if (bytes.back() == '\r') {
+        if (!decoded.empty() && decoded.back() == '\r') {
             text = "\n";
-        } else if (bytes.back() != '\n') {
+        } else if (!decoded.empty() && decoded.back() != '\n') {
             text = "\r\n";
         }
         text += line + "\r\n";

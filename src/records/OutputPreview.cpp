@@ -57,7 +57,7 @@ std::optional<RecordToPutBack> XmlRecord(Session& s, const OutputPreview& p, con
                               ". Double-click a line between <label> and </label> to re-edit that record.");
         return std::nullopt;
     }
-    const bool utf8 = IsValidUtf8(p.bytes);
+    const bool utf8 = IsUtf8Text(p.bytes);
     RecordToPutBack r{label->begin, label->end, {}};
     for (const auto& [name, text] : label->children) {
         const OutputFormatClass* column = nullptr;
@@ -72,7 +72,7 @@ std::optional<RecordToPutBack> XmlRecord(Session& s, const OutputPreview& p, con
             catalog.DatabaseName = name;
             column = &catalog;
         }
-        if (column) r.values.emplace_back(*column, DecodeFileBytes(utf8 ? text : Cp1252ToUtf8(text)));
+        if (column) r.values.emplace_back(*column, DecodeFileBytes(utf8 ? Utf8WithStrayBytesToUtf8(text) : Cp1252ToUtf8(text)));
     }
     return r;
 }

@@ -8,7 +8,12 @@ namespace quorl {
 
 bool EncodeForRecordFile(Session& s, const std::string& fileName, RecordFileText& t) {
     t.convertWhole = false;
-    if (IsValidUtf8(t.existing)) return true;  // UTF-8, empty or plain ASCII: written as it is
+    if (IsUtf16(t.existing)) {  // a spreadsheet's "Unicode text": the record in the same byte order
+        t.added = Utf8ToUtf16(t.added, t.existing[0] == '\xFE');
+        return true;
+    }
+    // UTF-8 (a stray byte in it included), empty or plain ASCII: written as it is.
+    if (IsUtf8Text(t.existing)) return true;
     if (FitsCp1252(t.added)) {
         t.added = Utf8ToCp1252(t.added);
         return true;

@@ -1,6 +1,7 @@
 #pragma once
-// A record file holds one encoding: UTF-8, or the single-byte code page (Windows-1252) of a file
-// that an older installation wrote. New records are written in the file's own encoding; when a
+// A record file holds one encoding: UTF-8, UTF-16 with its byte-order mark (a spreadsheet's
+// "Unicode text"), or the single-byte code page (Windows-1252) of a file that an older
+// installation wrote. New records are written in the file's own encoding; when a
 // record holds a character that the single-byte file cannot store, the user is asked once whether
 // to convert the whole file to UTF-8.
 #include <string>

@@ -12,9 +12,9 @@ namespace {
 // so that a value of a Windows-1252 file is never taken for UTF-8 by chance.
 class ValueDecoder {
 public:
-    explicit ValueDecoder(std::string_view bytes) : utf8_(IsValidUtf8(bytes)) {}
+    explicit ValueDecoder(std::string_view bytes) : utf8_(IsUtf8Text(bytes)) {}
     std::string operator()(std::string_view value) const {
-        return DecodeFileBytes(utf8_ ? std::string(value) : Cp1252ToUtf8(value));
+        return DecodeFileBytes(utf8_ ? Utf8WithStrayBytesToUtf8(value) : Cp1252ToUtf8(value));
     }
 
 private:

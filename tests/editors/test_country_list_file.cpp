@@ -49,6 +49,11 @@ TEST_F(CountryListFileTest, ShortNamesSaveBackWhereverTheyStand) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(CountryListFileTest, AStrayByteDoesNotReEncodeTheRestOnSave) {
+    Load("Chad\tKanem\xA0Nord\r\nM\xC3\xA9xico\tJalisco\r\n");
+    EXPECT_EQ(SaveAndRead(), "Chad\tKanem\u00A0Nord\r\nMéxico\tJalisco\r\n");
+}
+
 TEST_F(CountryListFileTest, ABoxWithAZeroBoundIsKept) {
     // On the equator and on the prime meridian: a zero minimum is a real bound.
     Load("Gabon(0/2.3/8.7/14.5)\tOgooue-Maritime(-2.5/0/8.7/10.5),Etimboue(-2/-1/0/9.5)\r\n");

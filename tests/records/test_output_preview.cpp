@@ -46,6 +46,9 @@ TEST(RecordFileTable, QuotedValuesAndLineEndsAsTheWritersAndSpreadsheetsWriteThe
     // A file that is not UTF-8 is read as Windows-1252, all of it.
     RecordFileTable legacy = ReadDelimitedTable("Name,Place\r\nJos\xe9,\"Ca\xf1on\"\r\n", ',');
     EXPECT_EQ(legacy.rows.at(0).values, (Values{DecodeFileBytes("Jos\xc3\xa9"), DecodeFileBytes("Ca\xc3\xb1on")}));
+    // A UTF-8 file with one stray byte stays UTF-8; the stray byte is its Windows-1252 character.
+    RecordFileTable stray = ReadDelimitedTable("Name,Place\r\nAndr\xc3\xa9 M\xc3\xbcller,41\xb0\r\n", ',');
+    EXPECT_EQ(stray.rows.at(0).values, (Values{"André Müller", "41°"}));
 }
 
 TEST(RecordFileTable, XmlFileIsOneColumnOfLines) {

@@ -111,5 +111,45 @@ TEST_F(RecordFileEncodingTest, Utf8FilesTakeEveryCharacterWithoutAQuestion) {
     }
 }
 
+TEST_F(RecordFileEncodingTest, AStrayByteLeavesAUtf8FileUtf8) {
+    for (const Writer& w : Writers()) {
+        SCOPED_TRACE(w.file);
+        // UTF-8 records, one of them with a Windows-1252 degree sign pasted in.
+        std::string file = Cp1252ToUtf8(w.legacy);
+        file.insert(file.find("and"), "\xB0");
+        Use(w, file);
+        Set("NotesMemo", "André Müller");
+        dialogs.questions.clear();
+        ASSERT_TRUE(w.add(s));
+        EXPECT_TRUE(dialogs.questions.empty());
+        const std::string bytes = RecordFile();
+        EXPECT_NE(bytes.find("André Müller"), std::string::npos);
+        const size_t keep = w.file == std::string("Records.xml") ? file.find("\t</labelData>") : file.size();
+        EXPECT_EQ(bytes.substr(0, keep), file.substr(0, keep));
+        EXPECT_NE(DecodeFileBytes(bytes).find("Ñ°andú"), std::string::npos);
+    }
+}
+
+TEST_F(RecordFileEncodingTest, Utf16FilesGetTheirRecordsInUtf16) {
+    for (const bool bigEndian : {false, true}) {
+        for (const Writer& w : Writers()) {
+            SCOPED_TRACE(std::string(w.file) + (bigEndian ? " big-endian" : " little-endian"));
+            const std::string text = Cp1252ToUtf8(w.legacy);
+            const std::string mark = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+            Use(w, mark + Utf8ToUtf16(text, bigEndian));
+            Set("NotesMemo", "Łódź 𝄞");
+            dialogs.questions.clear();
+            ASSERT_TRUE(w.add(s));
+            EXPECT_TRUE(dialogs.questions.empty());  // no question, and the header is the file's own
+            const std::string bytes = RecordFile();
+            const std::string read = DecodeFileBytes(bytes);
+            EXPECT_EQ(bytes, mark + Utf8ToUtf16(read, bigEndian));  // UTF-16 throughout, nothing 8-bit
+            EXPECT_NE(read.find("Ñandú"), std::string::npos);
+            EXPECT_NE(read.find("Łódź 𝄞"), std::string::npos);
+            EXPECT_EQ(read.find("\r\n\r\n"), std::string::npos) << read;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quorl::testing
