@@ -43,7 +43,7 @@ struct PassNothing {
 template <typename Select, typename PassOver = PassNothing>
 void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool itemsBackwards, Select select,
                           PassOver passOver = {}) {
-    size_t best = 0;
+    size_t best = 0;  // in characters
     for (int i = 0; i < lineLimit; ++i) {
         const std::string_view line = s.parser.LowerLine(i);
         Control* list = Find(s, listName);
@@ -56,8 +56,8 @@ void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool 
         for (int k = 0; k < n; ++k) {
             int j = itemsBackwards ? n - 1 - k : k;
             const std::string& item = (*items)[static_cast<size_t>(j)];
-            if (PosNoCase(item, line) > 0 && item.size() > best && !passOver(item, i)) {
-                best = item.size();
+            if (PosNoCase(item, line) > 0 && MoreCharsThan(item, best) && !passOver(item, i)) {
+                best = CharCount(item);
                 if (items != &kept) {
                     kept = *items;
                     items = &kept;
@@ -188,7 +188,13 @@ void StateComboChange(Session& s) {
 
 void FamilyComboChange(Session& s) { FillGenusCombo(s); }
 
-void GenusComboChange(Session& s) { FillSpeciesCombo(s); }
+void GenusComboChange(Session& s) {
+    FillSpeciesCombo(s);
+    // A typed genus that is not in the list has no species yet: the scientific name is the genus
+    // alone, as for a listed genus with several species. (A text with a blank is no genus.)
+    const std::string genus = BoxText(s, "GenusCombo");
+    if (BoxItemIndex(s, "GenusCombo") < 0 && !Contains(genus, " ")) SetBoxText(s, "ScientificNameEdit", genus);
+}
 
 void SpeciesComboChange(Session& s) {
     std::string name = BoxText(s, "GenusCombo") + " " + BoxText(s, "SpeciesCombo");

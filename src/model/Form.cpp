@@ -81,6 +81,7 @@ void Form::ClearItems(std::string_view name) {
     Control& c = Get(name);
     c.items.clear();
     c.itemIndex = -1;
+    c.text.clear();
     Notify(c);
 }
 

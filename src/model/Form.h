@@ -70,6 +70,7 @@ public:
     // Code changes (see the change rules above).
     void SetText(std::string_view name, const std::string& text);
     void SetItemIndex(std::string_view name, int index);
+    // Empties a list: its items and its text, as a list box's Clear does.
     void ClearItems(std::string_view name);
     void AddItem(std::string_view name, const std::string& item);
     void SetItems(std::string_view name, std::vector<std::string> items);

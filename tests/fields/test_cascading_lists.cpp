@@ -161,3 +161,46 @@ TEST_F(PlaceListsTest, SingleStateIsChosenWithoutCounties) {
     EXPECT_EQ(C("StateCombo").text, "Monaco");
     EXPECT_TRUE(C("ParishCombo").items.empty());
 }
+
+// A list refilled from the list above it loses its text with its items: no county, species or
+// scientific name of the earlier choice stays behind.
+TEST_F(PlaceListsTest, ChangingTheCountryEmptiesTheCountyText) {
+    AddCountry("United States", {{"Ohio", {"Franklin County", "Ross County"}}, {"Utah", {"Cache County"}}});
+    AddCountry("Canada", {{"Ontario", {}}, {"Quebec", {}}});
+    AddCountry("Andorra", {{"Canillo", {}}});
+    SetLines({"nothing"});
+    for (int country : {3, 4}) {
+        s.form.UserSelectItem("CountryCombo", 2);
+        s.form.UserSelectItem("StateCombo", 0);
+        s.form.UserSelectItem("ParishCombo", 0);
+        ASSERT_EQ(C("ParishCombo").text, "Franklin County");
+        s.form.UserSelectItem("CountryCombo", country);
+        EXPECT_EQ(C("ParishCombo").text, "") << country;
+        EXPECT_TRUE(C("ParishCombo").items.empty());
+    }
+    EXPECT_EQ(C("StateCombo").text, "Canillo");
+}
+
+TEST_F(CascadingListsTest, TypedGenusOutsideTheListLeavesNoOldSpecies) {
+    s.form.UserSelectItem("FamilyCombo", 1);
+    s.form.UserSelectItem("GenusCombo", 1);
+    s.form.UserSelectItem("SpeciesCombo", 0);
+    ASSERT_EQ(C("ScientificNameEdit").text, "Quercus alba");
+    s.form.UserSetText("GenusCombo", "Quercusia");
+    EXPECT_EQ(C("SpeciesCombo").text, "");
+    EXPECT_TRUE(C("SpeciesCombo").items.empty());
+    EXPECT_EQ(C("ScientificNameEdit").text, "Quercusia");
+    s.form.UserSetText("SpeciesCombo", "nova");
+    EXPECT_EQ(C("ScientificNameEdit").text, "Quercusia nova");
+    s.form.UserSetText("GenusCombo", "Quercus");  // typed as listed: its species again
+    EXPECT_EQ(C("SpeciesCombo").items, (V{"alba", "emoryi", "rugosa"}));
+    EXPECT_EQ(C("ScientificNameEdit").text, "Quercus");
+}
+
+// The longest name is the one with most characters, not bytes.
+TEST_F(PlaceListsTest, LongestStateCountsCharacters) {
+    AddCountry("Bulgaria", {{"Sofia Grad", {}}, {"Пловдив", {}}});
+    SetLines({"Sofia Grad, Пловдив"});
+    s.form.UserSelectItem("CountryCombo", 2);
+    EXPECT_EQ(C("StateCombo").text, "Sofia Grad");
+}
