@@ -61,6 +61,8 @@ void Form::SetText(std::string_view name, const std::string& text) {
     if (c.text == text) return;
     c.text = text;
     if (c.kind == ControlKind::Combo) c.itemIndex = ExactItem(c);
+    // A replaced text has nothing selected: the old offsets would name a piece of the new text.
+    if (c.IsTextField()) c.selStart = c.selLength = 0;
     Notify(c);
     if (c.IsTextField()) RunChangeHandler(name);
 }

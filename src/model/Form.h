@@ -4,7 +4,8 @@
 //
 // Two change rules hold: setting an edit's or memo's text from code runs its change handler (when
 // the text really changes); setting a list's text or selected item from code runs none. Input from
-// the user (UserSetText, UserSelectItem) runs the handler of any control.
+// the user (UserSetText, UserSelectItem) runs the handler of any control. A text set from code
+// leaves nothing selected in it.
 // Texts are inner strings with CR LF line ends.
 #include <cstdint>
 #include <functional>
@@ -39,7 +40,7 @@ struct Control {
     int left = 0, top = 0, width = 0, height = 0;
     int tabOrder = 0;
     std::string hint;
-    int selStart = 0;   // 0-based selection in the text, kept by the window
+    int selStart = 0;   // 0-based selection in the text, kept by the window; emptied by SetText
     int selLength = 0;
     int fontSize = 0;   // points; 0 keeps the window's font
     bool fontBold = false;

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include "ParserFixture.h"
 #include "base/Text.h"
 #include "commands/MainCommands.h"
+#include "ocr/PhotoCommands.h"
 #include "fields/FieldEntryTools.h"
 
 using namespace quorl;
@@ -109,4 +111,29 @@ TEST_F(MainCommandsTest, AnalyzeAndTheLabelPopup) {
     // A selection left over from a longer text reads nothing outside the text.
     s.form.SetSelection("RichEdit1", 40, 3);
     EXPECT_EQ(LabelWindowSelection(s), "");
+}
+
+// Every road that replaces the label window's text leaves nothing selected in it: a paste button
+// afterwards copies nothing rather than a piece of the new text at the old place.
+TEST_F(MainCommandsTest, ReplacedLabelTextHasNothingSelected) {
+    const std::string next = "Flora of Maine\r\nJames Brown 7\r\nwet ditch\r\n12 May 1990\r\n";
+    dialogs.clipboard = next;
+    const std::vector<std::pair<const char*, std::function<void()>>> roads = {
+        {"paste", [&] { PasteLabelText(s); }},
+        {"photo text", [&] { ParsePhotoText(s, next); }},
+        {"OCR text", [&] { ParseOcrText(s, next); }},
+        {"open", [&] {
+             dialogs.files = {Write("next.txt", next)};
+             Open1Click(s);
+         }},
+    };
+    for (const auto& [road, replace] : roads) {
+        SCOPED_TRACE(road);
+        s.form.SetText("RichEdit1", "Flora of Ohio\r\nJ. Smith 12\r\n");
+        s.form.SetSelection("RichEdit1", 16, 4);  // ". Sm"
+        replace();
+        ASSERT_NE(Label().find("James"), std::string::npos);
+        PasteSelectionButtonClick(s, "NotesButton");
+        EXPECT_EQ(s.form.Get("NotesMemo").text, "");
+    }
 }

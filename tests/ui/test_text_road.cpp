@@ -8,6 +8,7 @@
 #include "base/Encoding.h"
 #include "base/Text.h"
 #include "model/OutputFormatFile.h"
+#include "ocr/PhotoCommands.h"
 #include "parser/FillLabelChunks.h"
 
 using namespace quorl;
@@ -105,6 +106,25 @@ private slots:
         Select(*s, legacy ? QStringLiteral("12 May") : QStringLiteral("北京 team"));
         QTest::mouseClick(W(*s, "NotesButton"), Qt::LeftButton);
         QCOMPARE(Text(*s, "NotesMemo"), legacy ? QStringLiteral("12 May") : QStringLiteral("北京 team"));
+    }
+
+    // A label text put into the window by a command has nothing selected: the widget does not
+    // carry the old selection's offsets over into the new text.
+    void replacedLabelTextHasNothingSelected() {
+        auto s = StartWindow();
+        Open(*s, Label(kHabitat), QStringLiteral("utf8"), "\r\n");
+        Select(*s, QStringLiteral("xerófilo"));
+        // The text of the Photo window's OCR && Parse, then of Paste from Clipboard.
+        ParsePhotoText(s->session, "Plants of Maine\r\nJames Brown 7 with Jameson\r\nwet ditch\r\n12 May 1990\r\n");
+        QVERIFY(Text(*s, "RichEdit1").startsWith(QStringLiteral("Plants of Maine")));
+        QVERIFY(!qobject_cast<QPlainTextEdit*>(W(*s, "RichEdit1"))->textCursor().hasSelection());
+        QTest::mouseClick(W(*s, "NotesButton"), Qt::LeftButton);
+        QCOMPARE(Text(*s, "NotesMemo"), QString());
+        Select(*s, QStringLiteral("James"));
+        s->dialogs.clipboard = "Flora of Ohio\r\nJ. Smith 12\r\n";
+        QTest::mouseClick(W(*s, "PasteButton"), Qt::LeftButton);
+        QTest::mouseClick(W(*s, "NotesButton"), Qt::LeftButton);
+        QCOMPARE(Text(*s, "NotesMemo"), QString());
     }
 
     void recordsComeBackByteForByte_data() { AddTextRows(); }
