@@ -2,6 +2,8 @@
 // start-word test of other fields.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ParserFixture.h"
 #include "parser/LineScoring.h"
 
@@ -168,4 +170,55 @@ TEST_F(LineScoringTest, EditedDefinitionsAreSeenByTheNextScore) {
     EXPECT_FALSE(LineFreeOfOtherStartWords(s, fLocation, 0));
     Def(fHabitat).StartWords = "";
     EXPECT_TRUE(LineFreeOfOtherStartWords(s, fLocation, 0));
+}
+
+// The analyze mode's explanation of each scoring rule, for the traced field only.
+TEST_F(LineScoringTest, TraceExplainsEachRule) {
+    s.WordStats = {Word("oak", 10, 0, 0, 100), Word("pine", 10, 0, 0, 0)};
+    Def(fCountry).ContainedWords = "mexico";
+    Def(fElevation).ContainedWords = "ft";
+    Def(fCollector).StartWords = "coll";
+    const std::string reduce = "Reducing score by 30, looks like Description, Location or Habitat.\r\n";
+    const struct {
+        const char* label;
+        const char* line;
+        int traced;
+        std::function<void(int)> score;  // scores the line with the given traced field
+        std::string trace;
+    } cases[] = {
+        {"reduced for a learnt-looking line", "Mexico", fCountry,
+         [&](int f) { s.parser.LineLDHScore[0] = 30; ScoreLineForField(s, f, 0); },
+         "\r\nScoring \"Mexico\":\r\n  Add 1 for Contained Word \"mexico\".\r\n" + reduce + "Total score -29.\r\n"},
+        {"a short elevation is not reduced", "5000 ft", fElevation,
+         [&](int f) { s.parser.LineLDHScore[0] = 30; ScoreLineForField(s, f, 0); },
+         "\r\nScoring \"5000 ft\":\r\n  Add 1 for Contained Word \"ft\".\r\nTotal score 1.\r\n"},
+        {"Latin score of associated species", "Quercus alba", fAssociatedSpecies,
+         [&](int f) { s.parser.LineLatinScore[0] = 9; ScoreLineForField(s, f, 0); },
+         "\r\nScoring \"Quercus alba\":\r\n  Latin Score: 9.\r\nTotal score 9.\r\n"},
+        {"no Latin score", "Quercus", fAssociatedSpecies,
+         [&](int f) { s.parser.LineLatinScore[0] = 0; ScoreLineForField(s, f, 0); }, ""},
+        {"a negative Latin score is no explanation", "12 34", fAssociatedSpecies,
+         [&](int f) { s.parser.LineLatinScore[0] = -2; ScoreLineForField(s, f, 0); }, "Total score -2.\r\n"},
+        {"few words multiply", "Oak", fHabitat, [&](int) { ScoreDescriptionLocalityHabitat(s, 0); },
+         "\r\nScoring \"Oak\":\r\n  Add 4 for \"oak\".\r\n  Increasing score to 20 for small word count .\r\n"
+         "Total score 20.\r\n"},
+        {"five words are not multiplied", "oak on a dry slope", fHabitat,
+         [&](int) { ScoreDescriptionLocalityHabitat(s, 0); },
+         "\r\nScoring \"oak on a dry slope\":\r\n  Add 4 for \"oak\".\r\nTotal score 4.\r\n"},
+        {"nothing to multiply", "pine", fHabitat, [&](int) { ScoreDescriptionLocalityHabitat(s, 0); }, ""},
+        {"another field's start word", "coll oak", fLocation, [&](int) { ScoreDescriptionLocalityHabitat(s, 0); },
+         "Rejecting \"coll oak\". Starts with Collector StartWord \"coll\".\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        SetLines({c.line});
+        s.trace.Trace = true;
+        for (int traced : {c.traced, int{fNotes}}) {  // only the traced field is explained
+            s.trace.TraceField = traced;
+            s.trace.TraceText.clear();
+            s.trace.TraceLineHeader.clear();
+            c.score(c.traced);
+            EXPECT_EQ(s.trace.TraceText, traced == fNotes ? "" : c.trace);
+        }
+    }
 }
