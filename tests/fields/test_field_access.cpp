@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ParserFixture.h"
+#include "base/Text.h"
 #include "fields/FieldAccess.h"
 #include "fields/Trace.h"
 
@@ -81,6 +82,38 @@ TEST_F(FieldAccessTest, FillByStartOrContainedWord) {
     EXPECT_EQ(GetFieldText(s, fSection), "12");
     EXPECT_EQ(Def(fSection).FoundLine, 1);
     EXPECT_EQ(s.trace.TraceText, "Setting to default: \"12\".\r\n");
+}
+
+// The log names the word that filled the field; the analyze mode of that field also the line.
+TEST_F(FieldAccessTest, FillByStartOrContainedWordLogsAndExplainsTheWord) {
+    Def(fTownship).StartWords = "twp,township";
+    Def(fTownship).ContainedWords = "range";
+    const struct {
+        std::vector<std::string> lines;
+        const char* log;    // the line of the log about the word, "" for none
+        const char* trace;  // while tracing the field
+    } cases[] = {
+        {{"x", "Township 5N"}, "Found Unique Start Word: township",
+         "\"Township 5N\" starts with StartWord \"township\".\r\n"},
+        {{"x", "T5N Range 3E"}, "Found Unique Word range", "\"T5N Range 3E\" contains Word \"range\".\r\n"},
+        {{"x", "y"}, "", ""},
+    };
+    s.trace.Trace = true;
+    for (const auto& c : cases) {
+        for (int traced : {int{fTownship}, int{fRange}}) {
+            SCOPED_TRACE(c.lines[1] + " traced " + std::to_string(traced));
+            const size_t since = LogText().size();
+            s.trace.TraceField = traced;
+            s.trace.TraceText.clear();
+            SetLines(c.lines);
+            FillByStartOrContainedWord(s, fTownship);
+            std::string found;
+            for (const std::string& l : SplitLines(LogText().substr(since)))
+                if (l.find("Found Unique") != std::string::npos) found += l.substr(l.find("Found Unique"));
+            EXPECT_EQ(found, c.log);
+            EXPECT_EQ(s.trace.TraceText, traced == fTownship ? c.trace : "");
+        }
+    }
 }
 
 TEST_F(FieldAccessTest, ApplyFieldDefault) {
