@@ -65,6 +65,20 @@ long TemporaryFileOwner(const std::string& name) {
     return std::stol(digits);
 }
 
+// The file that path names once its symbolic links are followed (a link that points nowhere names
+// the file it would point to); path itself when it is no link or its links go round in a circle.
+fs::path LinkTarget(const fs::path& path) {
+    fs::path target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(target, ec)) return target;
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec) return target;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return path;
+}
+
 }  // namespace
 
 bool ProcessRuns(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
@@ -80,11 +94,19 @@ bool ReadFileBytes(const fs::path& path, std::string& bytes) {
     return !in.bad();
 }
 
-WriteResult ReplaceFileAtomically(const fs::path& path, std::string_view bytes, fs::perms perms) {
+WriteResult ReplaceFileAtomically(const fs::path& linkOrFile, std::string_view bytes, fs::perms perms) {
+    const fs::path path = LinkTarget(linkOrFile);
     fs::path tmp = path;
     tmp += std::string(kTemporaryMark) + std::to_string(::getpid());
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, static_cast<mode_t>(perms));
     if (fd < 0) return Failed(WriteFailure::Open, errno);
+    // The new file gets the old one's rights (a file readable by its owner only stays so), with no
+    // read or write right that perms leaves out, and, where allowed, its owner and group.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) {
+        (void)::fchown(fd, old.st_uid, old.st_gid);
+        (void)::fchmod(fd, old.st_mode & (static_cast<mode_t>(perms) | 07111));
+    }
     bool written = WriteAll(fd, bytes) && SyncData(fd);
     int error = written ? 0 : errno;
     if (::close(fd) != 0 && written) {

@@ -27,8 +27,9 @@ bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
 
 // Writes bytes to a temporary file beside path (path + ".tmp" + process id), makes sure they are
 // on the disk and renames it over path. The file gets the rights perms, less the umask, from the
-// moment it is created. On failure the temporary file is removed and path is left as it was. No
-// message.
+// moment it is created; a file that is replaced keeps its own rights, less any read or write right
+// that perms leaves out. When path is a symbolic link, the file it points to is replaced and the
+// link stays. On failure the temporary file is removed and path is left as it was. No message.
 WriteResult ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                   std::filesystem::perms perms = static_cast<std::filesystem::perms>(0666));
 

@@ -67,6 +67,57 @@ TEST_F(FileBytesTest, FileThatCannotBeOpenedIsAnOpenFailure) {
     EXPECT_EQ(Entries(), 1u);
 }
 
+TEST_F(FileBytesTest, AReplacedFileKeepsItsRights) {
+    const struct {
+        fs::perms before, asked, after;
+    } cases[] = {
+        {fs::perms(0600), fs::perms(0666), fs::perms(0600)},
+        {fs::perms(0640), fs::perms(0666), fs::perms(0640)},
+        {fs::perms(0755), fs::perms(0666), fs::perms(0755)},
+        {fs::perms(0444), fs::perms(0666), fs::perms(0444)},
+        {fs::perms(0644), fs::perms(0600), fs::perms(0600)},  // the caller's limit still holds
+    };
+    const fs::path file = dir / "MailSettings.txt";
+    for (const auto& c : cases) {
+        WriteFile(file, "old");
+        fs::permissions(file, c.before);
+        ASSERT_TRUE(ReplaceFileAtomically(file, "new", c.asked).ok());
+        EXPECT_EQ(ReadFile(file), "new");
+        EXPECT_EQ(fs::status(file).permissions(), c.after) << std::oct << static_cast<int>(c.before);
+    }
+}
+
+TEST_F(FileBytesTest, ALinkIsFollowedAndStaysALink) {
+    fs::create_directories(dir / "shared");
+    WriteFile(dir / "shared" / "CountryList.txt", "old");
+    fs::create_directory_symlink("shared", dir / "elsewhere");
+    const struct {
+        fs::path link, target;
+    } cases[] = {
+        {"../shared/CountryList.txt", dir / "shared" / "CountryList.txt"},  // relative to its folder
+        {dir / "shared" / "CountryList.txt", dir / "shared" / "CountryList.txt"},
+        {"hop.txt", dir / "user" / "hop.txt"},                              // a link to a link
+        {"../elsewhere/New.txt", dir / "shared" / "New.txt"},               // pointing nowhere yet
+    };
+    fs::create_directories(dir / "user");
+    fs::create_symlink("../shared/CountryList.txt", dir / "user" / "hop.txt");
+    int n = 0;
+    for (const auto& c : cases) {
+        const fs::path link = dir / "user" / ("link" + std::to_string(n++) + ".txt");
+        fs::create_symlink(c.link, link);
+        const std::string bytes = "written through " + link.filename().string();
+        ASSERT_TRUE(ReplaceFileAtomically(link, bytes).ok());
+        EXPECT_TRUE(fs::is_symlink(link)) << link;
+        EXPECT_EQ(ReadFile(c.target), bytes) << link;
+    }
+    EXPECT_TRUE(fs::is_symlink(dir / "user" / "hop.txt"));
+    // Links that go round in a circle are not followed for ever: the link named is replaced.
+    fs::create_symlink("b.txt", dir / "a.txt");
+    fs::create_symlink("a.txt", dir / "b.txt");
+    ASSERT_TRUE(ReplaceFileAtomically(dir / "a.txt", "x").ok());
+    EXPECT_EQ(ReadFile(dir / "b.txt"), "x");
+}
+
 TEST_F(FileBytesTest, StaleTemporaryFilesOfDeadProcessesAreRemoved) {
     // A process id that surely runs no more: a child that has ended and been reaped.
     const pid_t child = ::fork();
