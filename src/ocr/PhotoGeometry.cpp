@@ -65,6 +65,19 @@ bool SelectionBox::Shift(Nudge d, const DisplayArea& a) {
     return true;
 }
 
+namespace {
+int Scaled(int v, double factor) { return static_cast<int>(std::lround(v * factor)); }
+}  // namespace
+
+void SelectionBox::Rescale(double factor, const DisplayArea& a) {
+    if (!Exists()) return;
+    for (Point* p : {&first, &second}) *p = {a.left + Scaled(p->x - a.left, factor), a.top + Scaled(p->y - a.top, factor)};
+}
+
+PixelRect ScaledDisplayRect(const PixelRect& r, double factor) {
+    return {Scaled(r.left, factor), Scaled(r.top, factor), Scaled(r.right, factor), Scaled(r.bottom, factor)};
+}
+
 PixelRect SelectedDisplayRect(const SelectionBox& box, const DisplayArea& area) {
     if (!box.Exists()) return {0, 0, area.width, area.height};
     return {box.first.x - area.left, box.first.y - area.top, box.second.x - area.left, box.second.y - area.top};

@@ -39,10 +39,16 @@ public:
     bool Dragging() const { return dragging_; }
     // Moves both corners by one pixel while both stay inside the display area; true when moved.
     bool Shift(Nudge direction, const DisplayArea& area);
+    // Keeps the box on the same part of the picture when the picture is drawn factor times as
+    // large in the display area.
+    void Rescale(double factor, const DisplayArea& area);
 
 private:
     bool dragging_ = false;
 };
+
+// A rectangle of the display area when the picture is drawn factor times as large.
+PixelRect ScaledDisplayRect(const PixelRect& r, double factor);
 
 // The area an OCR or a zoom works on, in display-area coordinates: the box, or the whole display
 // area when there is none.

@@ -3,38 +3,68 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <algorithm>
 
 #include "ui/QtText.h"
+#include "ui/ScreenFit.h"
 #include "ui/WindowPlacement.h"
 
 namespace quorl {
 
+namespace {
+
+constexpr int kDesignWidth = 340;
+constexpr int kHeight = 120;
+constexpr int kMargin = 20;
+
+// Shows the text, shortened in its middle when even the widest window the screen allows cannot
+// hold it (the whole text is then its tooltip).
+void SetFittedText(QLabel* label, const QString& text, int room) {
+    const QFontMetrics fm = label->fontMetrics();
+    const QString shown = fm.horizontalAdvance(text) <= room ? text : fm.elidedText(text, Qt::ElideMiddle, room);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+}
+
+}  // namespace
+
 BusyWindow::BusyWindow(QWidget* mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint), mainWindow_(mainWindow) {
     setWindowTitle(QStringLiteral("QUORL"));
-    setFixedSize(340, 120);
+    setFixedSize(kDesignWidth, kHeight);
     Label1 = new QLabel(QStringLiteral("Please Wait..."), this);
     QFont big = Label1->font();
     big.setPixelSize(20);
     Label1->setFont(big);
-    Label1->move(20, 16);
+    Label1->move(kMargin, 16);
     Label1->adjustSize();
+    title_ = Label1->text();
     Label2 = new QLabel(this);
     QFont bold = Label2->font();
     bold.setBold(true);
     Label2->setFont(bold);
-    Label2->move(20, 58);
+    Label2->move(kMargin, 58);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setRange(0, 100);
-    ProgressBar1->setGeometry(20, 88, 300, 16);
+    ProgressBar1->setGeometry(kMargin, 88, kDesignWidth - 2 * kMargin, 16);
     ProgressBar1->hide();
 }
 
 void BusyWindow::ShowBusy(const std::string& title, const std::string& message) {
-    if (!title.empty()) Label1->setText(ToQtLines(title));
+    if (!title.empty()) title_ = ToQtLines(title);
+    const QString text = ToQtLines(message);
+    // The window is as wide as its longer text needs, within the screen.
+    const int need = std::max(Label1->fontMetrics().horizontalAdvance(title_), Label2->fontMetrics().horizontalAdvance(text));
+    const int width = std::clamp(need + 2 * kMargin, kDesignWidth, std::max(kDesignWidth, ScreenRoom(this).width()));
+    setFixedSize(width, kHeight);
+    SetFittedText(Label1, title_, width - 2 * kMargin);
     FitAndCentre(Label1, Label1->y());
-    Label2->setText(ToQtLines(message));
+    SetFittedText(Label2, text, width - 2 * kMargin);
     FitAndCentre(Label2, Label2->y());
+    // A new step starts without the progress of the one before.
+    ProgressBar1->reset();
+    ProgressBar1->hide();
+    ProgressBar1->setGeometry(kMargin, ProgressBar1->y(), width - 2 * kMargin, ProgressBar1->height());
     CentreOn(this, mainWindow_);
     show();
     raise();

@@ -1,5 +1,6 @@
 #pragma once
 // The busy window "QUORL": a title and a message shown while a long operation runs.
+#include <QString>
 #include <QWidget>
 #include <string>
 
@@ -14,8 +15,9 @@ public:
     // mainWindow: the window the busy window is centred on (may be nullptr).
     explicit BusyWindow(QWidget* mainWindow);
 
-    // An empty title keeps the last one. Both labels are centred, the window is centred on the
-    // main window, shown without blocking and painted at once.
+    // An empty title keeps the last one. The window is as wide as its texts need (within the
+    // screen), both labels are centred, the progress bar starts over hidden, and the window is
+    // centred on the main window, shown without blocking and painted at once.
     void ShowBusy(const std::string& title, const std::string& message);
     // Shows the progress bar at position of maximum.
     void ShowProgress(int position, int maximum);
@@ -28,6 +30,7 @@ public:
 
 private:
     QWidget* mainWindow_;
+    QString title_;  // the whole title (Label1 may show it shortened)
 };
 
 }  // namespace quorl

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyle>
 #include <algorithm>
 #include <filesystem>
 
@@ -32,6 +33,7 @@
 #include "ui/ProgramHelp.h"
 #include "ui/QtHelpViewer.h"
 #include "ui/QtText.h"
+#include "ui/ScreenFit.h"
 
 namespace quorl {
 
@@ -107,7 +109,13 @@ MainWindow::MainWindow(Session& s, QWidget* parent) : QMainWindow(parent), sessi
     form.SetObserver([this](const Control& c) { UpdateWidget(c); });
     CreateMenus();
     client_->setMinimumSize(form.clientWidth, form.clientHeight);
-    resize(form.clientWidth, form.clientHeight + menuBar()->sizeHint().height());
+    // Opened at the design size, or smaller on a smaller screen (the client then scrolls). Cut in
+    // height, it is made wider by the scroll bar, so that it does not scroll sideways as well.
+    const QSize design(form.clientWidth, form.clientHeight + menuBar()->sizeHint().height());
+    QSize opened = FitToScreen(this, design);
+    if (opened.height() < design.height())
+        opened = FitToScreen(this, design + QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll), 0));
+    resize(opened);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 
     try {

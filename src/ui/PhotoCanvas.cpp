@@ -16,6 +16,16 @@ void PhotoCanvas::SetPicture(const QImage& picture, const QRect& drawn) {
     update();
 }
 
+void PhotoCanvas::SetPictureArea(const QRect& drawn) {
+    drawn_ = drawn;
+    update();
+}
+
+void PhotoCanvas::SetPreviewArea(const QRect& area) {
+    previewArea_ = area;
+    update();
+}
+
 void PhotoCanvas::SetPreview(const QImage& preview, const QRect& area) {
     preview_ = preview;
     previewArea_ = area;
@@ -53,6 +63,10 @@ void PhotoCanvas::mouseMoveEvent(QMouseEvent* e) {
 
 void PhotoCanvas::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && onRelease) onRelease(e->position().toPoint());
+}
+
+void PhotoCanvas::resizeEvent(QResizeEvent*) {
+    if (onResize) onResize();
 }
 
 }  // namespace quorl

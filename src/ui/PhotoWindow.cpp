@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -22,12 +23,15 @@
 #include "ui/HelpContext.h"
 #include "ui/PhotoCanvas.h"
 #include "ui/QtText.h"
+#include "ui/ScreenFit.h"
 
 namespace quorl {
 
 namespace {
 
 constexpr int kPhotoHelpContext = 4;
+constexpr QSize kDesignSize(1060, 860);
+constexpr QSize kMinimumPictureArea(240, 180);
 constexpr const char* kNothingSelected = "Select a region of the picture with text to OCR.";
 constexpr const char* kNoPicture = "Load a label picture first.";
 
@@ -51,9 +55,11 @@ QImage ToQImage(const GreyImage& g) {
 
 QRect ToQRect(const PixelRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
-QPushButton* Button(QWidget* parent, const QString& caption, int x, int y, int w, int h) {
+// A button of a fixed size; placed at (x, y) when it does not go into a layout.
+QPushButton* Button(QWidget* parent, const QString& caption, int w, int h, int x = 0, int y = 0) {
     auto* b = new QPushButton(caption, parent);
-    b->setGeometry(x, y, w, h);
+    b->setFixedSize(w, h);
+    b->move(x, y);
     return b;
 }
 
@@ -71,24 +77,66 @@ PhotoWindow::PhotoWindow(Session& s) : session(s) {
     setCentralWidget(client);
     BuildControls(client);
     BuildMenu();
-    statusBar()->showMessage(QStringLiteral("Select region with text to OCR"));
+    // The bottom panel's text stays: no menu hint replaces it.
+    auto* panelText = new QLabel(QStringLiteral("Select region with text to OCR"), this);
+    panelText->setObjectName(QStringLiteral("PanelText"));
+    statusBar()->addPermanentWidget(panelText, 1);
     statusBar()->setSizeGripEnabled(false);
-    resize(1060, 860);
+    resize(FitToScreen(this, kDesignSize));
     RichEdit1->clear();
 }
 
 PhotoWindow::~PhotoWindow() = default;
 
 void PhotoWindow::BuildControls(QWidget* c) {
+    // The picture area takes whatever room the window has; the text box, the text commands under
+    // it and the panel of settings on the right keep their size, so that every control stays
+    // reachable down to a window that fits a 1366 x 768 screen.
+    auto* columns = new QHBoxLayout(c);
+    columns->setContentsMargins(8, 8, 16, 8);
+    columns->setSpacing(16);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(10);
+    columns->addLayout(left, 1);
+
     Image1 = new PhotoCanvas(c);
-    Image1->setGeometry(8, 8, 760, 570);
+    Image1->setMinimumSize(kMinimumPictureArea);
+    Image1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Image1->onPress = [this](QPoint p) { Image1MouseDown(p); };
     Image1->onMove = [this](QPoint p) { Image1MouseMove(p); };
     Image1->onRelease = [this](QPoint p) { Image1MouseUp(p); };
+    Image1->onResize = [this] { Image1Resize(); };
+    left->addWidget(Image1, 1);
 
-    const int x = 784;
-    auto* group = new QGroupBox(QStringLiteral("Threshold"), c);
-    group->setGeometry(x, 8, 260, 100);
+    RichEdit1 = new QTextEdit(c);
+    RichEdit1->setAcceptRichText(false);
+    RichEdit1->setFixedHeight(180);
+    left->addWidget(RichEdit1);
+
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(8);
+    OCRAndParseButton = Button(c, QStringLiteral("OCR && Parse"), 120, 30);
+    ParseOnlyButton = Button(c, QStringLiteral("Parse"), 100, 30);
+    OCRAndAddButton = Button(c, QStringLiteral("OCR Only"), 100, 30);
+    Button1 = Button(c, QStringLiteral("Clear Text"), 100, 30);
+    for (QPushButton* b : {OCRAndParseButton, ParseOnlyButton, OCRAndAddButton, Button1}) commands->addWidget(b);
+    commands->addStretch(1);
+    left->addLayout(commands);
+    connect(OCRAndParseButton, &QPushButton::clicked, this, &PhotoWindow::OCRAndParseButtonClick);
+    connect(ParseOnlyButton, &QPushButton::clicked, this, &PhotoWindow::ParseOnlyButtonClick);
+    connect(OCRAndAddButton, &QPushButton::clicked, this, &PhotoWindow::OCRAndAddButtonClick);
+    connect(Button1, &QPushButton::clicked, this, &PhotoWindow::Button1Click);
+
+    // The settings panel: its controls keep their places within it.
+    auto* panel = new QWidget(c);
+    panel->setFixedSize(260, 420);
+    auto* right = new QVBoxLayout;
+    right->addWidget(panel);
+    right->addStretch(1);
+    columns->addLayout(right);
+
+    auto* group = new QGroupBox(QStringLiteral("Threshold"), panel);
+    group->setGeometry(0, 0, 260, 100);
     group->setToolTip(QStringLiteral("Image theshold automatic or manual"));
     auto* column = new QVBoxLayout(group);
     RadioGroup1 = new QButtonGroup(this);
@@ -101,50 +149,38 @@ void PhotoWindow::BuildControls(QWidget* c) {
     RadioGroup1->button(0)->setChecked(true);
     connect(RadioGroup1, &QButtonGroup::idClicked, this, [this](int) { RadioGroup1Click(); });
 
-    ThresholdTrackbar = new QSlider(Qt::Horizontal, c);
-    ThresholdTrackbar->setGeometry(x, 140, 260, 24);
+    ThresholdTrackbar = new QSlider(Qt::Horizontal, panel);
+    ThresholdTrackbar->setGeometry(0, 132, 260, 24);
     ThresholdTrackbar->setRange(0, 250);
     ThresholdTrackbar->setValue(100);
     ThresholdTrackbar->setEnabled(false);
     ThresholdTrackbar->setToolTip(QStringLiteral("Adjust threshold lower or higher"));
     ThresholdTrackbar->installEventFilter(this);
     connect(ThresholdTrackbar, &QSlider::valueChanged, this, [this](int) { ThresholdTrackbarChange(); });
-    Label(c, QStringLiteral("Lower"), x, 118, 60, 18)->setToolTip(QStringLiteral("Lower threshold makes more white areas"));
-    Label(c, QStringLiteral("Higher"), x + 200, 118, 60, 18)->setToolTip(QStringLiteral("Higher threshold makes more dark areas"));
-    ThresholdLabel = Label(c, QStringLiteral("100"), x + 110, 118, 40, 18);
+    Label(panel, QStringLiteral("Lower"), 0, 110, 60, 18)->setToolTip(QStringLiteral("Lower threshold makes more white areas"));
+    Label(panel, QStringLiteral("Higher"), 200, 110, 60, 18)->setToolTip(QStringLiteral("Higher threshold makes more dark areas"));
+    ThresholdLabel = Label(panel, QStringLiteral("100"), 110, 110, 40, 18);
     ThresholdLabel->setAlignment(Qt::AlignCenter);
 
     // The nudge buttons, as a cross.
-    Upbutton = Button(c, QStringLiteral("U"), x + 50, 180, 32, 28);
-    LeftButton = Button(c, QStringLiteral("L"), x + 14, 212, 32, 28);
-    RightButton = Button(c, QStringLiteral("R"), x + 86, 212, 32, 28);
-    DownButton = Button(c, QStringLiteral("D"), x + 50, 244, 32, 28);
+    Upbutton = Button(panel, QStringLiteral("U"), 32, 28, 50, 172);
+    LeftButton = Button(panel, QStringLiteral("L"), 32, 28, 14, 204);
+    RightButton = Button(panel, QStringLiteral("R"), 32, 28, 86, 204);
+    DownButton = Button(panel, QStringLiteral("D"), 32, 28, 50, 236);
     connect(Upbutton, &QPushButton::clicked, this, &PhotoWindow::UpbuttonClick);
     connect(DownButton, &QPushButton::clicked, this, &PhotoWindow::DownButtonClick);
     connect(LeftButton, &QPushButton::clicked, this, &PhotoWindow::LeftButtonClick);
     connect(RightButton, &QPushButton::clicked, this, &PhotoWindow::RightButtonClick);
-    Button2 = Button(c, QStringLiteral("Zoom in"), x + 150, 212, 100, 28);
+    Button2 = Button(panel, QStringLiteral("Zoom in"), 100, 28, 150, 204);
     connect(Button2, &QPushButton::clicked, this, &PhotoWindow::Button2Click);
 
-    GetBarcodeCheckBox = new QCheckBox(QStringLiteral("Get Barcode"), c);
-    GetBarcodeCheckBox->setGeometry(x, 290, 160, 22);
-    BarCodeImage = new QLabel(c);
-    BarCodeImage->setGeometry(x, 316, 145, 67);
+    GetBarcodeCheckBox = new QCheckBox(QStringLiteral("Get Barcode"), panel);
+    GetBarcodeCheckBox->setGeometry(0, 282, 160, 22);
+    BarCodeImage = new QLabel(panel);
+    BarCodeImage->setGeometry(0, 308, 145, 67);
     BarCodeImage->setFrameShape(QFrame::Box);
     BarCodeImage->setScaledContents(true);
-    ImageNameLabel = Label(c, QString(), x, 396, 260, 18);
-
-    RichEdit1 = new QTextEdit(c);
-    RichEdit1->setGeometry(8, 588, 760, 180);
-    RichEdit1->setAcceptRichText(false);
-    OCRAndParseButton = Button(c, QStringLiteral("OCR && Parse"), 8, 776, 120, 30);
-    ParseOnlyButton = Button(c, QStringLiteral("Parse"), 136, 776, 100, 30);
-    OCRAndAddButton = Button(c, QStringLiteral("OCR Only"), 244, 776, 100, 30);
-    Button1 = Button(c, QStringLiteral("Clear Text"), 352, 776, 100, 30);
-    connect(OCRAndParseButton, &QPushButton::clicked, this, &PhotoWindow::OCRAndParseButtonClick);
-    connect(ParseOnlyButton, &QPushButton::clicked, this, &PhotoWindow::ParseOnlyButtonClick);
-    connect(OCRAndAddButton, &QPushButton::clicked, this, &PhotoWindow::OCRAndAddButtonClick);
-    connect(Button1, &QPushButton::clicked, this, &PhotoWindow::Button1Click);
+    ImageNameLabel = Label(panel, QString(), 0, 388, 260, 18);
 }
 
 void PhotoWindow::BuildMenu() {
@@ -173,7 +209,9 @@ void PhotoWindow::PhotoFromFileButtonClick() {
     PreviewShown = false;
     SelectionRect.Clear();
     std::filesystem::path chosen;
-    if (session.dialogs.ChooseFile("JPEG|*.jpg", session.ProgramFolder, chosen)) LabelImagePath = chosen;
+    // The dialog starts in the folder of the picture it opened last.
+    const std::filesystem::path folder = LabelImagePath.empty() ? session.ProgramFolder : LabelImagePath.parent_path();
+    if (session.dialogs.ChooseFile("JPEG|*.jpg", folder, chosen)) LabelImagePath = chosen;
     if (LabelImagePath.empty()) return;
     const std::string name = LabelImagePath.filename().string();
     session.form.SetText("ImageLabel", name);
@@ -205,6 +243,19 @@ void PhotoWindow::ShowLabelImage() {
     Image1->SetPicture(ToQImage(labelPicture_), ToQRect(drawn));
     ThresholdLabel->setText(QString::number(ThresholdTrackbar->value()));
     SelectionRect.Clear();
+    ShowSelection();
+}
+
+void PhotoWindow::Image1Resize() {
+    if (labelPicture_.Empty()) return;
+    const double before = DisplayScale;
+    DisplayScale = DisplayScaleFor(labelPicture_.width, labelPicture_.height, Image1->width(), Image1->height());
+    if (DisplayScale == before) return;
+    const double factor = DisplayScale / before;
+    Image1->SetPictureArea(ToQRect(DrawnPictureRect(labelPicture_.width, labelPicture_.height, DisplayScale)));
+    DisplayRect = ScaledDisplayRect(DisplayRect, factor);
+    Image1->SetPreviewArea(ToQRect(DisplayRect));
+    SelectionRect.Rescale(factor, Image1Area());
     ShowSelection();
 }
 

@@ -97,6 +97,9 @@ private:
     void Image1MouseDown(QPoint p);
     void Image1MouseMove(QPoint p);
     void Image1MouseUp(QPoint p);
+    // The picture area follows the window: the picture is fitted to its new size and the
+    // selection and preview stay on their part of the picture.
+    void Image1Resize();
     void Nudge(quorl::Nudge direction);
     void ShowSelection();
     // The selected part of the picture, or an empty rectangle after telling the user why.

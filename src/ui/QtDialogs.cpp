@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "ui/MessageBox.h"
 #include "ui/QtText.h"
 
 namespace quorl {
@@ -30,8 +31,7 @@ QMessageBox::StandardButton ToQt(DialogButton b) {
 }  // namespace
 
 void QtDialogs::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQtLines(text), QMessageBox::Ok, parent);
-    box.exec();
+    ExecMessageBox(parent, QMessageBox::NoIcon, QApplication::applicationName(), ToQtLines(text), QMessageBox::Ok);
 }
 
 DialogButton QtDialogs::Ask(const std::string& text, DialogKind kind, const std::vector<DialogButton>& buttons) {
@@ -41,8 +41,7 @@ DialogButton QtDialogs::Ask(const std::string& text, DialogKind kind, const std:
     if (kind == DialogKind::Confirmation) icon = QMessageBox::Question;
     QMessageBox::StandardButtons set;
     for (DialogButton b : buttons) set |= ToQt(b);
-    QMessageBox box(icon, QApplication::applicationName(), ToQtLines(text), set, parent);
-    int r = box.exec();
+    const int r = ExecMessageBox(parent, icon, QApplication::applicationName(), ToQtLines(text), set);
     for (DialogButton b : buttons)
         if (ToQt(b) == r) return b;
     return buttons.empty() ? DialogButton::Ok : buttons.back();

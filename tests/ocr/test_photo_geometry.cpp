@@ -98,5 +98,22 @@ TEST(PhotoGeometry, SelectionMeansPicturePixelsClampedToThePicture) {
     EXPECT_TRUE(PictureRectFor({900, 0, 950, 50}, 1.0, 800, 600).Empty());
 }
 
+TEST(PhotoGeometry, ABoxStaysOnItsPartOfThePictureWhenTheAreaIsResized) {
+    SelectionBox none;
+    none.Rescale(2.0, kArea);
+    EXPECT_FALSE(none.Exists());
+
+    SelectionBox box;
+    box.Press({100, 40}, kArea);
+    box.Move({301, 141}, kArea, kDrawn);
+    box.Release();
+    // The area's own corner stays where it is; what lies inside scales about it.
+    box.Rescale(0.5, kArea);
+    EXPECT_EQ(SelectedDisplayRect(box, kArea), (PixelRect{50, 20, 151, 71}));
+    box.Rescale(2.0, kArea);
+    EXPECT_EQ(SelectedDisplayRect(box, kArea), (PixelRect{100, 40, 302, 142}));
+    EXPECT_EQ(ScaledDisplayRect({100, 40, 301, 141}, 1.5), (PixelRect{150, 60, 452, 212}));
+}
+
 }  // namespace
 }  // namespace quorl

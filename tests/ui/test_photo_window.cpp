@@ -9,10 +9,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
 
 #include "UiTestSupport.h"
+#include "help/HelpHook.h"
 #include "ui/MainWindow.h"
 #include "ui/PhotoCanvas.h"
 #include "ui/PhotoWindow.h"
@@ -65,10 +67,24 @@ private:
         QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, to);
     }
 
+    // Resizes the window so that its picture area gets the given size.
+    static void SetPictureArea(PhotoWindow& w, QSize area) {
+        w.show();
+        w.resize(w.size() + area - w.Image1->size());
+        QTRY_COMPARE(w.Image1->size(), area);
+    }
+
+    // A Photo window whose picture area is 760 x 570.
     static std::unique_ptr<PhotoWindow> Photo(Started& s) {
         auto w = std::make_unique<PhotoWindow>(s.session);
         w->mainWindow = s.window.get();
+        SetPictureArea(*w, QSize(760, 570));
         return w;
+    }
+
+    static void Load(Started& s, PhotoWindow& photo, const fs::path& file) {
+        s.dialogs.files.push_back(file);
+        photo.PhotoFromFileButtonClick();
     }
 
 private slots:
@@ -183,6 +199,93 @@ private slots:
         photo->findChild<QAction*>(QStringLiteral("Dutch1"))->trigger();
         QCOMPARE(s->session.OcrLanguage, std::string("nld"));
         QVERIFY(!photo->findChild<QAction*>(QStringLiteral("Spanish1"))->isChecked());
+    }
+
+    void pictureAreaFollowsTheWindowAndTheBoxStaysOnThePicture() {
+        auto s = StartWindow();
+        auto photo = Photo(*s);
+        Load(*s, *photo, WriteLabelPhoto(program_->path));
+        Drag(*photo, QPoint(80, 60), QPoint(690, 370));
+        const DisplayArea a = photo->Image1Area();
+        // A smaller area: a smaller scale, the box on the same part of the picture.
+        SetPictureArea(*photo, QSize(456, 300));
+        QCOMPARE(photo->DisplayScale, 0.228);
+        QCOMPARE(photo->Image1Area().left, a.left);
+        QCOMPARE(photo->SelectionRect.first, (Point{48 + a.left, 36 + a.top}));
+        QCOMPARE(photo->SelectionRect.second, (Point{414 + a.left, 222 + a.top}));
+        QCOMPARE(photo->Image1->Selection(), QRect(QPoint(48, 36), QPoint(414, 222)));
+        // A taller area: the width still decides.
+        SetPictureArea(*photo, QSize(500, 600));
+        QCOMPARE(photo->DisplayScale, 0.25);
+        QCOMPARE(photo->SelectionRect.second, (Point{454 + a.left, 243 + a.top}));
+    }
+
+    void panelTextStaysWhenAMenuItemIsHovered() {
+        auto s = StartWindow();
+        auto photo = Photo(*s);
+        const QString text = QStringLiteral("Select region with text to OCR");
+        auto shown = [&] {
+            if (photo->statusBar()->currentMessage() == text) return true;
+            for (QLabel* l : photo->statusBar()->findChildren<QLabel*>())
+                if (l->isVisible() && l->text() == text) return true;
+            return false;
+        };
+        QVERIFY(shown());
+        for (QAction* item : {photo->Exit1, photo->View1, photo->Help1}) {
+            item->showStatusText(photo.get());  // what a menu does while the mouse is over an item
+            QVERIFY(shown());
+        }
+    }
+
+    void openDialogStartsWhereTheLastPictureWas() {
+        auto s = StartWindow();
+        auto photo = Photo(*s);
+        const fs::path pictures = program_->path / "pictures";
+        fs::create_directories(pictures);
+        fs::rename(WriteLabelPhoto(program_->path), pictures / "label.jpg");
+        Load(*s, *photo, pictures / "label.jpg");
+        photo->PhotoFromFileButtonClick();  // cancelled: the same picture again
+        QCOMPARE(s->dialogs.fileFolders, (std::vector<fs::path>{program_->path, pictures}));
+        QCOMPARE(photo->LabelPicture().width, 2000);
+    }
+
+    // A preview drawn by "OCR Only" gives way to the picture at the next press on it; one drawn
+    // by "OCR && Parse" stays.
+    void previewAfterOcrOnlyGoesAtTheNextPress() {
+        auto s = StartWindow();
+        auto photo = Photo(*s);
+        Load(*s, *photo, WriteLabelPhoto(program_->path));
+        Drag(*photo, QPoint(80, 60), QPoint(690, 200));
+        QTest::mouseClick(photo->OCRAndAddButton, Qt::LeftButton);
+        QVERIFY(photo->Image1->PreviewVisible());
+        QTest::mousePress(photo->Image1, Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseRelease(photo->Image1, Qt::LeftButton, {}, QPoint(100, 100));
+        QVERIFY(!photo->Image1->PreviewVisible());
+
+        Drag(*photo, QPoint(80, 60), QPoint(690, 370));
+        QTest::mouseClick(photo->OCRAndParseButton, Qt::LeftButton);
+        QVERIFY(photo->Image1->PreviewVisible());
+        QTest::mousePress(photo->Image1, Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseRelease(photo->Image1, Qt::LeftButton, {}, QPoint(100, 100));
+        QVERIFY(photo->Image1->PreviewVisible());
+    }
+
+    void menuItemsExitMainFormAndHelp() {
+        auto s = StartWindow();
+        auto photo = Photo(*s);
+        std::vector<int> asked;
+        s->session.HelpSystem->onContext = [&](int id) { asked.push_back(id); };
+        photo->Help1->trigger();
+        QCOMPARE(asked, std::vector<int>{4});
+        s->session.HelpSystem->onContext = nullptr;
+
+        s->window->hide();
+        photo->View1->trigger();
+        QVERIFY(s->window->isVisible());
+        QVERIFY(photo->isVisible());
+        photo->Exit1->trigger();
+        QVERIFY(!photo->isVisible());
+        QVERIFY(s->window->isVisible());
     }
 
     // The main window keeps its "Photo from File" button and "View Image" item hidden.

@@ -1,0 +1,12 @@
+#pragma once
+// The message and question boxes of the Dialogs port. A text taller than the screen allows
+// scrolls inside its box, so that the box and its buttons stay on the screen.
+#include <QMessageBox>
+
+namespace quorl {
+
+// Shows the box modally and returns the standard button chosen (0 when it was closed without one).
+int ExecMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                   QMessageBox::StandardButtons buttons);
+
+}  // namespace quorl
