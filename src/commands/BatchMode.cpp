@@ -56,7 +56,7 @@ std::vector<std::string> SplitBatchLabels(const std::string& text) {
 
 void BatchMode1Click(Session& s) {
     std::filesystem::path file;
-    if (s.dialogs.ChooseFile(kTextFileFilter, s.ProgramFolder, file)) {
+    if (ChooseLabelFile(s, file)) {
         if (!CanReadFile(s, file)) return;
         for (const std::string& label : SplitBatchLabels(AutoCorrectText(s, LoadFileToString(s, file, true)))) {
             s.form.SetText("RichEdit1", label);

@@ -21,6 +21,13 @@ constexpr int kLastLayoutTag = 99;
 constexpr int kAnalyzeField = fDescription;
 }  // namespace
 
+bool ChooseLabelFile(Session& s, std::filesystem::path& chosen) {
+    const std::filesystem::path folder = s.OpenDialogFile.empty() ? s.ProgramFolder : s.OpenDialogFile.parent_path();
+    if (!s.dialogs.ChooseFile(kTextFileFilter, folder, chosen)) return false;
+    s.OpenDialogFile = chosen;
+    return true;
+}
+
 bool CanReadFile(Session& s, const std::filesystem::path& file) {
     std::error_code ec;
     if (!std::filesystem::is_directory(file, ec) && std::ifstream(file, std::ios::binary).is_open()) return true;
@@ -30,7 +37,7 @@ bool CanReadFile(Session& s, const std::filesystem::path& file) {
 
 void Open1Click(Session& s) {
     std::filesystem::path file;
-    if (!s.dialogs.ChooseFile(kTextFileFilter, s.ProgramFolder, file)) return;
+    if (!ChooseLabelFile(s, file)) return;
     if (!CanReadFile(s, file)) return;
     OpenTextFileAndParse(s, file);
 }

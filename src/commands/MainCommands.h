@@ -12,10 +12,14 @@ class Session;
 // Filter of the open dialog of the label commands.
 constexpr const char* kTextFileFilter = "Text Files|*.txt;*.rtf";
 
+// Runs the open dialog of the label commands in the folder of the file last chosen with it (the
+// program folder the first time); false when the user cancels.
+bool ChooseLabelFile(Session& s, std::filesystem::path& chosen);
+
 // True when the file can be read; otherwise shows "Unable to open file: " and the path.
 bool CanReadFile(Session& s, const std::filesystem::path& file);
 
-// "Open Text File": a text file chosen in the program folder goes through the AutoCorrect list
+// "Open Text File": a text file chosen with the open dialog goes through the AutoCorrect list
 // into the label window and is parsed; its name shows in ImageLabel. A file that cannot be read
 // is reported and nothing changes.
 void Open1Click(Session& s);

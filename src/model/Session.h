@@ -79,6 +79,9 @@ public:
     std::string ConfirmedName;
     std::string LastHerbarium;
     std::string OcrLanguage;
+    // The file last chosen in the main window's open dialog (text and batch files): the dialog
+    // starts in its folder next time.
+    std::filesystem::path OpenDialogFile;
 
     // Label parser: per-label state and the analyze trace.
     ParserState parser;

@@ -7,6 +7,7 @@
 
 #include "ParserFixture.h"
 #include "base/Text.h"
+#include "commands/BatchMode.h"
 #include "commands/MainCommands.h"
 #include "ocr/PhotoCommands.h"
 #include "fields/FieldEntryTools.h"
@@ -36,6 +37,21 @@ TEST_F(MainCommandsTest, OpenParsesTheChosenFileAndSurvivesAnUnreadableOne) {
     Open1Click(s);
     EXPECT_EQ(s.parser.LineCount(), 4);
     EXPECT_EQ(s.form.Get("ImageLabel").text, "one.txt");
+}
+
+TEST_F(MainCommandsTest, TheOpenDialogStartsInTheFolderOfItsLastFile) {
+    const std::string label = "Flora of Ohio\r\nCarex lurida\r\nwet ditch\r\nJ. Smith 12\r\n";
+    const auto labels = Write("labels/one.txt", label).parent_path();
+    const auto batches = Write("batches/two.txt", label).parent_path();
+    dialogs.files = {labels / "one.txt"};
+    Open1Click(s);
+    Open1Click(s);  // cancelled: the folder stays
+    // Open and batch mode share the dialog: each starts where the other left it.
+    dialogs.files = {batches / "two.txt"};
+    s.BatchPauseMs = 0;
+    BatchMode1Click(s);
+    Open1Click(s);
+    EXPECT_EQ(dialogs.fileFolders, (std::vector<std::filesystem::path>{s.ProgramFolder, labels, labels, batches}));
 }
 
 TEST_F(MainCommandsTest, PasteCorrectsAndDoubleSpacesWithoutParsing) {
