@@ -1,7 +1,9 @@
 #pragma once
 // A file kept open for appending while the program runs, so that writing one line costs no open
 // and close. Each append is handed to the system at once: nothing written is lost when the
-// program dies. Moving to another path closes the old file.
+// program dies. Moving to another path closes the old file. A file deleted (or replaced) while it
+// is open is noticed within a second, and the file is made again at its path.
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -21,8 +23,12 @@ public:
     void Close();
 
 private:
+    // True when the open file has no name left; asked of the system at most once a second.
+    bool Unlinked();
+
     std::string folder_, name_;  // of the open file, compared as plain strings
     int fd_ = -1;
+    std::chrono::steady_clock::time_point nextCheck_{};
 };
 
 }  // namespace quorl

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <regex>
+#include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -98,6 +99,28 @@ TEST_F(LogFileTest, EveryLineIsInTheFileWhenTheProgramIsKilledAfterIt) {
     EXPECT_EQ(text.find("line 0\r\nline 1\r\n"), 0u);
     EXPECT_NE(text.find("line 199\r\n"), std::string::npos);
     EXPECT_TRUE(std::regex_search(text, std::regex(R"(line 199\r\n\d\d:\d\d:\d\d:\d\d\d  last\r\n$)"))) << text;
+}
+
+TEST_F(LogFileTest, LogDeletedOrReplacedWhileOpenIsMadeAgain) {
+    struct Case {
+        const char* name;
+        bool replaced;  // by another file renamed over it, as a sync tool does
+    };
+    for (const Case c : {Case{"deleted", false}, Case{"replaced", true}}) {
+        SCOPED_TRACE(c.name);
+        log.Write(dir, "Log.txt", {"/before"});
+        if (c.replaced) {
+            WriteFile(dir / "other.txt", "theirs\r\n");
+            fs::rename(dir / "other.txt", dir / "Log.txt");
+        } else {
+            fs::remove(dir / "Log.txt");
+        }
+        std::this_thread::sleep_for(milliseconds(1100));  // the file is looked at once a second
+        ASSERT_TRUE(log.Write(dir, "Log.txt", {"/after"}));
+        EXPECT_EQ(Text(), c.replaced ? "theirs\r\nafter\r\n" : "after\r\n");
+        fs::remove(dir / "Log.txt");
+        log.Close();
+    }
 }
 
 TEST_F(LogFileTest, AnotherFolderStartsTheLogThere) {
