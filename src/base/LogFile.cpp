@@ -27,7 +27,7 @@ bool LogFile::Write(const std::filesystem::path& folder, std::string_view name,
         line_ += "  ";
     }
     if (timed || line_ != ".") line_ += "\r\n";
-    return file_.Append(folder, name, line_);
+    return Put(folder, name);
 }
 
 bool LogFile::WriteUntimed(const std::filesystem::path& folder, std::string_view name,
@@ -37,7 +37,21 @@ bool LogFile::WriteUntimed(const std::filesystem::path& folder, std::string_view
         line_ += line;
         if (line != ".") line_ += "\r\n";
     }
-    return file_.Append(folder, name, line_);
+    return Put(folder, name);
+}
+
+bool LogFile::Put(const std::filesystem::path& folder, std::string_view name) {
+    if (!holding_) return file_.Append(folder, name, line_);
+    held_ += line_;
+    return true;
+}
+
+bool LogFile::Release(const std::filesystem::path& folder, std::string_view name) {
+    holding_ = false;
+    if (held_.empty()) return true;
+    const bool written = file_.Append(folder, name, held_);
+    held_.clear();
+    return written;
 }
 
 }  // namespace quorl

@@ -23,10 +23,21 @@ public:
     bool WriteUntimed(const std::filesystem::path& folder, std::string_view name, const std::vector<std::string>& lines);
     void Close() { file_.Close(); }
 
+    // From now on the lines are kept in memory instead of written, until Release: the file they
+    // belong in does not exist yet.
+    void Hold() { holding_ = true; }
+    // Ends holding: the lines kept go to the file name in folder in one write (none: no file is
+    // made). False when they cannot be written.
+    bool Release(const std::filesystem::path& folder, std::string_view name);
+
 private:
+    bool Put(const std::filesystem::path& folder, std::string_view name);
+
     AppendFile file_;
     std::string line_;
     LogTimeStamper stamp_;
+    bool holding_ = false;
+    std::string held_;
 };
 
 }  // namespace quorl

@@ -58,13 +58,14 @@ void StartSession(Session& s, const fs::path& programFolder) {
     s.form.SetText("UserNameLabel", s.CurrentUserName);
     for (const char* memo : {"DescriptionMemo", "LocalityMemo", "NotesMemo", "RichEdit1"}) s.form.SetText(memo, "");
 
-    // The log restarts before the files are read: the lines a loader skips are logged there, and
-    // the user is sent to the log to see them.
-    RestartLog(s);
+    // The previous log goes only once the files are read: a missing file ends the program here,
+    // and that log may tell why. The lines about skipped file lines wait and open the new log.
+    HoldLog(s);
     LoadUserFiles(s);
     LoadCountryList(s);
     LoadPlantList(s);
     ClearFields(s);
+    RestartLog(s);
 
     WriteToLog(s, "Quorl Version " + GetFileVersion());
     WriteToLog(s, "UserName: " + s.CurrentUserName);

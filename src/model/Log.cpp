@@ -36,10 +36,13 @@ void WriteLinesToLog(Session& s, const std::vector<std::string>& lines) {
     if (s.Debug) s.log.WriteUntimed(s.UserFolder, "Log.txt", lines);
 }
 
+void HoldLog(Session& s) { s.log.Hold(); }
+
 void RestartLog(Session& s) {
     s.log.Close();
     std::error_code ec;
     std::filesystem::remove(s.UserFile("Log.txt"), ec);
+    s.log.Release(s.UserFolder, "Log.txt");
 }
 
 std::string GetFileVersion() { return QUORL_FILE_VERSION; }

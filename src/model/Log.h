@@ -18,7 +18,11 @@ void WriteToLog(Session& s, std::initializer_list<std::string_view> text);
 // Appends lines without the time, as WriteToLog does "/" + line for each, in one write.
 void WriteLinesToLog(Session& s, const std::vector<std::string>& lines);
 
-// Starts an empty Log.txt in the user folder (the program does at each start).
+// The previous Log.txt stays as it is, and the lines written from now on wait in memory, until
+// RestartLog: a start that fails while it reads the user's files leaves the last run's log.
+void HoldLog(Session& s);
+// Starts a new Log.txt in the user folder (the program does at each start), holding the lines
+// that waited since HoldLog.
 void RestartLog(Session& s);
 
 // The current local time, broken down.

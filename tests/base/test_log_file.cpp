@@ -101,6 +101,26 @@ TEST_F(LogFileTest, EveryLineIsInTheFileWhenTheProgramIsKilledAfterIt) {
     EXPECT_TRUE(std::regex_search(text, std::regex(R"(line 199\r\n\d\d:\d\d:\d\d:\d\d\d  last\r\n$)"))) << text;
 }
 
+TEST_F(LogFileTest, HeldLinesWaitForTheReleaseAndGoInOneWrite) {
+    WriteFile(dir / "Log.txt", "old\r\n");
+    log.Hold();
+    log.Write(dir, "Log.txt", {"/one"});
+    log.WriteUntimed(dir, "Log.txt", {"two", "three"});
+    EXPECT_EQ(Text(), "old\r\n");
+    fs::remove(dir / "Log.txt");
+    ASSERT_TRUE(log.Release(dir, "Log.txt"));
+    EXPECT_EQ(Text(), "one\r\ntwo\r\nthree\r\n");
+    log.Write(dir, "Log.txt", {"/four"});  // written at once again
+    EXPECT_EQ(Text(), "one\r\ntwo\r\nthree\r\nfour\r\n");
+
+    // Nothing held: the release makes no file.
+    fs::remove(dir / "Log.txt");
+    log.Close();
+    log.Hold();
+    EXPECT_TRUE(log.Release(dir, "Log.txt"));
+    EXPECT_FALSE(fs::exists(dir / "Log.txt"));
+}
+
 TEST_F(LogFileTest, LogDeletedOrReplacedWhileOpenIsMadeAgain) {
     struct Case {
         const char* name;

@@ -103,6 +103,25 @@ TEST_F(StartupTest, MissingSettingsFileEndsWithAFailureCode) {
     EXPECT_EQ(dialogs.messages.back(), "Unable to open file: " + (program / "AutoCorrect.txt").string());
 }
 
+TEST_F(StartupTest, StartEndedByAMissingFileLeavesThePreviousLog) {
+    // A user file with a line that is skipped (and logged) before the missing file is met.
+    const std::string nulLine = std::string("bad") + '\0' + "line\r\n";
+    for (const char* missing : {"OutputFormat.txt", "CountryList.txt", "PlantList.txt"}) {
+        SCOPED_TRACE(missing);
+        WriteUserFiles(program);
+        WriteReferenceLists(program);
+        WriteFile(program / "FieldDefinitions.txt", "Version 2\r\n" + FieldLines(0, kBuiltInFields) + nulLine);
+        WriteFile(program / "Log.txt", "12:00:00:000  last run's line\r\n");
+        fs::remove(program / missing);
+        ScriptedDialogs d;
+        Session fresh(d);
+        BuildMainForm(fresh.form);
+        ExpectProgramEndsWithFailure([&] { StartSession(fresh, program); });
+        EXPECT_EQ(d.messages.back(), "Unable to open file: " + (program / missing).string());
+        EXPECT_EQ(ReadFile(program / "Log.txt"), "12:00:00:000  last run's line\r\n");
+    }
+}
+
 TEST_F(StartupTest, MissingStatisticsStartEmpty) {
     fs::remove(program / "WordStats.txt");
     fs::remove(program / "NameStats.txt");
