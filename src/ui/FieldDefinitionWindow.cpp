@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -21,6 +22,9 @@ namespace quorl {
 
 namespace {
 
+constexpr int kFieldDefinitionsHelpContext = 1004;
+constexpr int kLearningHelpContext = 1009;
+
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QString::fromLatin1(name));
@@ -33,6 +37,16 @@ FieldDefinitionWindow::FieldDefinitionWindow(Session& s) : session(s) {
     setWindowTitle(QStringLiteral("QUORL Field Definition"));
     setModal(true);
     auto* top = new QVBoxLayout(this);
+
+    auto* menuBar = new QMenuBar(this);
+    QMenu* help = menuBar->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    HelpFieldDefinitions1 = AddItem(help, "HelpFieldDefinitions1", QStringLiteral("Field Definitions"));
+    HelpLearning1 = AddItem(help, "HelpLearning1", QStringLiteral("Word Statistics and Learning"));
+    connect(HelpFieldDefinitions1, &QAction::triggered, this,
+            [this] { RequestHelp(session, kFieldDefinitionsHelpContext); });
+    connect(HelpLearning1, &QAction::triggered, this, [this] { RequestHelp(session, kLearningHelpContext); });
+    top->setMenuBar(menuBar);
 
     FieldLabel = new QLabel(this);
     FieldLabel->setObjectName(QStringLiteral("FieldLabel"));

@@ -44,6 +44,10 @@ public:
     QListWidget* ContainsListbox = nullptr;
     QPushButton* SaveButton = nullptr;
     QPushButton* CancelButton = nullptr;
+    // The Help menu: the field definitions page, and the page on learning, which can stand in for
+    // the contained words.
+    QAction* HelpFieldDefinitions1 = nullptr;
+    QAction* HelpLearning1 = nullptr;
 
     // The start-word popup: Edit, Add Word, Delete, Move To Top, Move Up, Move Down.
     QMenu* StartPopup = nullptr;

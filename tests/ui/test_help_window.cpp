@@ -147,6 +147,33 @@ private slots:
         QVERIFY(w->dialogs.questions.empty());
     }
 
+    void fieldDefinitionHelpCommandsOpenTheirPages() {
+        auto w = StartWindow();
+        FieldDefinitionWindow definition(w->session);
+        auto* bar = definition.findChild<QMenuBar*>();
+        QVERIFY(bar);
+        QCOMPARE(bar->actions().size(), 1);
+        QCOMPARE(bar->actions().first()->text(), QStringLiteral("Help"));
+        const struct {
+            QAction* command;
+            int id;
+            const char* file;
+        } commands[] = {{definition.HelpFieldDefinitions1, 1004, "field-definitions.html"},
+                        {definition.HelpLearning1, 1009, "word-stats.html"}};
+        for (const auto& c : commands) {
+            QVERIFY(c.command);
+            QVERIFY(bar->actions().first()->menu()->actions().contains(c.command));
+            w->window->Help().Viewer().CloseAll();
+            c.command->trigger();
+            QCOMPARE(Shown(*w->window).fileName(), QString::fromLatin1(c.file));
+            std::vector<int> asked;
+            w->session.HelpSystem->onContext = [&](int id) { asked.push_back(id); };
+            c.command->trigger();
+            w->session.HelpSystem->onContext = nullptr;
+            QCOMPARE(asked, std::vector<int>{c.id});
+        }
+    }
+
     void helpContentsShowsContentsIndexAndTheMainPageAndClosesWithTheMainWindow() {
         auto w = StartWindow();
         w->window->MenuItem("HelpContents1")->trigger();
