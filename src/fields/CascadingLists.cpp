@@ -155,11 +155,12 @@ void FillStateCombo(Session& s) {
         size_t states = OfferNames(s, "StateCombo", country.Children, "Select State");
         if (Find(s, "ParishCombo")) s.form.ClearItems("ParishCombo");
         // A state named like its country (the state Mexico of Mexico) is not taken from the line
-        // that named the country ("Plants of Mexico").
+        // that named the country ("Plants of Mexico"), nor any state from a line the place
+        // searches pass over (an institution's name).
         const std::string countryName = LowerCase(BoxText(s, "CountryCombo"));
         const int countryLine = FoundLineOf(s, fCountry);
-        const auto namesCountry = [&](const std::string& item, int line) {
-            return line == countryLine && EqualsNoCase(item, countryName);
+        const auto passOver = [&](const std::string& item, int line) {
+            return (line == countryLine && EqualsNoCase(item, countryName)) || s.parser.PassedOverByPlaces(line);
         };
         if (states > 0)
             PickLongestFromLabel(
@@ -168,7 +169,7 @@ void FillStateCombo(Session& s) {
                     SelectFieldComboItem(s, fState, item, line);
                     StateComboChange(s);
                 },
-                namesCountry);
+                passOver);
     }
 }
 
@@ -182,8 +183,10 @@ void StateComboChange(Session& s) {
     const CountryClass& country = s.CountryList[static_cast<size_t>(ci)];
     if (si >= static_cast<int>(country.Children.size())) return;
     OfferNames(s, "ParishCombo", country.Children[static_cast<size_t>(si)].Children, "Select County");
-    PickLongestFromLabel(s, "ParishCombo", s.parser.LineCount(), true,
-                         [&](int item, int line) { SelectFieldComboItem(s, fCounty, item, line); });
+    PickLongestFromLabel(
+        s, "ParishCombo", s.parser.LineCount(), true,
+        [&](int item, int line) { SelectFieldComboItem(s, fCounty, item, line); },
+        [&](const std::string&, int line) { return s.parser.PassedOverByPlaces(line); });
 }
 
 void FamilyComboChange(Session& s) { FillGenusCombo(s); }

@@ -45,6 +45,9 @@ struct ParserState {
     int32_t CurrentLine = 0;       // line being filled; -1 for no line
     int32_t PlaceSearchField = 0;  // 14 country, 15 state, 16 county, 19 herbarium
     int32_t ChosenFamilyIndex = 0; // PlantList index of the family found last; not reset by a parse
+    // Lines the country, state and county searches pass over (a herbarium's or an institution's
+    // name), marked before the country search of each parse.
+    std::array<bool, kMaxLabelLines> PlacePassOver{};
 
     // Look-ups of WordStats by word and of NameStats by the first two characters of each name,
     // rebuilt when the Session's StatsVersion has moved.
@@ -71,6 +74,7 @@ struct ParserState {
     int32_t Score(int field, int line) const;
     void SetScore(int field, int line, int32_t value);
 
+    bool PassedOverByPlaces(int line) const { return IsSlot(line) && PlacePassOver[static_cast<size_t>(line)]; }
     int32_t Owner(int line) const { return IsSlot(line) ? LineOwner[line] : 0; }
     void SetOwner(int line, int field) { if (IsSlot(line)) LineOwner[line] = field; }
 

@@ -11,7 +11,7 @@
 
 namespace quorl {
 
-SearchLines::SearchLines(const Session& s) {
+SearchLines::SearchLines(const Session& s, bool forPlaces) {
     const ParserState& p = s.parser;
     folded.reserve(static_cast<size_t>(p.LineCount()));
     lower.reserve(static_cast<size_t>(p.LineCount()));
@@ -22,8 +22,9 @@ SearchLines::SearchLines(const Session& s) {
             f.foldedLower = LowerCase(f.folded);
             f.searchFormsMade = true;
         }
-        folded.push_back(f.folded);
-        lower.push_back(f.foldedLower);
+        const bool passedOver = forPlaces && p.PassedOverByPlaces(i);
+        folded.push_back(passedOver ? std::string_view() : std::string_view(f.folded));
+        lower.push_back(passedOver ? std::string_view() : std::string_view(f.foldedLower));
     }
 }
 
@@ -31,13 +32,13 @@ int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::stri
     return FindNameInChunks(s, def, name, wholeWord, SearchLines(s));
 }
 
-int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord,
-                         const SearchLines& lines) {
-    ParserState& p = s.parser;
+int FindNameLine(const Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord,
+                 const SearchLines& lines) {
+    const ParserState& p = s.parser;
     const int from = std::max(def.Minimum - 2, 0);
     const int to = std::min({def.Maximum, p.LineCount(), static_cast<int>(lines.lower.size())}) - 1;
     const std::string lowName = LowerCase(name);
-    if (lowName.empty()) return 0;
+    if (lowName.empty()) return -1;
     for (int i = from; i <= to; ++i) {
         const std::string_view t = lines.folded[static_cast<size_t>(i)];
         const long pos = static_cast<long>(Pos(lowName, lines.lower[static_cast<size_t>(i)]));
@@ -45,14 +46,22 @@ int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::stri
         if (pos > 1 && IsAsciiLetter(static_cast<unsigned char>(CharAt(t, pos - 1)))) continue;
         const long after = pos + static_cast<long>(lowName.size());
         if (wholeWord && IsAsciiLetter(static_cast<unsigned char>(CharAt(t, after)))) continue;
-        p.CurrentLine = i;
-        if (s.trace.Trace && s.trace.TraceField == p.PlaceSearchField)
-            s.trace.TraceText += "Found \"" + name + "\" in \"" + p.Line(i) + "\".\r\n";
-        // Where the name stands in the unfolded line; 1 when only the folded line holds it.
-        const size_t raw = Pos(lowName, p.LowerLine(i));
-        return raw > 0 ? static_cast<int32_t>(raw + 1) : 1;
+        return i;
     }
-    return 0;
+    return -1;
+}
+
+int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord,
+                         const SearchLines& lines) {
+    ParserState& p = s.parser;
+    const int i = FindNameLine(s, def, name, wholeWord, lines);
+    if (i < 0) return 0;
+    p.CurrentLine = i;
+    if (s.trace.Trace && s.trace.TraceField == p.PlaceSearchField)
+        s.trace.TraceText += "Found \"" + name + "\" in \"" + p.Line(i) + "\".\r\n";
+    // Where the name stands in the unfolded line; 1 when only the folded line holds it.
+    const size_t raw = Pos(LowerCase(name), p.LowerLine(i));
+    return raw > 0 ? static_cast<int32_t>(raw + 1) : 1;
 }
 
 }  // namespace quorl

@@ -19,11 +19,16 @@ int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::stri
 // The label lines as the name search reads them (folded, " USA" read as " United States", and
 // lower-cased), for a run of searches over unchanged lines: views of the forms the parser state
 // keeps for each line, valid while no line changes.
+// For the country, state and county searches (forPlaces) the lines they pass over read as empty.
 struct SearchLines {
     std::vector<std::string_view> folded, lower;
-    explicit SearchLines(const Session& s);
+    explicit SearchLines(const Session& s, bool forPlaces = false);
 };
 int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord,
                          const SearchLines& lines);
+
+// The line FindNameInChunks would find, or -1; nothing else changes.
+int FindNameLine(const Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord,
+                 const SearchLines& lines);
 
 }  // namespace quorl

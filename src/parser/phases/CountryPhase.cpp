@@ -1,5 +1,6 @@
 // The country phase: the country from its Default or preserved value, else the last country of
-// the list that a label line names as a whole word.
+// the list that a label line names as a whole word (a line naming an institution only when no
+// other line names a country).
 #include <algorithm>
 
 #include "base/Excerpt.h"
@@ -11,11 +12,33 @@
 #include "model/Session.h"
 #include "parser/FindName.h"
 #include "parser/Phases.h"
+#include "parser/PlaceLines.h"
 
 namespace quorl {
 
+namespace {
+
+// The last country of the list that the lines name as a whole word, selected.
+bool FindCountry(Session& s, PhaseState& ps, const LabelFieldClass& def, const SearchLines& lines) {
+    // Only the countries that the lines may name are searched, last first.
+    const std::vector<uint32_t> named = s.parser.countryNames.Candidates(s.CountryList, lines.lower);
+    for (auto it = named.rbegin(); it != named.rend(); ++it) {
+        const size_t i = *it;
+        if (FindNameInChunks(s, def, s.CountryList[i].Name, true, lines) == 0) continue;
+        ps.countryIndex = static_cast<int>(i);
+        SelectFieldComboItem(s, fCountry, static_cast<int>(i), s.parser.CurrentLine);
+        FillStateCombo(s);
+        CountryComboChange(s);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void CountryPhase(Session& s, PhaseState& ps) {
     WriteToLog(s, "Start Country");
+    MarkPlaceLinesPassedOver(s);
     const LabelFieldClass& def = Definition(s, fCountry);
     bool found = false;
     if (!def.Default.empty()) {
@@ -36,18 +59,11 @@ void CountryPhase(Session& s, PhaseState& ps) {
             ps.countryIndex = std::max(BoxItemIndex(s, "CountryCombo"), 0);
         } else {
             s.parser.PlaceSearchField = fCountry;
-            const SearchLines lines(s);
-            // Only the countries that the lines may name are searched, last first.
-            const std::vector<uint32_t> named = s.parser.countryNames.Candidates(s.CountryList, lines.lower);
-            for (auto it = named.rbegin(); it != named.rend(); ++it) {
-                const size_t i = *it;
-                if (FindNameInChunks(s, def, s.CountryList[i].Name, true, lines) == 0) continue;
-                found = true;
-                ps.countryIndex = static_cast<int>(i);
-                SelectFieldComboItem(s, fCountry, static_cast<int>(i), s.parser.CurrentLine);
-                FillStateCombo(s);
-                CountryComboChange(s);
-                break;
+            // The lines that name an institution are read only when no other line names a country.
+            const SearchLines places(s, true), every(s);
+            for (const SearchLines* lines : {&places, &every}) {
+                found = FindCountry(s, ps, def, *lines);
+                if (found) break;
             }
         }
     }

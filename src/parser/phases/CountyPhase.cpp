@@ -19,7 +19,7 @@ void CountyPhase(Session& s, PhaseState& ps) {
             const std::vector<CountryClass>& counties = states[static_cast<size_t>(ps.stateIndex)].Children;
             const LabelFieldClass def = Definition(s, fCounty);
             s.parser.PlaceSearchField = fCounty;
-            const SearchLines lines(s);
+            const SearchLines lines(s, true);
             for (size_t i = counties.size(); i-- > 0;) {
                 if (FindNameInChunks(s, def, counties[i].Name, false, lines) == 0) continue;
                 found = true;

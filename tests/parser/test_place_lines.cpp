@@ -1,0 +1,94 @@
+// The place searches (country, state, county) and the lines that name an institution or that the
+// herbarium takes: such a line names where the specimen is kept, not where it was collected.
+#include <gtest/gtest.h>
+
+#include "ParserFixture.h"
+#include "base/Text.h"
+#include "fields/CascadingLists.h"
+#include "fields/FieldAccess.h"
+#include "parser/Phases.h"
+
+using namespace quorl;
+
+namespace {
+
+class PlaceLines : public ptest::ParserTest {
+protected:
+    PlaceLines() {
+        s.Debug = false;
+        AddCountry("Dominica", {{"Saint George", {"Roseau"}}});
+        AddCountry("Mexico", {{"Chihuahua", {"Janos"}}, {"Sonora", {"Alamos"}}});
+        AddCountry("United States", {{"Alaska", {"Juneau", "Sitka"}},
+                                     {"New York", {"Albany", "Bronx"}},
+                                     {"Texas", {"Travis"}}});
+        for (int f : {fCountry, fState, fCounty, fHerbarium}) {
+            Def(f).Minimum = 1;
+            Def(f).Maximum = 50;
+        }
+        Def(fHerbarium).ContainedWords = "herbarium,arboretum";
+    }
+    // country|state|county after the three place phases (a list's prompt counts as empty).
+    std::string Places(const std::vector<std::string>& lines) {
+        ClearFields(s);
+        SetLines(lines);
+        PhaseState ps;
+        CountryPhase(s, ps);
+        if (ps.countryFound) StatePhase(s, ps);
+        CountyPhase(s, ps);
+        const auto value = [&](int f) { return StartsWith(F(f), "Select ") ? std::string() : F(f); };
+        return value(fCountry) + "|" + value(fState) + "|" + value(fCounty);
+    }
+};
+
+TEST_F(PlaceLines, InstitutionAndHerbariumLinesNameNoPlaceOfCollection) {
+    const struct {
+        std::vector<std::string> lines;
+        const char* places;
+    } cases[] = {
+        {{"THE NEW YORK BOTANICAL GARDEN", "LICHENS OF ALASKA, USA", "Juneau"}, "United States|Alaska|Juneau"},
+        {{"New York Botanical Garden, Bronx", "Plants of New York, USA", "Albany"}, "United States|New York|Albany"},
+        {{"University of Texas", "Plants of Alaska, USA"}, "United States|Alaska|"},
+        {{"Plants of Mexico", "United States National Museum"}, "Mexico||"},
+        {{"Plants of Mexico", "Smithsonian Institution, United States"}, "Mexico||"},
+        {{"Herbario de Texas", "Plantas de Alaska, USA"}, "United States|Alaska|"},
+        {{"Jardin botanique de Texas", "Lichens, Alaska, USA"}, "United States|Alaska|"},
+        {{"Mus\u00e9e de Texas", "Plants of Alaska, USA"}, "United States|Alaska|"},
+        // A contained word of the Herbarium takes its line, as the herbarium phase will.
+        {{"Arnold Arboretum, New York", "Plants of Alaska, USA", "Juneau"}, "United States|Alaska|Juneau"},
+        // A word glued to a letter before it names no institution.
+        {{"Plants of Alaska, USA", "Preuniversity camp, Juneau"}, "United States|Alaska|Juneau"},
+        // A country named only by an institution is taken (a national herbarium collects at home);
+        // its state is not.
+        {{"University of Texas, United States", "Plants of the north", "x"}, "United States||"},
+        // With no other line, the institution's lines are searched.
+        {{"University of Alaska, USA", "Herbarium of Alaska"}, "United States|Alaska|"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Places(c.lines), c.places) << c.lines[0];
+}
+
+TEST_F(PlaceLines, AHerbariumWithItsOwnValueTakesNoLine) {
+    const std::vector<std::string> lines = {"Arnold Arboretum, New York", "Plants of the USA", "x"};
+    EXPECT_EQ(Places(lines), "United States||");
+    Def(fHerbarium).Default = "Arnold Arboretum";
+    EXPECT_EQ(Places(lines), "United States|New York|");
+    Def(fHerbarium).Default = "";
+    Def(fHerbarium).Preserve = true;
+    s.form.SetText("HerbariumEdit", "Arnold Arboretum");
+    EXPECT_EQ(Places(lines), "United States|New York|");
+}
+
+// The lists that a hand-chosen country or state fills pick their state or county from the label
+// as the parse left it, past the same lines.
+TEST_F(PlaceLines, ListsFilledByHandPassTheSameLines) {
+    EXPECT_EQ(Places({"New York Botanical Garden", "Lichens of Alaska", "x"}), "||");
+    s.form.SetItemIndex("CountryCombo", 2);
+    CountryComboChange(s);
+    EXPECT_EQ(F(fState), "Alaska");
+    EXPECT_EQ(Places({"New York Botanical Garden, Albany", "Lichens of the USA", "Bronx"}), "United States||");
+    s.form.SetItemIndex("StateCombo", 1);
+    StateComboChange(s);
+    EXPECT_EQ(F(fCounty), "Bronx");
+}
+
+}  // namespace
+
