@@ -7,7 +7,7 @@
 // statistics that choose among passes come from DIR (a scratch copy; DIR is never written).
 // Prints one JSON object per image and line: "file", "text", "threshold", "milliseconds" (from
 // decoding the file to the repaired text), and with --parse every field control by name;
-// "error" when the image could not be read.
+// "warning" when only part of the image could be read, "error" when it could not be read.
 #include <QJsonObject>
 #include <QString>
 
@@ -93,7 +93,9 @@ int main(int argc, char** argv) {
         dialogs.messages.clear();
         const bool ok = PrintFileResult(image, [&](QJsonObject& out) {
             const auto start = std::chrono::steady_clock::now();
-            const GreyImage picture = LoadJpegGrey(image);
+            std::string warning;
+            const GreyImage picture = LoadJpegGrey(image, &warning);
+            if (!warning.empty()) out["warning"] = QString::fromStdString(warning);
             const PixelRect area = hasBox ? box : PixelRect{0, 0, picture.width, picture.height};
             const OcrRun run = OcrSelection(s, picture, area, settings);
             const auto end = std::chrono::steady_clock::now();

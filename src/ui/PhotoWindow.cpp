@@ -46,9 +46,11 @@ constexpr LanguageItem kLanguages[] = {
     {"Spanish1", "Spanish", "spa"},
 };
 
+// A null image when the picture is empty or there is no memory for its copy.
 QImage ToQImage(const GreyImage& g) {
     if (g.Empty()) return {};
     QImage img(g.width, g.height, QImage::Format_Grayscale8);
+    if (img.isNull()) return {};
     for (int y = 0; y < g.height; ++y) std::copy_n(g.Row(y), g.width, img.scanLine(y));
     return img;
 }
@@ -222,25 +224,34 @@ void PhotoWindow::PhotoFromFileButtonClick() {
 }
 
 void PhotoWindow::LoadLabelImage() {
+    std::string warning;
     try {
-        labelPicture_ = LoadJpegGrey(LabelImagePath);
+        labelPicture_ = LoadJpegGrey(LabelImagePath, &warning);
     } catch (const JpegError& e) {
         show();
         WriteToLog(session, "Error loading " + LabelImagePath.string() + ": " + e.what());
-        session.dialogs.ShowMessage("Error loading " + LabelImagePath.string());
+        session.dialogs.ShowMessage("Error loading " + LabelImagePath.string() + "\r\n" + e.what());
         session.dialogs.HideBusy();
         return;
     }
     Image1->SetPreview({}, {});
     ShowLabelImage();
     session.dialogs.HideBusy();
+    if (!warning.empty()) {
+        WriteToLog(session, LabelImagePath.string() + ": " + warning);
+        session.dialogs.ShowMessage(LabelImagePath.string() + "\r\n" + warning);
+    }
 }
 
 void PhotoWindow::ShowLabelImage() {
     show();
     DisplayScale = DisplayScaleFor(labelPicture_.width, labelPicture_.height, Image1->width(), Image1->height());
     const PixelRect drawn = DrawnPictureRect(labelPicture_.width, labelPicture_.height, DisplayScale);
-    Image1->SetPicture(ToQImage(labelPicture_), ToQRect(drawn));
+    const QImage shown = ToQImage(labelPicture_);
+    if (shown.isNull() && !labelPicture_.Empty())
+        session.dialogs.ShowMessage("Not enough memory to show the picture (" + std::to_string(labelPicture_.width) +
+                                    " x " + std::to_string(labelPicture_.height) + ").");
+    Image1->SetPicture(shown, ToQRect(drawn));
     ThresholdLabel->setText(QString::number(ThresholdTrackbar->value()));
     SelectionRect.Clear();
     ShowSelection();

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include "JpegTestFiles.h"
 #include "UiTestSupport.h"
 #include "help/HelpHook.h"
 #include "ui/MainWindow.h"
@@ -179,9 +180,16 @@ private slots:
         WriteAll(broken, "not a picture");
         s->dialogs.files.push_back(broken);
         photo->PhotoFromFileButtonClick();
-        QCOMPARE(s->dialogs.messages.back(), "Error loading " + broken.string());
+        QVERIFY(s->dialogs.messages.back().rfind("Error loading " + broken.string() + "\r\nNot a JPEG file", 0) == 0);
         QCOMPARE(photo->LabelPicture().width, 2000);
         QCOMPARE(photo->DisplayScale, 0.38);
+        // A few hundred bytes that declare 60000 x 60000 pixels are refused from their header.
+        const fs::path huge = program_->path / "huge.jpg";
+        WriteAll(huge, WithDeclaredSize(MakeGreyJpeg(16, 16), 60000, 60000));
+        s->dialogs.files.push_back(huge);
+        photo->PhotoFromFileButtonClick();
+        QCOMPARE(s->dialogs.messages.back(), "Error loading " + huge.string() + "\r\nPicture too large: 60000 x 60000");
+        QCOMPARE(photo->LabelPicture().width, 2000);
 
         // A click without a drag is a box of no size: refused, the engine is not started.
         s->form().SetText("RichEdit1", "kept");
@@ -199,6 +207,16 @@ private slots:
         photo->findChild<QAction*>(QStringLiteral("Dutch1"))->trigger();
         QCOMPARE(s->session.OcrLanguage, std::string("nld"));
         QVERIFY(!photo->findChild<QAction*>(QStringLiteral("Spanish1"))->isChecked());
+
+        // A photo cut short is shown as far as it goes, and the user hears that it is incomplete.
+        const fs::path whole = WriteLabelPhoto(program_->path);
+        const std::string bytes = ReadAll(whole);
+        const fs::path cut = program_->path / "cut.jpg";
+        WriteAll(cut, bytes.substr(0, bytes.size() * 2 / 3));
+        s->dialogs.files.push_back(cut);
+        photo->PhotoFromFileButtonClick();
+        QCOMPARE(photo->LabelPicture().width, 2000);
+        QVERIFY(s->dialogs.messages.back().find("The picture is incomplete") != std::string::npos);
     }
 
     void pictureAreaFollowsTheWindowAndTheBoxStaysOnThePicture() {
