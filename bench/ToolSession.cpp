@@ -3,8 +3,11 @@
 #include <QJsonDocument>
 #include <QString>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <iostream>
 #include <random>
+#include <unistd.h>
 
 #include "commands/SessionStart.h"
 #include "fields/CascadingLists.h"
@@ -78,8 +81,22 @@ bool PrintFileResult(const fs::path& file, const std::function<void(QJsonObject&
         out["error"] = QString::fromStdString(e.what());
         ok = false;
     }
-    std::cout << QJsonDocument(out).toJson(QJsonDocument::Compact).toStdString() << "\n";
+    WriteJsonLine(out);
     return ok;
+}
+
+bool WriteJsonLine(const QJsonObject& object) {
+    const std::string line = QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + "\n";
+    std::cout.flush();  // anything written before goes first
+    std::fflush(stdout);
+    std::string_view rest(line);
+    while (!rest.empty()) {
+        const ssize_t n = ::write(STDOUT_FILENO, rest.data(), rest.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        rest.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
 }
 
 }  // namespace quorl

@@ -44,4 +44,9 @@ private:
 // message of an exception from work. False after an error.
 bool PrintFileResult(const std::filesystem::path& file, const std::function<void(QJsonObject&)>& work);
 
+// Writes the object as one line to the standard output at once, with a single write where the
+// system allows it, so that lines of several runs on one pipe, or of the error stream merged in,
+// never cut into each other. False when the output cannot be written.
+bool WriteJsonLine(const QJsonObject& object);
+
 }  // namespace quorl

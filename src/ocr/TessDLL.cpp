@@ -16,6 +16,7 @@ namespace quorl {
 #define QUORL_TESS_ENTRY_POINTS(X)        \
     X(TessBaseAPICreate)                  \
     X(TessBaseAPIInit3)                   \
+    X(TessBaseAPISetVariable)             \
     X(TessBaseAPISetPageSegMode)          \
     X(TessBaseAPISetImage)                \
     X(TessBaseAPISetSourceResolution)     \
@@ -99,7 +100,12 @@ bool TessDLL::Load() {
 bool TessDLL::UseLanguage(const std::string& lang) {
     if (!loaded) return false;
     if (engine_ && language_ == lang) return true;
-    if (!engine_) engine_ = api_->TessBaseAPICreate();
+    if (!engine_) {
+        engine_ = api_->TessBaseAPICreate();
+        // The engine's own diagnostics ("Empty page!!", "Detected 12 diacritics") would otherwise
+        // go to the error stream, in the middle of what the program writes there or to the output.
+        if (engine_) api_->TessBaseAPISetVariable(Engine(engine_), "debug_file", "/dev/null");
+    }
     if (!engine_) {
         problem_ = EngineMissing(library_, "the engine could not be started");
         return false;
