@@ -1,5 +1,7 @@
 #include "records/RecordPutBack.h"
 
+#include <filesystem>
+
 #include "base/Text.h"
 #include "fields/CascadingLists.h"
 #include "fields/FieldAccess.h"
@@ -102,6 +104,8 @@ void StartPutBack(Session& s) {
     s.parser.LabelChunks.clear();
     s.parser.CurrentLine = -1;
     s.form.SetText(kLabelWindow, "-->DATA Reloaded from Output File.  \r\n\r\n-->Original label not available.");
+    // The values come from the record file, not from the label file or photo opened last.
+    SetBoxText(s, "ImageLabel", std::filesystem::path(s.OutputFileName).filename().string());
 }
 
 void PutBackValue(Session& s, const OutputFormatClass& c, const std::string& v) {

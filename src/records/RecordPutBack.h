@@ -10,8 +10,8 @@ namespace quorl {
 class Session;
 
 // Prepares the main window for a record read back from the record file: clears the fields and the
-// image number, forgets the last label's lines (so that no list picks from them) and says in the
-// label window that the original label is not available.
+// image number, forgets the last label's lines (so that no list picks from them), says in the
+// label window that the original label is not available and names the record file in ImageLabel.
 void StartPutBack(Session& s);
 
 // Puts one value back by the column it was written for: the field of a whole-field column; the

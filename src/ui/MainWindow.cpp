@@ -77,6 +77,12 @@ bool RunHook(const std::unordered_map<std::string, MainWindow::Hook>& hooks, con
     return true;
 }
 
+// A value set from code is shown from its start, as a box shows what it is given, not scrolled to
+// its end; the box the user is typing in keeps its caret.
+void ShowFromStart(QLineEdit* e) {
+    if (!e->hasFocus()) e->setCursorPosition(0);
+}
+
 QColor ToColor(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 }  // namespace
@@ -244,7 +250,10 @@ void MainWindow::UpdateWidget(const Control& c) {
     switch (c.kind) {
         case ControlKind::Edit: {
             auto* e = static_cast<QLineEdit*>(w);
-            if (e->text() != text) e->setText(text);
+            if (e->text() != text) {
+                e->setText(text);
+                ShowFromStart(e);
+            }
             break;
         }
         case ControlKind::Memo:
@@ -259,6 +268,7 @@ void MainWindow::UpdateWidget(const Control& c) {
         case ControlKind::Combo: {
             auto* cb = static_cast<QComboBox*>(w);
             const QSignalBlocker blockEdit(cb->lineEdit());
+            const QString shownText = cb->lineEdit()->text();
             std::vector<std::string>& shown = shownItems_[c.name];
             if (shown != c.items) {
                 bool grows = shown.size() <= c.items.size() && std::equal(shown.begin(), shown.end(), c.items.begin());
@@ -277,6 +287,7 @@ void MainWindow::UpdateWidget(const Control& c) {
                 cb->setCurrentIndex(-1);
             }
             if (cb->currentText() != text) cb->setEditText(text);
+            if (cb->lineEdit()->text() != shownText) ShowFromStart(cb->lineEdit());
             break;
         }
         case ControlKind::GroupBox:

@@ -90,6 +90,40 @@ private slots:
         QVERIFY(!W().isVisible());
     }
 
+    // A re-edited value stands in its box from its first character (a decimal degree is wider than
+    // the degree box), and the window names the record file the values came from.
+    void reEditedValuesShowFromTheirStartAndNameTheirFile() {
+        ClearFields(S());
+        S().form.SetText("ImageLabel", "label.txt");  // the label file opened last
+        S().form.SetText("CollectorEdit", "J. Smith");
+        S().form.SetText("LatDegreesEdit", "44.62417");
+        S().form.SetText("NSCombo", "N");
+        S().form.SetText("LongDegreesEdit", "12.27604");
+        S().form.SetText("EWCombo", "W");
+        S().form.SetText("CountryCombo", S().CountryList.at(0).Name);
+        QVERIFY(AddDarwinCSV(S()));
+        ClearFields(S());
+
+        app_->windows->main->MenuItem("OutputPreview1")->trigger();
+        QTreeWidget* list = W().OutputPreviewListView;
+        app_->dialogs.answers.push_back(DialogButton::Yes);
+        const QPoint at(list->columnWidth(0) / 2, list->visualItemRect(list->topLevelItem(0)).center().y());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        auto* lat = qobject_cast<QLineEdit*>(app_->windows->main->Widget("LatDegreesEdit"));
+        QCOMPARE(lat->text(), QStringLiteral("44.62417"));
+        QVERIFY(lat->fontMetrics().horizontalAdvance(lat->text()) > lat->width());  // it does not fit
+        QCOMPARE(lat->cursorPosition(), 0);
+        auto* lng = qobject_cast<QLineEdit*>(app_->windows->main->Widget("LongDegreesEdit"));
+        QCOMPARE(lng->text(), QStringLiteral("12.27604"));
+        QCOMPARE(lng->cursorPosition(), 0);
+        auto* country = qobject_cast<QComboBox*>(app_->windows->main->Widget("CountryCombo"));
+        QCOMPARE(country->lineEdit()->cursorPosition(), 0);
+        QCOMPARE(Text("CollectorEdit"), QStringLiteral("J. Smith"));
+        QCOMPARE(qobject_cast<QLabel*>(app_->windows->main->Widget("ImageLabel"))->text(),
+                 QString::fromStdString(fs::path(S().OutputFileName).filename().string()));
+    }
+
     void missingFileIsReportedAndTheWindowStaysHidden() {
         fs::remove(RecordPath());
         app_->windows->main->MenuItem("OutputPreview1")->trigger();
