@@ -37,6 +37,14 @@ std::string ItalicRun(std::string_view window) {
     return end == std::string_view::npos ? std::string() : std::string(window.substr(3, end - 3));
 }
 
+// Every run of blanks becomes one blank.
+std::string JoinBlankRuns(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        if (c != ' ' || out.empty() || out.back() != ' ') out += c;
+    return out;
+}
+
 }  // namespace
 
 std::string NameSearchQuery(std::string_view scientificName) { return ReplaceAllNoCase(scientificName, "ssp", "subsp"); }
@@ -86,7 +94,7 @@ std::string OfferedName(const std::vector<std::string>& lines) {
         if (next != std::string::npos) {
             const std::string between = w2.substr(4, next - 4);
             const std::string second = ItalicRun(std::string_view(w2).substr(next, 100));
-            found = ReplaceAll(found + " " + between + " " + second, "  ", " ");
+            found = JoinBlankRuns(found + " " + between + " " + second);
         }
         return Trim(found).empty() ? std::string() : found;
     }

@@ -25,8 +25,8 @@ bool ShowNameSearch(Session& s, std::string& whyNot);
 std::string ExpectedNameMarkup(Session& s);
 
 // The name offered by the page's first line holding "<I>": the first italic run, or the first run,
-// the text after it and a second run when that follows within 100 characters. "" when no line
-// holds "<I>".
+// the text after it and a second run when that follows within 100 characters, with every run of
+// blanks between them made one blank. "" when no line holds "<I>".
 std::string OfferedName(const std::vector<std::string>& lines);
 
 }  // namespace quorl

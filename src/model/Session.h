@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Dialogs.h"
@@ -106,6 +107,9 @@ public:
     // A name the user chose to add although its name-search page failed to load; the next name
     // check of that name passes once.
     std::string UncheckedNameAccepted;
+    // The questions "Add to Database" asked, with the user's answers, kept while its name lookup
+    // is pending: the add run again for the page asks none of them again.
+    std::vector<std::pair<std::string, DialogButton>> AddAnswers;
 };
 
 }  // namespace quorl

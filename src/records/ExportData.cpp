@@ -9,6 +9,7 @@
 #include "model/Log.h"
 #include "model/Records.h"
 #include "model/Session.h"
+#include "records/AddQuestions.h"
 #include "records/DarwinCsvWriter.h"
 #include "records/DarwinXmlWriter.h"
 #include "records/Learning.h"
@@ -25,7 +26,7 @@ namespace {
 // A warning with Ignore and Cancel; true for Ignore (closing the box counts as Cancel). The log
 // tells which the user chose.
 bool Ignored(Session& s, const std::string& question, const std::string& abortedLog, const std::string& ignoredLog) {
-    const bool ignored = s.dialogs.Ask(question, DialogKind::Warning, {DialogButton::Ignore, DialogButton::Cancel}) ==
+    const bool ignored = AskOnce(s, question, DialogKind::Warning, {DialogButton::Ignore, DialogButton::Cancel}) ==
                          DialogButton::Ignore;
     WriteToLog(s, ignored ? ignoredLog : abortedLog);
     return ignored;
@@ -123,7 +124,9 @@ bool ExportData(Session& s) {
     return written;
 }
 
-void AddDataButtonClick(Session& s) {
+namespace {
+
+void RunAdd(Session& s) {
     {
         BusyWindow busy(s, "Writing to file", s.OutputFileName);
         if (ExportData(s)) {
@@ -142,6 +145,16 @@ void AddDataButtonClick(Session& s) {
         }
     }
     WriteToLog(s, "Done Exporting Data");
+    if (!s.NameLookupPending) s.AddAnswers.clear();
 }
+
+}  // namespace
+
+void AddDataButtonClick(Session& s) {
+    s.AddAnswers.clear();
+    RunAdd(s);
+}
+
+void AddDataAfterNameSearch(Session& s) { RunAdd(s); }
 
 }  // namespace quorl

@@ -14,6 +14,22 @@
 
 namespace quorl {
 
+namespace {
+
+// Offers the page's name; Yes puts it into the Scientific Name, confirms it and adds the record.
+void OfferName(Session& s, const std::string& found) {
+    if (s.nameBrowser) s.nameBrowser->ShowWindow();
+    if (s.dialogs.Ask(found + " was found.  Use this name?", DialogKind::Confirmation,
+                      {DialogButton::Yes, DialogButton::No}) != DialogButton::Yes)
+        return;
+    s.form.SetText("ScientificNameEdit", found);
+    s.ConfirmedName = found;
+    if (s.nameBrowser) s.nameBrowser->CloseWindow();
+    AddDataAfterNameSearch(s);
+}
+
+}  // namespace
+
 void NameSearchDocumentComplete(Session& s, const std::string& bodyHtml) {
     // Pages opened later by following links in the window, and a page that comes back after the
     // user has changed the name, start nothing.
@@ -25,26 +41,21 @@ void NameSearchDocumentComplete(Session& s, const std::string& bodyHtml) {
     const std::string page = UpperCaseTagNames(bodyHtml);
     if (ContainsNoCase(page, "<I>" + expected + "</I>")) {
         s.ConfirmedName = ReplaceAllNoCase(ReplaceAllNoCase(expected, "<i>", ""), "</i>", "");
-        if (GetFieldText(s, fScientificName) != s.ConfirmedName) {
-            // The add would only look the name up again, and again: the user corrects the name.
-            WriteToLog(s, "Confirmed name " + s.ConfirmedName + " differs from the Scientific Name field.");
-            if (s.nameBrowser) s.nameBrowser->ShowWindow();
+        if (GetFieldText(s, fScientificName) == s.ConfirmedName) {
+            if (s.nameBrowser) s.nameBrowser->CloseWindow();
+            AddDataAfterNameSearch(s);
             return;
         }
-        if (s.nameBrowser) s.nameBrowser->CloseWindow();
-        AddDataButtonClick(s);
+        // The page confirms genus, species, rank and epithet, written otherwise than the Scientific
+        // Name field holds them ("var" for "var.", other blanks): the add would only look the name
+        // up again. The user is offered the confirmed form.
+        WriteToLog(s, "Confirmed name " + s.ConfirmedName + " differs from the Scientific Name field.");
+        OfferName(s, s.ConfirmedName);
         return;
     }
     if (s.nameBrowser) s.nameBrowser->ShowWindow();
     const std::string found = OfferedName(SplitLines(page));
-    if (found.empty()) return;
-    if (s.dialogs.Ask(found + " was found.  Use this name?", DialogKind::Confirmation,
-                      {DialogButton::Yes, DialogButton::No}) != DialogButton::Yes)
-        return;
-    s.form.SetText("ScientificNameEdit", found);
-    s.ConfirmedName = found;
-    if (s.nameBrowser) s.nameBrowser->CloseWindow();
-    AddDataButtonClick(s);
+    if (!found.empty()) OfferName(s, found);
 }
 
 void NameSearchFailed(Session& s, const std::string& why) {
@@ -54,7 +65,7 @@ void NameSearchFailed(Session& s, const std::string& why) {
     if (!AcceptUncheckedName(s, why)) return;
     s.UncheckedNameAccepted = s.NameLookupName;  // the add below passes the name check once
     if (s.nameBrowser) s.nameBrowser->CloseWindow();
-    AddDataButtonClick(s);
+    AddDataAfterNameSearch(s);
 }
 
 }  // namespace quorl

@@ -11,6 +11,7 @@
 #include "model/Log.h"
 #include "model/Records.h"
 #include "model/Session.h"
+#include "records/AddQuestions.h"
 
 namespace quorl {
 
@@ -59,13 +60,13 @@ bool CheckGenusSpecies(Session& s) {
         return LookUpName(s);
     }
     if (!noGenus) {
-        if (s.dialogs.Ask("Is Species intentionally blank?", DialogKind::Confirmation,
+        if (AskOnce(s, "Is Species intentionally blank?", DialogKind::Confirmation,
                           {DialogButton::Yes, DialogButton::No}) == DialogButton::No)
             return false;
         if (IsItemOf(s, "GenusCombo", genus)) return true;
         return LookUpName(s);
     }
-    if (s.dialogs.Ask("Are Genus and Species intentionally blank?", DialogKind::Confirmation,
+    if (AskOnce(s, "Are Genus and Species intentionally blank?", DialogKind::Confirmation,
                       {DialogButton::Yes, DialogButton::No}) != DialogButton::Yes)
         return false;
     SetFieldText(s, fGenus, "", false);

@@ -45,6 +45,9 @@ TEST(OfferedName, ReadsTheFirstLineWithAnItalicRun) {
     EXPECT_EQ(OfferedName({"<i>Abies</i>", "<P>none</P>"}), "");
     EXPECT_EQ(OfferedName({"<I>" + std::string(120, 'a') + "</I>", "<I>Pinus</I>"}), "");
     EXPECT_EQ(OfferedName({"<I></I> <I></I>"}), "");
+    // Every run of blanks between the parts becomes one blank.
+    EXPECT_EQ(OfferedName({"<I>Carex lurida</I>  var.  <I>flava</I>"}), "Carex lurida var. flava");
+    EXPECT_EQ(OfferedName({"<I>Carex lurida</I>     var.<I>flava</I>"}), "Carex lurida var. flava");
     EXPECT_EQ(OfferedName({}), "");
 }
 
@@ -102,8 +105,8 @@ TEST_F(NameLookupTest, NameWithRankConfirmsOnlyWithSingleBlanksAroundTheRank) {
     StartLookup();
     dialogs.answers.push_back(DialogButton::No);
     NameSearchDocumentComplete(s, "<i>Abies albida</i>  subsp.  <i>nebrodensis</i>");
-    // The blanks around the rank are joined in one pass, so two of the three stay.
-    EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Abies albida  subsp.  nebrodensis was found.  Use this name?"});
+    // The name is offered with single blanks around the rank.
+    EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Abies albida subsp. nebrodensis was found.  Use this name?"});
     EXPECT_EQ(s.ConfirmedName, "");
 
     StartLookup();
@@ -149,16 +152,52 @@ TEST_F(NameLookupTest, OnlyThePendingLookupForTheSameNameIsRead) {
     EXPECT_FALSE(Written());
 }
 
-TEST_F(NameLookupTest, ConfirmedNameThatIsNotTheFieldStartsNoEndlessLookups) {
+// The page confirms genus, species, rank and epithet while the field writes them otherwise: the
+// user is offered the confirmed form, on every Add until it is taken; Yes writes it.
+TEST_F(NameLookupTest, ConfirmedNameInAnotherFormIsOffered) {
     Set("RankCombo", "var.");
     Set("SubSpEdit", "x");
-    Set("ScientificNameEdit", "Abies albida var. x typed");
+    Set("ScientificNameEdit", "Abies albida var x");
+    const std::string page = "<i>Abies albida</i> var. <i>x</i>";
+    const std::string offer = "Abies albida var. x was found.  Use this name?";
+    for (int add = 1; add <= 2; ++add) {
+        StartLookup();
+        dialogs.answers = {DialogButton::No};
+        NameSearchDocumentComplete(s, page);
+        EXPECT_EQ(dialogs.questions, std::vector<std::string>(static_cast<size_t>(add), offer));
+        EXPECT_EQ(browser.urls.size(), static_cast<size_t>(add));
+        EXPECT_TRUE(browser.visible);
+        EXPECT_FALSE(Written());
+        EXPECT_EQ(Box("ScientificNameEdit"), "Abies albida var x");
+    }
     StartLookup();
-    NameSearchDocumentComplete(s, "<i>Abies albida</i> var. <i>x</i>");
-    EXPECT_EQ(s.ConfirmedName, "Abies albida var. x");
-    EXPECT_EQ(browser.urls.size(), 1u);
-    EXPECT_TRUE(browser.visible);
-    EXPECT_FALSE(Written());
+    dialogs.answers = {DialogButton::Yes};
+    NameSearchDocumentComplete(s, page);
+    EXPECT_EQ(browser.urls.size(), 3u);
+    EXPECT_FALSE(browser.visible);
+    EXPECT_NE(RecordFile().find("\"Abies albida var. x\""), std::string::npos);
+}
+
+// One Add asks each of its questions once, also when the name lookup runs it again after the
+// user took the page's name. The next Add asks again.
+TEST_F(NameLookupTest, QuestionsOfTheAddAreNotAskedAgainAfterTheLookup) {
+    s.FieldDefinitions[fHabitat].WarnIfEmpty = true;
+    const std::vector<std::string> asked = {"Not all required fields filled in.", "Abies alba was found.  Use this name?"};
+    dialogs.answers = {DialogButton::Ignore};
+    StartLookup();
+    dialogs.answers = {DialogButton::Yes};
+    NameSearchDocumentComplete(s, "<i>Abies alba</i> Mill.");
+    EXPECT_EQ(dialogs.questions, asked);
+    EXPECT_TRUE(Written());
+
+    std::filesystem::remove(RecordPath());
+    FillValidRecord();
+    Set("SpeciesCombo", "albida");
+    Set("ScientificNameEdit", "Abies albida");
+    dialogs.questions.clear();
+    dialogs.answers = {DialogButton::Ignore};
+    StartLookup();
+    EXPECT_EQ(dialogs.questions, std::vector<std::string>{asked[0]});
 }
 
 // The page cannot check the name: the user is told why and decides; Yes adds the record once.
