@@ -9,6 +9,7 @@
 
 #include "model/Session.h"
 #include "ui/QtText.h"
+#include "ui/WholeTexts.h"
 
 namespace quorl {
 
@@ -29,6 +30,7 @@ OutputPreviewWindow::OutputPreviewWindow(Session& s) : session(s) {
     OutputPreviewListView->setSelectionMode(QAbstractItemView::SingleSelection);
     OutputPreviewListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     OutputPreviewListView->setToolTip(QStringLiteral("Double-click line to re-edit in QUORL"));
+    ShowWholeTextsOnHover(OutputPreviewListView);
     OutputPreviewListView->header()->setStretchLastSection(false);
     Button1 = new QPushButton(QStringLiteral("Close"), this);
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);

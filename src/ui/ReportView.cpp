@@ -5,6 +5,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/WholeTexts.h"
+
 namespace quorl {
 
 QTreeWidget* NewReportView(QWidget* parent, const QString& name, const QStringList& headers, const QList<int>& widths) {
@@ -14,6 +16,7 @@ QTreeWidget* NewReportView(QWidget* parent, const QString& name, const QStringLi
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ShowWholeTextsOnHover(view);
     view->setHeaderLabels(headers);
     for (int c = 0; c < widths.size(); ++c) view->setColumnWidth(c, widths[c]);
     return view;

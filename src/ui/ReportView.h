@@ -11,6 +11,7 @@ class QWidget;
 
 namespace quorl {
 
+// The view's columns have the given widths; a cut text shows whole on hover (WholeTexts.h).
 QTreeWidget* NewReportView(QWidget* parent, const QString& name, const QStringList& headers, const QList<int>& widths);
 
 // Adds the menu bar to the window's layout; the item runs onHelp.
