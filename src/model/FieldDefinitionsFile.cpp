@@ -1,11 +1,15 @@
 #include "model/FieldDefinitionsFile.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include "base/Encoding.h"
 #include "base/Letters.h"
 #include "base/NumberRange.h"
 #include "base/Text.h"
 #include "base/TokenCursor.h"
 #include "model/Files.h"
+#include "model/Log.h"
 #include "model/OutputFormatFile.h"
 #include "model/Session.h"
 
@@ -33,6 +37,29 @@ LabelFieldClass ReadRecord(std::string_view line) {
     r.Maximum = ClampFieldLineLimit(TryStrToInt(cols.Next("\t", false)).value_or(50));
     r.StartWords = LowerCase(cols.Next("\t", false));
     r.ContainedWords = ReadContainedWords(cols.Rest());
+    return r;
+}
+
+bool HoldsNul(std::string_view text) { return text.find('\0') != std::string_view::npos; }
+
+// What stands in the place of a definition line that holds NUL bytes (what a power cut leaves): the
+// line without them when its eight columns are still there, else default settings under the name
+// that is left. A built-in field keeps its own name; a user field without one is "Field" + number.
+LabelFieldClass DamagedRecord(std::string_view line, size_t field) {
+    std::string rest(line);
+    std::erase(rest, '\0');
+    LabelFieldClass r;
+    if (std::count(rest.begin(), rest.end(), '\t') == 7) {
+        r = ReadRecord(rest);
+    } else {
+        r.Reset();
+        r.Maximum = 50;
+        r.Name = rest.substr(0, rest.find('\t'));
+    }
+    if (field < static_cast<size_t>(kBuiltInFields))
+        r.Name = FieldNames[field];
+    else if (Trim(r.Name).empty())
+        r.Name = "Field " + IntToStr(static_cast<long long>(field));
     return r;
 }
 
@@ -96,38 +123,72 @@ std::string ReadContainedWords(std::string_view column) {
 }
 
 void LoadFieldDefinitions(Session& s) {
-    std::string text = LoadFileToString(s, s.UserFile("FieldDefinitions.txt"), true);
+    const std::filesystem::path path = s.UserFile("FieldDefinitions.txt");
+    // The bytes are read here rather than through LoadFileToString, which leaves out lines holding
+    // NUL bytes: a definition's place is its field number, so such a line must keep its place.
+    std::string bytes;
+    const std::string text =
+        ReadFileBytes(path, bytes) ? CrLfLineEnds(DecodeFileBytes(bytes)) : LoadFileToString(s, path, true);
+
+    std::vector<std::string> damaged;  // "line N (field name)" of every line holding NUL bytes
     std::string_view body = text;
-    if (StartsWith(text, "Version")) {
-        body = TokenCursor::TrimView(body);
+    size_t lineNo = 1;
+    std::string firstLine = text.substr(0, text.find("\r\n"));
+    std::erase(firstLine, '\0');
+    if (StartsWith(firstLine, "Version")) {
+        if (HoldsNul(text.substr(0, text.find("\r\n")))) damaged.push_back("line 1");
         size_t eol = body.find("\r\n");
         body = eol == std::string_view::npos ? std::string_view{} : body.substr(eol + 2);
         s.FileFormatVersion = 1;
+        lineNo = 2;
     } else {
         s.FileFormatVersion = 0;
     }
+    // Blanks at the end are no text (NUL bytes are: they stand where text was).
+    while (!body.empty() && static_cast<unsigned char>(body.back()) <= ' ' && body.back() != '\0')
+        body.remove_suffix(1);
 
     s.FieldDefinitions.clear();
     // The file is cut into lines first, so that a short line cannot take the next line's columns.
     // Text after the last line break that is shorter than 6 characters is no record.
     size_t pos = 0;
-    while (body.size() - pos >= 6) {
+    for (; body.size() - pos >= 6; ++lineNo) {
         size_t eol = body.find_first_of("\r\n", pos);
         std::string_view line = body.substr(pos, eol == std::string_view::npos ? std::string_view::npos : eol - pos);
         if (eol == std::string_view::npos)
             pos = body.size();
         else
             pos = eol + ((body[eol] == '\r' && eol + 1 < body.size() && body[eol + 1] == '\n') ? 2 : 1);
-        if (TokenCursor::TrimView(line).empty()) continue;
+        const bool holdsNul = HoldsNul(line);
+        if (!holdsNul && TokenCursor::TrimView(line).empty()) continue;
 
         if (s.FileFormatVersion == 0 && s.FieldDefinitions.size() == 7) {
             s.FieldDefinitions.push_back(NamedRecord(FieldNames[fRank]));
             s.FieldDefinitions.push_back(NamedRecord(FieldNames[fSubSp]));
         }
-        s.FieldDefinitions.push_back(ReadRecord(line));
+        if (holdsNul) {
+            s.FieldDefinitions.push_back(DamagedRecord(line, s.FieldDefinitions.size()));
+            damaged.push_back("line " + IntToStr(static_cast<long long>(lineNo)) + " (" +
+                              s.FieldDefinitions.back().Name + ")");
+        } else {
+            s.FieldDefinitions.push_back(ReadRecord(line));
+        }
     }
+    if (damaged.empty() && HoldsNul(body.substr(pos))) damaged.push_back("its end");
 
-    if (s.FileFormatVersion < 2 && s.FieldDefinitions.size() == 29) UpgradeToBarcode(s);
+    if (!damaged.empty()) {
+        // A damaged file is read as well as it can be, but never taken for an older generation:
+        // that would rewrite it and the other settings files.
+        std::string where;
+        for (const std::string& d : damaged) where += (where.empty() ? "" : ", ") + d;
+        const std::string message = path.string() + " is damaged (it holds NUL bytes) at " + where +
+                                    ". Those definitions were read from what is left of their lines; check them in "
+                                    "Field Definitions. The file was not changed.";
+        WriteToLog(s, message);
+        s.dialogs.ShowMessage(message);
+    } else if (s.FileFormatVersion < 2 && s.FieldDefinitions.size() == 29) {
+        UpgradeToBarcode(s);
+    }
     s.FileFormatVersion = 2;
 }
 

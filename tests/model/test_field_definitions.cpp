@@ -161,6 +161,57 @@ TEST_F(FieldDefinitionsTest, ThirtyOrMoreLinesAreNotUpgraded) {
     EXPECT_EQ(ReadFile(File()), "Version 2\r\n" + FieldLines(0, 30) + FieldLine("Substrate"));
 }
 
+// NUL bytes (a power cut) in a definition line: the line keeps its place, so every later field keeps
+// its number; nothing is taken for an older generation and no file is written; the user is told
+// which line.
+TEST_F(FieldDefinitionsTest, LineWithNulBytesKeepsItsPlaceAndNoFileIsRewritten) {
+    const std::string prefs = "OutputFormat\tTSV\r\nFillMeters\tYes\r\n";
+    struct Case {
+        const char* what;
+        std::string text;
+        size_t fields;
+        std::string field10, field11;
+        const char* where;
+    };
+    const std::string user = FieldLine("Host", 1, 50, "on");
+    const std::string assoc = FieldLine(FieldNames[10], 2, 9, "with");
+    const std::string damagedAssoc = FieldNames[10] + "\t0\t0\t\t2\t9\twi" + std::string(1, '\0') + "th\t\r\n";
+    for (const Case& c : {
+             Case{"one NUL byte in a current file", "Version 2\r\n" + FieldLines(0, 10) + damagedAssoc +
+                                                       FieldLines(11, 30) + user,
+                  31, "with", FieldNames[11], "line 12 (Associated Species)"},
+             Case{"a first-generation file of 29 lines", "Version 1\r\n" + FieldLines(0, 10) + damagedAssoc +
+                                                            FieldLines(11, 29),
+                  29, "with", FieldNames[11], "line 12 (Associated Species)"},
+             Case{"a line of zeros", "Version 2\r\n" + FieldLines(0, 10) + std::string(300, '\0') + "\r\n" +
+                                         FieldLines(11, 30),
+                  30, "", FieldNames[11], "line 12 (Associated Species)"},
+             Case{"zeros at the end", "Version 2\r\n" + FieldLines(0, 29) + std::string(64, '\0'), 30, "",
+                  FieldNames[11], "line 31 (Barcode)"},
+             Case{"a user field's line", "Version 2\r\n" + FieldLines(0, 10) + assoc + FieldLines(11, 30) +
+                                             "Ho" + std::string(1, '\0') + "st\t0\t0\r\n" + user,
+                  32, "with", FieldNames[11], "line 32 (Host)"}}) {
+        SCOPED_TRACE(c.what);
+        WriteFile(File(), c.text);
+        WriteFile(folder / "Preferences.txt", prefs);
+        WriteFile(folder / "OutputFormat.txt", kOutputFormat);
+        WriteFile(folder / "DarwinXML.txt", kOutputFormat);
+        dialogs.messages.clear();
+        LoadFieldDefinitions(s);
+        ASSERT_EQ(s.FieldDefinitions.size(), c.fields);
+        for (size_t i = 0; i < std::min<size_t>(c.fields, kBuiltInFields); ++i)
+            EXPECT_EQ(s.FieldDefinitions[i].Name, FieldNames[i]) << i;
+        EXPECT_EQ(s.FieldDefinitions[10].StartWords, c.field10);
+        EXPECT_EQ(s.FieldDefinitions.back().Name, c.fields > 30 ? "Host" : FieldNames[c.fields - 1]);
+        EXPECT_EQ(ReadFile(File()), c.text);
+        EXPECT_EQ(ReadFile(folder / "Preferences.txt"), prefs);
+        EXPECT_EQ(ReadFile(folder / "OutputFormat.txt"), kOutputFormat);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].rfind(File().string() + " is damaged (it holds NUL bytes) at " + c.where + ".", 0), 0u)
+            << dialogs.messages[0];
+    }
+}
+
 TEST_F(FieldDefinitionsTest, MissingFileEndsTheProgramWithAFailureCode) {
     ExpectProgramEndsWithFailure([&] { LoadFieldDefinitions(s); });
     ASSERT_EQ(dialogs.messages.size(), 1u);
