@@ -59,6 +59,10 @@ bool DeleteField(std::vector<FieldRow>& rows, int row) {
 
 void ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows) {
     // Where each user field of the definitions in use goes: its row's index, or -1 when deleted.
+    // The output formats are renumbered from this table, not by shifting every line that follows a
+    // removed column by one: such a shift would also move the numbers of built-in fields whose lines
+    // come after a user field's line, and would drop every line whose label is no field name. The
+    // table renumbers DarwinCSV.txt too, so that its user-field columns stay with their fields.
     std::vector<int> renumber(s.FieldDefinitions.size(), -1);
     for (size_t i = 0; i < renumber.size() && i < static_cast<size_t>(kBuiltInFields); ++i)
         renumber[i] = static_cast<int>(i);

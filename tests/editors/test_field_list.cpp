@@ -155,6 +155,21 @@ TEST_F(FieldListTest, DeletedUserFieldsTakeTheirOwnColumnsAndLaterOnesAreRenumbe
     EXPECT_EQ(Button(3), "Custom 4");
 }
 
+// The columns follow the fields they were made for: a built-in field's column after a deleted user
+// field keeps its number, and a column whose label is no field name stays.
+TEST_F(FieldListTest, RenumberingMovesOnlyTheColumnsOfUserFields) {
+    const std::string tsv = "30\t1\tAlpha\tAlpha\r\n27\t1\tSection\tsection\t0\r\n31\t1\tBeta\tBeta\r\n"
+                            "24\t1\tField notes\tremarks\t0\r\n";
+    WithUserFields({"Alpha", "Beta"}, tsv, "");
+    WriteFile(folder / "DarwinCSV.txt", kCsv + "31\t1\tBeta\tdynamicProperties\t0\r\n26\t1\tTownship\ttownship\t0\r\n");
+    std::vector<FieldRow> rows = FieldListRows(s.FieldDefinitions);
+    ASSERT_TRUE(DeleteField(rows, 30));
+    ApplyFieldListChanges(s, rows);
+    EXPECT_EQ(Read("OutputFormat.txt"), kTsv + "27\t1\tSection\tsection\t0\r\n30\t1\tBeta\tBeta\r\n"
+                                               "24\t1\tField notes\tremarks\t0\r\n");
+    EXPECT_EQ(Read("DarwinCSV.txt"), kCsv + "30\t1\tBeta\tdynamicProperties\t0\r\n26\t1\tTownship\ttownship\t0\r\n");
+}
+
 TEST_F(FieldListTest, AMissingFormatFileIsLeftMissing) {
     fs::remove(folder / "DarwinXML.txt");
     fs::remove(folder / "DarwinCSV.txt");
