@@ -1,5 +1,6 @@
 #include "base/FileBytes.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -94,10 +95,18 @@ bool ReadFileBytes(const fs::path& path, std::string& bytes) {
     return !in.bad();
 }
 
-WriteResult ReplaceFileAtomically(const fs::path& linkOrFile, std::string_view bytes, fs::perms perms) {
-    const fs::path path = LinkTarget(linkOrFile);
+namespace {
+
+fs::path TemporaryFileOf(const fs::path& path) {
     fs::path tmp = path;
     tmp += std::string(kTemporaryMark) + std::to_string(::getpid());
+    return tmp;
+}
+
+// Writes bytes to the temporary file of path (a file, not a link) and makes sure they are on the
+// disk; on failure the temporary file is removed.
+WriteResult WriteTemporaryFile(const fs::path& path, std::string_view bytes, fs::perms perms) {
+    const fs::path tmp = TemporaryFileOf(path);
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, static_cast<mode_t>(perms));
     if (fd < 0) return Failed(WriteFailure::Open, errno);
     // The new file gets the old one's rights (a file readable by its owner only stays so), with no
@@ -113,16 +122,71 @@ WriteResult ReplaceFileAtomically(const fs::path& linkOrFile, std::string_view b
         written = false;
         error = errno;
     }
-    if (written && ::rename(tmp.c_str(), path.c_str()) != 0) {
-        written = false;
-        error = errno;
-    }
     if (!written) {
         ::unlink(tmp.c_str());
         return Failed(WriteFailure::Write, error);
     }
+    return {};
+}
+
+// Renames path's temporary file over path; on failure the temporary file is removed.
+WriteResult MoveTemporaryFile(const fs::path& path) {
+    const fs::path tmp = TemporaryFileOf(path);
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(tmp.c_str());
+        return Failed(WriteFailure::Write, error);
+    }
+    return {};
+}
+
+}  // namespace
+
+WriteResult ReplaceFileAtomically(const fs::path& linkOrFile, std::string_view bytes, fs::perms perms) {
+    const fs::path path = LinkTarget(linkOrFile);
+    if (WriteResult r = WriteTemporaryFile(path, bytes, perms); !r) return r;
+    if (WriteResult r = MoveTemporaryFile(path); !r) return r;
     SyncFolder(path.parent_path());
     return {};
+}
+
+FileSetResult ReplaceFilesTogether(const std::vector<FileReplacement>& links) {
+    // Links are followed as ReplaceFileAtomically follows them.
+    std::vector<FileReplacement> files;
+    for (const FileReplacement& f : links) files.push_back({LinkTarget(f.path), f.bytes});
+    FileSetResult result;
+    auto dropTemporaryFiles = [&](size_t count) {
+        for (size_t i = 0; i < count; ++i) ::unlink(TemporaryFileOf(files[i].path).c_str());
+    };
+    for (size_t i = 0; i < files.size(); ++i) {
+        result.result = WriteTemporaryFile(files[i].path, files[i].bytes, static_cast<fs::perms>(0666));
+        // A folder where a file should be would fail its rename after the others were done.
+        std::error_code ec;
+        if (result.result && fs::is_directory(files[i].path, ec)) {
+            ::unlink(TemporaryFileOf(files[i].path).c_str());
+            result.result = Failed(WriteFailure::Write, EISDIR);
+        }
+        if (!result.result) {
+            result.failed = i;
+            dropTemporaryFiles(i);
+            return result;
+        }
+    }
+    for (size_t i = 0; i < files.size(); ++i) {
+        result.result = MoveTemporaryFile(files[i].path);
+        if (!result.result) {
+            // Only a failing file system gets here; the files renamed so far stay renamed.
+            result.failed = i;
+            for (size_t j = i + 1; j < files.size(); ++j) ::unlink(TemporaryFileOf(files[j].path).c_str());
+            return result;
+        }
+    }
+    std::vector<fs::path> folders;
+    for (const FileReplacement& f : files)
+        if (std::find(folders.begin(), folders.end(), f.path.parent_path()) == folders.end())
+            folders.push_back(f.path.parent_path());
+    for (const fs::path& folder : folders) SyncFolder(folder);
+    return result;
 }
 
 WriteResult AppendFileBytes(const fs::path& path, std::string_view bytes) {

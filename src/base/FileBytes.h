@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorl {
 
@@ -32,6 +33,19 @@ bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
 // link stays. On failure the temporary file is removed and path is left as it was. No message.
 WriteResult ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                   std::filesystem::perms perms = static_cast<std::filesystem::perms>(0666));
+
+// Replaces several files as one change: every file's bytes are written to its temporary file
+// first, and only when all of them are on the disk are the temporary files renamed over their
+// files. When any cannot be written, no file is touched and failed names it. No message.
+struct FileReplacement {
+    std::filesystem::path path;
+    std::string bytes;
+};
+struct FileSetResult {
+    WriteResult result;
+    size_t failed = 0;  // index of the file that failed, when result is not ok
+};
+FileSetResult ReplaceFilesTogether(const std::vector<FileReplacement>& files);
 
 // Appends bytes to an existing file and makes sure they are on the disk; on failure the file is
 // cut back to the length it had before. No message.

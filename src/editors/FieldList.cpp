@@ -6,7 +6,9 @@
 #include "editors/TypedTextRules.h"
 #include "editors/UserFieldColumns.h"
 #include "model/FieldDefinitionsFile.h"
+#include "model/Files.h"
 #include "model/MainForm.h"
+#include "model/OutputFormatFile.h"
 #include "model/Session.h"
 
 namespace quorl {
@@ -57,7 +59,7 @@ bool DeleteField(std::vector<FieldRow>& rows, int row) {
     return true;
 }
 
-void ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows) {
+bool ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows) {
     // Where each user field of the definitions in use goes: its row's index, or -1 when deleted.
     // The output formats are renumbered from this table, not by shifting every line that follows a
     // removed column by one: such a shift would also move the numbers of built-in fields whose lines
@@ -70,7 +72,7 @@ void ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows) {
         if (rows[k].Origin >= 0 && rows[k].Origin < static_cast<int>(renumber.size()))
             renumber[rows[k].Origin] = static_cast<int>(k);
 
-    s.FieldDefinitions.clear();
+    std::vector<LabelFieldClass> fields;
     for (const FieldRow& r : rows) {
         LabelFieldClass f;
         f.Name = r.Name;
@@ -81,11 +83,23 @@ void ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows) {
         f.Maximum = ClampFieldLineLimit(TryStrToInt(r.Max).value_or(50));
         f.StartWords = r.StartWords;
         f.ContainedWords = r.ContainWords;
-        s.FieldDefinitions.push_back(std::move(f));
+        fields.push_back(std::move(f));
     }
-    SaveFieldDefinitions(s);
-    UpdateUserFieldColumns(s, renumber);
+
+    // The definitions and the output formats name the same fields by number, so they are replaced
+    // together: all are written before any replaces its file, and a file that cannot be written
+    // leaves every file, and the definitions in use, as they were. The definitions go last, so
+    // that an end between the renames leaves formats ahead of the definitions, which the start
+    // reports.
+    std::vector<FileReplacement> files = UserFieldColumnFiles(s, renumber, fields);
+    const bool formatsChanged = !files.empty();
+    files.push_back({s.UserFile("FieldDefinitions.txt"), FieldDefinitionsText(fields, s.FileFormatVersion)});
+    if (!WriteFilesTogether(s, files)) return false;
+
+    s.FieldDefinitions = std::move(fields);
+    if (formatsChanged) LoadOutputFormat(s);
     SetupCustomFields(s);
+    return true;
 }
 
 }  // namespace quorl

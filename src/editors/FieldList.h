@@ -50,7 +50,9 @@ bool DeleteField(std::vector<FieldRow>& rows, int row);
 
 // Save: FieldDefinitions from the rows, FieldDefinitions.txt, the output-format files (columns of
 // deleted user fields removed, later ones renumbered, new user fields given a column), the output
-// format reloaded when a file changed, and the main window's user-field rows laid out again.
-void ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows);
+// format reloaded when a file changed, and the main window's user-field rows laid out again. The
+// files are replaced together; when one cannot be written the user is told, nothing changes and
+// false is returned.
+bool ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows);
 
 }  // namespace quorl

@@ -99,8 +99,9 @@ std::string AddUserFieldColumns(std::string text, const std::vector<LabelFieldCl
     return text;
 }
 
-void UpdateUserFieldColumns(Session& s, const std::vector<int>& renumber) {
-    bool changed = false;
+std::vector<FileReplacement> UserFieldColumnFiles(Session& s, const std::vector<int>& renumber,
+                                                 const std::vector<LabelFieldClass>& fields) {
+    std::vector<FileReplacement> files;
     for (int type : {0, 1, 2}) {
         const std::filesystem::path path = s.UserFile(OutputFormatFileName(type));
         std::error_code ec;
@@ -109,11 +110,10 @@ void UpdateUserFieldColumns(Session& s, const std::vector<int>& renumber) {
         std::string updated = RenumberUserFieldColumns(text, renumber);
         // The Darwin Core CSV format names its columns by Darwin Core terms: user fields are added
         // there by the user, not here.
-        if (type != 2) updated = AddUserFieldColumns(std::move(updated), s.FieldDefinitions, type == 1);
-        if (updated == text) continue;
-        changed = WriteStringToFile(s, updated, path, true) || changed;
+        if (type != 2) updated = AddUserFieldColumns(std::move(updated), fields, type == 1);
+        if (updated != text) files.push_back({path, std::move(updated)});
     }
-    if (changed) LoadOutputFormat(s);
+    return files;
 }
 
 }  // namespace quorl

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/FileBytes.h"
 #include "model/Records.h"
 
 namespace quorl {
@@ -26,9 +27,10 @@ bool HasWholeFieldColumn(std::string_view text, int field);
 // ("Plant Height" gives "PlantHeight"), for the Darwin Core XML format.
 std::string AddUserFieldColumns(std::string text, const std::vector<LabelFieldClass>& fields, bool xmlNames);
 
-// Applies the renumbering to OutputFormat.txt, DarwinXML.txt and DarwinCSV.txt and the new
-// columns to the first two, writes the files whose text changed (a missing file is left alone)
-// and reloads the output format when any did.
-void UpdateUserFieldColumns(Session& s, const std::vector<int>& renumber);
+// The output-format files that the renumbering and the new columns of fields change, with their
+// new text: OutputFormat.txt, DarwinXML.txt and DarwinCSV.txt get the renumbering, the first two
+// the new columns; a missing file is left alone. Nothing is written here.
+std::vector<FileReplacement> UserFieldColumnFiles(Session& s, const std::vector<int>& renumber,
+                                                 const std::vector<LabelFieldClass>& fields);
 
 }  // namespace quorl

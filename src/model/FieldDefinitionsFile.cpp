@@ -192,9 +192,11 @@ void LoadFieldDefinitions(Session& s) {
     s.FileFormatVersion = 2;
 }
 
-std::string FieldDefinitionsText(const Session& s) {
-    std::string text = "Version " + IntToStr(s.FileFormatVersion) + "\r\n";
-    for (const LabelFieldClass& f : s.FieldDefinitions) {
+std::string FieldDefinitionsText(const Session& s) { return FieldDefinitionsText(s.FieldDefinitions, s.FileFormatVersion); }
+
+std::string FieldDefinitionsText(const std::vector<LabelFieldClass>& fields, int version) {
+    std::string text = "Version " + IntToStr(version) + "\r\n";
+    for (const LabelFieldClass& f : fields) {
         text += f.Name + '\t' + (f.Preserve ? "1" : "0") + '\t' + (f.WarnIfEmpty ? "1" : "0") + '\t' + f.Default +
                 '\t' + IntToStr(f.Minimum) + '\t' + IntToStr(f.Maximum) + '\t' + f.StartWords + '\t' +
                 f.ContainedWords + "\r\n";

@@ -68,4 +68,10 @@ bool WriteStringToFile(Session& s, const std::string& text, const fs::path& path
     return result.ok();
 }
 
+bool WriteFilesTogether(Session& s, const std::vector<FileReplacement>& files) {
+    const FileSetResult written = ReplaceFilesTogether(files);
+    if (!written.result) ShowWriteFailure(s, files[written.failed].path, written.result);
+    return written.result.ok();
+}
+
 }  // namespace quorl

@@ -4,6 +4,7 @@
 // read have CR LF line ends whatever the file had (CR LF, LF or CR); texts are written as given.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "base/FileBytes.h"
 
@@ -22,6 +23,10 @@ std::string LoadFileToString(Session& s, const std::filesystem::path& path, bool
 // Replaces (through a temporary file and a rename) or appends. Returns true only when the bytes
 // reached the disk; otherwise the file is left as it was and the user is told (ShowWriteFailure).
 bool WriteStringToFile(Session& s, const std::string& text, const std::filesystem::path& path, bool replace);
+
+// Replaces the files as one change (ReplaceFilesTogether): when one of them cannot be written, none
+// is replaced and the user is told about that one. True when all were replaced.
+bool WriteFilesTogether(Session& s, const std::vector<FileReplacement>& files);
 
 // Tells the user that a write of path failed and how ("Unable to create or open file " and the path
 // when it could not be opened; the system's reason and the state of the file otherwise), and logs it.

@@ -154,8 +154,8 @@ void FieldDefinitionsWindow::DeleteField1Click() {
 }
 
 void FieldDefinitionsWindow::SaveButtonClick() {
-    ApplyFieldListChanges(session, rows_);
-    hide();
+    // A save that failed has been reported: the window stays open with the user's rows.
+    if (ApplyFieldListChanges(session, rows_)) hide();
 }
 
 void FieldDefinitionsWindow::CancelButtonClick() { hide(); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -116,6 +117,41 @@ TEST_F(FileBytesTest, ALinkIsFollowedAndStaysALink) {
     fs::create_symlink("a.txt", dir / "b.txt");
     ASSERT_TRUE(ReplaceFileAtomically(dir / "a.txt", "x").ok());
     EXPECT_EQ(ReadFile(dir / "b.txt"), "x");
+}
+
+// Files replaced together: when any one cannot be written, no file changes and no temporary file
+// stays; otherwise all change.
+TEST_F(FileBytesTest, FilesReplacedTogetherChangeAllOrNone) {
+    const fs::path a = dir / "OutputFormat.txt", b = dir / "DarwinXML.txt", c = dir / "FieldDefinitions.txt";
+    struct Case {
+        const char* what;
+        std::function<void()> spoil;
+        rlim_t limit;
+        size_t failed;
+    };
+    for (const Case& k : {Case{"the last runs out of room", [] {}, 100, 2},
+                          Case{"the second is a folder", [&] { fs::remove(b), fs::create_directory(b); }, RLIM_INFINITY, 1},
+                          Case{"the first has no folder", [&] { fs::remove_all(dir / "sub"); }, RLIM_INFINITY, 0}}) {
+        SCOPED_TRACE(k.what);
+        fs::remove_all(b);
+        for (const fs::path& p : {a, b, c}) WriteFile(p, "old\r\n");
+        k.spoil();
+        const fs::path first = k.failed == 0 ? dir / "sub" / "OutputFormat.txt" : a;
+        FileSetResult r;
+        {
+            FileSizeLimit room(k.limit);
+            r = ReplaceFilesTogether({{first, "new a\r\n"}, {b, "new b\r\n"}, {c, std::string(200, 'c')}});
+        }
+        EXPECT_FALSE(r.result.ok());
+        EXPECT_EQ(r.failed, k.failed);
+        EXPECT_EQ(ReadFile(a), "old\r\n");
+        EXPECT_EQ(ReadFile(c), "old\r\n");
+        EXPECT_EQ(Entries(), 3u);
+    }
+    fs::remove_all(b);
+    ASSERT_TRUE(ReplaceFilesTogether({{a, "new a"}, {b, "new b"}, {c, "new c"}}).result.ok());
+    EXPECT_EQ(ReadFile(a) + ReadFile(b) + ReadFile(c), "new anew bnew c");
+    EXPECT_EQ(Entries(), 3u);
 }
 
 TEST_F(FileBytesTest, StaleTemporaryFilesOfDeadProcessesAreRemoved) {

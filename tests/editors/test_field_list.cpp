@@ -1,5 +1,6 @@
 // The field definitions editor's working copy and its Save: popup rules, refused names, and the
 // output-format files kept in step with the user-defined fields, byte for byte.
+#include "FileSizeLimit.h"
 #include "LoaderTestSupport.h"
 #include "editors/FieldList.h"
 #include "editors/UserFieldColumns.h"
@@ -168,6 +169,44 @@ TEST_F(FieldListTest, RenumberingMovesOnlyTheColumnsOfUserFields) {
     EXPECT_EQ(Read("OutputFormat.txt"), kTsv + "27\t1\tSection\tsection\t0\r\n30\t1\tBeta\tBeta\r\n"
                                                "24\t1\tField notes\tremarks\t0\r\n");
     EXPECT_EQ(Read("DarwinCSV.txt"), kCsv + "30\t1\tBeta\tdynamicProperties\t0\r\n26\t1\tTownship\ttownship\t0\r\n");
+}
+
+// A save that cannot write one of its files changes none of them, nor the definitions and columns
+// in use: the user is told and the definitions and formats keep agreeing.
+TEST_F(FieldListTest, ASaveThatCannotWriteOneFileChangesNone) {
+    for (const bool folderInTheWay : {false, true}) {
+        SCOPED_TRACE(folderInTheWay ? "a folder in the way" : "little free space");
+        fs::remove_all(folder / "FieldDefinitions.txt");
+        WithUserFields({"Alpha", "Beta"}, "30\t1\tAlpha\tAlpha\r\n31\t1\tBeta\tBeta\r\n", "31\t1\tBeta\tbeta\t0\r\n");
+        WriteFile(folder / "DarwinCSV.txt", kCsv + "31\t1\tBeta\tbeta\t0\r\n");
+        const std::string tsv = Read("OutputFormat.txt"), xml = Read("DarwinXML.txt"), csv = Read("DarwinCSV.txt");
+        const std::vector<LabelFieldClass> fields = s.FieldDefinitions;
+        const size_t columns = s.OutputColumns.size();
+        std::vector<FieldRow> rows = FieldListRows(s.FieldDefinitions);
+        ASSERT_TRUE(DeleteField(rows, 30));
+        dialogs.messages.clear();
+        if (folderInTheWay) {
+            fs::remove(folder / "FieldDefinitions.txt");
+            fs::create_directory(folder / "FieldDefinitions.txt");
+        }
+        bool saved = true;
+        {
+            // The definitions file is the largest of the four.
+            FileSizeLimit room(folderInTheWay ? RLIM_INFINITY : 300);
+            saved = ApplyFieldListChanges(s, rows);
+        }
+        EXPECT_FALSE(saved);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_NE(dialogs.messages[0].find((folder / "FieldDefinitions.txt").string()), std::string::npos);
+        EXPECT_EQ(Read("OutputFormat.txt"), tsv);
+        EXPECT_EQ(Read("DarwinXML.txt"), xml);
+        EXPECT_EQ(Read("DarwinCSV.txt"), csv);
+        EXPECT_EQ(s.FieldDefinitions.size(), fields.size());
+        EXPECT_EQ(s.FieldDefinitions[30].Name, "Alpha");
+        EXPECT_EQ(s.OutputColumns.size(), columns);
+        for (const auto& entry : fs::directory_iterator(folder))  // no temporary file stays
+            EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+    }
 }
 
 TEST_F(FieldListTest, AMissingFormatFileIsLeftMissing) {
