@@ -1,6 +1,7 @@
 #include "model/UserFiles.h"
 
 #include "model/AutoCorrect.h"
+#include "model/FieldColumnAgreement.h"
 #include "model/FieldDefinitionsFile.h"
 #include "model/LearningStatsFile.h"
 #include "model/OutputFormatFile.h"
@@ -16,6 +17,7 @@ void LoadUserFiles(Session& s) {
     LoadPreferences(s);
     LoadAutoCorrect(s);
     LoadOutputFormat(s);
+    ReportFieldColumnDisagreements(s);
     LoadLearningStats(s);
     s.form.SetText("UserEdit", s.CurrentUserName);
 }

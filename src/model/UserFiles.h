@@ -8,7 +8,8 @@ namespace quorl {
 class Session;
 
 // Field definitions, preferences, AutoCorrect list, output format, word and name statistics, in
-// this order; then UserEdit shows CurrentUserName.
+// this order (output formats whose user-field columns disagree with the field definitions are
+// reported); then UserEdit shows CurrentUserName.
 void LoadUserFiles(Session& s);
 
 // The folder of a user: the program folder for "Default", else the user's folder below Users.

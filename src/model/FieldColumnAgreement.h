@@ -1,0 +1,20 @@
+#pragma once
+// Whether the output formats and FieldDefinitions.txt name the same user-defined fields. Both
+// number the fields; a column of a user field is made with the field's name as its label. When
+// they disagree (after a save that ended between its renames, or a hand edit), records would put a
+// field's value under another field's heading or leave it out, so the user is told at the start.
+#include <string>
+#include <vector>
+
+namespace quorl {
+
+class Session;
+
+// One line per user-field column of OutputFormat.txt and DarwinXML.txt whose label is not the name
+// of its field in FieldDefinitions, or whose field is not defined; empty when all agree.
+std::vector<std::string> FieldColumnDisagreements(const Session& s);
+
+// Shows and logs the disagreements, when there are any.
+void ReportFieldColumnDisagreements(Session& s);
+
+}  // namespace quorl
