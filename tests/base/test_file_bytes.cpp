@@ -148,10 +148,14 @@ TEST_F(FileBytesTest, FilesReplacedTogetherChangeAllOrNone) {
         EXPECT_EQ(ReadFile(c), "old\r\n");
         EXPECT_EQ(Entries(), 3u);
     }
+    // All written; a link among them is followed and stays a link.
     fs::remove_all(b);
+    fs::rename(c, dir / "Definitions.real");
+    fs::create_symlink("Definitions.real", c);
     ASSERT_TRUE(ReplaceFilesTogether({{a, "new a"}, {b, "new b"}, {c, "new c"}}).result.ok());
-    EXPECT_EQ(ReadFile(a) + ReadFile(b) + ReadFile(c), "new anew bnew c");
-    EXPECT_EQ(Entries(), 3u);
+    EXPECT_EQ(ReadFile(a) + ReadFile(b) + ReadFile(dir / "Definitions.real"), "new anew bnew c");
+    EXPECT_TRUE(fs::is_symlink(c));
+    EXPECT_EQ(Entries(), 4u);
 }
 
 TEST_F(FileBytesTest, StaleTemporaryFilesOfDeadProcessesAreRemoved) {
