@@ -45,7 +45,7 @@ QStringList BoldNames(const QString& html) {
     QStringList names;
     static const QRegularExpression bold(QStringLiteral("<b>(.*?)</b>"), QRegularExpression::DotMatchesEverythingOption);
     for (auto it = bold.globalMatch(html); it.hasNext();) {
-        QString text = it.next().captured(1);
+        QString text = it.next().captured(1).simplified();
         text.replace(QStringLiteral("&gt;"), QStringLiteral(">")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
         for (const QString& step : text.split(QStringLiteral(" > "))) names << step.simplified();
     }
