@@ -357,6 +357,28 @@ TEST_F(ShippedProgramFolder, StartWordsClaimTheLinesOfTheirFields) {
     EXPECT_EQ(RemoveStartWord(s, fCollector, "COLLECTED BY M. Brown 12"), "M. Brown 12");
 }
 
+// With the shipped definitions a label's own family and name lines near its head are no
+// associated species; a line that names the associates still is.
+TEST_F(ShippedProgramFolder, FamilyAndNameLinesAreNoAssociatedSpecies) {
+    const std::pair<const char*, const char*> labels[] = {
+        {"HERBARIUM OF THE UNIVERSITY OF UTAH\r\nPlants of Utah, USA\r\nRosaceae\r\nRosa woodsii Lindl.\r\n"
+         "Salt Lake County: Red Butte Canyon, along the creek\r\nHabitat: streambank with Salix exigua\r\n"
+         "12 Jun 1998\r\nColl. J. Smith 1234\r\n",
+         ""},
+        {"HERBARIUM OF THE UNIVERSITY OF UTAH\r\nRosaceae\r\nRosa woodsii Lindl.\r\n"
+         "Salt Lake County: Red Butte Canyon, along the creek\r\nHabitat: streambank\r\n"
+         "Associated species: Salix exigua, Betula occidentalis\r\n12 Jun 1998\r\nColl. J. Smith 1234\r\n",
+         "Salix exigua, Betula occidentalis"},
+    };
+    for (const auto& [label, associates] : labels) {
+        ClearFields(s);
+        s.LabelText = label;
+        FillLabelChunks(s);
+        EXPECT_EQ(GetFieldText(s, fScientificName), "Rosa woodsii");
+        EXPECT_EQ(GetFieldText(s, fAssociatedSpecies), associates);
+    }
+}
+
 TEST_F(ShippedProgramFolder, ATypicalLabelFillsItsFieldsFromTheShippedSettingsAndLists) {
     const char* const label =
         "HERBARIUM OF THE UNIVERSITY OF ARIZONA\r\nPlants of Arizona, USA\r\nFagaceae\r\nQuercus emoryi Torr.\r\n"
