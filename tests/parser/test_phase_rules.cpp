@@ -348,6 +348,11 @@ TEST_F(PhaseRules, RankOnTheSpeciesLineOrTheNext) {
         {{"Quercus alba var. latifolia", "Oak woodland"}, "var. latifolia"},
         {{"Quercus alba", "var. latifolia"}, "var. latifolia"},
         {{"Quercus alba", "Oak woodland", "var. latifolia"}, " "},
+        // A rank word glued to a letter, before or after it, is none.
+        {{"Quercus alba formas", "Oak woodland"}, " "},
+        {{"Quercus alba forma glabra"}, "forma glabra"},
+        {{"Quercus alba subvar. glabra"}, " "},
+        {{"Quercus alba f. glabra"}, "f. glabra"},
     };
     for (const auto& [lines, rank] : cases) {
         SetFieldText(s, fRank, "", false);

@@ -90,5 +90,59 @@ TEST_F(PlaceLines, ListsFilledByHandPassTheSameLines) {
     EXPECT_EQ(F(fCounty), "Bronx");
 }
 
+// The Country's Default is looked up in the list (a missing one is reported, then the lines are
+// searched); a preserved Country is kept and nothing is searched.
+TEST_F(PlaceLines, CountryDefaultOrPreservedCountry) {
+    const struct {
+        const char* defaultName;
+        bool preserve;
+        const char* shown;  // the Country's text before the phase
+        const char* country;
+        int index;  // the country the state search then reads
+        const char* message;
+    } cases[] = {
+        {"Mexico", false, "", "Mexico", 1, ""},
+        // A Default not in the list is reported and the lines are searched; the list still shows
+        // the Default, as every field with a Default does.
+        {"mexico", false, "", "mexico", 2, "Country Default mexico not found."},
+        {"Atlantis", false, "", "Atlantis", 2, "Country Default Atlantis not found."},
+        {"Mexico", true, "Dominica", "Mexico", 1, ""},
+        {"", true, "Dominica", "Dominica", 0, ""},
+        {"", true, "Select Country", "United States", 2, ""},
+        {"", true, "", "United States", 2, ""},
+        {"", false, "Dominica", "United States", 2, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.defaultName) + "|" + c.shown);
+        dialogs.messages.clear();
+        Def(fCountry).Default = c.defaultName;
+        Def(fCountry).Preserve = c.preserve;
+        s.form.SetItemIndex("CountryCombo", -1);
+        if (std::string(c.shown) == "Dominica") s.form.SetItemIndex("CountryCombo", 0);
+        s.form.SetText("CountryCombo", c.shown);
+        SetLines({"Plants of Alaska, USA", "x", "y"});
+        PhaseState ps;
+        CountryPhase(s, ps);
+        EXPECT_TRUE(ps.countryFound);
+        EXPECT_EQ(F(fCountry), c.country);
+        EXPECT_EQ(ps.countryIndex, c.index);
+        EXPECT_EQ(dialogs.messages.empty() ? "" : dialogs.messages[0], c.message);
+    }
+}
+
+// Of two states, or two counties, named in the label the one later in its list is taken.
+TEST_F(PlaceLines, StateAndCountyTiesGoToTheLaterItem) {
+    const struct {
+        std::vector<std::string> lines;
+        const char* places;
+    } cases[] = {
+        {{"Plants of the USA", "Texas, near Alaska"}, "United States|Texas|Travis"},
+        {{"Plants of the USA", "Alaska", "Texas"}, "United States|Texas|Travis"},
+        {{"Plants of New York, USA", "Albany to Bronx"}, "United States|New York|Bronx"},
+        {{"Plants of New York, USA", "Bronx", "Albany"}, "United States|New York|Bronx"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Places(c.lines), c.places) << c.lines[1];
+}
+
 }  // namespace
 
