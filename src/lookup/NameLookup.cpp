@@ -1,5 +1,8 @@
 #include "lookup/NameLookup.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "base/Dialogs.h"
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
@@ -71,6 +74,28 @@ bool ShowNameSearch(Session& s, std::string& whyNot) {
     s.nameBrowser->Navigate(NameSearchUrl(host, name));
     s.nameBrowser->ShowWindow();
     return true;
+}
+
+int NameSearchTimeoutMs(Session& s) {
+    constexpr int kDefaultMs = 20000;
+    const std::string setting = ProgramSetting(s, "NameSearchTimeout");
+    if (setting.empty()) return kDefaultMs;
+    const std::optional<double> seconds = TryStrToFloat(setting);
+    if (!seconds || !(*seconds > 0) || *seconds > 3600) {
+        WriteToLog(s, "NameSearchTimeout " + setting + " in Settings.txt is no number of seconds; 20 is used.");
+        return kDefaultMs;
+    }
+    return std::max(1, static_cast<int>(*seconds * 1000 + 0.5));
+}
+
+std::string NameSearchTimeoutReason(int milliseconds) {
+    std::string seconds = std::to_string(milliseconds / 1000);
+    if (const int rest = milliseconds % 1000; rest != 0) {
+        std::string decimals = std::to_string(1000 + rest).substr(1);
+        while (decimals.back() == '0') decimals.pop_back();
+        seconds += "." + decimals;
+    }
+    return "the name-search page did not load within " + seconds + (seconds == "1" ? " second" : " seconds");
 }
 
 std::string ExpectedNameMarkup(Session& s) {

@@ -20,6 +20,12 @@ std::string NameSearchUrl(std::string_view host, std::string_view scientificName
 // cannot be asked for (no NameSearchHost line, no browser window).
 bool ShowNameSearch(Session& s, std::string& whyNot);
 
+// How long the name-search page may take to load, in milliseconds: the NameSearchTimeout setting
+// (seconds) of Settings.txt, 20 seconds without one or with one that is no positive number.
+int NameSearchTimeoutMs(Session& s);
+// Why the lookup failed when its page did not load in time, for the user.
+std::string NameSearchTimeoutReason(int milliseconds);
+
 // The markup the page must hold in italics to confirm the record: the Scientific Name, or with a
 // rank: genus species</i> rank <i>epithet.
 std::string ExpectedNameMarkup(Session& s);

@@ -19,6 +19,8 @@ BrowserWindow::BrowserWindow(Session& s) : session(s) {
     resize(742, 471);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    lookupTimer_.setSingleShot(true);
+    connect(&lookupTimer_, &QTimer::timeout, this, &BrowserWindow::LookupTimedOut);
     session.nameBrowser = this;
 }
 
@@ -38,7 +40,18 @@ QWebEngineView* BrowserWindow::EnsureWebBrowser() {
 
 void BrowserWindow::Navigate(const std::string& url) {
     lookupUrl_ = QUrl(ToQt(url));
+    lookupTimer_.start(NameSearchTimeoutMs(session));
     EnsureWebBrowser()->load(lookupUrl_);
+}
+
+void BrowserWindow::LookupTimedOut() {
+    if (lookupUrl_.isEmpty()) return;
+    // A page that never finishes, or an answer that is no page at all (a file to download), ends
+    // the lookup as a page that cannot be reached does.
+    lookupUrl_.clear();
+    webBrowser_->stop();
+    NameSearchFailed(session, NameSearchTimeoutReason(lookupTimer_.interval()));
+    emit LookupFailed();
 }
 
 void BrowserWindow::LoadingChanged(const QWebEngineLoadingInfo& info) {
@@ -52,6 +65,7 @@ void BrowserWindow::LoadingChanged(const QWebEngineLoadingInfo& info) {
         why = "the name-search page could not be reached (" + FromQt(info.errorString()) + ")";
     if (why.empty()) return;
     lookupUrl_.clear();
+    lookupTimer_.stop();
     NameSearchFailed(session, why);
     emit LookupFailed();
 }
@@ -67,6 +81,7 @@ void BrowserWindow::WebBrowserDocumentComplete(bool ok) {
     // A load that failed or was cut short by a newer lookup has no page to read; the lookup stays
     // pending for the page that does arrive.
     if (!ok || lookupUrl_.isEmpty()) return;
+    lookupTimer_.stop();
     QPointer<BrowserWindow> self(this);
     webBrowser_->page()->runJavaScript(QStringLiteral("document.body ? document.body.outerHTML : ''"),
                                        [self](const QVariant& body) {

@@ -2,6 +2,7 @@
 // The name lookup browser window "QUORL Browser": an embedded web view filling the window. It
 // is the session's NameBrowser; every completed page is read by the name lookup with the HTML
 // of the page's body.
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <string>
@@ -41,9 +42,12 @@ private:
     QWebEngineView* EnsureWebBrowser();
     void WebBrowserDocumentComplete(bool ok);
     void LoadingChanged(const QWebEngineLoadingInfo& info);
+    // The lookup's page has not loaded within its time: the lookup failed.
+    void LookupTimedOut();
 
     QWebEngineView* webBrowser_ = nullptr;
     QUrl lookupUrl_;  // the page last asked for by the name lookup
+    QTimer lookupTimer_;  // runs while that page loads
 };
 
 }  // namespace quorl

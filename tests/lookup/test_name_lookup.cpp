@@ -62,6 +62,23 @@ TEST(ProgramSettings, KeyTabValueLines) {
     std::filesystem::remove_all(s.ProgramFolder);
 }
 
+TEST(NameSearchTimeout, SecondsOfSettingsTxtWithTwentyForAnythingElse) {
+    ScriptedDialogs d;
+    Session s(d);
+    s.ProgramFolder = MakeTempFolder();
+    EXPECT_EQ(NameSearchTimeoutMs(s), 20000);  // no Settings.txt
+    for (const auto& [value, ms] : std::vector<std::pair<std::string, int>>{
+             {"1", 1000}, {" 45 ", 45000}, {"0.25", 250}, {"2,5", 2500}, {"", 20000}, {"0", 20000},
+             {"-3", 20000}, {"ten", 20000}, {"1e9", 20000}}) {
+        WriteFile(s.ProgramFolder / "Settings.txt", "NameSearchHost\thttp://h\r\nNameSearchTimeout\t" + value + "\r\n");
+        EXPECT_EQ(NameSearchTimeoutMs(s), ms) << value;
+    }
+    EXPECT_EQ(NameSearchTimeoutReason(1000), "the name-search page did not load within 1 second");
+    EXPECT_EQ(NameSearchTimeoutReason(20000), "the name-search page did not load within 20 seconds");
+    EXPECT_EQ(NameSearchTimeoutReason(250), "the name-search page did not load within 0.25 seconds");
+    std::filesystem::remove_all(s.ProgramFolder);
+}
+
 class NameLookupTest : public ExportFixture {
 protected:
     void SetUp() override {

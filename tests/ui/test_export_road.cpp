@@ -23,6 +23,7 @@ public:
     QStringList requests;
     bool holdFirst = false;  // the first name-search request gets no answer
     QByteArray nameStatus = "200 OK";
+    QByteArray nameType = "text/html; charset=utf-8";
 
     bool Start() {
         if (!server.listen(QHostAddress::LocalHost, 0)) return false;
@@ -48,8 +49,9 @@ private:
         if (holdFirst && requests.size() == 1) return;
         const bool found = path.startsWith(QStringLiteral("/NameSearch.aspx?name="));
         const QByteArray body = found ? namePage : QByteArray("<html><body>not here</body></html>");
-        socket->write("HTTP/1.1 " + (found ? nameStatus : QByteArray("404 Not Found")) + "\r\n" +
-                      QByteArray("Content-Type: text/html; charset=utf-8\r\nConnection: close\r\nContent-Length: ") +
+        socket->write("HTTP/1.1 " + (found ? nameStatus : QByteArray("404 Not Found")) + "\r\nContent-Type: " +
+                      (found ? nameType : QByteArray("text/html; charset=utf-8")) +
+                      QByteArray("\r\nConnection: close\r\nContent-Length: ") +
                       QByteArray::number(body.size()) + "\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
@@ -82,8 +84,9 @@ private:
         fs::path RecordPath() { return program.path / session.OutputFileName; }
         // A record whose species is not in the genus's list, ready to add, and the name-search
         // page at the server.
-        void FillUnlistedSpecies(const PageServer& server) {
-            WriteAll(program.path / "Settings.txt", "NameSearchHost\t" + server.Host().toStdString() + "\r\n");
+        void FillUnlistedSpecies(const PageServer& server, const std::string& moreSettings = "") {
+            WriteAll(program.path / "Settings.txt",
+                     "NameSearchHost\t" + server.Host().toStdString() + "\r\n" + moreSettings);
             Type("CollectorEdit", QStringLiteral("R. C. Harris"));
             Type("CollectionDateEdit", QStringLiteral("19 Sep 1990"));
             Type("CountryCombo", QStringLiteral("United States"));
@@ -260,6 +263,32 @@ private slots:
                     std::string::npos);
             QVERIFY(p.Text("CollectorEdit").isEmpty());
             fs::remove(p.RecordPath());
+        }
+    }
+
+    // A page that never finishes loading, or an answer that is no page (a file to download): after
+    // the time limit the lookup has failed, and the user is asked as for a host that cannot be reached.
+    void namePageThatDoesNotLoadInTimeAsksWhetherToAddAnyway() {
+        for (const bool neverAnswers : {true, false}) {
+            PageServer server;
+            QVERIFY(server.Start());
+            server.holdFirst = neverAnswers;
+            server.nameType = "application/octet-stream";
+            server.namePage = "<html><body><p><i>Abies albida</i></p></body></html>";
+            Program p;
+            p.FillUnlistedSpecies(server, "NameSearchTimeout\t1\r\n");
+            bool failed = false;
+            connect(p.windows->browser.get(), &BrowserWindow::LookupFailed, this, [&] { failed = true; });
+            p.dialogs.answers = {DialogButton::Yes};
+            p.Click("AddDataButton");
+            QTRY_VERIFY_WITH_TIMEOUT(failed, 15000);
+            QCOMPARE(p.dialogs.questions.size(), size_t(1));
+            const std::string& question = p.dialogs.questions[0];
+            QVERIFY2(question.find("did not load within 1 second.") != std::string::npos, question.c_str());
+            QVERIFY2(question.find("Add the record anyway?") != std::string::npos, question.c_str());
+            QVERIFY(fs::exists(p.RecordPath()));
+            QVERIFY(!p.windows->browser->isVisible());
+            QVERIFY(!p.session.NameLookupPending);
         }
     }
 };
