@@ -45,6 +45,22 @@ TEST_F(WindowScalingTest, NeverBelowTheDesignSizeAndUnevenFactors) {
     EXPECT_FALSE(s.form.Get("ParseOnlyButton").fontBold);
 }
 
+TEST_F(WindowScalingTest, CaptionsTurnBoldFromSizeNine) {
+    struct Case {
+        int heightPercent;  // of the design height, at the design width
+        int size;           // trunc(4 * (1 + height factor))
+        bool bold;
+    };
+    for (const Case c : {Case{120, 8, false}, Case{130, 9, true}, Case{150, 10, true}, Case{100, 8, false}}) {
+        int w = s.DesignWidth, h = s.DesignHeight * c.heightPercent / 100;
+        Resize(w, h);
+        for (const char* caption : {"ParseOnlyButton", "ImageNumLabel"}) {
+            EXPECT_EQ(s.form.Get(caption).fontSize, c.size) << caption << " at " << c.heightPercent << "%";
+            EXPECT_EQ(s.form.Get(caption).fontBold, c.bold) << caption << " at " << c.heightPercent << "%";
+        }
+    }
+}
+
 TEST_F(WindowScalingTest, NothingBeforeThePositionsAreRecorded) {
     s.ControlPositions.clear();
     const Box label = At("RichEdit1");

@@ -294,6 +294,15 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
     }
 
+    void theExitItemEndsTheEventLoopWithZero() {
+        ScriptedDialogs dialogs;
+        Session session(dialogs);
+        auto windows = CreateAppWindows(session);
+        QTimer::singleShot(0, windows->main.get(), [&] { windows->main->MenuItem("Exit1")->trigger(); });
+        QTimer::singleShot(5000, windows->main.get(), [] { QCoreApplication::exit(7); });  // the item did nothing
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
     void aMissingListEndsTheStartWithZero() {
         fs::remove(folder_ / "PlantList.txt");
         ScriptedDialogs dialogs;
