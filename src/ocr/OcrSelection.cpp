@@ -41,15 +41,15 @@ OcrPage PageOf(const GreyImage& image, int firstRow) {
     return page;
 }
 
-// One page through the engine: begin, recognise, text, end. A page that did not begin is not
-// recognised; errorMessage is shown then.
+// One page through the engine: begin, recognise, text, end. The engine takes the page when it
+// recognises it: a page that did not begin or that the engine failed on gives no text, and
+// errorMessage is shown.
 std::string ReadPage(Session& s, TessDLL& engine, const OcrPage& page, const std::string& lang,
                      const char* errorMessage) {
-    std::string text;
-    if (page.height > 0 && engine.TessDllBeginPageLangBPP(page, lang))
-        text = OcrResultToText(engine.TessDllRecognize_all_Words());
-    else
-        s.dialogs.ShowMessage(errorMessage);
+    const OcrResult* result = nullptr;
+    if (page.height > 0 && engine.TessDllBeginPageLangBPP(page, lang)) result = engine.TessDllRecognize_all_Words();
+    if (!result) s.dialogs.ShowMessage(errorMessage);
+    std::string text = OcrResultToText(result);
     engine.TessDllEndPage();
     return text;
 }

@@ -110,7 +110,9 @@ TEST_F(OcrFixture, AnalyzeTriesFiveThresholdsAndKeepsTheOneWithKnownWords) {
     EXPECT_LE(std::abs(run.threshold - automatic.threshold), 30);
 }
 
-TEST_F(OcrFixture, BarcodeDigitsComeFirstAndTheLabelFromBelowTheBarcode) {
+// A label with a barcode: the herbarium's name above the bars, the digits under them, then two
+// lines of label text.
+QImage BarcodeLabel() {
     QImage img(1800, 800, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
@@ -125,9 +127,13 @@ TEST_F(OcrFixture, BarcodeDigitsComeFirstAndTheLabelFromBelowTheBarcode) {
     p.drawText(100, 420, QStringLiteral("Collected near the river"));
     p.drawText(100, 560, QStringLiteral("12 May 1998"));
     p.end();
+    return img;
+}
+
+TEST_F(OcrFixture, BarcodeDigitsComeFirstAndTheLabelFromBelowTheBarcode) {
     OcrSettings settings;
     settings.getBarcode = true;
-    const OcrRun run = Read(ToGrey(img, 300), settings);
+    const OcrRun run = Read(ToGrey(BarcodeLabel(), 300), settings);
     EXPECT_EQ(run.text.rfind("Barcode: 01075759\r\n", 0), 0u) << run.text;
     EXPECT_EQ(std::count(run.text.begin(), run.text.end(), 'B'), 1) << run.text;
     EXPECT_EQ(run.text.find("NYBG"), std::string::npos) << run.text;
@@ -167,6 +173,23 @@ TEST_F(OcrFixture, MissingEngineEntryPointOrLanguageDataIsToldWithItsPackage) {
     EXPECT_NE(dialogs.messages[0].find("libtesseract5"), std::string::npos);
     EXPECT_NE(dialogs.messages[1].find("TessBaseAPICreate"), std::string::npos) << dialogs.messages[1];
     EXPECT_NE(dialogs.messages[2].find("tesseract-ocr-por"), std::string::npos) << dialogs.messages[2];
+}
+
+TEST_F(OcrFixture, AnEngineThatFailsOnAPageIsToldForTheLabelAndForTheBarcode) {
+    using Messages = std::vector<std::string>;
+    OcrSettings settings;
+    settings.engineLibrary = QUORL_FAILING_ENGINE;
+    OcrRun run = Read(ToGrey(DrawnLabel(kLabel), 300), settings);
+    EXPECT_TRUE(run.engineReady);
+    EXPECT_EQ(run.text, "");
+    EXPECT_EQ(dialogs.messages, Messages{"Error in Label OCR!"});
+
+    dialogs.messages.clear();
+    settings.getBarcode = true;
+    run = Read(ToGrey(BarcodeLabel(), 300), settings);
+    EXPECT_FALSE(run.barcodeImage.Empty());
+    EXPECT_EQ(run.text, "");
+    EXPECT_EQ(dialogs.messages, (Messages{"Error in Label OCR!", "Error in Barcode OCR!"}));
 }
 
 TEST(TessDLL, PagesThatCannotBeginAreNeverRecognised) {
