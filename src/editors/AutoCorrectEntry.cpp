@@ -62,7 +62,11 @@ bool AddAutoCorrectEntry(Session& s, const std::string& fromText, const std::str
     }
 
     s.AutoCorrectList.push_back(entry);
-    WriteStringToFile(s, AutoCorrectFileText(s.AutoCorrectList), s.UserFile("AutoCorrect.txt"), true);
+    if (!WriteStringToFile(s, AutoCorrectFileText(s.AutoCorrectList), s.UserFile("AutoCorrect.txt"), true)) {
+        // Reported; the list stays as the file holds it, so that Save can be pressed again.
+        s.AutoCorrectList.pop_back();
+        return false;
+    }
 
     // The whole-word flag plays no part here: every occurrence changes, also inside longer words.
     const std::string& text = s.form.Get(kLabelWindow).text;

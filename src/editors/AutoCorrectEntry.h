@@ -18,7 +18,8 @@ std::string AutoCorrectFileText(const std::vector<ReplacementClass>& list);
 // both are trimmed. Returns true when the entry was added (the window then closes). Refused with
 // a message, nothing changed: an empty From, a From or To holding a TAB or a line break (the
 // file's separators), and a From already on the list (in any letter case unless case-sensitive).
-// A file that cannot be written is reported; the entry stays on the list for this run.
+// A file that cannot be written is reported and nothing changes: the entry is not added, the label
+// window is left alone and false is returned, so the window stays open.
 bool AddAutoCorrectEntry(Session& s, const std::string& from, const std::string& to, bool caseSensitive,
                          bool wholeWord);
 

@@ -54,7 +54,7 @@ bool SwitchOutputType(Session& s, int type) {
 
 }  // namespace
 
-void SavePreferencesFromForm(Session& s, const PreferenceControls& c) {
+bool SavePreferencesFromForm(Session& s, const PreferenceControls& c) {
     const bool newOutputType = c.outputType != s.OutputType && SwitchOutputType(s, c.outputType);
     s.MinElevation = c.minElevation;
     s.FillMeters = c.fillMeters;
@@ -77,8 +77,9 @@ void SavePreferencesFromForm(Session& s, const PreferenceControls& c) {
     s.BarcodeFormatTemplate = c.barcodeFormatTemplate;
 
     SetupCustomFields(s);
-    SavePreferences(s);
+    const bool saved = SavePreferences(s);
     if (newOutputType) LoadOutputFormat(s);
+    return saved;
 }
 
 bool ClearStats(Session& s) {

@@ -30,8 +30,9 @@ PreferenceControls PreferencesToForm(const Session& s);
 // "Save": the preferences from the controls; when double spacing changes, the label window's text
 // is re-spaced; the user fields are laid out again and Preferences.txt is rewritten. A new output
 // type loads its output format at once, so that records go to a file of the new type; when that
-// type's format file cannot be read the output type stays as it was and the user is told.
-void SavePreferencesFromForm(Session& s, const PreferenceControls& c);
+// type's format file cannot be read the output type stays as it was and the user is told. False
+// when Preferences.txt could not be written (the user has been told; the values stay in use).
+bool SavePreferencesFromForm(Session& s, const PreferenceControls& c);
 
 // The label text re-spaced: runs of up to four line breaks become one, and with double spacing on
 // every line break is then doubled.

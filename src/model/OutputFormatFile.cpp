@@ -85,14 +85,15 @@ std::string OutputFormatText(const Session& s) {
     return text;
 }
 
-void WriteOutputFormatFile(Session& s) {
-    WriteStringToFile(s, OutputFormatText(s), s.UserFile(OutputFormatFileName(s.OutputType)), true);
+bool WriteOutputFormatFile(Session& s) {
+    const bool written = WriteStringToFile(s, OutputFormatText(s), s.UserFile(OutputFormatFileName(s.OutputType)), true);
     s.form.SetText("OutputLabel", s.OutputFileName);
+    return written;
 }
 
-void SaveOutputFormat(Session& s) {
-    SavePreferences(s);
-    WriteOutputFormatFile(s);
+bool SaveOutputFormat(Session& s) {
+    const bool preferences = SavePreferences(s);
+    return WriteOutputFormatFile(s) && preferences;
 }
 
 }  // namespace quorl

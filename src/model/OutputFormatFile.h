@@ -20,11 +20,12 @@ std::filesystem::path OutputFormatReadPath(const Session& s);
 void LoadOutputFormat(Session& s);
 
 // Saves the preferences (so that they hold the current output type), then the current type's file.
-void SaveOutputFormat(Session& s);
+// False when either could not be written (the user has been told).
+bool SaveOutputFormat(Session& s);
 
 // Writes the current type's file from OutputColumns and OutputFileName, without the preferences,
-// and shows OutputFileName in OutputLabel.
-void WriteOutputFormatFile(Session& s);
+// and shows OutputFileName in OutputLabel. False when it could not be written (the user has been told).
+bool WriteOutputFormatFile(Session& s);
 
 // The text of an output-format file for OutputColumns and OutputFileName.
 std::string OutputFormatText(const Session& s);

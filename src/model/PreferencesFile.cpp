@@ -131,10 +131,10 @@ std::string PreferencesText(const Session& s, const std::string& fileText) {
     return out;
 }
 
-void SavePreferences(Session& s) {
+bool SavePreferences(Session& s) {
     auto path = s.UserFile("Preferences.txt");
     std::string text = LoadFileToString(s, path, true);
-    WriteStringToFile(s, PreferencesText(s, text), path, true);
+    return WriteStringToFile(s, PreferencesText(s, text), path, true);
 }
 
 }  // namespace quorl

@@ -12,8 +12,9 @@ class Session;
 // and nothing else has the empty value; a line without a TAB is skipped after one message.
 void LoadPreferences(Session& s);
 
-// Rewrites the user's Preferences.txt from the Session, line by line.
-void SavePreferences(Session& s);
+// Rewrites the user's Preferences.txt from the Session, line by line. False when it could not be
+// written (the user has been told).
+bool SavePreferences(Session& s);
 
 // The rewritten text for the current file text.
 std::string PreferencesText(const Session& s, const std::string& fileText);

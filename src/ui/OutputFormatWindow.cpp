@@ -235,8 +235,8 @@ void OutputFormatWindow::SaveButtonClick() {
     }
     session.OutputFileName = Trim(fileName);
     session.OutputColumns = OutputColumnsFromRows(rows_);
-    SaveOutputFormat(session);
-    hide();
+    // A save that failed has been reported: the window stays open with the user's rows.
+    if (SaveOutputFormat(session)) hide();
 }
 
 void OutputFormatWindow::CancelButtonClick() { hide(); }

@@ -200,8 +200,8 @@ void PreferencesWindow::Open() {
 }
 
 void PreferencesWindow::SaveButtonClick() {
-    SavePreferencesFromForm(session, FormToPreferences());
-    hide();
+    // A save that failed has been reported: the window stays open with the user's values.
+    if (SavePreferencesFromForm(session, FormToPreferences())) hide();
 }
 
 void PreferencesWindow::CancelButtonClick() { hide(); }

@@ -73,12 +73,21 @@ TEST_F(AutoCorrectEntryTest, TextsThatWouldBreakTheFileAreRefused) {
     EXPECT_EQ(File(), before + "0\t~\t\r\n");
 }
 
-TEST_F(AutoCorrectEntryTest, AFileThatCannotBeWrittenIsReportedAndTheEntryStays) {
+// The window stays open after a failed save, so nothing may change: the same entry can be saved
+// again once the file can be written.
+TEST_F(AutoCorrectEntryTest, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
     s.UserFolder = folder / "missing";
-    EXPECT_TRUE(AddAutoCorrectEntry(s, "Tbe", "The", true, false));
+    s.form.SetText(kLabelWindow, "Tbe hill");
+    EXPECT_FALSE(AddAutoCorrectEntry(s, "Tbe", "The", true, false));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].rfind("Unable to create or open file ", 0), 0u);
-    EXPECT_EQ(s.AutoCorrectList.size(), 3u);
+    EXPECT_EQ(s.AutoCorrectList.size(), 2u);
+    EXPECT_EQ(s.form.Get(kLabelWindow).text, "Tbe hill");
+
+    s.UserFolder = folder;
+    EXPECT_TRUE(AddAutoCorrectEntry(s, "Tbe", "The", true, false));
+    EXPECT_EQ(s.form.Get(kLabelWindow).text, "The hill");
+    EXPECT_EQ(File(), "02\tC0\tCo\r\n1\tU.S.A.\tUSA\r\n1\tTbe\tThe\r\n");
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST_F(PreferencesEditorTest, AnOutputTypeWithoutItsFormatFileIsNotTaken) {
     PreferenceControls c = PreferencesToForm(s);
     c.outputType = 1;
     c.fillMeters = true;
-    SavePreferencesFromForm(s, c);  // does not end the program
+    EXPECT_TRUE(SavePreferencesFromForm(s, c));  // does not end the program; the file is written
     EXPECT_EQ(s.OutputType, 0);
     EXPECT_EQ(s.OutputFileName, "Database.tsv");
     ASSERT_EQ(dialogs.messages.size(), 1u);

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "AppTestSupport.h"
+#include "FileSizeLimit.h"
 #include "editors/CountryEditor.h"
 #include "ui/HelpContext.h"
 #include "ui/WordStatsModel.h"
@@ -118,6 +119,59 @@ private slots:
         QVERIFY(stayedOpen);
         QCOMPARE(QString::fromStdString(p.dialogs.messages.back()),
                  QStringLiteral("LURLDA already on the AutoCorrect list, corrected to lurida."));
+    }
+
+    // A save that cannot write its file is reported and the window stays open with what the user
+    // entered, so that Save can be pressed again once the disk has room.
+    void failedSavesKeepTheWindowsOpen() {
+        Program p;
+        PreferencesWindow& prefs = *p.windows->preferences;
+        const fs::path prefsFile = p.program.path / "Preferences.txt";
+        const std::string before = ReadAll(prefsFile);
+        const bool fill = p.session.FillMeters;
+        p.Run("Preferences1");
+        Toggle(prefs.FeetToMetersCheckBox);
+        {
+            FileSizeLimit full(16);
+            QTest::mouseClick(prefs.SaveButton, Qt::LeftButton);
+        }
+        QVERIFY(prefs.isVisible());
+        QCOMPARE(prefs.FeetToMetersCheckBox->isChecked(), !fill);
+        QCOMPARE(ReadAll(prefsFile), before);
+        QVERIFY(!p.dialogs.messages.empty());
+        QTest::mouseClick(prefs.SaveButton, Qt::LeftButton);
+        QVERIFY(!prefs.isVisible());
+        QVERIFY(ReadAll(prefsFile).find(std::string("FillMeters\t") + (fill ? "No" : "Yes")) != std::string::npos);
+
+        // AutoCorrect.txt replaced by a folder: nothing is added and the label stays as it was.
+        const fs::path list = p.program.path / "AutoCorrect.txt";
+        fs::remove(list);
+        fs::create_directory(list);
+        p.session.form.SetText("RichEdit1", "Carex lurlda");
+        SelectRange(p.Label(), 6, 12);
+        AutoCorrectWindow& w = *p.windows->autoCorrect;
+        const size_t entries = p.session.AutoCorrectList.size();
+        const size_t messages = p.dialogs.messages.size();
+        bool stayedOpen = false;
+        QString labelAfterFailure;
+        size_t entriesAfterFailure = 0;
+        QTimer::singleShot(0, this, [&] {
+            w.ToEdit->setText(QStringLiteral("lurida"));
+            QTest::mouseClick(w.Button1, Qt::LeftButton);
+            stayedOpen = w.isVisible();
+            labelAfterFailure = p.Label()->toPlainText();
+            entriesAfterFailure = p.session.AutoCorrectList.size();
+            fs::remove(list);  // the folder goes: Save again adds the entry
+            QTest::mouseClick(w.Button1, Qt::LeftButton);
+        });
+        QVERIFY(w.Open());
+        QVERIFY(stayedOpen);
+        QCOMPARE(labelAfterFailure, QStringLiteral("Carex lurlda"));
+        QCOMPARE(entriesAfterFailure, entries);
+        QCOMPARE(p.dialogs.messages.size(), messages + 1);
+        QCOMPARE(p.Label()->toPlainText(), QStringLiteral("Carex lurida"));
+        QCOMPARE(p.session.AutoCorrectList.size(), entries + 1);
+        QVERIFY(ReadAll(list).ends_with("0\tlurlda\tlurida\r\n"));
     }
 
     void analyzeExplainsOnceAndTheFrameEndsTraceMode() {

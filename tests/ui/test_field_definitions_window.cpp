@@ -178,6 +178,30 @@ private slots:
         QVERIFY(tsv.find("\r\n30\t1\tHost\tHost\r\n") != std::string::npos);
     }
 
+    // A save that cannot write FieldDefinitions.txt is reported; the window stays open with the
+    // new row and nothing changes until a later Save succeeds.
+    void failedSaveKeepsTheWindowOpen() {
+        const fs::path defs = app_->program.path / "FieldDefinitions.txt";
+        const std::string before = ReadAll(defs);
+        app_->dialogs.inputs = {"Host"};
+        List().AddField1->trigger();
+        fs::remove(defs);
+        fs::create_directory(defs);
+        List().SaveButton->click();
+        QVERIFY(List().isVisible());
+        QCOMPARE(List().ListView1->topLevelItemCount(), 31);
+        QCOMPARE(Item(30)->text(0), QStringLiteral("Host"));
+        QCOMPARE(app_->session.FieldDefinitions.size(), size_t(30));
+        QVERIFY(!app_->dialogs.messages.empty());
+        QVERIFY(ReadAll(app_->program.path / "OutputFormat.txt").find("\tHost\t") == std::string::npos);
+
+        fs::remove(defs);
+        WriteAll(defs, before);
+        List().SaveButton->click();
+        QVERIFY(!List().isVisible());
+        QCOMPARE(app_->session.FieldDefinitions.back().Name, std::string("Host"));
+    }
+
     void checkConfigurationRunsFromTheMenu() {
         app_->dialogs.fallbackAnswer = DialogButton::No;
         app_->windows->main->MenuItem("EvaluateConfiguration1")->trigger();

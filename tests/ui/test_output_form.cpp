@@ -156,6 +156,23 @@ private slots:
         QVERIFY(ReadAll(dir / "DarwinXML.txt").find("\trecordedBy\t") != std::string::npos);
     }
 
+    // A save that cannot write the format file is reported; the window stays open with the user's
+    // entries, and Save works again once the file can be written.
+    void failedSaveKeepsTheWindowOpen() {
+        form->ShowFormatOutput();
+        form->OutputNameEdit->setText(QStringLiteral("Other.tsv"));
+        fs::remove(dir / "OutputFormat.txt");
+        fs::create_directory(dir / "OutputFormat.txt");
+        form->SaveButton->click();
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->OutputNameEdit->text(), QStringLiteral("Other.tsv"));
+        QVERIFY(!dialogs->messages.empty());
+        fs::remove(dir / "OutputFormat.txt");
+        form->SaveButton->click();
+        QVERIFY(!form->isVisible());
+        QVERIFY(ReadAll(dir / "OutputFormat.txt").starts_with("Other.tsv\r\n"));
+    }
+
     void choosingATypeLoadsItAndCancelWritesNothing() {
         form->ShowFormatOutput();
         form->OutputRadio->button(1)->click();
