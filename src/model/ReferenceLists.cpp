@@ -70,6 +70,8 @@ void LoadPlantList(Session& s) {
 
         FamilyClass family;
         family.Name = std::move(items[0]);
+        // The family list shows the name as written ("Select Family" heads the list).
+        std::replace(family.Name.begin(), family.Name.end(), '$', ' ');
         family.Children.reserve(items.size() - 1);
         for (size_t i = 1; i < items.size(); ++i) {
             std::string& item = items[i];

@@ -12,6 +12,7 @@
 #include "base/Encoding.h"
 #include "base/Text.h"
 #include "commands/SessionStart.h"
+#include "editors/ConfigurationCheck.h"
 #include "fields/FieldAccess.h"
 #include "model/AutoCorrect.h"
 #include "model/FieldDefinitionsFile.h"
@@ -89,7 +90,7 @@ TEST(ShippedData, EveryDefaultFileIsWellFormedText) {
 }
 
 // What the configuration check reports as a fault of the settings must not be found in the
-// defaults; only Barcode keeps the window 1-2 and "barcode:" that the upgrade of older files gives it.
+// defaults.
 TEST(ShippedData, FieldDefinitionsPassTheConfigurationCheck) {
     std::vector<std::string> lines = Lines("FieldDefinitions.txt");
     ASSERT_EQ(lines.size(), 31u);
@@ -100,7 +101,7 @@ TEST(ShippedData, FieldDefinitionsPassTheConfigurationCheck) {
         ASSERT_EQ(c.size(), 8u);
         EXPECT_EQ(c[0], FieldNames[f]);
         EXPECT_EQ(c[6], LowerCase(c[6]));
-        if (f == fScientificName || f == fBarcode) continue;
+        if (f == fScientificName) continue;
         bool wide = (f >= fAssociatedSpecies && f <= fHabitat) || f == fElevation || f == fLatLong;
         EXPECT_LE(StrToInt(c[4]), wide ? 3 : 1);
         EXPECT_GE(StrToInt(c[5]), 50);
@@ -159,9 +160,9 @@ TEST_F(ShippedProgramFolder, StartsWithoutAMessageAndExportsDarwinCoreCsv) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(s.CurrentUserName, "Default");
     ASSERT_EQ(s.FieldDefinitions.size(), 30u);
-    EXPECT_EQ(s.FieldDefinitions[fBarcode].StartWords, "barcode:");
+    EXPECT_EQ(s.FieldDefinitions[fBarcode].StartWords, "barcode");
     EXPECT_EQ(s.FieldDefinitions[fBarcode].Minimum, 1);
-    EXPECT_EQ(s.FieldDefinitions[fBarcode].Maximum, 2);
+    EXPECT_EQ(s.FieldDefinitions[fBarcode].Maximum, 50);
     EXPECT_EQ(s.OutputFileName, "Quorl.csv");
     EXPECT_EQ(s.form.Get("AddDataButton").text, "Export Darwin CSV");
     EXPECT_TRUE(s.Debug);  // the log is what users mail when something goes wrong
@@ -177,6 +178,18 @@ TEST_F(ShippedProgramFolder, StartsWithoutAMessageAndExportsDarwinCoreCsv) {
     // Every entry was read: a short last line or a line without its columns would be lost.
     EXPECT_EQ(s.AutoCorrectList.size(), Lines("AutoCorrect.txt").size());
     for (const ReplacementClass& r : s.AutoCorrectList) EXPECT_FALSE(r.From.empty());
+}
+
+// Check Configuration on a new installation finds nothing to mend but the one preference that is
+// off on purpose (the learnt words are not applied until enough records were added).
+TEST_F(ShippedProgramFolder, ConfigurationCheckFindsOnlyTheLearningThatIsNotApplied) {
+    dialogs.answers.clear();
+    dialogs.fallbackAnswer = DialogButton::No;
+    EvaluateConfiguration(s);
+    EXPECT_EQ(dialogs.questions,
+              std::vector<std::string>{"Preferences Settings:\r\nLearned Words not being applied.\r\n\r\n\r\n"
+                                       "Set to recommended settings now?"});
+    EXPECT_EQ(dialogs.messages.back(), "Complete.");
 }
 
 TEST_F(ShippedProgramFolder, SavingTheLoadedSettingsRewritesTheSameFiles) {
@@ -248,7 +261,8 @@ TEST_F(ShippedProgramFolder, OutputFormatsCoverEveryFieldWithDarwinCoreTerms) {
 
 TEST_F(ShippedProgramFolder, PlantListHoldsSortedFamiliesGeneraAndSpeciesEpithets) {
     ASSERT_GT(s.PlantList.size(), 500u);
-    EXPECT_TRUE(StartsWith(s.PlantList[0].Name, "Select"));  // index 0 of the family list is never chosen
+    EXPECT_EQ(s.PlantList[0].Name, "Select Family");  // index 0 of the family list is never chosen
+    EXPECT_EQ(s.form.Get("FamilyCombo").items.at(0), "Select Family");
     EXPECT_EQ(s.form.Get("FamilyCombo").items.size(), s.PlantList.size());
     size_t species = 0;
     for (size_t i = 1; i < s.PlantList.size(); ++i) {
