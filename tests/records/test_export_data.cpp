@@ -47,6 +47,24 @@ TEST_F(ExportDataTest, ValidRecordIsWrittenLearntAndTheWindowClearedForTheNextLa
                                                     "Export Step 8", "Export Step 9", "Done Exporting Data"}));
 }
 
+// The last herbarium is that of the last record that named one; a refused record changes nothing.
+TEST_F(ExportDataTest, LastHerbariumIsKeptByARecordWithoutOne) {
+    s.LastHerbarium = "NY";
+    AddDataButtonClick(s);
+    EXPECT_EQ(s.LastHerbarium, "MEXU");
+    FillValidRecord();
+    Set("HerbariumEdit", "");
+    AddDataButtonClick(s);
+    ASSERT_EQ(Box("ImageNameEdit"), "8");  // written
+    EXPECT_EQ(s.LastHerbarium, "MEXU");
+    FillValidRecord();
+    Set("HerbariumEdit", "US");
+    std::filesystem::remove(RecordPath());
+    std::filesystem::create_directories(RecordPath());  // the record file cannot be written
+    AddDataButtonClick(s);
+    EXPECT_EQ(s.LastHerbarium, "MEXU");
+}
+
 TEST_F(ExportDataTest, ImageNumberThatIsNoNumberStartsAgainAtOne) {
     Set("ImageNameEdit", "IMG7");
     AddDataButtonClick(s);
