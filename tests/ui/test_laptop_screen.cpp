@@ -55,7 +55,7 @@ class TestLaptopScreen : public QObject {
 public:
     static void initMain() {
         // The offscreen platform with one screen of a laptop's size.
-        const QString config = QDir::temp().filePath(QStringLiteral("quorl-laptop-screen-%1.json").arg(QCoreApplication::applicationPid()));
+        const QString config = ScreenConfig();
         QFile f(config);
         if (f.open(QIODevice::WriteOnly))
             f.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,
@@ -65,8 +65,13 @@ public:
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     }
 
+    static QString ScreenConfig() {
+        return QDir::temp().filePath(QStringLiteral("quorl-laptop-screen-%1.json").arg(QCoreApplication::applicationPid()));
+    }
+
 private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), kScreen); }
+    void cleanupTestCase() { QFile::remove(ScreenConfig()); }
 
     void mainWindowFitsWithEveryButtonReachable() {
         StartedApp app(true);
