@@ -66,6 +66,7 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
         {"34 12 30 5", "//  // "},                                       // numbers without a letter write nothing
         {"34°12'30\"N 112°10'5\"W", "34/12/30 N 112/10/5 W"},          // signs part numbers and letters
         {"34.5°N 112.25°W", "34.5// N 112.25// W"},
+        {"34.5 N, Long. 112.25 W", "34.5// N 112.25// W"},               // a leading number is never dropped
         {"Lat:34 12 30 N, Long:112 10 5 W", "34/12/30 N 112/10/5 W"},
         {"N 34 12 30, W 112 10 5, 181 m", "34/12/30 N 112/10/5 W"},      // no part is above 180
         // Leading words are dropped until a number leads that has another among the three after it.
@@ -93,6 +94,7 @@ TEST_F(LatLong, ParseLatLongRejectsWordsAndClearsBoth) {
     // Too few tokens, and leading words that leave too few.
     EXPECT_EQ(ParseLatLong(s, "12 N"), 0);
     EXPECT_EQ(ParseLatLong(s, "GPS: 34 12 N"), 0);
+    EXPECT_EQ(ParseLatLong(s, "a 34 12 N"), 0);  // a one-letter word that is no compass letter is dropped too
 }
 
 TEST_F(LatLong, ParseLatLongLongTextIsSafe) {

@@ -46,6 +46,8 @@ TEST_F(Dates, ExtractDateReadsTheDateAndCutsItFromTheLine) {
         {"5/12/98", "12 May 1998", nullptr},
         {"25/12/1995", "25 Dec 1995", ""},
         {"25/1/1995", "25 Jan 1995", ""},
+        {"13/5/1998", "13 May 1998", ""},  // the smallest and the largest day that cannot be a month
+        {"31/5/1998", "31 May 1998", ""},
         {"Coll. 25/12/1995 on bark", "25 Dec 1995", "Coll.  on bark"},  // the day first: all cut
         {"12/5/1998", "5 Dec 1998", ""},
         {"l2 May l995", "12 May 1995", nullptr},
@@ -84,6 +86,7 @@ TEST_F(Dates, OneLetterRomanMonthOnlyBetweenDayAndYear) {
     const LineDate cases[] = {
         {"12 V 1998", "12 May 1998"},          {"12.V.1998", "12 May 1998"},
         {"3-X-98", "3 Oct 1998"},              {"1 i 1950", "1 Jan 1950"},
+        {"31.V.1998", "31 May 1998"},          {"32.V.1998", "1998"},         // days 1 to 31 only
         {"Det. J. V. Brown 1998", "1998"},     {"I. Smith 1998", "1998"},     // initials
         {"leg. X. Wu 12 1998", "12  1998"},    {"V 1998", "1998"},            // no day before it
         {"40 V 1998", "1998"},                 // no day: the number is too large
