@@ -36,6 +36,9 @@ TEST(CoordinateScores, LatLongScoreAddsSignsWordsAndShortRuns) {
     EXPECT_EQ(LatLongScore("12 DEG"), 1 + 1 + 1 - 1);
     EXPECT_EQ(LatLongScore("5°"), LatLongScore("5x") + 10);
     EXPECT_EQ(LatLongScore("2100 m"), 1 + 1 - 1);  // two short runs; 2100 is above 180
+    EXPECT_EQ(LatLongScore("180 m"), 1 + 1 - 1);   // 180 is no degree
+    EXPECT_EQ(LatLongScore("179 m"), 1 + 1 + 1 - 1);
+    EXPECT_EQ(LatLongScore("DEG 12 N"), 1 + 3 + 1 + 1 - 1);  // DEG at the start counts too
 }
 
 class LatLong : public ParserSessionTest {

@@ -72,6 +72,7 @@ TEST_F(Dates, MonthBeforeTheDayAsNorthAmericanLabelsWriteIt) {
         {"July 1962", "Jul 1962"},             // no day: month and year
         {"Jan 30 31, 1995", "31  1995"},       // the comma does not count, but the numbers do
         {"Jan 3 4 5 6 1995", ""},              // no year within four tokens of the month
+        {"Jan 12 x 5 1995", "12 May 1995"},    // a name too far from the year gives way to a number
     };
     for (const auto& c : cases) {
         std::string rest;

@@ -95,14 +95,16 @@ TEST_F(Elevations, CoordinateMinutesAreNoFeet) {
 TEST_F(Elevations, SeaLevel) {
     EXPECT_EQ(FindElevation(s, "At Sea level, dunes"), "At Sea level, dunes");
     EXPECT_EQ(Text("ElevMetersLowEdit"), "0");
-    for (const char* text : {"0 m, beach", "Sea level"}) {
+    for (const char* text : {"0 m, beach", "Sea level", "ca. sea level"}) {  // at most four characters before it
         Set("ElevMetersLowEdit", "");
         FindElevation(s, text);
         EXPECT_EQ(Text("ElevMetersLowEdit"), "0") << text;
     }
     Set("ElevMetersLowEdit", "");
-    FindElevation(s, "Rocks above sea level");
-    EXPECT_EQ(Text("ElevMetersLowEdit"), "");
+    for (const char* text : {"Rocks above sea level", "Near sea level"}) {
+        FindElevation(s, text);
+        EXPECT_EQ(Text("ElevMetersLowEdit"), "") << text;
+    }
 }
 
 TEST_F(Elevations, CutsElevationAndStartWordFromText) {
