@@ -376,6 +376,7 @@ TEST_F(PhaseRules, CollectorLineIntoCollectorAndOthers) {
         {"J. Smith & A. Jones", "J. Smith", "A. Jones"},
         {"J. Smith date", "J. Smith", ""},
         {"J. Smith & A. Jones dated", "J. Smith", "A. Jones"},
+        {"J. Smith & A. Jones with B. Brown", "J. Smith", "A. Jones B. Brown"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -409,6 +410,7 @@ TEST_F(PhaseRules, CollectorLineWithTheYearInItsNumber) {
         {{"Flora", "J. Smith 1998-1234", "N° 77", "12 May 1998"}, {0, 6}, "J. Smith|1998|1234|"},
         {{"Flora", "J. Smith 1234-1998", "N° 77", "12 May 1998"}, {0, 6}, "J. Smith||1234|1998"},
         {{"Flora", "J. Smith A-1998", "12 May 1998"}, {0, 6}, "J. Smith||A|1998"},
+        {{"Flora", "12 May 1998", "A-1998 J. Smith", "x"}, {0, 0, 6}, "J. Smith||A|1998"},
         {{"Flora", "J. Smith", "R. Lopez 1997-1998", "12 May 1998"}, {0, 6, 6}, "J. Smith|||"},
     };
     for (const auto& c : cases) {
@@ -421,6 +423,38 @@ TEST_F(PhaseRules, CollectorLineWithTheYearInItsNumber) {
         Run(CollectorPhase);
         EXPECT_EQ(F(fCollector) + "|" + Text("PrefixEdit") + "|" + Text("NumberEdit") + "|" + Text("SuffixEdit"),
                   c.fields);
+    }
+}
+
+// Collector: the lines after the collector's line join it while they look like names; else the
+// second line after it when it scores for other collectors. A line that scores 5 or more above
+// its collector score for other collectors is no collector's line.
+TEST_F(PhaseRules, CollectorLineJoinsNameLinesAfterIt) {
+    const struct {
+        std::vector<int> nameScores, otherScores;  // lines 1, 2, 3
+        const char* fields;                        // collector|other collectors
+    } cases[] = {
+        {{0, 0, 0}, {0, 0, 6}, "J. Smith|R. Lopez"},
+        {{0, 0, 0}, {0, 0, 5}, "J. Smith|"},
+        {{0, 2, 0}, {0, 0, 6}, "J. Smith|A. Jones"},
+        {{0, 2, 2}, {0, 0, 0}, "J. Smith|A. Jones, R. Lopez"},
+        {{0, 0, 0}, {15, 0, 0}, "J. Smith A. Jones|"},  // the next line, with the one before it
+        {{0, 0, 0}, {14, 0, 0}, "J. Smith|"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fields);
+        SetFieldText(s, fCollector, "", false);
+        SetFieldText(s, fOtherCollectors, "", false);
+        SetLines({"Flora", "J. Smith", "A. Jones", "R. Lopez", "x"});
+        s.parser.LineScores[fCollector] = {};
+        s.parser.LineScores[fCollector][1] = 10;
+        s.parser.LineScores[fCollector][2] = 8;
+        for (size_t k = 0; k < 3; ++k) {
+            s.parser.LineNameScore[k + 1] = c.nameScores[k];
+            s.parser.LineScores[fOtherCollectors][k + 1] = c.otherScores[k];
+        }
+        Run(CollectorPhase);
+        EXPECT_EQ(F(fCollector) + "|" + F(fOtherCollectors), c.fields);
     }
 }
 

@@ -102,6 +102,7 @@ TEST_F(PlaceLines, CountryDefaultOrPreservedCountry) {
         const char* message;
     } cases[] = {
         {"Mexico", false, "", "Mexico", 1, ""},
+        {"Dominica", false, "", "Dominica", 0, ""},
         // A Default not in the list is reported and the lines are searched; the list still shows
         // the Default, as every field with a Default does.
         {"mexico", false, "", "mexico", 2, "Country Default mexico not found."},
