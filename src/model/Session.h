@@ -94,6 +94,9 @@ public:
     int CaretShift = 0;
     // Batch mode shows each parsed label this long (tests shorten it).
     int BatchPauseMs = 4000;
+    // How long adding a record waits for another copy of the program that is writing the same
+    // record file (tests shorten it).
+    int RecordFileLockWaitMs = 10000;
 
     // Name lookup: the browser window (nullptr without one) and the lookup waiting for its page,
     // with the Scientific Name it was started for.

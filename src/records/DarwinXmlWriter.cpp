@@ -12,6 +12,7 @@
 #include "model/Session.h"
 #include "records/OutputColumns.h"
 #include "records/RecordFileEncoding.h"
+#include "records/RecordFileLock.h"
 #include "records/RecordValues.h"
 #include "records/WriterGuard.h"
 
@@ -154,6 +155,9 @@ bool AddDarwinXML(Session& s) {
         }
         fs::path path = s.ProgramFile(s.OutputFileName);
         std::string shownPath = path.string();
+        // Held from the read to the replace: another copy adding at the same time waits.
+        const std::unique_ptr<FileLock> lock = LockRecordFile(s, path, "The record was not added.");
+        if (!lock) return false;
         std::error_code ec;
         std::string existing;
         bool exists = fs::exists(path, ec);

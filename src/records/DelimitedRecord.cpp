@@ -10,6 +10,7 @@
 #include "model/Files.h"
 #include "model/Session.h"
 #include "records/RecordFileEncoding.h"
+#include "records/RecordFileLock.h"
 
 namespace quorl {
 
@@ -43,6 +44,9 @@ bool AppendDelimitedRecord(Session& s, const std::string& header, const std::str
     }
     fs::path path = s.ProgramFile(s.OutputFileName);
     std::string shownPath = path.string();
+    // Held from the read to the write: another copy adding at the same time waits.
+    const std::unique_ptr<FileLock> lock = LockRecordFile(s, path, "The record was not added.");
+    if (!lock) return false;
     std::error_code ec;
     std::string bytes;
     bool exists = fs::exists(path, ec);

@@ -7,6 +7,7 @@
 #include "base/Encoding.h"
 #include "base/FileBytes.h"
 #include "model/Session.h"
+#include "records/RecordFileLock.h"
 #include "records/RecordPutBack.h"
 #include "records/XmlLabelElement.h"
 
@@ -111,6 +112,8 @@ ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row) 
     // added since) would lose that change, and another output format (a switch of user) would put
     // the values into the wrong fields.
     const auto path = s.ProgramFile(preview.fileName);
+    const std::unique_ptr<FileLock> lock = LockRecordFile(s, path, "Nothing was taken out of it.");
+    if (!lock) return ReEditResult::Refused;
     std::string now;
     const bool sameFormat = s.OutputFileName == preview.fileName && s.OutputType == preview.outputType;
     if (!sameFormat || !ReadFileBytes(path, now) || now != preview.bytes) {
