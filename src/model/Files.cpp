@@ -46,7 +46,7 @@ void ShowWriteFailure(Session& s, const fs::path& path, const WriteResult& resul
     std::string message;
     switch (result.failure) {
         case WriteFailure::None: return;
-        case WriteFailure::Open: message = "Unable to create or open file " + shown; break;
+        case WriteFailure::Open: message = "Unable to create or open file " + shown + " (" + result.Reason() + ")"; break;
         case WriteFailure::Write:
             message = "Unable to write file " + shown + " (" + result.Reason() + "). The file was left as it was.";
             break;

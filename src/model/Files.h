@@ -28,8 +28,8 @@ bool WriteStringToFile(Session& s, const std::string& text, const std::filesyste
 // is replaced and the user is told about that one. True when all were replaced.
 bool WriteFilesTogether(Session& s, const std::vector<FileReplacement>& files);
 
-// Tells the user that a write of path failed and how ("Unable to create or open file " and the path
-// when it could not be opened; the system's reason and the state of the file otherwise), and logs it.
+// Tells the user that a write of path failed, why (the system's reason) and how ("Unable to create
+// or open file " and the path when it could not be opened; the state of the file otherwise), and logs it.
 void ShowWriteFailure(Session& s, const std::filesystem::path& path, const WriteResult& result);
 
 

@@ -79,9 +79,9 @@ bool AppendDelimitedRecord(Session& s, const std::string& header, const std::str
         RecordFileText t{std::move(bytes), std::move(text)};
         if (!EncodeForRecordFile(s, s.OutputFileName, t)) return false;
         if (t.convertWhole) {
-            if (ReplaceFileAtomically(path, t.existing + t.added)) return true;
-            s.dialogs.ShowMessage("Unable to create or open file " + shownPath);
-            return false;
+            const WriteResult converted = ReplaceFileAtomically(path, t.existing + t.added);
+            ShowWriteFailure(s, path, converted);
+            return converted.ok();
         }
         text = std::move(t.added);
     }

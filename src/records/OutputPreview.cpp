@@ -6,6 +6,8 @@
 
 #include "base/Encoding.h"
 #include "base/FileBytes.h"
+#include "base/Text.h"
+#include "model/Files.h"
 #include "model/Session.h"
 #include "records/RecordFileLock.h"
 #include "records/RecordPutBack.h"
@@ -78,6 +80,13 @@ std::optional<RecordToPutBack> XmlRecord(Session& s, const OutputPreview& p, con
     return r;
 }
 
+// Until the record is added again its only copies are the fields and the log, so it goes into the
+// log, as the file holds it, before it leaves the file; whether or not the log is on.
+void LogRecordTakenOut(Session& s, const OutputPreview& p, const RecordToPutBack& r) {
+    s.log.Write(s.UserFolder, "Log.txt", {"Record taken out of ", p.fileName, " to be edited again:"});
+    s.log.WriteUntimed(s.UserFolder, "Log.txt", SplitLines(DecodeFileBytes(p.bytes.substr(r.begin, r.end - r.begin))));
+}
+
 }  // namespace
 
 bool LoadOutputPreview(Session& s, OutputPreview& preview) {
@@ -123,12 +132,14 @@ ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row) 
         return ReEditResult::Stale;
     }
 
+    LogRecordTakenOut(s, preview, *record);
+    const WriteResult written = ReplaceFileAtomically(path, WithoutRange(preview.bytes, record->begin, record->end));
+    if (!written) {
+        ShowWriteFailure(s, path, written);
+        return ReEditResult::NotWritten;
+    }
     StartPutBack(s);
     for (const auto& [column, value] : record->values) PutBackValue(s, column, value);
-
-    if (!ReplaceFileAtomically(path, WithoutRange(preview.bytes, record->begin, record->end)))
-        s.dialogs.ShowMessage("Unable to create or open file " + path.string() +
-                              ". The record is still in the file.");
     return ReEditResult::Done;
 }
 

@@ -80,7 +80,8 @@ void OutputPreviewWindow::OutputPreviewListViewDblClick() {
         case ReEditResult::Done: hide(); break;
         case ReEditResult::Stale: LoadOutputPreview(); break;
         case ReEditResult::Cancelled:
-        case ReEditResult::Refused: break;
+        case ReEditResult::Refused:
+        case ReEditResult::NotWritten: break;
     }
 }
 

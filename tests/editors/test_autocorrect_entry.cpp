@@ -80,7 +80,8 @@ TEST_F(AutoCorrectEntryTest, AFileThatCannotBeWrittenIsReportedAndNothingChanges
     s.form.SetText(kLabelWindow, "Tbe hill");
     EXPECT_FALSE(AddAutoCorrectEntry(s, "Tbe", "The", true, false));
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].rfind("Unable to create or open file ", 0), 0u);
+    EXPECT_EQ(dialogs.messages[0], "Unable to create or open file " + (folder / "missing" / "AutoCorrect.txt").string() +
+                                       " (No such file or directory)");
     EXPECT_EQ(s.AutoCorrectList.size(), 2u);
     EXPECT_EQ(s.form.Get(kLabelWindow).text, "Tbe hill");
 

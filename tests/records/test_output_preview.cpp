@@ -2,6 +2,7 @@
 // the file (every other byte kept) and puts its values back into the fields.
 #include <cstdlib>
 
+#include "FileSizeLimit.h"
 #include "RecordFixture.h"
 #include "base/Encoding.h"
 #include "fields/FieldAccess.h"
@@ -175,6 +176,8 @@ TEST_F(TsvPreviewTest, ReEditOfTheMiddleRecordKeepsTheOthersAndWritesItBackTheSa
     ASSERT_EQ(ReEditRecord(s, p, 1), ReEditResult::Done);
     EXPECT_EQ(dialogs.questions.back(), "Remove this line from output, clear QUORL form, and edit this line?");
     EXPECT_EQ(RecordFile(), Without(p, 1));
+    // The log keeps the record as the file held it, even with the log switched off.
+    EXPECT_NE(ReadFile(dir / "Log.txt").find(" to be edited again:\r\n" + middle), std::string::npos);
 
     const Specimen& r = kSpecimens[1];
     // Degrees and minutes stand; the decimal value of the same place does not replace them.
@@ -187,6 +190,24 @@ TEST_F(TsvPreviewTest, ReEditOfTheMiddleRecordKeepsTheOthersAndWritesItBackTheSa
     // Added again, the record is written as it was, at the end of the file.
     ASSERT_TRUE(AddTSV(s));
     EXPECT_EQ(RecordFile(), Without(p, 1) + middle);
+}
+
+TEST_F(TsvPreviewTest, AFileThatCannotBeWrittenKeepsTheRecordAndTheFields) {
+    WriteAll(AddTSV);
+    const OutputPreview p = Load();
+    const std::string middle = p.bytes.substr(p.table.rows[1].begin, p.table.rows[1].end - p.table.rows[1].begin);
+    dialogs.answers.push_back(DialogButton::Yes);
+    ReEditResult result = ReEditResult::Done;
+    {
+        FileSizeLimit full(Without(p, 1).size() - 1);  // the log's few lines still fit
+        result = ReEditRecord(s, p, 1);
+    }
+    EXPECT_EQ(result, ReEditResult::NotWritten);
+    EXPECT_EQ(RecordFile(), p.bytes);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Unable to write file " + RecordPath().string() +
+                                                         " (File too large). The file was left as it was."});
+    EXPECT_EQ(Box("CollectorEdit"), "unsaved work");
+    EXPECT_NE(ReadFile(dir / "Log.txt").find(middle), std::string::npos);
 }
 
 TEST_F(TsvPreviewTest, TheOnlyRecordLeavesTheHeaderLine) {

@@ -3,6 +3,8 @@
 // question, or nothing is written.
 #include "RecordFixture.h"
 
+#include "FileSizeLimit.h"
+
 #include <functional>
 
 #include "base/Encoding.h"
@@ -148,6 +150,25 @@ TEST_F(RecordFileEncodingTest, Utf16FilesGetTheirRecordsInUtf16) {
             EXPECT_NE(read.find("Łódź 𝄞"), std::string::npos);
             EXPECT_EQ(read.find("\r\n\r\n"), std::string::npos) << read;
         }
+    }
+}
+
+TEST_F(RecordFileEncodingTest, AConversionThatDoesNotFitOnTheDiskSaysWhyAndKeepsTheFile) {
+    for (const Writer& w : Writers()) {
+        SCOPED_TRACE(w.file);
+        Use(w, w.legacy);
+        Set("NotesMemo", "Łódź");
+        dialogs.messages.clear();
+        dialogs.answers = {DialogButton::Yes};
+        bool added = true;
+        {
+            FileSizeLimit full(w.legacy.size());
+            added = w.add(s);
+        }
+        EXPECT_FALSE(added);
+        EXPECT_EQ(RecordFile(), w.legacy);
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Unable to write file " + RecordPath().string() +
+                                                             " (File too large). The file was left as it was."});
     }
 }
 
