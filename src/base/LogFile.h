@@ -26,6 +26,7 @@ public:
     // From now on the lines are kept in memory instead of written, until Release: the file they
     // belong in does not exist yet.
     void Hold() { holding_ = true; }
+    bool Holding() const { return holding_; }
     // Ends holding: the lines kept go to the file name in folder in one write (none: no file is
     // made). False when they cannot be written.
     bool Release(const std::filesystem::path& folder, std::string_view name);

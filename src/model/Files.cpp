@@ -23,6 +23,7 @@ std::string LoadFileToString(Session& s, const fs::path& path, bool report, Skip
             return {};
         }
         s.dialogs.ShowMessage("Unable to open file: " + p);
+        EndInCurrentLog(s, "Unable to open file: " + p);
         s.dialogs.EndProgram(1);
     }
     std::string text = DecodeFileBytes(bytes);

@@ -45,6 +45,12 @@ void RestartLog(Session& s) {
     s.log.Release(s.UserFolder, "Log.txt");
 }
 
+void EndInCurrentLog(Session& s, std::string_view text) {
+    if (!s.log.Holding()) return;  // only a start waits for its log; elsewhere the message says it
+    s.log.Release(s.UserFolder, "Log.txt");
+    WriteToLog(s, text);
+}
+
 std::string GetFileVersion() { return QUORL_FILE_VERSION; }
 
 }  // namespace quorl

@@ -24,6 +24,9 @@ void HoldLog(Session& s);
 // Starts a new Log.txt in the user folder (the program does at each start), holding the lines
 // that waited since HoldLog.
 void RestartLog(Session& s);
+// While a start holds its log: writes the lines that wait since HoldLog, and then text, to the log as it stands: the program is
+// about to end before a new log was started, and the last run's log is the one to read.
+void EndInCurrentLog(Session& s, std::string_view text);
 
 // The current local time, broken down.
 std::tm LocalTimeNow();

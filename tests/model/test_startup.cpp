@@ -118,7 +118,15 @@ TEST_F(StartupTest, StartEndedByAMissingFileLeavesThePreviousLog) {
         BuildMainForm(fresh.form);
         ExpectProgramEndsWithFailure([&] { StartSession(fresh, program); });
         EXPECT_EQ(d.messages.back(), "Unable to open file: " + (program / missing).string());
-        EXPECT_EQ(ReadFile(program / "Log.txt"), "12:00:00:000  last run's line\r\n");
+        // The last run's lines stay; the lines of this start that waited for the new log, and
+        // the reason it ended, follow them.
+        const std::string log = ReadFile(program / "Log.txt");
+        EXPECT_EQ(log.rfind("12:00:00:000  last run's line\r\n", 0), 0u) << log;
+        const size_t skipped = log.find("bad");
+        const size_t reason = log.find("Unable to open file: " + (program / missing).string());
+        EXPECT_NE(skipped, std::string::npos) << log;
+        EXPECT_NE(reason, std::string::npos) << log;
+        EXPECT_LT(skipped, reason);
     }
 }
 
