@@ -377,6 +377,7 @@ TEST_F(PhaseRules, CollectorLineIntoCollectorAndOthers) {
         {"J. Smith date", "J. Smith", ""},
         {"J. Smith & A. Jones dated", "J. Smith", "A. Jones"},
         {"J. Smith & A. Jones with B. Brown", "J. Smith", "A. Jones B. Brown"},
+        {"Smith, Jones", "Smith", "Jones"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -430,9 +431,11 @@ TEST_F(PhaseRules, CollectorLineWithTheYearInItsNumber) {
 // second line after it when it scores for other collectors. A line that scores 5 or more above
 // its collector score for other collectors is no collector's line.
 TEST_F(PhaseRules, CollectorLineJoinsNameLinesAfterIt) {
+    Def(fOtherCollectors).StartWords = "with";
     const struct {
         std::vector<int> nameScores, otherScores;  // lines 1, 2, 3
         const char* fields;                        // collector|other collectors
+        const char* second = "A. Jones";
     } cases[] = {
         {{0, 0, 0}, {0, 0, 6}, "J. Smith|R. Lopez"},
         {{0, 0, 0}, {0, 0, 5}, "J. Smith|"},
@@ -440,12 +443,15 @@ TEST_F(PhaseRules, CollectorLineJoinsNameLinesAfterIt) {
         {{0, 2, 2}, {0, 0, 0}, "J. Smith|A. Jones, R. Lopez"},
         {{0, 0, 0}, {15, 0, 0}, "J. Smith A. Jones|"},  // the next line, with the one before it
         {{0, 0, 0}, {14, 0, 0}, "J. Smith|"},
+        // A next line that begins with "with" and scores above 5 is the other collectors.
+        {{0, 0, 0}, {0, 6, 0}, "J. Smith|A. Jones", "with A. Jones"},
+        {{0, 0, 0}, {0, 5, 0}, "J. Smith|", "with A. Jones"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fields);
         SetFieldText(s, fCollector, "", false);
         SetFieldText(s, fOtherCollectors, "", false);
-        SetLines({"Flora", "J. Smith", "A. Jones", "R. Lopez", "x"});
+        SetLines({"Flora", "J. Smith", c.second, "R. Lopez", "x"});
         s.parser.LineScores[fCollector] = {};
         s.parser.LineScores[fCollector][1] = 10;
         s.parser.LineScores[fCollector][2] = 8;
