@@ -54,13 +54,13 @@ std::optional<RecordToPutBack> DelimitedRecord(Session& s, const OutputPreview& 
 // An XML record: the whole label element that holds the row's line; its elements find their
 // columns by name.
 std::optional<RecordToPutBack> XmlRecord(Session& s, const OutputPreview& p, const RecordFileRow& row) {
-    std::optional<XmlLabelElement> label = FindXmlLabelElement(p.bytes, row.begin);
+    std::optional<XmlLabelElement> label = FindXmlLabelElement(p.text, row.begin);
     if (!label) {
         s.dialogs.ShowMessage("This line belongs to no label record of " + p.fileName +
                               ". Double-click a line between <label> and </label> to re-edit that record.");
         return std::nullopt;
     }
-    const bool utf8 = IsUtf8Text(p.bytes);
+    const bool utf8 = IsUtf8Text(p.text);
     RecordToPutBack r{label->begin, label->end, {}};
     for (const auto& [name, text] : label->children) {
         const OutputFormatClass* column = nullptr;
@@ -84,7 +84,7 @@ std::optional<RecordToPutBack> XmlRecord(Session& s, const OutputPreview& p, con
 // log, as the file holds it, before it leaves the file; whether or not the log is on.
 void LogRecordTakenOut(Session& s, const OutputPreview& p, const RecordToPutBack& r) {
     s.log.Write(s.UserFolder, "Log.txt", {"Record taken out of ", p.fileName, " to be edited again:"});
-    s.log.WriteUntimed(s.UserFolder, "Log.txt", SplitLines(DecodeFileBytes(p.bytes.substr(r.begin, r.end - r.begin))));
+    s.log.WriteUntimed(s.UserFolder, "Log.txt", SplitLines(DecodeFileBytes(p.text.substr(r.begin, r.end - r.begin))));
 }
 
 }  // namespace
@@ -99,10 +99,11 @@ bool LoadOutputPreview(Session& s, OutputPreview& preview) {
                                                     : s.OutputFileName + " seems too small.");
         return false;
     }
+    preview.text = RecordFileText(preview.bytes);
     if (preview.outputType == kXmlOutput)
-        preview.table = ReadLineTable(preview.bytes);
+        preview.table = ReadLineTable(preview.text);
     else
-        preview.table = ReadDelimitedTable(preview.bytes, preview.outputType == 2 ? ',' : '\t');
+        preview.table = ReadDelimitedTable(preview.text, preview.outputType == 2 ? ',' : '\t');
     return true;
 }
 
@@ -133,7 +134,8 @@ ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row) 
     }
 
     LogRecordTakenOut(s, preview, *record);
-    const WriteResult written = ReplaceFileAtomically(path, WithoutRange(preview.bytes, record->begin, record->end));
+    const WriteResult written =
+        ReplaceFileAtomically(path, WithoutTextRange(preview.bytes, preview.text, record->begin, record->end));
     if (!written) {
         ShowWriteFailure(s, path, written);
         return ReEditResult::NotWritten;

@@ -121,4 +121,25 @@ std::string WithoutRange(std::string_view bytes, size_t begin, size_t end) {
     return out;
 }
 
+std::string RecordFileText(std::string_view bytes) {
+    return IsUtf16(bytes) ? DecodeFileBytes(bytes) : std::string(bytes);
+}
+
+std::string WithoutTextRange(std::string_view bytes, std::string_view text, size_t begin, size_t end) {
+    if (!IsUtf16(bytes)) return WithoutRange(bytes, begin, end);
+    // Every character of the UTF-8 text came from one UTF-16 code unit, or from a surrogate pair
+    // when it lies beyond U+FFFF (an unpaired surrogate was read as U+FFFD, still one unit), so
+    // counting units gives the byte offset after the two-byte mark.
+    auto byteOffset = [text](size_t pos) {
+        size_t units = 0;
+        for (size_t i = 0; i < pos && i < text.size();) {
+            char32_t cp;
+            i += NextCodePoint(text, i, cp);
+            units += cp >= 0x10000 ? 2 : 1;
+        }
+        return 2 + 2 * units;
+    };
+    return WithoutRange(bytes, byteOffset(begin), byteOffset(end));
+}
+
 }  // namespace quorl

@@ -63,6 +63,35 @@ TEST(RecordFileTable, XmlFileIsOneColumnOfLines) {
               "a & b <c> \"' \xc3\xa9" "A &bogus; &#xD800; &#;");
 }
 
+TEST(RecordFileTable, Utf16FileIsReadAsTextAndARowIsTakenOutOfItsOwnBytes) {
+    // A character beyond U+FFFF (a surrogate pair) before the row, and an unpaired surrogate after
+    // it, which reads as U+FFFD but must stay the code unit it was.
+    const std::string head = "Name\tPlace\t\r\n\"M\xc3\xbcller\"\t\"\xf0\x9d\x94\x84\"\r\n";
+    const std::string row = "\"Jos\xc3\xa9\"\t\"R\xc3\xado Fr\xc3\xado\"\r\n";
+    for (bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+        const std::string mark = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        const std::string lone = bigEndian ? "\xDC\x01" : "\x01\xDC";
+        const std::string tail = Utf8ToUtf16("x", bigEndian) + lone + Utf8ToUtf16("\r\n", bigEndian);
+        const std::string bytes = mark + Utf8ToUtf16(head + row, bigEndian) + tail;
+        const std::string text = RecordFileText(bytes);
+        RecordFileTable t = ReadDelimitedTable(text, '\t');
+        EXPECT_EQ(t.columns, (Values{"Name", "Place"}));
+        ASSERT_EQ(t.rows.size(), 3u);
+        EXPECT_EQ(t.rows[0].values, (Values{"M\xc3\xbcller", "\xf0\x9d\x94\x84"}));
+        EXPECT_EQ(t.rows[1].values, (Values{"Jos\xc3\xa9", "R\xc3\xado Fr\xc3\xado"}));
+        EXPECT_EQ(t.rows[2].values, Values{"x\xef\xbf\xbd"});
+        EXPECT_EQ(WithoutTextRange(bytes, text, t.rows[1].begin, t.rows[1].end),
+                  mark + Utf8ToUtf16(head, bigEndian) + tail);
+        EXPECT_EQ(WithoutTextRange(bytes, text, t.rows[2].begin, t.rows[2].end),
+                  mark + Utf8ToUtf16(head + row, bigEndian));
+    }
+    // Any other file is read and cut as its bytes.
+    const std::string legacy = "Name\r\nJos\xe9\r\n";
+    EXPECT_EQ(RecordFileText(legacy), legacy);
+    EXPECT_EQ(WithoutTextRange(legacy, legacy, 6, 12), "Name\r\n");
+}
+
 // One record as the main window holds it.
 struct Specimen {
     std::string collector, prefix, number, suffix, date, family, genus, species, locality, country, state;
@@ -132,6 +161,58 @@ protected:
     // The file without the bytes of one row.
     static std::string Without(const OutputPreview& p, size_t row) {
         return WithoutRange(p.bytes, p.table.rows[row].begin, p.table.rows[row].end);
+    }
+
+    // A record file in UTF-16 is previewed and re-edited as the same file in UTF-8 is: the same
+    // table, the same values in the fields, and the file left, and grown again when the record is
+    // added back, as the UTF-8 one is but in UTF-16, with its byte-order mark and byte order.
+    template <class Writer, class RowOf>
+    void ExpectUtf16ReEditAsUtf8(Writer write, RowOf rowOf) {
+        const std::string beyondCp1252 = "R\xc3\xado Fr\xc3\xado \xe2\x80\x94 \xf0\x9d\x94\x84 ";
+        for (size_t i = 0; i < 3; ++i) {
+            Fill(kSpecimens[i]);
+            if (i == 1) Set("LocalityMemo", beyondCp1252 + kSpecimens[i].locality);
+            ASSERT_TRUE(write(s));
+        }
+        const std::string utf8 = RecordFile();
+        static const char* const kBoxes[] = {"CollectorEdit", "NumberEdit", "CollectionDateEdit", "FamilyCombo",
+                                             "GenusCombo", "SpeciesCombo", "LocalityMemo", "CountryCombo",
+                                             "StateCombo", "LatDegreesEdit", "NSCombo", "HerbariumEdit"};
+        auto reEdit = [&](std::vector<std::string>& fields, OutputPreview& p) {
+            ClearFields(s);
+            Set("CollectorEdit", "unsaved work");
+            p = Load();
+            dialogs.answers.push_back(DialogButton::Yes);
+            ASSERT_EQ(ReEditRecord(s, p, rowOf(p)), ReEditResult::Done);
+            fields.clear();
+            for (const char* box : kBoxes) fields.push_back(Box(box));
+        };
+        std::vector<std::string> fields8;
+        OutputPreview p8;
+        reEdit(fields8, p8);
+        ASSERT_EQ(fields8[6].find(beyondCp1252), 0u);
+        const std::string after8 = RecordFile();
+        ASSERT_TRUE(write(s));
+        const std::string readded8 = RecordFile();
+
+        for (bool bigEndian : {false, true}) {
+            SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+            const std::string mark = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+            WriteFile(RecordPath(), mark + Utf8ToUtf16(utf8, bigEndian));
+            std::vector<std::string> fields16;
+            OutputPreview p16;
+            reEdit(fields16, p16);
+            EXPECT_EQ(p16.table.columns, p8.table.columns);
+            ASSERT_EQ(p16.table.rows.size(), p8.table.rows.size());
+            for (size_t i = 0; i < p8.table.rows.size(); ++i) EXPECT_EQ(p16.table.rows[i].values, p8.table.rows[i].values);
+            EXPECT_EQ(fields16, fields8);
+            EXPECT_EQ(RecordFile(), mark + Utf8ToUtf16(after8, bigEndian));
+            // The log holds the record as text, not as UTF-16 bytes.
+            const std::string log = ReadFile(dir / "Log.txt");
+            EXPECT_NE(log.find(beyondCp1252, log.rfind(" to be edited again:")), std::string::npos);
+            ASSERT_TRUE(write(s));
+            EXPECT_EQ(RecordFile(), mark + Utf8ToUtf16(readded8, bigEndian));
+        }
     }
 
     void ExpectListsFollow(const Specimen& r) {
@@ -217,6 +298,10 @@ TEST_F(TsvPreviewTest, TheOnlyRecordLeavesTheHeaderLine) {
     ASSERT_EQ(ReEditRecord(s, p, 0), ReEditResult::Done);
     EXPECT_EQ(RecordFile(), p.bytes.substr(0, p.bytes.find("\r\n") + 2));
     EXPECT_EQ(RecordFile().rfind("Collector\tCollNumPrefix\t", 0), 0u);
+}
+
+TEST_F(TsvPreviewTest, Utf16FileInEitherByteOrderIsReEditedInUtf16) {
+    ExpectUtf16ReEditAsUtf8(AddTSV, [](const OutputPreview&) { return size_t{1}; });
 }
 
 TEST_F(TsvPreviewTest, NothingChangesWhenCancelledStaleOrForeign) {
@@ -340,6 +425,10 @@ TEST_F(CsvPreviewTest, TheOnlyRecordLeavesTheHeaderLineAndVerbatimMetersAreLeftO
     EXPECT_EQ(Box("ElevFeetLowEdit"), "");
 }
 
+TEST_F(CsvPreviewTest, Utf16FileInEitherByteOrderIsReEditedInUtf16) {
+    ExpectUtf16ReEditAsUtf8(AddDarwinCSV, [](const OutputPreview&) { return size_t{1}; });
+}
+
 TEST_F(CsvPreviewTest, MissingOrTinyFileIsReportedAndShowsNothing) {
     OutputPreview p;
     EXPECT_FALSE(LoadOutputPreview(s, p));
@@ -417,6 +506,10 @@ TEST_F(XmlPreviewTest, TheOnlyLabelLeavesAnEmptyDocumentAndLinesOutsideLabelsAre
     EXPECT_EQ(RecordFile().find("<label>"), std::string::npos);
     EXPECT_NE(RecordFile().find("<labelData>\r\n\t</labelData>\r\n</QUORL>"), std::string::npos);
     EXPECT_EQ(Box("CollectorEdit"), kSpecimens[0].collector);
+}
+
+TEST_F(XmlPreviewTest, Utf16FileInEitherByteOrderIsReEditedInUtf16) {
+    ExpectUtf16ReEditAsUtf8(AddDarwinXML, [](const OutputPreview& p) { return RowHolding(p, "<locality>", 1); });
 }
 
 }  // namespace
