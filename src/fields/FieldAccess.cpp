@@ -144,7 +144,14 @@ void FillByStartOrContainedWord(Session& s, int field) {
         if (w.empty()) continue;
         for (const std::string& line : lines) {
             if (!StartsWithNoCase(line, w)) continue;
-            std::string value = Trim(ReplaceAll(line, w, ""));
+            std::string value = ReplaceAll(line, w, "");
+            if (value != line) {
+                // "barcode:QZV 1" read with the start word "barcode": the colon went with the word.
+                size_t k = 0;
+                while (k < value.size() && (value[k] == ' ' || value[k] == ':' || value[k] == '.' || value[k] == ';')) ++k;
+                value.erase(0, k);
+            }
+            value = Trim(value);
             WriteToLog(s, {"Found Unique Start Word: ", w});
             SetFieldText(s, field, value, false);
             TraceAppend(s, field, "\"" + line + "\" starts with StartWord \"" + w + "\".\r\n");

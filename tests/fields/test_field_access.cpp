@@ -62,6 +62,15 @@ TEST_F(FieldAccessTest, FillByStartOrContainedWord) {
     SetLines({"Quercus", "township 5N"});
     FillByStartOrContainedWord(s, fTownship);
     EXPECT_EQ(GetFieldText(s, fTownship), "5N");
+    // The colon or stop that follows a start word goes with it.
+    Def(fBarcode).StartWords = "barcode";
+    for (auto [line, value] : {std::pair{"barcode:QZV 0001", "QZV 0001"}, {"barcode. 0002", "0002"},
+                               {"barcode ;: 0003", "0003"}}) {
+        SetLines({"x", line});
+        FillByStartOrContainedWord(s, fBarcode);
+        EXPECT_EQ(GetFieldText(s, fBarcode), value) << line;
+    }
+    Def(fBarcode).StartWords = "";
 
     Def(fBarcode).ContainedWords = "barcode";
     SetLines({"x", "  QZV 0001 Barcode  "});
