@@ -39,6 +39,7 @@ TEST(CoordinateScores, LatLongScoreAddsSignsWordsAndShortRuns) {
     EXPECT_EQ(LatLongScore("180 m"), 1 + 1 - 1);   // 180 is no degree
     EXPECT_EQ(LatLongScore("179 m"), 1 + 1 + 1 - 1);
     EXPECT_EQ(LatLongScore("DEG 12 N"), 1 + 3 + 1 + 1 - 1);  // DEG at the start counts too
+    EXPECT_EQ(LatLongScore("ab 180"), 0);  // the last character never takes part: 18 is read, not 180
 }
 
 class LatLong : public ParserSessionTest {
@@ -70,6 +71,7 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
         {"34°12'30\"N 112°10'5\"W", "34/12/30 N 112/10/5 W"},          // signs part numbers and letters
         {"34.5°N 112.25°W", "34.5// N 112.25// W"},
         {"34.5 N, Long. 112.25 W", "34.5// N 112.25// W"},               // a leading number is never dropped
+        {"34 N 112 W 35 N 113 W", "34// N 112// W"},                      // two groups at most
         {"Lat:34 12 30 N, Long:112 10 5 W", "34/12/30 N 112/10/5 W"},
         {"N 34 12 30, W 112 10 5, 181 m", "34/12/30 N 112/10/5 W"},      // no part is above 180
         // Leading words are dropped until a number leads that has another among the three after it.

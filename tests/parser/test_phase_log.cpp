@@ -54,3 +54,15 @@ TEST_F(PhaseLog, FamilyTellsWhereTheFamilyCameFrom) {
         EXPECT_EQ(LogLinesAmong(progress, since), c.log);
     }
 }
+
+// A default family is taken from no line: the analyze mode says so, and no line is its own.
+TEST_F(PhaseLog, DefaultFamilyIsFoundInNoLine) {
+    AddFamily("Fagaceae", {{"Quercus", {"alba"}}});
+    Def(fFamily).Default = "Fagaceae";
+    SetLines({"x", "y"});
+    s.trace.Trace = true;
+    s.trace.TraceField = fFamily;
+    Run(FamilyPhase);
+    EXPECT_EQ(s.trace.TraceText, "Found \"Fagaceae as Default or Preserved\r\n.");
+    EXPECT_EQ(s.parser.Owner(0), 0);
+}
