@@ -171,4 +171,8 @@ TEST_F(Elevations, ScoreNeedsANumberAndLosesForPlantHeights) {
     EXPECT_GE(ElevationScore(s, 4), 5);
     EXPECT_EQ(ElevationScore(s, 5), 100);
     EXPECT_EQ(ElevationScore(s, 6), 100);  // the start word; a number without a unit adds nothing
+    Def(fElevation).ContainedWords = "alt,approx";
+    s.parser.LabelChunks = {"alt 1200 approx", "alt 1200"};
+    EXPECT_EQ(ElevationScore(s, 0), 2);  // a score above 1 counts
+    EXPECT_EQ(ElevationScore(s, 1), 0);
 }

@@ -206,6 +206,8 @@ TEST_F(LineScoringTest, TraceExplainsEachRule) {
          [&](int) { ScoreDescriptionLocalityHabitat(s, 0); },
          "\r\nScoring \"oak on a dry slope\":\r\n  Add 4 for \"oak\".\r\nTotal score 4.\r\n"},
         {"nothing to multiply", "pine", fHabitat, [&](int) { ScoreDescriptionLocalityHabitat(s, 0); }, ""},
+        {"a total of one", "12 on a dry slope", fHabitat, [&](int) { ScoreDescriptionLocalityHabitat(s, 0); },
+         "Total score 1.\r\n"},
         {"another field's start word", "coll oak", fLocation, [&](int) { ScoreDescriptionLocalityHabitat(s, 0); },
          "Rejecting \"coll oak\". Starts with Collector StartWord \"coll\".\r\n"},
     };
