@@ -3,12 +3,12 @@
 #include <QJsonDocument>
 #include <QString>
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <random>
 #include <unistd.h>
 
+#include "base/FileBytes.h"
 #include "commands/SessionStart.h"
 #include "fields/CascadingLists.h"
 #include "model/MainForm.h"
@@ -89,14 +89,7 @@ bool WriteJsonLine(const QJsonObject& object) {
     const std::string line = QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + "\n";
     std::cout.flush();  // anything written before goes first
     std::fflush(stdout);
-    std::string_view rest(line);
-    while (!rest.empty()) {
-        const ssize_t n = ::write(STDOUT_FILENO, rest.data(), rest.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        rest.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
+    return WriteAll(STDOUT_FILENO, line);
 }
 
 }  // namespace quorl

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include "base/FileBytes.h"
 
 namespace quorl {
 
@@ -33,13 +33,7 @@ bool AppendFile::Append(const std::filesystem::path& folder, std::string_view na
         name_ = name;
     }
     // One write per call: the bytes are with the system at once, whatever happens to the program.
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
+    return WriteAll(fd_, bytes);
 }
 
 void AppendFile::Close() {

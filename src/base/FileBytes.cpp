@@ -20,7 +20,8 @@ constexpr std::string_view kTemporaryMark = ".tmp";
 
 WriteResult Failed(WriteFailure failure, int error) { return WriteResult{failure, error}; }
 
-// Writes all of bytes, going on after short writes and interruptions; false with errno set.
+}  // namespace
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -36,6 +37,8 @@ bool WriteAll(int fd, std::string_view bytes) {
     }
     return true;
 }
+
+namespace {
 
 // Flushes the file's data to the disk; false with errno set.
 bool SyncData(int fd) {

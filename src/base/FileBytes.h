@@ -26,6 +26,10 @@ struct WriteResult {
 // Reads raw bytes; false when the file cannot be opened or read.
 bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
 
+// Writes all of bytes to an open descriptor, going on after short writes and interruptions; false
+// with errno set.
+bool WriteAll(int fd, std::string_view bytes);
+
 // Writes bytes to a temporary file beside path (path + ".tmp" + process id), makes sure they are
 // on the disk and renames it over path. The file gets the rights perms, less the umask, from the
 // moment it is created; a file that is replaced keeps its own rights, less any read or write right
