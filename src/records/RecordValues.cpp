@@ -16,6 +16,15 @@ namespace quorl {
 const CoordinateBoxes kLatitudeBoxes{"LatDegreesEdit", "LatMinutesEdit", "LatSecondsEdit", "NSCombo", "S"};
 const CoordinateBoxes kLongitudeBoxes{"LongDegreesEdit", "LongMinutesEdit", "LongSecondsEdit", "EWCombo", "W"};
 
+namespace {
+
+bool IsFourDigitYear(std::string_view part) {
+    return part.size() == 4 &&
+           std::all_of(part.begin(), part.end(), [](char c) { return IsDigit(static_cast<unsigned char>(c)); });
+}
+
+}  // namespace
+
 CollectionDateParts SplitCollectionDate(Session& s) {
     CollectionDateParts p;
     std::string d = BoxText(s, "CollectionDateEdit");
@@ -26,6 +35,12 @@ CollectionDateParts SplitCollectionDate(Session& s) {
     }
     p.day = CheckNumericField(s, NextToken(d, " ", true), 3, 2);
     p.month = NextToken(d, " ", true);
+    // A date whose month could not be read ("4  1954") or was never typed ("1 1935") has its year
+    // right after the day: a four-digit part with nothing after it is the year, not the month.
+    if (Trim(d).empty() && IsFourDigitYear(p.month)) {
+        d = p.month;
+        p.month.clear();
+    }
     p.year = CheckNumericField(s, d, 3, 4);
     SetBoxText(s, "CollectionDateEdit", p.day + " " + p.month + " " + p.year);
     return p;

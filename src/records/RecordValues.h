@@ -12,7 +12,8 @@ class Session;
 
 // Day, month and year of CollectionDateEdit. A date of more than four characters that starts with
 // a digit is cut at its blanks (day and year checked as pairs 3.2 and 3.4) and the box is rewritten
-// as day, blank, month, blank, year.
+// as day, blank, month, blank, year. A four-digit part right after the day, with nothing after it,
+// is the year: the month stays empty.
 struct CollectionDateParts {
     std::string day, month, year;
 };

@@ -69,7 +69,8 @@ TEST_F(DarwinCsvWriterTest, MonthIsWrittenAsItsNumber) {
     for (auto [date, record] : {std::pair{"28 Oct 1994", "\"28 Oct 1994\",\"28\",\"10\",\"1994\""},
                                 {"1 Jan 2005", "\"1 Jan 2005\",\"1\",\"1\",\"2005\""},
                                 {"5 Dec 1999", "\"5 Dec 1999\",\"5\",\"12\",\"1999\""},
-                                {"5 Xyz 1999", "\"5 Xyz 1999\",\"5\",\"Xyz\",\"1999\""}}) {
+                                {"5 Xyz 1999", "\"5 Xyz 1999\",\"5\",\"Xyz\",\"1999\""},
+                                {"4  1954", "\"4  1954\",\"4\",\"\",\"1954\""}}) {
         std::filesystem::remove(RecordPath());
         Set("CollectionDateEdit", date);
         ASSERT_TRUE(AddDarwinCSV(s));

@@ -77,6 +77,10 @@ TEST_F(OutputColumnsTest, DateSplitCutsDayMonthYearAndRewritesTheBox) {
         {"12  Jan 2005 ", "12", "Jan", "2005", "12 Jan 2005"},
         {"12 Jan", "12", "Jan", "", "12 Jan "},
         {"12/01/2005", "12/01/2005", "", "", "12/01/2005  "},
+        // A month the parser could not read is left out; a four-digit part after the day is the year.
+        {"4  1954", "4", "", "1954", "4  1954"},
+        {"1 1935", "1", "", "1935", "1  1935"},
+        {"12 05", "12", "05", "", "12 05 "},
         {"2005", "", "", "2005", "2005"},
         {"Jan 2005", "", "", "", "Jan 2005"},
         {"", "", "", "", ""},

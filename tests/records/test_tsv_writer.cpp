@@ -76,9 +76,13 @@ TEST_F(TsvWriterTest, DateColumnsUseTheSplitDate) {
     Column("3.4", true, "Year", "Year", true);
     Set("CollectionDateEdit", "12  Jan 2005");
     ASSERT_TRUE(AddTSV(s));
+    // A date whose month could not be read keeps its year in the year column.
+    Set("CollectionDateEdit", "4  1954");
+    ASSERT_TRUE(AddTSV(s));
     EXPECT_EQ(RecordFile(),
               "Date\tDateBox\tDay\tMonth\tYear\t\r\n"
-              "\"12 Jan 2005\"\t\"12 Jan 2005\"\t12\t\"Jan\"\t2005\r\n");
+              "\"12 Jan 2005\"\t\"12 Jan 2005\"\t12\t\"Jan\"\t2005\r\n"
+              "\"4  1954\"\t\"4  1954\"\t4\t\"\"\t1954\r\n");
 }
 
 TEST_F(TsvWriterTest, HeaderMismatchAsksAndCancelLeavesTheFile) {
