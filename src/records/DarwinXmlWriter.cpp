@@ -29,6 +29,20 @@ constexpr int kFieldElementsFirst[] = {fCollectionDate, fFamily, fGenus, fScient
                                        fDescription, fLocation, fHabitat, fCountry, fState, fCounty};
 constexpr int kFieldElementsLast[] = {fHerbarium, fPhenology, fDeterminer, fDeterminedDate, fAccession, fNotes};
 
+// Where the last closing labelData line of the file starts; npos when it has none. Everything
+// before it stays, so a file holding the line twice (two record files joined) keeps the records
+// after the first. A UTF-16 file is searched in its own units, at unit boundaries, so that its
+// bytes are kept without being decoded.
+size_t LastClosingLine(const std::string& bytes) {
+    if (!IsUtf16(bytes)) return bytes.rfind(kClosingLabelData);
+    const std::string line = Utf8ToUtf16(kClosingLabelData, bytes[0] == '\xFE');
+    for (size_t from = bytes.size();;) {
+        const size_t at = bytes.rfind(line, from);
+        if (at == std::string::npos || at % 2 == 0) return at;
+        from = at - 1;  // a match at an odd offset straddles two units
+    }
+}
+
 std::string ElementLine(const std::string& name, const std::string& text) {
     return "\t\t\t<" + name + ">" + XmlText(text) + "</" + name + ">\r\n";
 }
@@ -165,18 +179,12 @@ bool AddDarwinXML(Session& s) {
             s.dialogs.ShowMessage("Unable to open file: " + shownPath);
             return false;
         }
+        if (!RecordFileInStep(s, s.OutputFileName, existing)) return false;
         // The old part is copied byte for byte and the new label element is written in the
         // file's encoding (a legacy single-byte file is converted only when the user agrees).
-        // A UTF-16 file is worked on as UTF-8 and written back in UTF-16, its byte order kept.
-        const std::string utf16Mark = IsUtf16(existing) ? existing.substr(0, 2) : std::string();
-        if (!utf16Mark.empty()) existing = DecodeFileBytes(existing);
-        std::string bytes;
-        if (!exists || existing.empty()) {
-            bytes = "<QUORL>\r\n\t<header>\r\n\t\t<version>" + XmlText(GetFileVersion()) +
-                    "</version>\r\n\t</header>\r\n\t<labelData>\r\n";
-            bytes += LabelElement(s);
-        } else {
-            size_t end = existing.find(kClosingLabelData);
+        std::string added = LabelElement(s) + kClosingLabelData + "</QUORL>";
+        if (existing.size() > (IsUtf16(existing) ? 2u : 0u)) {
+            const size_t end = LastClosingLine(existing);
             if (end == std::string::npos) {
                 s.dialogs.ShowMessage("The record file " + shownPath +
                                       " has no closing labelData line, so the record cannot be added to it. "
@@ -184,13 +192,13 @@ bool AddDarwinXML(Session& s) {
                 return false;
             }
             existing.resize(end);
-            RecordFileText t{std::move(existing), LabelElement(s)};
-            if (!EncodeForRecordFile(s, s.OutputFileName, t)) return false;
-            bytes = std::move(t.existing) + t.added;
+        } else {  // a new document; a UTF-16 file that holds only its byte-order mark stays UTF-16
+            added = "<QUORL>\r\n\t<header>\r\n\t\t<version>" + XmlText(GetFileVersion()) +
+                    "</version>\r\n\t</header>\r\n\t<labelData>\r\n" + added;
         }
-        bytes += kClosingLabelData;
-        bytes += "</QUORL>";
-        if (!utf16Mark.empty()) bytes = utf16Mark + Utf8ToUtf16(bytes, utf16Mark[0] == '\xFE');
+        RecordFileText t{std::move(existing), std::move(added)};
+        if (!EncodeForRecordFile(s, s.OutputFileName, t)) return false;
+        const std::string bytes = t.existing + t.added;
         const WriteResult written = ReplaceFileAtomically(path, bytes);
         ShowWriteFailure(s, path, written);
         return written.ok();

@@ -54,6 +54,7 @@ bool AppendDelimitedRecord(Session& s, const std::string& header, const std::str
         s.dialogs.ShowMessage("Unable to open file: " + shownPath);
         return false;
     }
+    if (!RecordFileInStep(s, s.OutputFileName, bytes)) return false;
     std::string text;
     if (!exists || bytes.empty()) {
         text = header + "\r\n" + line + "\r\n";

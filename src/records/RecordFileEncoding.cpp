@@ -6,6 +6,15 @@
 
 namespace quorl {
 
+bool RecordFileInStep(Session& s, const std::string& fileName, const std::string& bytes) {
+    if (!IsUtf16(bytes) || bytes.size() % 2 == 0) return true;
+    s.dialogs.ShowMessage("The record file " + fileName +
+                          " is UTF-16 text with an odd number of bytes (a stray byte in it), so the record "
+                          "cannot be added in step with it. The file was left unchanged.");
+    WriteToLog(s, "Record not added: " + fileName + " is UTF-16 text of an odd number of bytes.");
+    return false;
+}
+
 bool EncodeForRecordFile(Session& s, const std::string& fileName, RecordFileText& t) {
     t.convertWhole = false;
     if (IsUtf16(t.existing)) {  // a spreadsheet's "Unicode text": the record in the same byte order

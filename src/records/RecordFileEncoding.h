@@ -16,6 +16,11 @@ struct RecordFileText {
     bool convertWhole = false;  // the whole file must be rewritten as existing + added
 };
 
+// A UTF-16 file holds whole two-byte units: in one of an odd number of bytes (a stray byte) every
+// unit added would be read one byte out of step. For such a file the user is told and false is
+// returned; nothing may be written then. True for any other file.
+bool RecordFileInStep(Session& s, const std::string& fileName, const std::string& bytes);
+
 // Decides how t.added joins t.existing. Returns false when the user declines the conversion:
 // nothing may be written then.
 bool EncodeForRecordFile(Session& s, const std::string& fileName, RecordFileText& t);

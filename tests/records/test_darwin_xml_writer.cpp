@@ -146,6 +146,15 @@ TEST_F(DarwinXmlWriterTest, FileWithoutClosingLineIsNeverOverwritten) {
     EXPECT_EQ(RecordFile(), Header() + Minimal("2") + Closing());
 }
 
+// Two record files joined into one hold the closing lines twice: the records after the first stay.
+TEST_F(DarwinXmlWriterTest, RecordsAfterAnEarlierClosingLineAreKept) {
+    const std::string joined = Header() + Minimal("1") + Closing() + "\r\n" + Header() + Minimal("2") + Closing();
+    WriteFile(RecordPath(), joined);
+    Set("AccessionEdit", "3");
+    ASSERT_TRUE(AddDarwinXML(s));
+    EXPECT_EQ(RecordFile(), joined.substr(0, joined.size() - Closing().size()) + Minimal("3") + Closing());
+}
+
 TEST_F(DarwinXmlWriterTest, OldContentIsKeptByteForByte) {
     // Another program's header and characters outside the single-byte code page stay as they are.
     const std::string old = "<QUORL>\r\n\t<header>\r\n\t\t<version>0.9</version>\r\n\t</header>\r\n\t<labelData>\r\n"
