@@ -122,7 +122,7 @@ MainWindow::MainWindow(Session& s, QWidget* parent) : QMainWindow(parent), sessi
     if (opened.height() < design.height())
         opened = FitToScreen(this, design + QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll), 0));
     resize(opened);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 
     try {
         StartSession(session, std::filesystem::current_path());
@@ -144,7 +144,10 @@ MainWindow::MainWindow(Session& s, QWidget* parent) : QMainWindow(parent), sessi
     RecordControlPositions(session);
 }
 
-MainWindow::~MainWindow() { session.form.SetObserver(nullptr); }
+MainWindow::~MainWindow() {
+    disconnect(focusWatch_);  // the controls taken apart after this body move the focus
+    session.form.SetObserver(nullptr);
+}
 
 QWidget* MainWindow::Widget(std::string_view name) const {
     auto it = widgets_.find(std::string(name));

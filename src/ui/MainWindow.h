@@ -104,6 +104,7 @@ private:
     QHash<QObject*, QString> names_;
     std::unordered_map<std::string, std::vector<std::string>> shownItems_;  // combo items as drawn
     std::unordered_map<std::string, QAction*> menuItems_;
+    QMetaObject::Connection focusWatch_;  // cut when the window goes, before its controls do
 };
 
 }  // namespace quorl

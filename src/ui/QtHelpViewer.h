@@ -8,6 +8,7 @@
 #include "help/HelpViewer.h"
 
 class QHelpEngine;
+class QHelpEngineCore;
 
 namespace quorl {
 
@@ -31,6 +32,11 @@ public:
     HelpWindow* Window() const { return window_.get(); }
 
 private:
+    QString collectionFile_;
+    // The look-ups of pages; it reads the collection on this thread only.
+    std::unique_ptr<QHelpEngineCore> core_;
+    // The engine of the help window's contents and index, made when the window first opens: it
+    // reads them on threads of its own.
     std::unique_ptr<QHelpEngine> engine_;
     std::unique_ptr<HelpWindow> window_;
     bool loaded_ = false;

@@ -193,6 +193,16 @@ private slots:
         QVERIFY(!hw->isVisible());
     }
 
+    // The help window closed right after it opened, while its contents and index are still being
+    // read in the background: again and again (freed memory is filled with a pattern in this run).
+    void closesRightAfterItOpened() {
+        for (int i = 0; i < 150; ++i) {
+            QtHelpViewer viewer(HelpCollectionFile());
+            QVERIFY(viewer.ShowContext(1000));
+            QCoreApplication::processEvents();
+        }
+    }
+
     void missingCollectionIsSaidOnceAndEveryRequestWarns() {
         ScriptedDialogs dialogs;
         Session session(dialogs);

@@ -284,6 +284,21 @@ private slots:
         QCOMPARE(busy.Label2->x(), busy.width() / 2 - busy.Label2->width() / 2);
     }
 
+    // Closed right after it started, while the help is still being read: again and again, with the
+    // focus moving to another window while its controls are taken apart. Freed memory is filled with
+    // a pattern in this test's run, so a block touched after its release is found here.
+    void closesRightAfterStart() {
+        QLineEdit elsewhere;
+        for (int i = 0; i < 25; ++i) {
+            auto s = StartWindow();
+            QCoreApplication::processEvents();
+            W(*s, "CollectorEdit")->setFocus();
+            connect(W(*s, "CollectorEdit"), &QObject::destroyed, &elsewhere,
+                    [&elsewhere] { emit qApp->focusChanged(nullptr, &elsewhere); });
+            s->window.reset();
+        }
+    }
+
     void closingTheMainWindowEndsTheEventLoopWithZero() {
         ScriptedDialogs dialogs;
         Session session(dialogs);
