@@ -65,7 +65,7 @@ TEST(ProgramSettings, KeyTabValueLines) {
 TEST(NameSearchTimeout, SecondsOfSettingsTxtWithTwentyForAnythingElse) {
     ScriptedDialogs d;
     Session s(d);
-    s.ProgramFolder = MakeTempFolder();
+    s.ProgramFolder = s.UserFolder = MakeTempFolder();  // the log lines of a bad setting go there
     EXPECT_EQ(NameSearchTimeoutMs(s), 20000);  // no Settings.txt
     for (const auto& [value, ms] : std::vector<std::pair<std::string, int>>{
              {"1", 1000}, {" 45 ", 45000}, {"0.25", 250}, {"2,5", 2500}, {"", 20000}, {"0", 20000},
