@@ -158,16 +158,29 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
     for (auto& x : tok)
         if (x == "n" || x == "s" || x == "e" || x == "w") x[0] = static_cast<char>(x[0] - 32);
 
-    // Leading rubbish is dropped until a small number or a lone compass letter leads.
+    // Leading rubbish is dropped until a small number or a lone compass letter leads. Once rubbish
+    // was dropped, a leader needs a number among the next three tokens and one among the three
+    // after the next ("26, Frog Lake Campground, 45 13 30 N" and "125, 6.1 mi ENE of" have not),
+    // or, for a number, the next tokens must close its group: more numbers and then a lone
+    // compass letter ("27 N, Long. 108 W", "27 01 N, Long. 108 56 W"). A number that three more
+    // follow is rubbish too: degrees, minutes and seconds are three ("CR 30, 31 14 50 N").
+    const auto isNumber = [&](size_t k) { return !tok[k].empty() && IsDigitChar(tok[k][0]); };
+    const auto isLetter = [&](size_t k) { return tok[k].size() == 1 && IsCompassLetter(tok[k][0]); };
+    auto closesGroup = [&] {
+        for (size_t k = 1; k <= 3; ++k) {
+            if (isLetter(k)) return true;
+            if (!isNumber(k)) return false;
+        }
+        return false;
+    };
     auto acceptable = [&](bool dropped) {
-        const std::string& first = tok[0];
-        bool ok = (!first.empty() && IsDigitChar(first[0]) && TokenValue(first, 500) <= 180) ||
-                  (first.size() == 1 && IsCompassLetter(first[0]));
+        const bool number = isNumber(0);
+        bool ok = (number && TokenValue(tok[0], 500) <= 180) || isLetter(0);
         if (ok && dropped && tok.size() - 1 > 4) {
-            bool digitFollows = false;
-            for (size_t k = 1; k <= 3; ++k)  // the second to fourth tokens
-                if (!tok[k].empty() && IsDigitChar(tok[k][0])) digitFollows = true;
-            ok = digitFollows;
+            const bool digitsFollow =
+                (isNumber(1) || isNumber(2) || isNumber(3)) && (isNumber(2) || isNumber(3) || isNumber(4));
+            ok = digitsFollow || (number && closesGroup());
+            if (number && isNumber(1) && isNumber(2) && isNumber(3)) ok = false;
         }
         return ok;
     };

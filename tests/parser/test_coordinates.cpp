@@ -78,6 +78,12 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
         {"Lat. 27° 01' N, Long. 108° 56' W", "27/01/ N 108/56/ W"},
         {"LATITUDE 27 01 N LONGITUDE 108 56 W", "27/01/ N 108/56/ W"},  // the words go before O is read as 0
         {"Latitude 62° 52.053'N Longitude 141° 28.497'W", "62/52.053/ N 141/28.497/ W"},
+        // ... or that its hemisphere letter closes, numbers between; a road and a distance do not lead.
+        {"Lat. 27° N, Long. 108° W", "27// N 108// W"},
+        {"Lat. 35.25 N, Long. 111.65 W", "35.25// N 111.65// W"},
+        {"Lat. 27°N, Long. 108°30'W", "27// N 108/30/ W"},
+        {"Co. Rd. 125, 6.1 mi ENE of US 301 at Lawtey, 30°04'N, 82°09'W; pine scrub", "30/04/ N 82/09/ W"},
+        {"SR 21, 1.7 mi N of Huxford at CR 30, 31°14'50\"N, 87°29'47\"W", "31/14/50 N 87/29/47 W"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
