@@ -18,6 +18,9 @@ namespace quorl {
 namespace {
 
 constexpr size_t kMaxTokens = 50;
+// The highest summit: a number above it is a catalogue or record number, not an elevation.
+constexpr int kHighestMeters = 8850;
+constexpr int kHighestFeet = 29035;
 
 bool PositiveInteger(std::string_view t) {
     auto v = TryStrToInt(t);
@@ -115,7 +118,7 @@ std::string FindElevation(Session& s, const std::string& text) {
     // Feet.
     int k = FindTokenIndex(tok, "ft", 0, count);
     if (k < 0) k = FindTokenIndex(tok, "feet", 0, count);
-    if (k > 0 && BeginsWithDigit(Token(tok, k - 1))) {
+    if (k > 0 && BeginsWithDigit(Token(tok, k - 1)) && IntOrZero(Token(tok, k - 1)) <= kHighestFeet) {
         const int n = IntOrZero(Token(tok, k - 1));
         if (n >= s.MinElevation * 3.28) {
             feetFound = true;
@@ -140,7 +143,7 @@ std::string FindElevation(Session& s, const std::string& text) {
         while (true) {
             k = FindTokenIndex(tok, "m", from, count);
             if (k < 0) k = FindTokenIndex(tok, "meters", from, count);
-            if (k > 0 && BeginsWithDigit(Token(tok, k - 1))) {
+            if (k > 0 && BeginsWithDigit(Token(tok, k - 1)) && IntOrZero(Token(tok, k - 1)) <= kHighestMeters) {
                 if (IntOrZero(Token(tok, k - 1)) >= s.MinElevation) {
                     TraceAppend(s, fElevation, "Found Meter Elevation in " + quoted + ".\r\n");
                     firstUsed = std::min(firstUsed, k - 1);
@@ -173,6 +176,7 @@ std::string FindElevation(Session& s, const std::string& text) {
         for (const std::string& sw : startWords) {
             if (LowerCase(CleanFieldText(sw)) != first || !PositiveInteger(Token(tok, 1))) continue;
             const bool feet = StartsWithNoCase(Token(tok, 2), "ft");
+            if (IntOrZero(Token(tok, 1)) > (feet ? kHighestFeet : kHighestMeters)) break;
             f.SetText(feet ? "ElevFeetLowEdit" : "ElevMetersLowEdit", Token(tok, 1));
             break;
         }

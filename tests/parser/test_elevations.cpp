@@ -33,6 +33,9 @@ TEST_F(Elevations, FillsFeetAndMetersAboveTheThresholds) {
         {"9 m", "/ /"},    {"10 m", "/ 10/"},    {">1200 m", "/ 1200/"},
         {"1200-1500 ft", "1200/1500 /"}, {"1200 - 1500 m", "/ 1200/1500"}, {"5000'", "5000/ /"},
         {"Elev.: 800", "/ 800/"},  // a start word with a bare number: meters
+        // Nothing is higher than the highest summit.
+        {"8850 m", "/ 8850/"}, {"8851 m", "/ /"}, {"29035 ft", "29035/ /"}, {"29036 ft", "/ /"},
+        {"30000 ft = 2000 m", "/ 2000/"}, {"Elev. 8851", "/ /"}, {"Elev. 8851 ft", "8851/ /"},
     };
     for (const auto& c : cases) {
         ClearBoxes();
@@ -55,6 +58,7 @@ TEST_F(Elevations, ThousandsCommasKeepTheNumberWhole) {
         {"Plot 1,234; 500 m", "/ 500/", "Plot 1,234; "},      // the rest keeps its commas
         {"1,2000 m", "/ 2000/", "1,"},                         // four digits: no thousands
         {"Hill 3, 200 m", "/ 200/", "Hill 3, "},               // a blank after the comma
+        {"EMEC 609,848 m", "/ /", "EMEC 609,848 m"},           // a catalogue number, no elevation
     };
     for (const auto& c : cases) {
         ClearBoxes();
