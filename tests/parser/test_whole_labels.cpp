@@ -186,3 +186,11 @@ TEST_F(WholeLabels, ShortLastLineNamesTheCountry) {
         Expect({{fCountry, "USA"}, {fState, "Ohio"}, {fCounty, "Franklin"}, {fCollector, "J. Smith"}});
     }
 }
+
+// A line whose coordinates were taken names no collector: the next best line does.
+TEST_F(WholeLabels, CoordinateLineIsNoCollector) {
+    Parse("Plants of Chihuahua, Mexico\nQuercus emoryi\nJanos, oak woodland\nLat. 28° N, Long. 107° W\n"
+          "D. Baca 73\n12 May 1995\n");
+    Expect({{fCollector, "D. Baca"}, {fCollectionNumber, ""}, {fOtherCollectors, ""}},
+           {{"LatDegreesEdit", "28"}, {"NSCombo", "N"}, {"LongDegreesEdit", "107"}, {"EWCombo", "W"}});
+}

@@ -81,6 +81,12 @@ bool YearOfAHyphenatedNumber(std::string_view line, const std::string& date) {
     return false;
 }
 
+// A line whose coordinates the lat/long phase took names no collector.
+bool IsCoordinateLine(Session& s, int line) {
+    return s.parser.Owner(line) == fLatLong &&
+           (!BoxText(s, "LatDegreesEdit").empty() || !BoxText(s, "LongDegreesEdit").empty());
+}
+
 // The collector's line: the best collector score, preferring lines near the date.
 std::string CollectorText(Session& s, int& bestScore) {
     ParserState& p = s.parser;
@@ -88,7 +94,7 @@ std::string CollectorText(Session& s, int& bestScore) {
     p.CurrentLine = 0;
     const int dateLine = FoundLineOf(s, fCollectionDate);
     for (int i = 0; i < p.LineCount(); ++i) {
-        if (i == FoundLineOf(s, fDeterminer) || i == FoundLineOf(s, fGenus)) continue;
+        if (i == FoundLineOf(s, fDeterminer) || i == FoundLineOf(s, fGenus) || IsCoordinateLine(s, i)) continue;
         std::string copy = p.Line(i);
         const std::string date = ExtractDate(s, copy);
         if (!date.empty() && CharCount(copy) < 20 && !YearOfAHyphenatedNumber(p.Line(i), date)) continue;
