@@ -15,7 +15,7 @@ namespace quorl {
 
 std::vector<std::string> FieldColumnDisagreements(const Session& s) {
     std::vector<std::string> found;
-    for (int type : {0, 1}) {
+    for (int type : {0, 1, 2}) {
         const std::string name = OutputFormatFileName(type);
         std::string bytes;
         if (!ReadFileBytes(s.UserFile(name), bytes)) continue;  // the loader has told of a missing file

@@ -10,8 +10,9 @@ namespace quorl {
 
 class Session;
 
-// One line per user-field column of OutputFormat.txt and DarwinXML.txt whose label is not the name
-// of its field in FieldDefinitions, or whose field is not defined; empty when all agree.
+// One line per user-field column of OutputFormat.txt, DarwinXML.txt and DarwinCSV.txt (the files
+// the field definitions editor renumbers) whose label is not the name of its field in
+// FieldDefinitions, or whose field is not defined; empty when all agree.
 std::vector<std::string> FieldColumnDisagreements(const Session& s);
 
 // Shows and logs the disagreements, when there are any.

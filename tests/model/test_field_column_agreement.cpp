@@ -26,15 +26,19 @@ TEST_F(FieldColumnAgreementTest, ColumnsOfOtherOrMissingFieldsAreReported) {
                   {"OutputFormat.txt line 4: the column \"Alpha\" is for field 30, which FieldDefinitions.txt names \"Beta\"",
                    "OutputFormat.txt line 5: the column \"Beta\" is for field 31, which FieldDefinitions.txt does not define",
                    "DarwinXML.txt line 3: the column \"Alpha\" is for field 30, which FieldDefinitions.txt names \"Beta\"",
-                   "DarwinXML.txt line 4: the column \"Beta\" is for field 31, which FieldDefinitions.txt does not define"}},
+                   "DarwinXML.txt line 4: the column \"Beta\" is for field 31, which FieldDefinitions.txt does not define",
+                   "DarwinCSV.txt line 3: the column \"Alpha\" is for field 30, which FieldDefinitions.txt names \"Beta\"",
+                   "DarwinCSV.txt line 4: the column \"Beta\" is for field 31, which FieldDefinitions.txt does not define"}},
              Case{"the renumbering saved but not the deletion", before, columnsAfter,
                   {"OutputFormat.txt line 4: the column \"Beta\" is for field 30, which FieldDefinitions.txt names \"Alpha\"",
-                   "DarwinXML.txt line 3: the column \"Beta\" is for field 30, which FieldDefinitions.txt names \"Alpha\""}}}) {
+                   "DarwinXML.txt line 3: the column \"Beta\" is for field 30, which FieldDefinitions.txt names \"Alpha\"",
+                   "DarwinCSV.txt line 3: the column \"Beta\" is for field 30, which FieldDefinitions.txt names \"Alpha\""}}}) {
         SCOPED_TRACE(c.what);
         WriteUserFiles(folder);
         WriteFile(folder / "FieldDefinitions.txt", c.definitions);
         WriteFile(folder / "OutputFormat.txt", kOutputFormat + c.columns);
         WriteFile(folder / "DarwinXML.txt", "Database.xml\r\n0\t1\tCollector\trecordedBy\t0\r\n" + c.columns);
+        WriteFile(folder / "DarwinCSV.txt", "Database.csv\r\n0\t1\tCollector\trecordedBy\t0\r\n" + c.columns);
         dialogs.messages.clear();
         LoadUserFiles(s);
         if (c.reported.empty()) {
