@@ -12,6 +12,7 @@
 #include "model/Session.h"
 #include "model/UserFiles.h"
 #include "model/UserNames.h"
+#include "model/UserSwitch.h"
 
 namespace quorl {
 
@@ -54,6 +55,7 @@ void StartSession(Session& s, const fs::path& programFolder) {
         s.CurrentUserName = "Default";
         s.UserFolder = s.ProgramFolder;
     }
+    const size_t staleAdds = RemoveLeftStagingFolders(s);
 
     s.form.SetText("UserNameLabel", s.CurrentUserName);
     for (const char* memo : {"DescriptionMemo", "LocalityMemo", "NotesMemo", "RichEdit1"}) s.form.SetText(memo, "");
@@ -72,6 +74,9 @@ void StartSession(Session& s, const fs::path& programFolder) {
     if (staleFiles > 0)
         WriteToLog(s, "Removed " + IntToStr(static_cast<long long>(staleFiles)) +
                           " temporary file(s) left by an earlier run that ended during a write.");
+    if (staleAdds > 0)
+        WriteToLog(s, "Removed " + IntToStr(static_cast<long long>(staleAdds)) +
+                          " folder(s) of users whose adding an earlier run did not finish.");
 
     s.form.SetItems("RankCombo", {"f.", "form", "forma", "ssp.", "subsp.", "var."});
     s.OcrLanguage = "eng";

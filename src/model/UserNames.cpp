@@ -22,6 +22,12 @@ std::string UserNameProblem(std::string_view name) {
 
 bool IsValidUserName(std::string_view name) { return UserNameProblem(name).empty(); }
 
+std::string NewUserNameProblem(std::string_view name) {
+    std::string problem = UserNameProblem(name);
+    if (problem.empty() && name[0] == '.') problem = "A user name may not begin with \".\".";
+    return problem;
+}
+
 std::string UserFilesProblem(const Session& s, const std::filesystem::path& folder) {
     // The loaders end the program on a missing file; in a scratch session that end is an exception
     // and its message is kept instead of shown.

@@ -19,6 +19,11 @@ constexpr size_t kMaxUserNameBytes = 100;
 std::string UserNameProblem(std::string_view name);
 bool IsValidUserName(std::string_view name);
 
+// Why name cannot be given to a new user, "" when it can: the rule above, and no "." at its start.
+// A folder whose name begins with "." is hidden from the users offered, and the folders in which
+// adds put a new user together are named so: a user never has such a name.
+std::string NewUserNameProblem(std::string_view name);
+
 // Loads the settings files of folder (field definitions, preferences, AutoCorrect list, output
 // format) into a scratch session and returns the message that would have ended the program
 // ("Unable to open file: " and the path, or the Preferences.txt error); "" when they all load. s

@@ -61,8 +61,9 @@ fs::path StagingFolder(const fs::path& users, const std::string& name) {
     return users / ("." + name + std::string(kStagingMark) + std::to_string(::getpid()));
 }
 
-// Removes the staging folders of adds whose process has ended (killed part-way).
-void RemoveStaleStagingFolders(const fs::path& users) {
+// Removes the staging folders of adds whose process has ended (killed part-way), except keep: an
+// earlier version accepted names such as ".Bob.adding99" for users, and the user in use is kept.
+size_t RemoveStaleStagingFolders(const fs::path& users, const fs::path& keep) {
     std::error_code ec;
     std::vector<fs::path> stale;
     for (fs::directory_iterator it(users, ec), end; !ec && it != end; it.increment(ec)) {
@@ -71,9 +72,12 @@ void RemoveStaleStagingFolders(const fs::path& users) {
         if (entry[0] != '.' || mark == std::string::npos || mark == 0) continue;
         const std::string digits = entry.substr(mark + kStagingMark.size());
         if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
-        if (!ProcessRuns(std::stol(digits))) stale.push_back(it->path());
+        if (!ProcessRuns(std::stol(digits)) && it->path() != keep) stale.push_back(it->path());
     }
-    for (const fs::path& p : stale) fs::remove_all(p, ec);
+    size_t removed = 0;
+    for (const fs::path& p : stale)
+        if (fs::remove_all(p, ec); !ec) ++removed;
+    return removed;
 }
 
 // Copies the new user's files from the current user's folder old into folder; with keepOwn the
@@ -102,7 +106,7 @@ std::string CopyNewUserFiles(const fs::path& old, const fs::path& folder, bool k
 std::string CreateUserFolder(const fs::path& old, const fs::path& folder, const std::string& name,
                              std::string& notCopied) {
     const fs::path users = folder.parent_path();
-    RemoveStaleStagingFolders(users);
+    RemoveStaleStagingFolders(users, old);
     const fs::path staging = StagingFolder(users, name);
     std::error_code ec;
     fs::remove_all(staging, ec);
@@ -119,6 +123,10 @@ std::string CreateUserFolder(const fs::path& old, const fs::path& folder, const 
 
 }  // namespace
 
+size_t RemoveLeftStagingFolders(const Session& s) {
+    return RemoveStaleStagingFolders(s.ProgramFolder / "Users", s.UserFolder);
+}
+
 std::vector<std::string> UserFolderNames(const Session& s) {
     std::vector<std::string> names;
     std::error_code ec;
@@ -127,7 +135,7 @@ std::vector<std::string> UserFolderNames(const Session& s) {
         if (!it->is_directory(entryError)) continue;
         std::string name = it->path().filename().string();
         // A folder named "Default" could never be selected: that name is the program folder's.
-        if (!IsValidUserName(name) || name[0] == '.' || name == "Default") continue;
+        if (!NewUserNameProblem(name).empty() || name == "Default") continue;
         if (!fs::is_regular_file(it->path() / "Preferences.txt", entryError)) continue;
         names.push_back(std::move(name));
     }
@@ -178,7 +186,7 @@ bool AddUser(Session& s) {
     fs::create_directories(users, ec);
     std::string name;
     if (!s.dialogs.InputBox("Adding User Name", "Add the user name", name)) return false;
-    if (std::string problem = UserNameProblem(name); !problem.empty()) {
+    if (std::string problem = NewUserNameProblem(name); !problem.empty()) {
         s.dialogs.ShowMessage(problem);
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The users of a program folder: the list offered by the switch-user window, the switch to
 // another user and the creation of a new one.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@ class Session;
 // name is a valid user name not starting with "." and that hold a Preferences.txt. "Default" is not
 // among them, not even as a folder.
 std::vector<std::string> UserFolderNames(const Session& s);
+
+// Removes the hidden folders in which adds that ended part-way (their process is gone) put a new
+// user together; the current user's folder stays whatever its name. Returns how many went.
+size_t RemoveLeftStagingFolders(const Session& s);
 
 // With no users yet: the user "Default" and its files are loaded again, the Users folder is made
 // and the user is asked to add a user.

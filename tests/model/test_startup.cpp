@@ -177,9 +177,21 @@ TEST_F(StartupTest, TemporaryFilesOfAKilledRunAreRemovedAtStart) {
     WriteFile(program / "Quorl.xml.tmp999999999", std::string(1000, 'x'));
     WriteFile(ann / "WordStats.txt.tmp999999999", "x");
     WriteFile(program / ("Quorl.xml.tmp" + std::to_string(::getpid())), "being written");
+    // The hidden folders of user adds that were killed go too; one of a running add, and the
+    // current user's however it is named, stay.
+    WriteFile(program / "Users" / ".Cy.adding999999999" / "AutoCorrect.txt", "half");
+    const fs::path adding = program / "Users" / (".Bo.adding" + std::to_string(::getpid()));
+    WriteFile(adding / "AutoCorrect.txt", "in progress");
+    WriteUserFiles(program / "Users" / ".Ed.adding999999998");
+    WriteFile(program / "CurrentUser.txt", ".Ed.adding999999998");
     StartSession(s, program);
+    EXPECT_FALSE(fs::exists(program / "Users" / ".Cy.adding999999999"));
+    EXPECT_TRUE(fs::exists(adding / "AutoCorrect.txt"));
+    EXPECT_EQ(s.CurrentUserName, ".Ed.adding999999998");
+    EXPECT_TRUE(fs::exists(s.UserFile("Preferences.txt")));
     EXPECT_FALSE(fs::exists(program / "Quorl.xml.tmp999999999"));
     EXPECT_FALSE(fs::exists(ann / "WordStats.txt.tmp999999999"));
     EXPECT_TRUE(fs::exists(program / ("Quorl.xml.tmp" + std::to_string(::getpid()))));
-    EXPECT_NE(ReadFile(program / "Log.txt").find("Removed 2 temporary file(s)"), std::string::npos);
+    EXPECT_NE(ReadFile(s.UserFile("Log.txt")).find("Removed 2 temporary file(s)"), std::string::npos);
+    EXPECT_NE(ReadFile(s.UserFile("Log.txt")).find("Removed 1 folder(s) of users"), std::string::npos);
 }

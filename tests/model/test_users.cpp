@@ -184,6 +184,9 @@ TEST_F(UsersTest, AddingRefusesNamesThatAreNoNewFolderBelowUsers) {
         {"..", "\".\" and \"..\" cannot be user names."},
         {"../Evil", "A user name may not contain / or \\."},
         {"a\\b", "A user name may not contain / or \\."},
+        // The list would not show them, and the hidden folders of adds are named so.
+        {".Ann", "A user name may not begin with \".\"."},
+        {".Bob.adding99999", "A user name may not begin with \".\"."},
         {"Default", "User Default already exists!"},
         {"Ann", "User Ann already exists!"},
     };
@@ -290,11 +293,17 @@ TEST_F(UsersTest, AddClearsTheHiddenFolderOfAnAddThatWasKilled) {
     const fs::path running = folder / "Users" / (".Bo.adding" + std::to_string(getpid()));
     WriteFile(running / "AutoCorrect.txt", "in progress");
     EXPECT_TRUE(UserFolderNames(s).empty());
+    // A user that an earlier version let be named like such a folder stays while it is in use.
+    const fs::path inUse = folder / "Users" / (".Ed.adding" + std::to_string(child));
+    WriteUserFiles(inUse);
+    s.CurrentUserName = inUse.filename().string();
+    s.UserFolder = inUse;
 
     dialogs.inputs.push_back("Ann");
     ASSERT_TRUE(AddUser(s));
     EXPECT_FALSE(fs::exists(left));
     EXPECT_TRUE(fs::exists(running));
+    EXPECT_EQ(ReadFile(inUse / "WordStats.txt"), ReadFile(folder / "WordStats.txt"));
     EXPECT_EQ(ReadFile(User("Ann") / "AutoCorrect.txt"), ReadFile(folder / "AutoCorrect.txt"));
 }
 
