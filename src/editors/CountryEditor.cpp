@@ -10,6 +10,7 @@
 #include "model/Records.h"
 #include "model/ReferenceLists.h"
 #include "model/Session.h"
+#include "model/SkippedLines.h"
 
 namespace quorl {
 
@@ -158,10 +159,12 @@ bool CountryEditor::EditItem(PlaceLevel level) {
 }
 
 bool CountryEditor::Save() {
+    const std::filesystem::path file = s_.ProgramFile("CountryList.txt");
+    if (!ConfirmDropUnreadLines(s_, file)) return false;
     if (SortCountryList(s_.CountryList)) selected_ = {-1, -1, -1};
     for (const std::string& note : RegionBoundsNotes(s_.CountryList)) s_.dialogs.ShowMessage(note);
     // A failed write has been reported; Save stays enabled.
-    if (!WriteStringToFile(s_, CountryListText(s_.CountryList), s_.ProgramFile("CountryList.txt"), true))
+    if (!WriteStringToFile(s_, CountryListText(s_.CountryList), file, true))
         return false;
     saveEnabled_ = false;
     return true;

@@ -53,7 +53,8 @@ public:
     bool EditItem(PlaceLevel level);
 
     // "Save": every level sorted, notes for inverted boxes, CountryList.txt replaced. False (Save
-    // stays enabled) when the file could not be written. Sorting clears the selection.
+    // stays enabled) when the file could not be written, or when its load left lines unread and
+    // the user does not want it written without them. Sorting clears the selection.
     bool Save();
     // "Close": with unsaved changes asks "Exit without saving?"; false when the user keeps the
     // window. Otherwise CountryList is reloaded from the file.

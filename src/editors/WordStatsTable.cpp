@@ -6,6 +6,7 @@
 #include "model/Files.h"
 #include "model/LearningStatsFile.h"
 #include "model/Session.h"
+#include "model/SkippedLines.h"
 
 namespace quorl {
 
@@ -86,8 +87,10 @@ std::vector<BayesClass> WordStatsTable::Words() const {
 void ShowPressSave(Session& s) { s.dialogs.ShowMessage("Press Save button to make permanent"); }
 
 bool SaveWordStatsTable(Session& s, const WordStatsTable& table) {
+    const std::filesystem::path file = s.UserFile("WordStats.txt");
+    if (!ConfirmDropUnreadLines(s, file)) return false;
     std::vector<BayesClass> words = table.Words();
-    if (!WriteStringToFile(s, WordStatsText(words, true), s.UserFile("WordStats.txt"), true)) return false;
+    if (!WriteStringToFile(s, WordStatsText(words, true), file, true)) return false;
     s.WordStats = std::move(words);
     s.StatsChanged();
     return true;

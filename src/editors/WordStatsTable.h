@@ -58,7 +58,8 @@ private:
 void ShowPressSave(Session& s);
 
 // "Save": WordStats.txt rewritten from the table; WordStats takes the table's words only when the
-// file was written. False (after the file writer's message) when it was not.
+// file was written. False (after the file writer's message) when it was not, and when the file's
+// load left lines unread and the user does not want it written without them.
 bool SaveWordStatsTable(Session& s, const WordStatsTable& table);
 
 }  // namespace quorl

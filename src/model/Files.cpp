@@ -66,12 +66,15 @@ bool WriteStringToFile(Session& s, const std::string& text, const fs::path& path
     const bool append = !replace && fs::exists(path, ec);
     const WriteResult result = append ? AppendFileBytes(path, bytes) : ReplaceFileAtomically(path, bytes);
     ShowWriteFailure(s, path, result);
+    if (result.ok() && !append) s.UnreadLines.erase(path);
     return result.ok();
 }
 
 bool WriteFilesTogether(Session& s, const std::vector<FileReplacement>& files) {
     const FileSetResult written = ReplaceFilesTogether(files);
     if (!written.result) ShowWriteFailure(s, files[written.failed].path, written.result);
+    if (written.result.ok())
+        for (const FileReplacement& f : files) s.UnreadLines.erase(f.path);
     return written.result.ok();
 }
 

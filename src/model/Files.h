@@ -22,6 +22,7 @@ std::string LoadFileToString(Session& s, const std::filesystem::path& path, bool
 
 // Replaces (through a temporary file and a rename) or appends. Returns true only when the bytes
 // reached the disk; otherwise the file is left as it was and the user is told (ShowWriteFailure).
+// A replaced file has no unread lines any more (Session::UnreadLines).
 bool WriteStringToFile(Session& s, const std::string& text, const std::filesystem::path& path, bool replace);
 
 // Replaces the files as one change (ReplaceFilesTogether): when one of them cannot be written, none

@@ -4,6 +4,7 @@
 // the Session it works on, so two Sessions never see each other.
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,6 +45,9 @@ public:
     // StatsChanged(), and the parser's look-ups of them are rebuilt before their next use.
     uint64_t StatsVersion = 0;
     void StatsChanged() { ++StatsVersion; }
+    // The files whose last load left lines unread, with how many: a save that writes such a file
+    // from what was read of it loses them. A file replaced since is no longer among them.
+    std::map<std::filesystem::path, size_t> UnreadLines;
     std::vector<ReplacementClass> AutoCorrectList;
     std::vector<OutputFormatClass> OutputColumns;
     std::string OutputFileName;

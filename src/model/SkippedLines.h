@@ -21,7 +21,8 @@ public:
     // it: a number the loader counts in the rest of the text is logged as the file's own number.
     void LinesRemoved(std::vector<size_t> fileNumbers) { removed_ = std::move(fileNumbers); }
     size_t Count() const { return count_; }
-    // Shows one message naming the file and the number of skipped lines, when there are any.
+    // Shows one message naming the file and the number of skipped lines, when there are any, and
+    // keeps that number in the Session's UnreadLines (none: the file is taken out of it).
     void Report();
 
 private:
@@ -30,5 +31,9 @@ private:
     size_t count_ = 0;
     std::vector<size_t> removed_;
 };
+
+// Before a save that writes file from what was read of it: when its last load left lines unread,
+// asks whether to write it without them. True when nothing was left unread or the user agrees.
+bool ConfirmDropUnreadLines(Session& s, const std::filesystem::path& file);
 
 }  // namespace quorl

@@ -102,4 +102,19 @@ TEST_F(WordStatsTableTest, AFailedSaveLeavesTheWordsInMemoryAsTheyWere) {
     EXPECT_EQ(table.RowCount(), 3u);  // the edits are still there to save again
 }
 
+TEST_F(WordStatsTableTest, ASaveAsksBeforeItDropsLinesTheLoadCouldNotRead) {
+    const std::string file = "rock\t10\t20\t60\t20\tfrom the old list\r\nsand\tmany\t1\t2\t3\t\r\n";
+    WriteFile(folder / "WordStats.txt", file);
+    LoadLearningStats(s);
+    table.Load(s.WordStats);
+    dialogs.answers = {DialogButton::No};
+    EXPECT_FALSE(SaveWordStatsTable(s, table));
+    EXPECT_EQ(ReadFile(folder / "WordStats.txt"), file);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0].rfind("2 line(s) of " + (folder / "WordStats.txt").string(), 0), 0u);
+    dialogs.answers = {DialogButton::Yes};
+    EXPECT_TRUE(SaveWordStatsTable(s, table));
+    EXPECT_EQ(ReadFile(folder / "WordStats.txt"), "rock\t10\t20\t60\t20\t\r\n");
+}
+
 }  // namespace
