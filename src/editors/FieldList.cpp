@@ -86,6 +86,16 @@ bool ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows) {
         fields.push_back(std::move(f));
     }
 
+    // A file whose definitions could not all be read is written only with the user's changes:
+    // written back unchanged, the defaults that stand for its damaged lines would be for good.
+    const std::filesystem::path definitions = s.UserFile("FieldDefinitions.txt");
+    if (s.UnreadLines.contains(definitions) &&
+        FieldDefinitionsText(fields, s.FileFormatVersion) == FieldDefinitionsText(s)) {
+        s.dialogs.ShowMessage(definitions.string() + " was not written: its definitions could not all be read, "
+                                                     "and none of them was changed.");
+        return true;
+    }
+
     // The definitions and the output formats name the same fields by number, so they are replaced
     // together: all are written before any replaces its file, and a file that cannot be written
     // leaves every file, and the definitions in use, as they were. The definitions go last, so
@@ -93,7 +103,7 @@ bool ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows) {
     // reports.
     std::vector<FileReplacement> files = UserFieldColumnFiles(s, renumber, fields);
     const bool formatsChanged = !files.empty();
-    files.push_back({s.UserFile("FieldDefinitions.txt"), FieldDefinitionsText(fields, s.FileFormatVersion)});
+    files.push_back({definitions, FieldDefinitionsText(fields, s.FileFormatVersion)});
     if (!WriteFilesTogether(s, files)) return false;
 
     s.FieldDefinitions = std::move(fields);

@@ -52,7 +52,8 @@ bool DeleteField(std::vector<FieldRow>& rows, int row);
 // deleted user fields removed, later ones renumbered, new user fields given a column), the output
 // format reloaded when a file changed, and the main window's user-field rows laid out again. The
 // files are replaced together; when one cannot be written the user is told, nothing changes and
-// false is returned.
+// false is returned. When the definitions file could not all be read and no row was changed,
+// nothing is written and the user is told so.
 bool ApplyFieldListChanges(Session& s, const std::vector<FieldRow>& rows);
 
 }  // namespace quorl

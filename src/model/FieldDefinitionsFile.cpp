@@ -63,6 +63,18 @@ LabelFieldClass DamagedRecord(std::string_view line, size_t field) {
     return r;
 }
 
+// How many definition lines a block of NUL bytes took with it, line ends and all, judged by the
+// first whole line after the block: it stands at field number next, but when it holds a built-in
+// field its name says the number it had, and a user field comes after every built-in one.
+size_t LinesTakenByNul(const LabelFieldClass& read, size_t next) {
+    if (next >= static_cast<size_t>(kBuiltInFields) || read.Name == FieldNames[next]) return 0;
+    const auto builtIn = FieldNames.begin() + kBuiltInFields;
+    const auto named = std::find(FieldNames.begin(), builtIn, read.Name);
+    if (named == builtIn) return kBuiltInFields - next;
+    const size_t had = static_cast<size_t>(named - FieldNames.begin());
+    return had > next ? had - next : 0;
+}
+
 LabelFieldClass NamedRecord(const std::string& name) {
     LabelFieldClass r;
     r.Reset();
@@ -131,12 +143,19 @@ void LoadFieldDefinitions(Session& s) {
         ReadFileBytes(path, bytes) ? CrLfLineEnds(DecodeFileBytes(bytes)) : LoadFileToString(s, path, true);
 
     std::vector<std::string> damaged;  // "line N (field name)" of every line holding NUL bytes
+    auto noteDamaged = [&](size_t lineNo) {
+        damaged.push_back("line " + IntToStr(static_cast<long long>(lineNo)) + " (" +
+                          s.FieldDefinitions.back().Name + ")");
+    };
     std::string_view body = text;
     size_t lineNo = 1;
     std::string firstLine = text.substr(0, text.find("\r\n"));
     std::erase(firstLine, '\0');
+    // Whether the last line read held NUL bytes: the lines it swallowed are found at the next one.
+    bool afterNul = false;
     if (StartsWith(firstLine, "Version")) {
-        if (HoldsNul(text.substr(0, text.find("\r\n")))) damaged.push_back("line 1");
+        afterNul = HoldsNul(text.substr(0, text.find("\r\n")));
+        if (afterNul) damaged.push_back("line 1");
         size_t eol = body.find("\r\n");
         body = eol == std::string_view::npos ? std::string_view{} : body.substr(eol + 2);
         s.FileFormatVersion = 1;
@@ -168,14 +187,32 @@ void LoadFieldDefinitions(Session& s) {
         }
         if (holdsNul) {
             s.FieldDefinitions.push_back(DamagedRecord(line, s.FieldDefinitions.size()));
-            damaged.push_back("line " + IntToStr(static_cast<long long>(lineNo)) + " (" +
-                              s.FieldDefinitions.back().Name + ")");
+            noteDamaged(lineNo);
         } else {
-            s.FieldDefinitions.push_back(ReadRecord(line));
+            LabelFieldClass read = ReadRecord(line);
+            // The definitions whose lines went in the block get default settings in their places,
+            // so that this one and the later ones keep their numbers.
+            const size_t taken =
+                afterNul && s.FileFormatVersion > 0 ? LinesTakenByNul(read, s.FieldDefinitions.size()) : 0;
+            for (size_t k = 0; k < taken; ++k, ++lineNo) {
+                s.FieldDefinitions.push_back(DamagedRecord("", s.FieldDefinitions.size()));
+                noteDamaged(lineNo);
+            }
+            s.FieldDefinitions.push_back(std::move(read));
         }
+        afterNul = holdsNul;
+    }
+    // A block that reached the end of the file took the built-in definitions it covered.
+    while (afterNul && s.FileFormatVersion > 0 && s.FieldDefinitions.size() < static_cast<size_t>(kBuiltInFields)) {
+        s.FieldDefinitions.push_back(DamagedRecord("", s.FieldDefinitions.size()));
+        noteDamaged(lineNo++);
     }
     if (damaged.empty() && HoldsNul(body.substr(pos))) damaged.push_back("its end");
 
+    if (damaged.empty())
+        s.UnreadLines.erase(path);
+    else
+        s.UnreadLines[path] = damaged.size();
     if (!damaged.empty()) {
         // A damaged file is read as well as it can be, but never taken for an older generation:
         // that would rewrite it and the other settings files.

@@ -106,6 +106,25 @@ TEST_F(FieldListTest, SavingUnchangedRewritesTheSameDefinitionsAndNoOutputFormat
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(FieldListTest, AnUnchangedSaveDoesNotWriteDefinitionsThatCouldNotAllBeRead) {
+    const std::string damaged = "Version 2\r\n" + FieldLines(0, 5) + std::string(64, '\0') + FieldLines(7, 30);
+    WriteFile(folder / "FieldDefinitions.txt", damaged);
+    Reload();
+    dialogs.messages.clear();
+    std::vector<FieldRow> rows = FieldListRows(s.FieldDefinitions);
+    EXPECT_TRUE(ApplyFieldListChanges(s, rows));
+    EXPECT_EQ(Read("FieldDefinitions.txt"), damaged);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{(folder / "FieldDefinitions.txt").string() +
+                                                         " was not written: its definitions could not all be read, "
+                                                         "and none of them was changed."});
+    // A change is the user's: it is written, and the file then holds all there is.
+    rows[6].StartWords = "sp.";
+    ASSERT_TRUE(ApplyFieldListChanges(s, rows));
+    EXPECT_EQ(Read("FieldDefinitions.txt"), FieldDefinitionsText(s));
+    EXPECT_TRUE(ApplyFieldListChanges(s, FieldListRows(s.FieldDefinitions)));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
 class NewUserField : public FieldListTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(NewUserField, GetsOneColumnInTheTsvAndXmlFormatsWhicheverTypeIsCurrent) {

@@ -188,6 +188,12 @@ TEST_F(FieldDefinitionsTest, LineWithNulBytesKeepsItsPlaceAndNoFileIsRewritten) 
                   30, "", FieldNames[11], "line 12 (Associated Species)"},
              Case{"zeros at the end", "Version 2\r\n" + FieldLines(0, 29) + std::string(64, '\0'), 30, "",
                   FieldNames[11], "line 31 (Barcode)"},
+             // The zeros took three line ends: the definitions they covered keep their places.
+             Case{"zeros across line ends", "Version 2\r\n" + FieldLines(0, 5) + "Gen" + std::string(300, '\0') +
+                                                "\t50\t\t\r\n" + FieldLines(9, 30) + user,
+                  31, "", FieldNames[11], "line 7 (Genus), line 8 (Species), line 9 (Rank), line 10 (SubSp)"},
+             Case{"zeros across the last line ends", "Version 2\r\n" + FieldLines(0, 28) + "Sec" + std::string(99, '\0'),
+                  30, "", FieldNames[11], "line 30 (Section Info), line 31 (Barcode)"},
              Case{"a user field's line", "Version 2\r\n" + FieldLines(0, 10) + assoc + FieldLines(11, 30) +
                                              "Ho" + std::string(1, '\0') + "st\t0\t0\r\n" + user,
                   32, "with", FieldNames[11], "line 32 (Host)"}}) {
