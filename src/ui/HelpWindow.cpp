@@ -1,5 +1,6 @@
 #include "ui/HelpWindow.h"
 
+#include <QApplication>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -7,6 +8,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace quorl {
 
@@ -50,6 +52,11 @@ HelpWindow::HelpWindow(QHelpEngine& engine) {
 
 void HelpWindow::ShowPage(const QUrl& url) {
     Browser->setSource(url);
+    // While a modal dialog is open every window outside it takes no input: help asked for from the
+    // dialog belongs to it, so that it can be read, scrolled and closed while the dialog stays open.
+    QWidget* modal = QApplication::activeModalWidget();
+    winId();  // the native window, whose owner is set
+    windowHandle()->setTransientParent(modal ? modal->windowHandle() : nullptr);
     show();
     raise();
     activateWindow();

@@ -4,10 +4,13 @@
 #include <QCheckBox>
 #include <QHelpContentWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "UiTestSupport.h"
@@ -171,6 +174,44 @@ private slots:
             c.command->trigger();
             w->session.HelpSystem->onContext = nullptr;
             QCOMPARE(asked, std::vector<int>{c.id});
+        }
+    }
+
+    // Help asked for in a modal dialog takes input while the dialog stays open: a click on the help
+    // window's Index tab reaches it. Asked for again from another modal window, it belongs to that.
+    void helpFromAModalDialogTakesInputWhileTheDialogIsOpen() {
+        auto w = StartWindow();
+        FieldDefinitionWindow definition(w->session);
+        QMessageBox box(QMessageBox::Information, QStringLiteral("QUORL"), QStringLiteral("Saved"), QMessageBox::Ok,
+                        w->window.get());
+        const struct {
+            QDialog* dialog;
+            QWidget* control;
+            const char* file;
+        } modals[] = {{&definition, definition.DefaultEdit, "field-definition.html"},
+                      {&box, box.button(QMessageBox::Ok), "main.html"}};
+        for (const auto& m : modals) {
+            int tab = -1;
+            bool dialogOpen = false;
+            QTimer::singleShot(0, m.dialog, [&] {
+                m.dialog->activateWindow();
+                if (!QTest::qWaitForWindowActive(m.dialog)) return m.dialog->reject();
+                m.control->setFocus();
+                QTest::keyClick(m.control, Qt::Key_F1);
+                if (HelpWindow* hw = w->window->Help().Viewer().Window(); hw && QTest::qWaitForWindowExposed(hw)) {
+                    hw->Tabs->setCurrentIndex(0);
+                    // Through the window system, as a click of the mouse comes.
+                    const QTabBar* tabs = hw->Tabs->tabBar();
+                    QTest::mouseClick(hw->windowHandle(), Qt::LeftButton, {}, tabs->mapTo(hw, tabs->tabRect(1).center()));
+                    tab = hw->Tabs->currentIndex();
+                }
+                dialogOpen = m.dialog->isVisible();
+                m.dialog->reject();
+            });
+            m.dialog->exec();
+            QCOMPARE(Shown(*w->window).fileName(), QString::fromLatin1(m.file));
+            QVERIFY(dialogOpen);
+            QCOMPARE(tab, 1);
         }
     }
 
