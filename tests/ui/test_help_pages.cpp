@@ -1,5 +1,6 @@
-// The help pages against the windows they describe: every command a page names in bold is one that
-// a window of the program shows, as it reads there.
+// The help pages against the windows they describe: every command a page names in bold, and every
+// control, column or menu item it names in italics, is one that a window of the program shows, as it
+// reads there; and a page says what its window does.
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "AppTestSupport.h"
 #include "UiTestSupport.h"
@@ -20,12 +22,15 @@ using namespace quorl::testing;
 
 namespace {
 
-// A caption as the user reads it: "&&" is an ampersand, a lone "&" marks the mnemonic.
+// A caption as the user reads it: "&&" is an ampersand, a lone "&" marks the mnemonic; the colon
+// after a label's name is no part of it.
 QString Shown(QString caption) {
     caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
     caption.remove(QLatin1Char('&'));
     caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return caption.simplified();
+    caption = caption.simplified();
+    if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
+    return caption;
 }
 
 QSet<QString> Captions(const std::vector<QWidget*>& windows) {
@@ -36,16 +41,19 @@ QSet<QString> Captions(const std::vector<QWidget*>& windows) {
         for (auto* m : w->findChildren<QMenu*>()) captions.insert(Shown(m->title()));
         for (auto* g : w->findChildren<QGroupBox*>()) captions.insert(Shown(g->title()));
         for (auto* l : w->findChildren<QLabel*>()) captions.insert(Shown(l->text()));
+        for (auto* t : w->findChildren<QTreeWidget*>())
+            for (int c = 0; c < t->columnCount(); ++c) captions.insert(Shown(t->headerItem()->text(c)));
     }
     return captions;
 }
 
-// The bold texts of a page, a menu path ("File > Open Text File") cut into its steps.
-QStringList BoldNames(const QString& html) {
+// The bold and italic texts of a page, a menu path ("File > Open Text File") cut into its steps.
+QStringList MarkedNames(const QString& html) {
     QStringList names;
-    static const QRegularExpression bold(QStringLiteral("<b>(.*?)</b>"), QRegularExpression::DotMatchesEverythingOption);
-    for (auto it = bold.globalMatch(html); it.hasNext();) {
-        QString text = it.next().captured(1).simplified();
+    static const QRegularExpression marked(QStringLiteral("<([bi])>(.*?)</\\1>"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    for (auto it = marked.globalMatch(html); it.hasNext();) {
+        QString text = it.next().captured(2).simplified();
         text.replace(QStringLiteral("&gt;"), QStringLiteral(">")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
         for (const QString& step : text.split(QStringLiteral(" > "))) names << step.simplified();
     }
@@ -64,7 +72,7 @@ public:
     }
 
 private slots:
-    void everyCommandNamedInBoldIsOnAWindow() {
+    void everyNameInBoldOrItalicsIsOnAWindow() {
         StartedApp app(true);
         AppWindows& w = *app.windows;
         const QSet<QString> captions =
@@ -86,10 +94,34 @@ private slots:
         for (const QString& page : pages) {
             QFile f(help.filePath(page));
             QVERIFY(f.open(QIODevice::ReadOnly));
-            for (const QString& name : BoldNames(QString::fromUtf8(f.readAll())))
+            for (const QString& name : MarkedNames(QString::fromUtf8(f.readAll())))
                 if (!known.contains(name)) unknown << page + QStringLiteral(": ") + name;
         }
         QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QStringLiteral("; "))));
+    }
+
+    // What a page says its window does, as the window's own tests find it does: a phrase the page
+    // holds, and one it must not hold (a behaviour the window does not have).
+    void eachPageSaysWhatItsWindowDoes() {
+        const struct {
+            const char* page;
+            const char* says;
+            const char* never;
+        } rows[] = {
+            {"output-preview.html", "A Darwin Core XML file is shown line by line instead: one column, and one row per line",
+             nullptr},
+            {"name-lookup.html", "No adds nothing, and the window stays open on the page", "leaves the page open"},
+            {"output-format.html", "A click on a format takes effect at once", nullptr},
+            {"output-format.html", "stay so even when you press <b>Cancel</b>", "Keeps your changes for the format shown"},
+            {"field-definitions.html", "<i>Start Words</i> and <i>Contain Words</i>, which show", nullptr},
+        };
+        for (const auto& r : rows) {
+            QFile f(QStringLiteral(QUORL_SOURCE_DIR "/help/") + QLatin1String(r.page));
+            QVERIFY2(f.open(QIODevice::ReadOnly), r.page);
+            const QString text = QString::fromUtf8(f.readAll()).simplified();
+            QVERIFY2(text.contains(QLatin1String(r.says)), r.says);
+            if (r.never) QVERIFY2(!text.contains(QLatin1String(r.never)), r.never);
+        }
     }
 };
 
