@@ -37,15 +37,19 @@ struct PassNothing {
     bool operator()(const std::string&, int) const { return false; }
 };
 
+// How a list of places or of plant names reads the label lines.
+enum class Reading { Plants, Places };
+
 // Longest item of the list contained in a label line (ignoring case), lines in order and items
 // from the last to the first; every improvement is selected at once through select(index, line).
-// An item for which passOver(item, line) holds is not taken from that line.
+// An item for which passOver(item, line) holds is not taken from that line. Places are read in
+// the lines as the place searches read them (the institutions' names blanked out).
 template <typename Select, typename PassOver = PassNothing>
-void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, bool itemsBackwards, Select select,
-                          PassOver passOver = {}) {
+void PickLongestFromLabel(Session& s, const char* listName, int lineLimit, Reading reading, bool itemsBackwards,
+                          Select select, PassOver passOver = {}) {
     size_t best = 0;  // in characters
     for (int i = 0; i < lineLimit; ++i) {
-        const std::string_view line = s.parser.LowerLine(i);
+        const std::string_view line = reading == Reading::Places ? s.parser.PlaceLower(i) : s.parser.LowerLine(i);
         Control* list = Find(s, listName);
         if (!list) return;
         // The line is read against the items as they are now: they are copied before the first
@@ -114,7 +118,7 @@ void FillGenusCombo(Session& s) {
     limit = std::min(limit, s.parser.LineCount());
 
     bool found = false;
-    PickLongestFromLabel(s, "GenusCombo", limit, false, [&](int item, int line) {
+    PickLongestFromLabel(s, "GenusCombo", limit, Reading::Plants, false, [&](int item, int line) {
         SelectFieldComboItem(s, fGenus, item, line);
         FillSpeciesCombo(s);
         found = true;
@@ -155,21 +159,20 @@ void FillStateCombo(Session& s) {
         size_t states = OfferNames(s, "StateCombo", country.Children, "Select State");
         if (Find(s, "ParishCombo")) s.form.ClearItems("ParishCombo");
         // A state named like its country (the state Mexico of Mexico) is not taken from the line
-        // that named the country ("Plants of Mexico"), nor any state from a line the place
-        // searches pass over (an institution's name).
+        // that named the country ("Plants of Mexico").
         const std::string countryName = LowerCase(BoxText(s, "CountryCombo"));
         const int countryLine = FoundLineOf(s, fCountry);
-        const auto passOver = [&](const std::string& item, int line) {
-            return (line == countryLine && EqualsNoCase(item, countryName)) || s.parser.PassedOverByPlaces(line);
+        const auto namesCountry = [&](const std::string& item, int line) {
+            return line == countryLine && EqualsNoCase(item, countryName);
         };
         if (states > 0)
             PickLongestFromLabel(
-                s, "StateCombo", s.parser.LineCount(), true,
+                s, "StateCombo", s.parser.LineCount(), Reading::Places, true,
                 [&](int item, int line) {
                     SelectFieldComboItem(s, fState, item, line);
                     StateComboChange(s);
                 },
-                passOver);
+                namesCountry);
     }
 }
 
@@ -183,10 +186,8 @@ void StateComboChange(Session& s) {
     const CountryClass& country = s.CountryList[static_cast<size_t>(ci)];
     if (si >= static_cast<int>(country.Children.size())) return;
     OfferNames(s, "ParishCombo", country.Children[static_cast<size_t>(si)].Children, "Select County");
-    PickLongestFromLabel(
-        s, "ParishCombo", s.parser.LineCount(), true,
-        [&](int item, int line) { SelectFieldComboItem(s, fCounty, item, line); },
-        [&](const std::string&, int line) { return s.parser.PassedOverByPlaces(line); });
+    PickLongestFromLabel(s, "ParishCombo", s.parser.LineCount(), Reading::Places, true,
+                         [&](int item, int line) { SelectFieldComboItem(s, fCounty, item, line); });
 }
 
 void FamilyComboChange(Session& s) { FillGenusCombo(s); }

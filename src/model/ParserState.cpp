@@ -29,6 +29,12 @@ LineForms& ParserState::Forms(int line) const {
     return f;
 }
 
+const PlaceLineForms* ParserState::PlaceForms(int line) const {
+    if (!IsLine(line) || static_cast<size_t>(line) >= PlaceLines.size()) return nullptr;
+    const PlaceLineForms& f = PlaceLines[static_cast<size_t>(line)];
+    return f.source == LabelChunks[static_cast<size_t>(line)] ? &f : nullptr;
+}
+
 int32_t ParserState::Score(int field, int line) const {
     return IsScoreRow(field) && IsSlot(line) ? LineScores[field][line] : 0;
 }

@@ -31,6 +31,17 @@ struct LineForms {
     std::string foldedLower;      // the same, A-Z lower-cased
 };
 
+// A label line as the country, state and county searches read it: with the names of institutions
+// (a herbarium, museum, university, …) blanked out, since such a name tells where the specimen is
+// kept, not where it was collected. Made before the country search of each parse.
+struct PlaceLineForms {
+    std::string source;        // the line text the forms were made from
+    bool passOver = false;     // names an institution: read for the country only when no other line names one
+    std::string folded;        // the search forms of LineForms, names blanked
+    std::string foldedLower;
+    std::string lower;         // the A-Z lower-cased line, names blanked
+};
+
 struct ParserState {
     // Label lines, index 0 first: trimmed, never empty when cut; phases may empty a used line.
     std::vector<std::string> LabelChunks;
@@ -45,9 +56,8 @@ struct ParserState {
     int32_t CurrentLine = 0;       // line being filled; -1 for no line
     int32_t PlaceSearchField = 0;  // 14 country, 15 state, 16 county, 19 herbarium
     int32_t ChosenFamilyIndex = 0; // PlantList index of the family found last; not reset by a parse
-    // Lines the country, state and county searches pass over (a herbarium's or an institution's
-    // name), marked before the country search of each parse.
-    std::array<bool, kMaxLabelLines> PlacePassOver{};
+    // Each line as the place searches read it; empty before the country search of a parse.
+    std::vector<PlaceLineForms> PlaceLines;
 
     // Look-ups of WordStats by word and of NameStats by the first two characters of each name,
     // rebuilt when the Session's StatsVersion has moved.
@@ -74,7 +84,17 @@ struct ParserState {
     int32_t Score(int field, int line) const;
     void SetScore(int field, int line, int32_t value);
 
-    bool PassedOverByPlaces(int line) const { return IsSlot(line) && PlacePassOver[static_cast<size_t>(line)]; }
+    // The place forms of a line while it holds the text they were made from, else nullptr.
+    const PlaceLineForms* PlaceForms(int line) const;
+    bool PassedOverByPlaces(int line) const {
+        const PlaceLineForms* f = PlaceForms(line);
+        return f && f->passOver;
+    }
+    // The lower-cased line as the place searches read it.
+    std::string_view PlaceLower(int line) const {
+        const PlaceLineForms* f = PlaceForms(line);
+        return f ? std::string_view(f->lower) : LowerLine(line);
+    }
     int32_t Owner(int line) const { return IsSlot(line) ? LineOwner[line] : 0; }
     void SetOwner(int line, int field) { if (IsSlot(line)) LineOwner[line] = field; }
 

@@ -118,7 +118,7 @@ void ScoreLabelLines(Session& s) {
 
 void FillLabelChunks(Session& s) {
     s.parser.LabelChunks.clear();
-    s.parser.PlacePassOver.fill(false);
+    s.parser.PlaceLines.clear();
     s.dialogs.ShowBusy("Please Wait...", "Parsing Information");
     WriteToLog(s, std::string(64, '*'));
     WriteToLog(s, "Start FillLabelChunks");

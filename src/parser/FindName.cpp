@@ -11,7 +11,7 @@
 
 namespace quorl {
 
-SearchLines::SearchLines(const Session& s, bool forPlaces) {
+SearchLines::SearchLines(const Session& s, InstitutionsOut out) {
     const ParserState& p = s.parser;
     folded.reserve(static_cast<size_t>(p.LineCount()));
     lower.reserve(static_cast<size_t>(p.LineCount()));
@@ -22,9 +22,17 @@ SearchLines::SearchLines(const Session& s, bool forPlaces) {
             f.foldedLower = LowerCase(f.folded);
             f.searchFormsMade = true;
         }
-        const bool passedOver = forPlaces && p.PassedOverByPlaces(i);
-        folded.push_back(passedOver ? std::string_view() : std::string_view(f.folded));
-        lower.push_back(passedOver ? std::string_view() : std::string_view(f.foldedLower));
+        const PlaceLineForms* place = out == InstitutionsOut::None ? nullptr : p.PlaceForms(i);
+        if (place && out == InstitutionsOut::Names) {
+            folded.push_back(place->folded);
+            lower.push_back(place->foldedLower);
+        } else if (place && place->passOver) {
+            folded.emplace_back();
+            lower.emplace_back();
+        } else {
+            folded.push_back(f.folded);
+            lower.push_back(f.foldedLower);
+        }
     }
 }
 

@@ -19,10 +19,12 @@ int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::stri
 // The label lines as the name search reads them (folded, " USA" read as " United States", and
 // lower-cased), for a run of searches over unchanged lines: views of the forms the parser state
 // keeps for each line, valid while no line changes.
-// For the country, state and county searches (forPlaces) the lines they pass over read as empty.
+// The place searches read the lines with the institutions' names blanked out (Names), or with the
+// lines that name an institution empty (Lines); see PlaceLines.h.
+enum class InstitutionsOut { None, Names, Lines };
 struct SearchLines {
     std::vector<std::string_view> folded, lower;
-    explicit SearchLines(const Session& s, bool forPlaces = false);
+    explicit SearchLines(const Session& s, InstitutionsOut out = InstitutionsOut::None);
 };
 int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord,
                          const SearchLines& lines);

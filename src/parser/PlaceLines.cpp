@@ -1,8 +1,7 @@
 #include "parser/PlaceLines.h"
 
 #include <algorithm>
-#include <string>
-#include <string_view>
+#include <iterator>
 
 #include "base/Text.h"
 #include "base/WordSplitter.h"
@@ -20,12 +19,16 @@ namespace {
 constexpr std::string_view kInstitutionWords[] = {
     "botanical garden", "botanic garden", "jardin botanico", "jardin botanique", "herbarium", "herbario",
     "herbier",          "museum",         "museo",           "musee",            "university", "universidad",
-    "universite",       "institut"};
+    "universite",       "institut",       "college"};
+
+bool AtWordStart(std::string_view lower, size_t at) {
+    return at == 0 || !IsAsciiLetter(static_cast<unsigned char>(lower[at - 1]));
+}
 
 bool NamesAnInstitution(std::string_view lower) {
     for (std::string_view word : kInstitutionWords)
         for (size_t at = lower.find(word); at != std::string_view::npos; at = lower.find(word, at + 1))
-            if (at == 0 || !IsAsciiLetter(static_cast<unsigned char>(lower[at - 1]))) return true;
+            if (AtWordStart(lower, at)) return true;
     return false;
 }
 
@@ -35,31 +38,149 @@ bool HerbariumSearches(Session& s) {
     return def.Default.empty() && !(def.Preserve && !GetFieldText(s, fHerbarium).empty());
 }
 
+enum class Style { Neutral, Small, Capitals };  // a word with a small letter; of two or more capitals only
+
+// A word of the text: the bytes between blanks, and what the institution's name needs of it.
+struct Word {
+    size_t begin = 0, end = 0;  // end: before the stops and closing marks that end the word
+    bool capitalised = false, connector = false, keyword = false, covered = false;
+    bool closes = false;        // a comma, colon or semicolon follows it
+    bool comma = false;
+    Style style = Style::Neutral;
+    size_t keywordEnd = 0;      // for a keyword's first word: the index of its last word
+};
+
+std::vector<Word> CutWords(std::string_view text) {
+    std::vector<Word> words;
+    size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == ' ' || text[i] == '\t') {
+            ++i;
+            continue;
+        }
+        Word w;
+        w.begin = i;
+        while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
+        w.end = i;
+        while (w.end > w.begin && std::string_view(",;:.)").find(text[w.end - 1]) != std::string_view::npos) {
+            w.closes = w.closes || (text[w.end - 1] != '.' && text[w.end - 1] != ')');
+            w.comma = w.comma || text[w.end - 1] == ',';
+            --w.end;
+        }
+        const std::string_view core = text.substr(w.begin, w.end - w.begin);
+        w.capitalised = !core.empty() && core[0] >= 'A' && core[0] <= 'Z';
+        const std::string lower = LowerCase(core);
+        w.connector = lower == "of" || lower == "the" || lower == "de" || lower == "and";
+        const bool small = std::any_of(core.begin(), core.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+        const auto capitals = std::count_if(core.begin(), core.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+        w.style = small ? Style::Small : capitals >= 2 ? Style::Capitals : Style::Neutral;
+        words.push_back(w);
+    }
+    return words;
+}
+
+size_t WordAt(const std::vector<Word>& words, size_t at) {
+    size_t k = 0;
+    while (k + 1 < words.size() && words[k + 1].begin <= at) ++k;
+    return k;
+}
+
+void MarkKeywords(std::vector<Word>& words, std::string_view lower, const std::vector<std::string>& keywords) {
+    for (const std::string& keyword : keywords)
+        for (size_t at = lower.find(keyword); !keyword.empty() && at != std::string_view::npos;
+             at = lower.find(keyword, at + 1)) {
+            if (!AtWordStart(lower, at)) continue;
+            Word& first = words[WordAt(words, at)];
+            first.keyword = true;
+            first.keywordEnd = std::max(first.keywordEnd, WordAt(words, at + keyword.size() - 1));
+        }
+}
+
+// The words [first, last] of the institution's name whose keyword begins at word k.
+std::pair<size_t, size_t> NameAround(const std::vector<Word>& words, size_t k) {
+    const Style style = words[k].style;
+    const auto nameWord = [&](const Word& w) {
+        return w.capitalised && !w.connector &&
+               (w.style == Style::Neutral || style == Style::Neutral || w.style == style);
+    };
+    size_t first = k;
+    while (first > 0 && nameWord(words[first - 1]) && !words[first - 1].closes) --first;
+    size_t last = std::max(k, words[k].keywordEnd);
+    while (!words[last].closes && last + 1 < words.size()) {
+        size_t j = last + 1;
+        if (words[j].keyword) {
+            last = std::max(j, words[j].keywordEnd);
+            continue;
+        }
+        while (j < words.size() && words[j].connector && !words[j].closes) ++j;
+        if (j == last + 1 || j == words.size() || !nameWord(words[j])) break;
+        last = j;
+        while (!words[last].closes && last + 1 < words.size() && nameWord(words[last + 1])) ++last;
+    }
+    if (words[last].comma) {
+        // The town after the name: one to three capitalised words up to the next comma or the end.
+        size_t j = last + 1;
+        while (j < words.size() && j - last <= 3 && words[j].capitalised && !words[j].connector) {
+            if (words[j].comma || j + 1 == words.size()) return {first, j};
+            if (words[j].closes) break;
+            ++j;
+        }
+    }
+    return {first, last};
+}
+
 }  // namespace
 
-void MarkPlaceLinesPassedOver(Session& s) {
+std::string BlankInstitutionNames(std::string_view text, const std::vector<std::string>& keywords) {
+    std::string out(text);
+    const std::string lower = LowerCase(text);
+    std::vector<Word> words = CutWords(text);
+    if (words.empty()) return out;
+    MarkKeywords(words, lower, keywords);
+    for (size_t k = 0; k < words.size(); ++k) {
+        if (!words[k].keyword || words[k].covered) continue;
+        const auto [first, last] = NameAround(words, k);
+        for (size_t j = first; j <= last; ++j) words[j].covered = true;
+        std::fill(out.begin() + static_cast<long>(words[first].begin), out.begin() + static_cast<long>(words[last].end), ' ');
+    }
+    return out;
+}
+
+void PreparePlaceLines(Session& s) {
     ParserState& p = s.parser;
-    p.PlacePassOver.fill(false);
-    SearchLines lines(s);
-    const int count = std::min(p.LineCount(), kMaxLabelLines);
+    const int count = p.LineCount();
+    p.PlaceLines.assign(static_cast<size_t>(count), PlaceLineForms{});
+    std::vector<std::string> keywords(std::begin(kInstitutionWords), std::end(kInstitutionWords));
     if (HerbariumSearches(s)) {
         // Each contained word takes the first line of the window that names it; a taken line is
         // empty for the words after it.
+        SearchLines lines(s);
         const LabelFieldClass& def = Definition(s, fHerbarium);
         for (const std::string& word : CutWordList(def.ContainedWords)) {
+            if (!word.empty()) keywords.push_back(LowerCase(word));
             const int line = FindNameLine(s, def, word, false, lines);
             if (line < 0 || line >= count) continue;
-            p.PlacePassOver[static_cast<size_t>(line)] = true;
+            p.PlaceLines[static_cast<size_t>(line)].passOver = true;
             lines.folded[static_cast<size_t>(line)] = lines.lower[static_cast<size_t>(line)] = {};
         }
     }
+    const SearchLines lines(s);  // makes the search forms of every line
     bool anotherLine = false;
     for (int i = 0; i < count; ++i) {
-        bool& marked = p.PlacePassOver[static_cast<size_t>(i)];
-        marked = marked || NamesAnInstitution(p.Forms(i).foldedLower);
-        anotherLine = anotherLine || (!marked && !p.Line(i).empty());
+        PlaceLineForms& f = p.PlaceLines[static_cast<size_t>(i)];
+        f.source = p.Line(i);
+        f.folded = BlankInstitutionNames(lines.folded[static_cast<size_t>(i)], keywords);
+        f.foldedLower = LowerCase(f.folded);
+        f.lower = LowerCase(BlankInstitutionNames(f.source, keywords));
+        f.passOver = f.passOver || NamesAnInstitution(lines.lower[static_cast<size_t>(i)]);
+        anotherLine = anotherLine || (!f.passOver && !f.source.empty());
     }
-    if (!anotherLine) p.PlacePassOver.fill(false);
+    if (anotherLine) return;
+    for (int i = 0; i < count; ++i) {
+        PlaceLineForms& f = p.PlaceLines[static_cast<size_t>(i)];
+        f = {f.source, false, std::string(lines.folded[static_cast<size_t>(i)]),
+             std::string(lines.lower[static_cast<size_t>(i)]), std::string(p.LowerLine(i))};
+    }
 }
 
 }  // namespace quorl

@@ -7,6 +7,7 @@
 #include "fields/CascadingLists.h"
 #include "fields/FieldAccess.h"
 #include "parser/Phases.h"
+#include "parser/PlaceLines.h"
 
 using namespace quorl;
 
@@ -62,8 +63,45 @@ TEST_F(PlaceLines, InstitutionAndHerbariumLinesNameNoPlaceOfCollection) {
         {{"University of Texas, United States", "Plants of the north", "x"}, "United States||"},
         // With no other line, the institution's lines are searched.
         {{"University of Alaska, USA", "Herbarium of Alaska"}, "United States|Alaska|"},
+        // Only the institution's name is passed over, not the rest of its line.
+        {{"Albany County: hill near the Texas Memorial Museum", "Plants of New York, USA"},
+         "United States|New York|Albany"},
+        {{"Plants of New York, USA", "Albany County: grounds of the Bronx Botanical Garden"},
+         "United States|New York|Albany"},
+        {{"Albany County, University Park, on oak bark", "Plants of New York, USA"}, "United States|New York|Albany"},
+        {{"Plants of Alaska, U.S.A., for the University of Texas Herbarium", "Lichens of the USA"},
+         "United States|Alaska|"},
+        {{"The New York Botanical Garden Lichens of Alaska State", "Plants of the USA"}, "United States|Alaska|"},
+        {{"PLANTS OF ALASKA Lakehead University, Juneau, USA", "x"}, "United States|Alaska|"},
     };
     for (const auto& c : cases) EXPECT_EQ(Places(c.lines), c.places) << c.lines[0];
+}
+
+// The name that is blanked out stands in brackets.
+TEST(InstitutionNames, AreBlankedWithTheirCapitalisedWordsAndTown) {
+    const std::vector<std::string> keywords = {"botanical garden", "herbarium", "university", "museum"};
+    const char* const cases[] = {
+        "Travis County: near the [Texas Memorial Museum].",
+        "[HERBARIUM OF THE UNIVERSITY OF UTAH]",
+        "The [New York Botanical Garden] Lichens of New York",
+        "PLANTS OF UTAH [Lakehead University, Ely], Utah",
+        "[Herbarium of Utah], Salt Lake City: X",
+        "[university] of utah",
+        "Plants of Utah",
+    };
+    for (const std::string marked : cases) {
+        std::string text, blanked;
+        bool inName = false;
+        for (char c : marked) {
+            if (c == '[' || c == ']') {
+                inName = c == '[';
+                continue;
+            }
+            text += c;
+            blanked += inName ? ' ' : c;
+        }
+        EXPECT_EQ(BlankInstitutionNames(text, keywords), blanked) << marked;
+    }
 }
 
 TEST_F(PlaceLines, AHerbariumWithItsOwnValueTakesNoLine) {

@@ -38,7 +38,7 @@ bool FindCountry(Session& s, PhaseState& ps, const LabelFieldClass& def, const S
 
 void CountryPhase(Session& s, PhaseState& ps) {
     WriteToLog(s, "Start Country");
-    MarkPlaceLinesPassedOver(s);
+    PreparePlaceLines(s);
     const LabelFieldClass& def = Definition(s, fCountry);
     bool found = false;
     if (!def.Default.empty()) {
@@ -60,7 +60,7 @@ void CountryPhase(Session& s, PhaseState& ps) {
         } else {
             s.parser.PlaceSearchField = fCountry;
             // The lines that name an institution are read only when no other line names a country.
-            const SearchLines places(s, true), every(s);
+            const SearchLines places(s, InstitutionsOut::Lines), every(s);
             for (const SearchLines* lines : {&places, &every}) {
                 found = FindCountry(s, ps, def, *lines);
                 if (found) break;

@@ -1,4 +1,5 @@
-// The county phase: the last county of the chosen state that a label line names, else the
+// The county phase: the last county of the chosen state that a label line names outside the
+// institutions' names, else the
 // county's start or contained words; then township, range, section, section info and barcode
 // by their start or contained words.
 #include "fields/FieldAccess.h"
@@ -19,7 +20,7 @@ void CountyPhase(Session& s, PhaseState& ps) {
             const std::vector<CountryClass>& counties = states[static_cast<size_t>(ps.stateIndex)].Children;
             const LabelFieldClass def = Definition(s, fCounty);
             s.parser.PlaceSearchField = fCounty;
-            const SearchLines lines(s, true);
+            const SearchLines lines(s, InstitutionsOut::Names);
             for (size_t i = counties.size(); i-- > 0;) {
                 if (FindNameInChunks(s, def, counties[i].Name, false, lines) == 0) continue;
                 found = true;

@@ -1,5 +1,5 @@
-// The state phase: the last state of the chosen country that a label line names (a state named
-// like its country is passed over on the country's own line).
+// The state phase: the last state of the chosen country that a label line names outside the
+// institutions' names (a state named like its country is passed over on the country's own line).
 #include "base/Text.h"
 #include "fields/CascadingLists.h"
 #include "fields/FieldAccess.h"
@@ -19,7 +19,7 @@ void StatePhase(Session& s, PhaseState& ps) {
     if (ps.countryIndex < 0 || ps.countryIndex >= static_cast<int>(s.CountryList.size())) return;
     const std::vector<CountryClass>& states = s.CountryList[static_cast<size_t>(ps.countryIndex)].Children;
     const LabelFieldClass def = Definition(s, fState);
-    const SearchLines lines(s, true);
+    const SearchLines lines(s, InstitutionsOut::Names);
     for (size_t i = states.size(); i-- > 0;) {
         if (FindNameInChunks(s, def, states[i].Name, false, lines) == 0) continue;
         if (EqualsNoCase(states[i].Name, GetFieldText(s, fCountry)) &&
