@@ -38,15 +38,16 @@ bool HerbariumSearches(Session& s) {
     return def.Default.empty() && !(def.Preserve && !GetFieldText(s, fHerbarium).empty());
 }
 
-enum class Style { Neutral, Small, Capitals };  // a word with a small letter; of two or more capitals only
+// A word with a small letter; of two or more capitals and no small letter; neither.
+enum Style : unsigned { kNeutral = 0, kSmall = 1, kCapitals = 2 };
 
 // A word of the text: the bytes between blanks, and what the institution's name needs of it.
 struct Word {
     size_t begin = 0, end = 0;  // end: before the stops and closing marks that end the word
     bool capitalised = false, connector = false, keyword = false, covered = false;
-    bool closes = false;        // a comma, colon or semicolon follows it
+    bool closes = false;        // a comma, colon, semicolon or TAB follows it
     bool comma = false;
-    Style style = Style::Neutral;
+    Style style = kNeutral;
     size_t keywordEnd = 0;      // for a keyword's first word: the index of its last word
 };
 
@@ -55,6 +56,8 @@ std::vector<Word> CutWords(std::string_view text) {
     size_t i = 0;
     while (i < text.size()) {
         if (text[i] == ' ' || text[i] == '\t') {
+            // A TAB parts the columns of a label: it ends a name as a comma does.
+            if (text[i] == '\t' && !words.empty()) words.back().closes = true;
             ++i;
             continue;
         }
@@ -73,7 +76,7 @@ std::vector<Word> CutWords(std::string_view text) {
         w.connector = lower == "of" || lower == "the" || lower == "de" || lower == "and";
         const bool small = std::any_of(core.begin(), core.end(), [](char c) { return c >= 'a' && c <= 'z'; });
         const auto capitals = std::count_if(core.begin(), core.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-        w.style = small ? Style::Small : capitals >= 2 ? Style::Capitals : Style::Neutral;
+        w.style = small ? kSmall : capitals >= 2 ? kCapitals : kNeutral;
         words.push_back(w);
     }
     return words;
@@ -98,14 +101,20 @@ void MarkKeywords(std::vector<Word>& words, std::string_view lower, const std::v
 
 // The words [first, last] of the institution's name whose keyword begins at word k.
 std::pair<size_t, size_t> NameAround(const std::vector<Word>& words, size_t k) {
-    const Style style = words[k].style;
-    const auto nameWord = [&](const Word& w) {
-        return w.capitalised && !w.connector &&
-               (w.style == Style::Neutral || style == Style::Neutral || w.style == style);
-    };
-    size_t first = k;
-    while (first > 0 && nameWord(words[first - 1]) && !words[first - 1].closes) --first;
     size_t last = std::max(k, words[k].keywordEnd);
+    unsigned styles = 0;  // of the keyword's words; a word in another style is no part of the name
+    bool capitalised = false;
+    for (size_t j = k; j <= last; ++j) {
+        styles |= words[j].style;
+        capitalised = capitalised || words[j].capitalised;
+    }
+    const auto nameWord = [&](const Word& w) {
+        return w.capitalised && !w.connector && (w.style == kNeutral || styles == kNeutral || (w.style & styles));
+    };
+    // A keyword in small letters gives no capitals to tell its name by: the name takes the words
+    // before it back to a comma, colon, semicolon, TAB or the line's start.
+    size_t first = k;
+    while (first > 0 && (nameWord(words[first - 1]) || !capitalised) && !words[first - 1].closes) --first;
     while (!words[last].closes && last + 1 < words.size()) {
         size_t j = last + 1;
         if (words[j].keyword) {

@@ -14,8 +14,9 @@ class Session;
 // its length). The name is the run of capitalised words around a word that begins with one of
 // the lower-case keywords (a keyword of two words matches two words): the capitalised words
 // before the keyword, and after it the words that follow of, the, de or and (as in "University
-// of Arizona Herbarium"); a comma, colon or semicolon ends the run, and so does a word written
-// all in capitals next to a name in small letters, or the reverse. A comma after the name
+// of Arizona Herbarium"); a comma, colon, semicolon or TAB ends the run, and so does a word
+// written all in capitals next to a name in small letters, or the reverse. A keyword with no
+// capitalised word takes every word before it back to such a mark. A comma after the name
 // followed by one to three capitalised words up to the next comma or the line's end takes those
 // words too (the institution's town: "New York Botanical Garden, Bronx").
 std::string BlankInstitutionNames(std::string_view text, const std::vector<std::string>& keywords);
