@@ -115,6 +115,9 @@ void SeparateGluedMonths(std::string& line) {
     }
 }
 
+// The number of a token that stands beside a month; a lone l there is the day 1 misread (l-V-2001).
+int NumberBesideMonth(std::string_view token) { return token == "l" ? 1 : IntOrZero(token); }
+
 // A one-letter Roman month (I, V, X) at token i is read only between a day and a year, separators
 // aside (12 V 1998, 12.V.1998); anywhere else it is an initial (Det. J. V. Brown 1998).
 bool RomanLetterBetweenDayAndYear(const std::vector<std::string_view>& tok, int i) {
@@ -122,8 +125,21 @@ bool RomanLetterBetweenDayAndYear(const std::vector<std::string_view>& tok, int 
     while (before >= 0 && tok[static_cast<size_t>(before)] == "/") --before;
     while (after < static_cast<int>(tok.size()) && tok[static_cast<size_t>(after)] == "/") ++after;
     if (before < 0 || after >= static_cast<int>(tok.size())) return false;
-    const int day = IntOrZero(tok[static_cast<size_t>(before)]);
+    const int day = NumberBesideMonth(tok[static_cast<size_t>(before)]);
     return day >= 1 && day <= 31 && IntOrZero(tok[static_cast<size_t>(after)]) > 31;
+}
+
+// Whether the separator of a "/" token is the hyphen or the stop that joins a month written in
+// front of its day and year (X-9-55, VII.4.1954).
+bool JoinsMonthDayYear(char madeBy) { return madeBy == '-' || madeBy == '.'; }
+
+// A one-letter Roman month (I, V, X) at token i also stands in front of the day and the year when
+// the one separator joins the three (X-9-55, V.23.1976).
+bool RomanLetterBeforeDayAndYear(const std::vector<std::string_view>& tok, const std::vector<char>& madeBy, int i) {
+    const size_t k = static_cast<size_t>(i);
+    if (k + 4 >= tok.size() || !JoinsMonthDayYear(madeBy[k + 1]) || madeBy[k + 3] != madeBy[k + 1]) return false;
+    const int day = IntOrZero(tok[k + 2]);
+    return day >= 1 && day <= 31 && IntOrZero(tok[k + 4]) > 31;
 }
 
 }  // namespace
@@ -195,7 +211,9 @@ std::string ExtractDate(Session& s, std::string& line) {
     for (int i = 0; i < n; ++i) {
         const int m = MonthOfToken(tok[static_cast<size_t>(i)]);
         if (m == 0) continue;
-        if (tok[static_cast<size_t>(i)].size() == 1 && !RomanLetterBetweenDayAndYear(tok, i)) continue;
+        if (tok[static_cast<size_t>(i)].size() == 1 && !RomanLetterBetweenDayAndYear(tok, i) &&
+            !RomanLetterBeforeDayAndYear(tok, madeBy, i))
+            continue;
         month = MonthAbbreviation(m);
         monthFound = true;
         monthIndex = first = last = i;
@@ -218,10 +236,10 @@ std::string ExtractDate(Session& s, std::string& line) {
         }
     }
     // The month belongs to the year when at most two tokens part them; the separators "," and "."
-    // (Nov. 4, 1994) do not count.
+    // (Nov. 4, 1994) do not count, nor does "-" (VII-4-54).
     int distance = yearIndex - monthIndex;
     for (int i = monthIndex + 1; i < yearIndex; ++i)
-        if (madeBy[static_cast<size_t>(i)] == ',' || madeBy[static_cast<size_t>(i)] == '.') --distance;
+        if (madeBy[static_cast<size_t>(i)] == ',' || JoinsMonthDayYear(madeBy[static_cast<size_t>(i)])) --distance;
     if (distance > 2) month.clear();
 
     int dayFrom = -1, dayTo = 0;
@@ -233,7 +251,7 @@ std::string ExtractDate(Session& s, std::string& line) {
         dayTo = std::max(yearIndex - 5, 0);
     }
     for (int i = dayFrom; i >= dayTo && dayFrom >= 0; --i) {
-        int v = IntOrZero(tok[static_cast<size_t>(i)]);
+        int v = monthFound ? NumberBesideMonth(tok[static_cast<size_t>(i)]) : IntOrZero(tok[static_cast<size_t>(i)]);
         if (v == 0) v = OrdinalDay(tok[static_cast<size_t>(i)]);
         if (v >= 1 && v <= 31) {
             day = v;
@@ -243,8 +261,9 @@ std::string ExtractDate(Session& s, std::string& line) {
         }
     }
 
-    // A numeric month: between day and year, else before the day (month-day order unless the
-    // earlier number cannot be a month).
+    // A numeric month: between day and year, else the number right before the day, separators
+    // aside (month-day order unless the earlier number cannot be a month). A number with words
+    // between it and the day is no part of the date (Route 9, 3 mi S, 25/12/1995).
     if (month.empty()) {
         if (yearIndex > dayIndex) {
             for (int i = dayIndex + 1; i <= yearIndex - 1; ++i) {
@@ -256,17 +275,16 @@ std::string ExtractDate(Session& s, std::string& line) {
             }
         }
         if (month.empty()) {
-            for (int i = std::max(dayIndex - 1, 0); i >= 0; --i) {
-                const int v = IntOrZero(tok[static_cast<size_t>(i)]);
-                if (v <= 0) continue;
-                if (v >= 13 && v <= 31 && day >= 1 && day <= 12) {
-                    month = MonthAbbreviation(day);
-                    day = v;
-                    span(i);
-                } else if (v >= 1 && v <= 12) {
-                    month = MonthAbbreviation(v);
-                    span(i);
-                }
+            int i = std::max(dayIndex - 1, 0);
+            while (i > 0 && (tok[static_cast<size_t>(i)].empty() || tok[static_cast<size_t>(i)] == "/")) --i;
+            const int v = IntOrZero(tok[static_cast<size_t>(i)]);
+            if (v >= 13 && v <= 31 && day >= 1 && day <= 12) {
+                month = MonthAbbreviation(day);
+                day = v;
+                span(i);
+            } else if (v >= 1 && v <= 12) {
+                month = MonthAbbreviation(v);
+                span(i);
             }
         }
     }

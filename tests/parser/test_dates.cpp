@@ -49,6 +49,9 @@ TEST_F(Dates, ExtractDateReadsTheDateAndCutsItFromTheLine) {
         {"13/5/1998", "13 May 1998", ""},  // the smallest and the largest day that cannot be a month
         {"31/5/1998", "31 May 1998", ""},
         {"Coll. 25/12/1995 on bark", "25 Dec 1995", "Coll.  on bark"},  // the day first: all cut
+        {"Route 9, 3 mi S of town, 25/12/1995", "25 Dec 1995", "Route 9, 3 mi S of town, "},
+        {"Route 9, 3 mi S of town, 5/12/98", "12 May 1998", "Route 9, 3 mi S of town, "},
+        {"V-23-76 R.Dietz,", "23 May 1976", " R.Dietz,"},
         {"12/5/1998", "5 Dec 1998", ""},
         {"l2 May l995", "12 May 1995", nullptr},
         {"12 May " + now, "12 May " + now, nullptr},  // years up to this year are read
@@ -73,6 +76,7 @@ TEST_F(Dates, MonthBeforeTheDayAsNorthAmericanLabelsWriteIt) {
         {"Jan 30 31, 1995", "31  1995"},       // the comma does not count, but the numbers do
         {"Jan 3 4 5 6 1995", ""},              // no year within four tokens of the month
         {"Jan 12 x 5 1995", "12 May 1995"},    // a name too far from the year gives way to a number
+        {"May-12-1995", "12 May 1995"},        // hyphens do not count either
     };
     for (const auto& c : cases) {
         std::string rest;
@@ -83,7 +87,7 @@ TEST_F(Dates, MonthBeforeTheDayAsNorthAmericanLabelsWriteIt) {
     EXPECT_EQ(rest, " on rocks");
 }
 
-TEST_F(Dates, OneLetterRomanMonthOnlyBetweenDayAndYear) {
+TEST_F(Dates, OneLetterRomanMonthBesideItsDayAndYear) {
     const LineDate cases[] = {
         {"12 V 1998", "12 May 1998"},          {"12.V.1998", "12 May 1998"},
         {"3-X-98", "3 Oct 1998"},              {"1 i 1950", "1 Jan 1950"},
@@ -93,6 +97,10 @@ TEST_F(Dates, OneLetterRomanMonthOnlyBetweenDayAndYear) {
         {"40 V 1998", "1998"},                 // no day: the number is too large
         {"J. V. Brown 12 V 1998", "12 May 1998"},
         {"3 IV 1998", "3 Apr 1998"},           {"IV 1998", "Apr 1998"},       // longer numerals stay
+        {"X-9-55", "9 Oct 1955"},              {"V.23.1976", "23 May 1976"},  // in front, joined
+        {"VII-4-54", "4 Jul 1954"},            {"l-V-2001", "1 May 2001"},
+        {"X 9 1955", "9  1955"},               {"X-9.55", "9  1955"},         // not joined
+        {"X-40-55", "1940"},                   {"I pek 1951", "1951"},
     };
     for (const auto& c : cases) EXPECT_EQ(Date(c.line), c.date) << c.line;
 }
