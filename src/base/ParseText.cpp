@@ -31,6 +31,14 @@ bool IsAscii(std::string_view text) {
     return true;
 }
 
+bool HoldsLetterOrDigit(std::string_view text) {
+    for (char ch : text) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if (IsAsciiLetter(c) || IsDigit(c) || c >= 0xC3) return true;  // 0xC3 leads U+00C0 to U+00FF
+    }
+    return false;
+}
+
 std::string OneBytePerChar(std::string_view text) {
     std::string out;
     out.reserve(text.size());

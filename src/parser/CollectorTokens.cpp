@@ -15,10 +15,62 @@ namespace {
 
 constexpr size_t kMaxTokens = 50;
 
-bool HasDigit(const std::string& t) {
+bool HasDigit(std::string_view t) {
     for (char c : t)
         if (IsDigit(static_cast<unsigned char>(c))) return true;
     return false;
+}
+
+bool IsSplitToken(std::string_view t) {
+    return StartsWithNoCase(t, "with") || t == "&" || t == "," || EqualsNoCase(t, "and");
+}
+
+bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
+
+// Initials: one or more capitals, each followed by a stop (R., R.C.).
+bool AreInitials(std::string_view w) {
+    if (w.empty() || w.size() % 2 != 0) return false;
+    for (size_t i = 0; i < w.size(); i += 2)
+        if (!IsCapital(w[i]) || w[i + 1] != '.') return false;
+    return true;
+}
+
+// Whether the words of the text begin with initials that close a name: after them comes the end of
+// the text, a comma, a separator or a word holding a digit (Harris, R. C. 42164), not a surname.
+bool InitialsCloseAName(std::string_view text) {
+    TokenCursor cursor(text);
+    bool initials = false;
+    while (!cursor.Empty()) {
+        std::string_view w = cursor.Next(" ", true);
+        if (w.empty()) continue;
+        const bool comma = w.back() == ',';
+        if (comma) w.remove_suffix(1);
+        if (AreInitials(w)) {
+            initials = true;
+            if (comma) return true;
+            continue;
+        }
+        return initials && (HasDigit(w) || IsSplitToken(w));
+    }
+    return initials;
+}
+
+// A comma that stands inside a person's name rather than between two names: after a single
+// capital (R, Yahr, where the stop was read as a comma) or between a surname that opens a name and
+// its initials (Harris, R. C.).
+bool CommaInsideAName(const std::vector<std::string>& tok, std::string_view word, std::string_view rest) {
+    const std::string_view name = word.substr(0, word.size() - 1);
+    if (name.empty()) return false;
+    if (name.size() == 1) return IsCapital(name[0]);
+    return (tok.empty() || IsSplitToken(tok.back())) && IsCapital(name[0]) && InitialsCloseAName(rest);
+}
+
+// Whether a word is signs without a letter or a digit (__, °, -), no part of a name; "&" is a
+// separator of its own, and signs with a stop may be an initial that could not be read
+// (William _. Buck). A comma after the word does not count.
+bool IsSigns(std::string_view w) {
+    if (!w.empty() && w.back() == ',') w.remove_suffix(1);
+    return !w.empty() && w != "&" && w.back() != '.' && !HoldsLetterOrDigit(w);
 }
 
 std::vector<std::string> NameTokens(Session& s, std::string text) {
@@ -43,7 +95,9 @@ std::vector<std::string> NameTokens(Session& s, std::string text) {
             if (w.find('-') != std::string::npos) SplitHyphenatedNumber(s, w);
             if (GetFieldText(s, fCollectionNumber).empty()) FindCollectionNumber(s, w);
             if (CharCount(w) > 2) tok.push_back(",");
-        } else if (w.back() == ',') {
+        } else if (IsSigns(w)) {
+            tok.push_back(",");
+        } else if (w.back() == ',' && !CommaInsideAName(tok, w, rest)) {
             w.pop_back();
             tok.push_back(w);
             if (tok.size() < kMaxTokens) tok.push_back(",");
@@ -66,8 +120,34 @@ void LendInitials(std::vector<std::string>& tok) {
     tok = std::move(out);
 }
 
-bool IsSplitToken(const std::string& t) {
-    return StartsWithNoCase(t, "with") || t == "&" || t == "," || EqualsNoCase(t, "and");
+// The index of the first separator token after token from, tok.size() when there is none.
+size_t NextSplit(const std::vector<std::string>& tok, size_t from) {
+    for (size_t k = from + 1; k < tok.size(); ++k)
+        if (IsSplitToken(tok[k])) return k;
+    return tok.size();
+}
+
+std::string Joined(const std::vector<std::string>& tok, size_t from, size_t to) {
+    std::string text;
+    for (size_t j = from; j < to; ++j) text += (j > from ? " " : "") + tok[j];
+    return text;
+}
+
+// Whether the tokens may name a person: one of them is initials (H.) or a word of two letters or
+// more with a capital among them (Weber, J.W.Thomson, Dr.); a letter beyond ASCII counts as both.
+bool MayNameAPerson(const std::vector<std::string>& tok, size_t from, size_t to) {
+    for (size_t j = from; j < to; ++j) {
+        if (AreInitials(tok[j])) return true;
+        int letters = 0;
+        bool capital = false;
+        for (const char ch : tok[j]) {
+            const unsigned char c = static_cast<unsigned char>(ch);
+            if (IsAsciiLetter(c) || c >= 0x80) ++letters;
+            if (IsCapital(ch) || c >= 0x80) capital = true;
+        }
+        if (capital && letters >= 2) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -84,25 +164,33 @@ std::vector<std::string> CollectorTokens(Session& s, std::string text) {
 
 std::string CollectorName(const std::vector<std::string>& tok, int& split) {
     split = -1;
-    for (size_t k = 1; k < tok.size(); ++k) {
-        if (!IsSplitToken(tok[k])) continue;
+    const size_t k = NextSplit(tok, 0);
+    const std::string name = k < tok.size() ? CleanFieldText(Joined(tok, 0, k)) : std::string();
+    if (!name.empty()) {
         split = static_cast<int>(k);
-        std::string before;
-        for (size_t j = 0; j < k; ++j) before += (j ? " " : "") + tok[j];
-        const std::string name = CleanFieldText(before);
-        if (!name.empty()) return name;
-        break;
+        if (MayNameAPerson(tok, 0, k)) return name;
+        // Words without initials or a surname (I pek, the remains of a date read wrongly) are no
+        // person: the first later group of words that may be one is the collector.
+        for (size_t from = k + 1; from < tok.size();) {
+            while (from < tok.size() && IsSplitToken(tok[from])) ++from;
+            const size_t to = NextSplit(tok, from);
+            if (from < tok.size() && MayNameAPerson(tok, from, to)) {
+                split = to < tok.size() ? static_cast<int>(to) : -1;
+                return CleanFieldText(Joined(tok, from, to));
+            }
+            from = to + 1;
+        }
+        return name;
     }
-    split = -1;
-    std::string name;
-    for (size_t k = 0; k < tok.size(); ++k) {
-        name += tok[k] + " ";
-        if (BeginsWithDigit(tok[k])) {
-            split = static_cast<int>(k);
+    std::string digits;
+    for (size_t j = 0; j < tok.size(); ++j) {
+        digits += tok[j] + " ";
+        if (BeginsWithDigit(tok[j])) {
+            split = static_cast<int>(j);
             break;
         }
     }
-    return CleanFieldText(name);
+    return CleanFieldText(digits);
 }
 
 }  // namespace quorl

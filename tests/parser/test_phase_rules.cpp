@@ -378,6 +378,20 @@ TEST_F(PhaseRules, CollectorLineIntoCollectorAndOthers) {
         {"J. Smith & A. Jones dated", "J. Smith", "A. Jones"},
         {"J. Smith & A. Jones with B. Brown", "J. Smith", "A. Jones B. Brown"},
         {"Smith, Jones", "Smith", "Jones"},
+        // A comma inside a name: after a lone capital, or between a surname and its initials.
+        {"R, Yahr 4486", "R, Yahr", ""},
+        {"Harris, R. C. 42164", "Harris, R. C.", ""},
+        {"Harris, R.C. & A. Jones", "Harris, R.C.", "A. Jones"},
+        {"J. Smith, A. Jones", "J. Smith", "A. Jones"},
+        {"Sharp, Z. Iwatsuki", "Sharp", "Z. Iwatsuki"},
+        {"J.W.Thomson, J.A. Larsen", "J.W.Thomson", "J.A. Larsen"},
+        // Words without initials or a surname before the first separator are no person.
+        {"I pek 1951 W. A. Weber, R. A. Anderson", "W. A. Weber", "R. A. Anderson"},
+        {"j. smith, a. jones", "j. smith", "a. jones"},
+        {"H. & V. Bailey", "H.", "V. Bailey"},
+        // Signs without a letter are no part of a name, unless a stop makes them an initial.
+        {"H. A. Sierk __\xC2\xB0,", "H. A. Sierk", ""},
+        {"William _. Buck ___ R. Lopez", "William _. Buck", "R. Lopez"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
