@@ -81,6 +81,7 @@ TEST_F(LastPhases, SecondDateFillsCollectorAndNumberAroundTheDate) {
         int determinerLine, collectorScore;  // the collector score of the second line
         const char* collector = "";          // found before, on the second line (the last with "last")
         bool last = false;
+        int fourthScore = 0;  // the collector score of the fourth line
     } cases[] = {
         {{"12 May 1995 J. Smith", "Flora", "x"}, "J. Smith||", -1, 0},
         // The collector keeps the name that the collector's token split reads: no start word, no
@@ -99,6 +100,11 @@ TEST_F(LastPhases, SecondDateFillsCollectorAndNumberAroundTheDate) {
         // The digits after a collector found before, in its own line.
         {{"Flora", "J. Smith 4321", "12 May 1995"}, "J. Smith||4321", -1, 0, "J. Smith"},
         {{"Flora", "12 May 1995", "leg. J.Smith 88"}, "J. Smith||", -1, 0, "J. Smith", true},
+        // A date alone on its line: the line before it, unless the one after it scores better.
+        {{"Flora", "Chih., MEX", "12 May 1995", "J. W. MacSwain"}, "Chih.||", -1, 0, "", false, 0},
+        {{"Flora", "Chih., MEX", "12 May 1995", "J. W. MacSwain"}, "J. W. MacSwain||", -1, 0, "", false, 8},
+        // Signs left of a date name no one.
+        {{"Flora", "Oak woodland", "12 May 1995 __", "J. Smith 4321"}, "J. Smith||4321", -1, 0},
         {{"Flora", "Coll. J. Smith 4321", "12 May 1995", "Oak woodland"}, "J. Smith||4321", -1, 0},
     };
     for (const auto& c : cases) {
@@ -109,6 +115,7 @@ TEST_F(LastPhases, SecondDateFillsCollectorAndNumberAroundTheDate) {
         SetFieldText(s, fCollector, c.collector, false);
         Def(fDeterminer).FoundLine = c.determinerLine;
         s.parser.LineScores[fCollector][1] = c.collectorScore;
+        s.parser.LineScores[fCollector][3] = c.fourthScore;
         Run(SecondDatePhase);
         EXPECT_EQ(F(fCollector) + "|" + F(fOtherCollectors) + "|" + F(fCollectionNumber), c.fields);
         EXPECT_EQ(F(fCollectionDate), "12 May 1995");

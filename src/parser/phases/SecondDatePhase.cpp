@@ -27,6 +27,14 @@ void KeepCollectorName(Session& s) {
     if (!name.empty() && name != found) SetFieldText(s, fCollector, name, false);
 }
 
+// An empty line (a date stood alone on it) lies between the collector's line and another one; the
+// collector's line is the one before it unless the one after it scores better as a collector
+// (Chih., MEX / VII-4-54 / J. W. MacSwain). The loop then reads that next line. A line of signs
+// only (the stop or stroke left of a date) names no one either way.
+bool NextLineNamesBetter(const ParserState& p, int c) {
+    return p.IsLine(c + 1) && p.Score(fCollector, c + 1) > p.Score(fCollector, c - 1);
+}
+
 void NamesAroundTheDate(Session& s) {
     ParserState& p = s.parser;
     WriteToLog(s, "-->Within Collector 6.  Should be rare.");
@@ -39,10 +47,10 @@ void NamesAroundTheDate(Session& s) {
         }
         if (GetFieldText(s, fCollector).empty()) {
             const std::string text = Trim(p.Line(c));
-            if (!text.empty()) {
+            if (HoldsLetterOrDigit(text)) {
                 SplitCollectorLine(s, text);
                 KeepCollectorName(s);
-            } else if (c > 0 && c - 1 != FoundLineOf(s, fDeterminer)) {
+            } else if (text.empty() && c > 0 && c - 1 != FoundLineOf(s, fDeterminer) && !NextLineNamesBetter(p, c)) {
                 std::string prev = p.Line(c - 1);
                 size_t k = 0;
                 while (k < prev.size() && !(prev[k] >= 'A' && prev[k] <= 'Z')) ++k;
