@@ -11,6 +11,7 @@
 #include "model/Files.h"
 #include "model/Session.h"
 #include "parser/FillLabelChunks.h"
+#include "records/RecordTakenOut.h"
 
 namespace quorl {
 
@@ -57,7 +58,7 @@ std::vector<std::string> SplitBatchLabels(const std::string& text) {
 void BatchMode1Click(Session& s) {
     std::filesystem::path file;
     if (ChooseLabelFile(s, file)) {
-        if (!CanReadFile(s, file)) return;
+        if (!CanReadFile(s, file) || !OfferRecordTakenOutBack(s)) return;
         for (const std::string& label : SplitBatchLabels(AutoCorrectText(s, LoadFileToString(s, file, true)))) {
             s.form.SetText("RichEdit1", label);
             ParseLabelWindow(s);

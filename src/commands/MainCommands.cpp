@@ -13,6 +13,7 @@
 #include "model/Session.h"
 #include "parser/AutoSplit.h"
 #include "parser/FillLabelChunks.h"
+#include "records/RecordTakenOut.h"
 
 namespace quorl {
 
@@ -39,7 +40,12 @@ void Open1Click(Session& s) {
     std::filesystem::path file;
     if (!ChooseLabelFile(s, file)) return;
     if (!CanReadFile(s, file)) return;
+    if (!OfferRecordTakenOutBack(s)) return;
     OpenTextFileAndParse(s, file);
+}
+
+void ParseOnlyButtonClick(Session& s) {
+    if (OfferRecordTakenOutBack(s)) ParseLabelWindow(s);
 }
 
 void PasteLabelText(Session& s) {
@@ -55,6 +61,7 @@ void ClearAllButtonClick(Session& s) {
     if (s.dialogs.Ask("Clear all fields?", DialogKind::Confirmation, {DialogButton::Yes, DialogButton::No}) !=
         DialogButton::Yes)
         return;
+    if (!OfferRecordTakenOutBack(s)) return;
     ClearFields(s);
     s.form.SetText(kLabelWindow, "");
     s.LabelText.clear();

@@ -21,8 +21,12 @@ bool CanReadFile(Session& s, const std::filesystem::path& file);
 
 // "Open Text File": a text file chosen with the open dialog goes through the AutoCorrect list
 // into the label window and is parsed; its name shows in ImageLabel. A file that cannot be read
-// is reported and nothing changes.
+// is reported and nothing changes. A record taken out to be edited again and still in the fields
+// is offered back first (so in every command here that replaces the fields).
 void Open1Click(Session& s);
+
+// "Parse": the label window's text is parsed into the fields.
+void ParseOnlyButtonClick(Session& s);
 
 // "Paste from Clipboard": the clipboard's text through the AutoCorrect list, the automatic line
 // splitting (AutoSplit) and double spacing (DoubleSpace) into the label window. No parse.

@@ -4,11 +4,13 @@
 #include "model/Records.h"
 #include "model/Session.h"
 #include "parser/FillLabelChunks.h"
+#include "records/RecordTakenOut.h"
 
 namespace quorl {
 
 void AnalyzeField(Session& s, int field) {
     if (field < 0 || field >= kBuiltInFields) return;
+    if (!OfferRecordTakenOutBack(s)) return;
     StartTrace(s, field);
     ParseLabelWindow(s);
 }

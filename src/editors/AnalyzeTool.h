@@ -6,7 +6,8 @@ namespace quorl {
 class Session;
 
 // "Analyze": the label window's text is parsed once with the scoring of field (0-29) explained;
-// the explanation is shown when the parse ends. A number outside 0-29 does nothing.
+// the explanation is shown when the parse ends. A number outside 0-29 does nothing, and so does a
+// cancelled offer to add back a record taken out to be edited again and still in the fields.
 void AnalyzeField(Session& s, int field);
 
 // "Cancel", and closing the window by its frame: the next parse explains nothing.

@@ -51,6 +51,9 @@ public:
     std::vector<ReplacementClass> AutoCorrectList;
     std::vector<OutputFormatClass> OutputColumns;
     std::string OutputFileName;
+    // The record file a record now in the fields was taken out of to be edited again, until that
+    // record is written again ("" when the fields hold no such record).
+    std::string RecordTakenOutOf;
 
     // Reference lists (program folder).
     std::vector<FamilyClass> PlantList;

@@ -5,6 +5,7 @@
 #include "model/AutoCorrect.h"
 #include "model/Session.h"
 #include "parser/FillLabelChunks.h"
+#include "records/RecordTakenOut.h"
 
 namespace quorl {
 
@@ -27,12 +28,14 @@ std::string PrepareOcrText(const Session& s, const std::string& ocrText) {
 }
 
 void ParseOcrText(Session& s, const std::string& ocrText) {
+    if (!OfferRecordTakenOutBack(s)) return;
     ClearFields(s);
     ParseAsLabel(s, PrepareOcrText(s, ocrText));
 }
 
 void ParsePhotoText(Session& s, const std::string& photoText) {
     const std::string text = photoText;  // the caller's text may be the label window's own
+    if (!OfferRecordTakenOutBack(s)) return;
     ClearFields(s);
     ParseAsLabel(s, text);
 }

@@ -12,7 +12,8 @@ class Session;
 std::string PrepareOcrText(const Session& s, const std::string& ocrText);
 
 // "OCR && Parse" once the text is read: the fields are cleared, the prepared text becomes the
-// label window's text and LabelText, and it is parsed.
+// label window's text and LabelText, and it is parsed. A record taken out to be edited again and
+// still in the fields is offered back first (here and in ParsePhotoText); cancelled, nothing changes.
 void ParseOcrText(Session& s, const std::string& ocrText);
 
 // "Parse": the fields are cleared and the Photo window's text, as it stands, is parsed.

@@ -1,5 +1,6 @@
 #include "records/OutputPreview.h"
 
+#include <cerrno>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "model/Session.h"
 #include "records/RecordFileLock.h"
 #include "records/RecordPutBack.h"
+#include "records/RecordTakenOut.h"
 #include "records/XmlLabelElement.h"
 
 namespace quorl {
@@ -81,10 +83,31 @@ std::optional<RecordToPutBack> XmlRecord(Session& s, const OutputPreview& p, con
 }
 
 // Until the record is added again its only copies are the fields and the log, so it goes into the
-// log, as the file holds it, before it leaves the file; whether or not the log is on.
-void LogRecordTakenOut(Session& s, const OutputPreview& p, const RecordToPutBack& r) {
-    s.log.Write(s.UserFolder, "Log.txt", {"Record taken out of ", p.fileName, " to be edited again:"});
-    s.log.WriteUntimed(s.UserFolder, "Log.txt", SplitLines(DecodeFileBytes(p.text.substr(r.begin, r.end - r.begin))));
+// log, as the file holds it, before it leaves the file; whether or not the log is on. False, after
+// telling the user why, when the log cannot take it: the record then stays in its file.
+bool LogRecordTakenOut(Session& s, const OutputPreview& p, const RecordToPutBack& r) {
+    const bool written =
+        s.log.Write(s.UserFolder, "Log.txt", {"Record taken out of ", p.fileName, " to be edited again:"}) &&
+        s.log.WriteUntimed(s.UserFolder, "Log.txt",
+                           SplitLines(DecodeFileBytes(p.text.substr(r.begin, r.end - r.begin))));
+    if (written) return true;
+    const WriteResult failed{WriteFailure::Write, errno};
+    s.dialogs.ShowMessage("Unable to write " + s.UserFile("Log.txt").string() + " (" + failed.Reason() +
+                          "), which keeps a copy of the record while it is edited again. The record was left in " +
+                          p.fileName + ".");
+    return false;
+}
+
+std::optional<RecordToPutBack> RecordOfRow(Session& s, const OutputPreview& p, size_t row) {
+    return p.outputType == kXmlOutput ? XmlRecord(s, p, p.table.rows[row]) : DelimitedRecord(s, p, p.table.rows[row]);
+}
+
+// The same record in a preview read again: same file, format and columns, and the row holds the
+// same values.
+bool SameRow(const OutputPreview& before, const OutputPreview& now, size_t row) {
+    return now.fileName == before.fileName && now.outputType == before.outputType &&
+           now.table.columns == before.table.columns && row < now.table.rows.size() &&
+           now.table.rows[row].values == before.table.rows[row].values;
 }
 
 }  // namespace
@@ -109,39 +132,53 @@ bool LoadOutputPreview(Session& s, OutputPreview& preview) {
 
 ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row) {
     if (row >= preview.table.rows.size()) return ReEditResult::Refused;
-    std::optional<RecordToPutBack> record = preview.outputType == kXmlOutput
-                                                ? XmlRecord(s, preview, preview.table.rows[row])
-                                                : DelimitedRecord(s, preview, preview.table.rows[row]);
+    std::optional<RecordToPutBack> record = RecordOfRow(s, preview, row);
     if (!record) return ReEditResult::Refused;
 
     if (s.dialogs.Ask("Remove this line from output, clear QUORL form, and edit this line?", DialogKind::Warning,
                       {DialogButton::Yes, DialogButton::Cancel}) != DialogButton::Yes)
         return ReEditResult::Cancelled;
 
+    // The fields may still hold a record taken out earlier: it is offered back before they are
+    // replaced. Added back, it may have grown this very file after the rows shown; the row is then
+    // taken out of the file as it is now, when the file still holds the same record in that row.
+    const OutputPreview* p = &preview;
+    OutputPreview current;
+    if (!s.RecordTakenOutOf.empty()) {
+        if (!OfferRecordTakenOutBack(s)) return ReEditResult::Cancelled;
+        if (ReadFileBytes(s.ProgramFile(preview.fileName), current.bytes) && current.bytes != preview.bytes &&
+            LoadOutputPreview(s, current) && SameRow(preview, current, row)) {
+            p = &current;
+            record = RecordOfRow(s, current, row);
+            if (!record) return ReEditResult::Refused;
+        }
+    }
+
     // The record is taken out of the bytes the preview shows; a file changed meanwhile (a record
     // added since) would lose that change, and another output format (a switch of user) would put
     // the values into the wrong fields.
-    const auto path = s.ProgramFile(preview.fileName);
+    const auto path = s.ProgramFile(p->fileName);
     const std::unique_ptr<FileLock> lock = LockRecordFile(s, path, "Nothing was taken out of it.");
     if (!lock) return ReEditResult::Refused;
     std::string now;
-    const bool sameFormat = s.OutputFileName == preview.fileName && s.OutputType == preview.outputType;
-    if (!sameFormat || !ReadFileBytes(path, now) || now != preview.bytes) {
-        s.dialogs.ShowMessage(preview.fileName +
+    const bool sameFormat = s.OutputFileName == p->fileName && s.OutputType == p->outputType;
+    if (!sameFormat || !ReadFileBytes(path, now) || now != p->bytes) {
+        s.dialogs.ShowMessage(p->fileName +
                               " has changed since the preview was read; nothing was taken out of it. "
                               "Open the preview again and choose the record once more.");
         return ReEditResult::Stale;
     }
 
-    LogRecordTakenOut(s, preview, *record);
+    if (!LogRecordTakenOut(s, *p, *record)) return ReEditResult::NotWritten;
     const WriteResult written =
-        ReplaceFileAtomically(path, WithoutTextRange(preview.bytes, preview.text, record->begin, record->end));
+        ReplaceFileAtomically(path, WithoutTextRange(p->bytes, p->text, record->begin, record->end));
     if (!written) {
         ShowWriteFailure(s, path, written);
         return ReEditResult::NotWritten;
     }
     StartPutBack(s);
     for (const auto& [column, value] : record->values) PutBackValue(s, column, value);
+    s.RecordTakenOutOf = p->fileName;
     return ReEditResult::Done;
 }
 

@@ -29,14 +29,17 @@ enum class ReEditResult {
     Cancelled,  // the user said no; nothing changed
     Refused,    // the record cannot be re-edited (a message said why); nothing changed
     Stale,      // the file or the output format changed since it was read (a message said so)
-    NotWritten, // the file could not be written (a message said why); the record is still in it
+    NotWritten, // the file, or the log's copy of the record, could not be written (a message said
+                // why); the record is still in the file
 };
 
 // Re-edits the record of row (an index into preview.table.rows) after the user agrees: checks that
 // the output format is the one the preview was read for and the file still holds the same bytes, fills the fields from the record's
 // values by the output columns, and replaces the file by one without that record (through a
-// temporary file and a rename); every other byte stays. The record is written to the log first;
-// the fields are filled only once the file no longer holds it. For XML the whole label element holding
+// temporary file and a rename); every other byte stays. The record is written to the log first,
+// and stays in the file when the log cannot take it; the fields are filled only once the file no
+// longer holds it, and the Session then remembers that they hold a record taken out. A record
+// taken out earlier and still in the fields is offered back first. For XML the whole label element holding
 // the row's line is taken out and its child elements fill the fields by their names.
 ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row);
 

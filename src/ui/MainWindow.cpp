@@ -28,6 +28,7 @@
 #include "base/TextOffsets.h"
 #include "model/UserFiles.h"
 #include "records/ExportData.h"
+#include "records/RecordTakenOut.h"
 #include "ui/AppWindows.h"
 #include "ui/HelpContext.h"
 #include "ui/ProgramHelp.h"
@@ -422,9 +423,15 @@ void MainWindow::FormatOutput1Click() {
 
 void MainWindow::AddDataButtonClick() { quorl::AddDataButtonClick(session); }
 
-void MainWindow::Exit1Click() { QCoreApplication::exit(0); }
+void MainWindow::Exit1Click() {
+    if (OfferRecordTakenOutBack(session)) QCoreApplication::exit(0);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!OfferRecordTakenOutBack(session)) {
+        event->ignore();
+        return;
+    }
     help_->Viewer().CloseAll();
     event->accept();
     QCoreApplication::exit(0);

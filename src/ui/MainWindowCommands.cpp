@@ -86,7 +86,7 @@ void MainWindow::WireCommands() {
             if (windows) ShowWindow(window(*windows));
         };
 
-    clickHooks["ParseOnlyButton"] = [&s] { ParseLabelWindow(s); };
+    clickHooks["ParseOnlyButton"] = [&s] { ParseOnlyButtonClick(s); };
     clickHooks["AddDataButton"] = [this] { AddDataButtonClick(); };
     clickHooks["PasteButton"] = [&s] { PasteLabelText(s); };
     clickHooks["ClearAllButton"] = [&s] { ClearAllButtonClick(s); };

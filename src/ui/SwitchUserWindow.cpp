@@ -5,6 +5,7 @@
 
 #include "model/Session.h"
 #include "model/UserSwitch.h"
+#include "records/RecordTakenOut.h"
 #include "ui/QtText.h"
 
 namespace quorl {
@@ -45,10 +46,13 @@ void SwitchUserWindow::Button1Click() {
         session.dialogs.ShowMessage("Nothing Selected");
         return;
     }
+    // Another user's output format and record file would take the record taken out.
+    if (!OfferRecordTakenOutBack(session)) return;
     if (SwitchToUser(session, FromQt(item->text()))) hide();
 }
 
 void SwitchUserWindow::AddUserButtonClick() {
+    if (!OfferRecordTakenOutBack(session)) return;
     if (AddUser(session)) hide();
 }
 

@@ -1,10 +1,15 @@
 // The output preview: record files read as tables, and the re-edit that takes one record out of
 // the file (every other byte kept) and puts its values back into the fields.
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 #include "FileSizeLimit.h"
 #include "RecordFixture.h"
 #include "base/Encoding.h"
+#include "commands/BatchMode.h"
+#include "commands/MainCommands.h"
+#include "editors/AnalyzeTool.h"
 #include "fields/FieldAccess.h"
 #include "records/DarwinCsvWriter.h"
 #include "records/DarwinXmlWriter.h"
@@ -12,6 +17,7 @@
 #include "records/RecordFileTable.h"
 #include "records/TsvWriter.h"
 #include "records/XmlLabelElement.h"
+#include "ocr/PhotoCommands.h"
 
 namespace quorl::testing {
 namespace {
@@ -289,6 +295,68 @@ TEST_F(TsvPreviewTest, AFileThatCannotBeWrittenKeepsTheRecordAndTheFields) {
                                                          " (File too large). The file was left as it was."});
     EXPECT_EQ(Box("CollectorEdit"), "unsaved work");
     EXPECT_NE(ReadFile(dir / "Log.txt").find(middle), std::string::npos);
+
+    // Nor is it taken out when the log cannot keep its copy.
+    s.log.Close();
+    std::filesystem::remove(dir / "Log.txt");
+    std::filesystem::create_directory(dir / "Log.txt");
+    dialogs.answers.push_back(DialogButton::Yes);
+    EXPECT_EQ(ReEditRecord(s, p, 1), ReEditResult::NotWritten);
+    EXPECT_EQ(RecordFile(), p.bytes);
+    EXPECT_EQ(dialogs.messages.back(), "Unable to write " + (dir / "Log.txt").string() +
+                                           " (Is a directory), which keeps a copy of the record while it is edited "
+                                           "again. The record was left in Records.tsv.");
+    EXPECT_EQ(Box("CollectorEdit"), "unsaved work");
+}
+
+// While the fields hold a record taken out, each command that would replace them asks first:
+// Cancel stops it, No loses the record and goes on, Yes adds the record back and goes on.
+TEST_F(TsvPreviewTest, ARecordTakenOutIsOfferedBackBeforeTheFieldsAreReplaced) {
+    WriteAll(AddTSV);
+    const OutputPreview p = Load();
+    const std::string question = "The record taken out of Records.tsv has not been added back. Add it back now?";
+    const std::string lost = "The record taken out of Records.tsv was not added back and is lost.";
+    const std::string text = "Flora of Ohio\r\nCarex lurida\r\nwet ditch\r\nJ. Smith 12\r\n";
+    const auto label = dir / "label.txt";
+    WriteFile(label, text);
+    s.BatchPauseMs = 0;
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"open", [&] { dialogs.files = {label}; Open1Click(s); }},
+        {"batch", [&] { dialogs.files = {label}; BatchMode1Click(s); }},
+        {"parse", [&] { ParseOnlyButtonClick(s); }},
+        {"OCR", [&] { ParseOcrText(s, text); }},
+        {"analyze", [&] { AnalyzeField(s, 0); }},
+        {"clear", [&] { dialogs.answers.push_front(DialogButton::Yes); ClearAllButtonClick(s); }},
+        {"re-edit", [&] { dialogs.answers.push_front(DialogButton::Yes); ReEditRecord(s, Load(), 0); }},
+    };
+    for (const auto& [name, run] : commands) {
+        SCOPED_TRACE(name);
+        WriteFile(RecordPath(), p.bytes);
+        dialogs.answers.push_back(DialogButton::Yes);
+        ASSERT_EQ(ReEditRecord(s, p, 1), ReEditResult::Done);
+        dialogs.answers.push_back(DialogButton::Cancel);
+        run();
+        EXPECT_EQ(dialogs.questions.back(), question);
+        EXPECT_EQ(Box("CollectorEdit"), kSpecimens[1].collector);
+        dialogs.answers.push_back(DialogButton::No);
+        run();
+        EXPECT_NE(std::find(dialogs.messages.begin(), dialogs.messages.end(), lost), dialogs.messages.end());
+        EXPECT_NE(Box("CollectorEdit"), kSpecimens[1].collector);
+        dialogs.messages.clear();
+    }
+
+    // Yes: here another re-edit from the preview read before, whose row the file, grown by the
+    // record added back, still holds where it was.
+    s.RecordTakenOutOf.clear();  // the last command took out a record of its own
+    WriteFile(RecordPath(), p.bytes);
+    dialogs.answers.insert(dialogs.answers.end(), {DialogButton::Yes, DialogButton::Yes, DialogButton::Yes});
+    ASSERT_EQ(ReEditRecord(s, p, 1), ReEditResult::Done);
+    ASSERT_EQ(ReEditRecord(s, p, 0), ReEditResult::Done);
+    EXPECT_EQ(dialogs.questions.back(), question);
+    const RecordFileRow& middle = p.table.rows[1];
+    EXPECT_EQ(RecordFile(), WithoutRange(Without(p, 1) + p.bytes.substr(middle.begin, middle.end - middle.begin),
+                                         p.table.rows[0].begin, p.table.rows[0].end));
+    EXPECT_EQ(Box("CollectorEdit"), kSpecimens[0].collector);
 }
 
 TEST_F(TsvPreviewTest, TheOnlyRecordLeavesTheHeaderLine) {

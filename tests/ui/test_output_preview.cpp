@@ -1,6 +1,7 @@
 // The output preview window: the CSV record file as a table, and the re-edit of one record by a
 // double click, which takes it out of the file and back into the main window.
 #include <QLabel>
+#include <QTimer>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -122,6 +123,38 @@ private slots:
         QCOMPARE(Text("CollectorEdit"), QStringLiteral("J. Smith"));
         QCOMPARE(qobject_cast<QLabel*>(app_->windows->main->Widget("ImageLabel"))->text(),
                  QString::fromStdString(fs::path(S().OutputFileName).filename().string()));
+    }
+
+    // A record taken out is offered back before the program ends: Cancel keeps it going, Yes adds
+    // the record (through the add's own checks) and ends it; then nothing asks any more.
+    void aRecordTakenOutIsOfferedBackAtExit() {
+        AddRecord("J. Smith", "Sierra de Manantlan");
+        AddRecord("A. Gray", "Cerro, near the pass");
+        app_->windows->main->MenuItem("OutputPreview1")->trigger();
+        W().OutputPreviewListView->setCurrentItem(W().OutputPreviewListView->topLevelItem(1));
+        app_->dialogs.answers.push_back(DialogButton::Yes);
+        W().OutputPreviewListViewDblClick();
+        const std::string first = ReadAll(RecordPath());
+        MainWindow& main = *app_->windows->main;
+        main.show();
+        QTimer::singleShot(0, [&] {
+            using B = DialogButton;
+            app_->dialogs.answers = {B::Cancel, B::Cancel, B::Yes, B::Ignore};
+            main.MenuItem("Exit1")->trigger();
+            main.close();
+            QVERIFY(main.isVisible());
+            main.MenuItem("Exit1")->trigger();
+        });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        const auto& asked = app_->dialogs.questions;
+        const std::string question =
+            "The record taken out of " + S().OutputFileName + " has not been added back. Add it back now?";
+        QCOMPARE(std::count(asked.begin(), asked.end(), question), std::ptrdiff_t(3));
+        const std::string after = ReadAll(RecordPath());
+        QVERIFY(after.starts_with(first) && after.find("\"A. Gray\"", first.size()) != std::string::npos);
+        main.MenuItem("Exit1")->trigger();
+        QCOMPARE(std::count(asked.begin(), asked.end(), question), std::ptrdiff_t(3));
     }
 
     void missingFileIsReportedAndTheWindowStaysHidden() {
