@@ -65,6 +65,9 @@ void ClearAllButtonClick(Session& s) {
     ClearFields(s);
     s.form.SetText(kLabelWindow, "");
     s.LabelText.clear();
+    // The lists search the label's lines when a country or a family is chosen.
+    s.parser.LabelChunks.clear();
+    s.parser.CurrentLine = -1;
 }
 
 void LayoutButtonClick(Session& s) {

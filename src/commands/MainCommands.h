@@ -32,8 +32,8 @@ void ParseOnlyButtonClick(Session& s);
 // splitting (AutoSplit) and double spacing (DoubleSpace) into the label window. No parse.
 void PasteLabelText(Session& s);
 
-// "Clear All": after "Clear all fields?" is answered Yes, the fields, the label window and
-// LabelText are emptied.
+// "Clear All": after "Clear all fields?" is answered Yes, the fields, the label window, LabelText
+// and the label lines the lists search are emptied.
 void ClearAllButtonClick(Session& s);
 
 // "Layout": writes Layout.txt in the current directory, one line "Tag, Top, Left, Height, Width"

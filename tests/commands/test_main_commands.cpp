@@ -9,6 +9,7 @@
 #include "base/Text.h"
 #include "commands/BatchMode.h"
 #include "commands/MainCommands.h"
+#include "fields/CascadingLists.h"
 #include "ocr/PhotoCommands.h"
 #include "fields/FieldEntryTools.h"
 
@@ -82,6 +83,8 @@ TEST_F(MainCommandsTest, ClearAllOnlyAfterYes) {
     s.form.SetText("RichEdit1", "label");
     s.form.SetText("CollectorEdit", "Smith");
     s.LabelText = "label";
+    AddCountry("United States", {{"Alabama", {"Monroe County"}}, {"Florida", {"Dade County", "Monroe County"}}});
+    SetLines({"Key West", "Monroe County", "Florida", "J. Smith 12"});
     dialogs.answers = {DialogButton::No, DialogButton::Yes};
     ClearAllButtonClick(s);
     EXPECT_EQ(Label(), "label");
@@ -91,6 +94,11 @@ TEST_F(MainCommandsTest, ClearAllOnlyAfterYes) {
     EXPECT_EQ(Label(), "");
     EXPECT_EQ(s.form.Get("CollectorEdit").text, "");
     EXPECT_EQ(s.LabelText, "");
+    // A country chosen now finds no state or county in the label that was cleared.
+    s.form.SetItemIndex("CountryCombo", 0);
+    CountryComboChange(s);
+    EXPECT_EQ(F(fState), "Select State");
+    EXPECT_EQ(F(fCounty), "");
 }
 
 TEST_F(MainCommandsTest, LayoutFileListsControlsWithFieldTags) {
