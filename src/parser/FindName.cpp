@@ -18,7 +18,8 @@ SearchLines::SearchLines(const Session& s, InstitutionsOut out) {
     for (int i = 0; i < p.LineCount(); ++i) {
         LineForms& f = p.Forms(i);
         if (!f.searchFormsMade) {
-            f.folded = ReplaceAllNoCase(RemoveAccents(f.source), " USA", " United States");
+            // "USA" at the line's start reads as after a blank.
+            f.folded = ReplaceAllNoCase(" " + RemoveAccents(f.source), " USA", " United States").substr(1);
             f.foldedLower = LowerCase(f.folded);
             f.searchFormsMade = true;
         }

@@ -10,13 +10,14 @@ namespace quorl {
 class Session;
 struct LabelFieldClass;
 
-// Searches name (ignoring case, in the accent-folded line, " USA" read as " United States") in
+// Searches name (ignoring case, in the accent-folded line, "USA" after a blank or at the line's
+// start read as "United States") in
 // the lines from Minimum - 2 to Maximum - 1 of the field's definition. A name glued to a letter
 // before it does not count, nor, with wholeWord, one glued to a letter after it. Returns 0 when
 // not found, else 1 + the name's position in the line, and sets CurrentLine to the line.
 int32_t FindNameInChunks(Session& s, const LabelFieldClass& def, const std::string& name, bool wholeWord);
 
-// The label lines as the name search reads them (folded, " USA" read as " United States", and
+// The label lines as the name search reads them (folded, "USA" read as "United States", and
 // lower-cased), for a run of searches over unchanged lines: views of the forms the parser state
 // keeps for each line, valid while no line changes.
 // The place searches read the lines with the institutions' names blanked out (Names), or with the

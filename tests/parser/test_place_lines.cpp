@@ -21,7 +21,8 @@ protected:
         AddCountry("Mexico", {{"Chihuahua", {"Janos"}}, {"Sonora", {"Alamos"}}});
         AddCountry("United States", {{"Alaska", {"Juneau", "Sitka"}},
                                      {"New York", {"Albany", "Bronx"}},
-                                     {"Texas", {"Travis"}}});
+                                     {"Texas", {"Travis"}},
+                                     {"New Mexico", {"Luna", "Otero"}}});
         for (int f : {fCountry, fState, fCounty, fHerbarium}) {
             Def(f).Minimum = 1;
             Def(f).Maximum = 50;
@@ -170,6 +171,21 @@ TEST_F(PlaceLines, CountryDefaultOrPreservedCountry) {
         EXPECT_EQ(ps.countryIndex, c.index);
         EXPECT_EQ(dialogs.messages.empty() ? "" : dialogs.messages[0], c.message);
     }
+}
+
+// A line names the country as the label writes it: "USA" alone or at the line's start, and not
+// where the country's name only ends the name of another place of the list.
+TEST_F(PlaceLines, HowALineNamesTheCountry) {
+    const struct {
+        std::vector<std::string> lines;
+        const char* places;
+    } cases[] = {
+        {{"Plants of Alaska", "USA"}, "United States|Alaska|"},
+        {{"USA, Alaska.", "x"}, "United States|Alaska|"},
+        {{"Plants of New Mexico", "x"}, "||"},
+        {{"Plants of New Mexico", "Sonora, Mexico"}, "Mexico|Sonora|Alamos"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Places(c.lines), c.places) << c.lines[0];
 }
 
 // Of two states, or two counties, named in the label the one later in its list is taken.

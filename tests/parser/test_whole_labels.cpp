@@ -175,15 +175,15 @@ TEST_F(WholeLabels, RandomTextNeverBreaksTheParse) {
     SUCCEED();
 }
 
-// A short last line is a line like any other: here it names the country, and the state and the
-// county follow from it.
+// A short last line is a line like any other: here it names the country (USA reads as United
+// States, the later of the two in the list), and the state and the county follow from it.
 TEST_F(WholeLabels, ShortLastLineNamesTheCountry) {
-    AddCountry("USA", {{"Ohio", {"Franklin", "Scioto"}}});
+    AddCountry("United States", {{"Ohio", {"Franklin", "Scioto"}}});
     for (const char* end : {"USA", "USA\n"}) {
         SCOPED_TRACE(end);
         Parse(std::string("Flora of Ohio\nQuercus alba\nFranklin County, on oak bark\nJ. Smith 1234\n12 May 1995\n") +
               end);
-        Expect({{fCountry, "USA"}, {fState, "Ohio"}, {fCounty, "Franklin"}, {fCollector, "J. Smith"}});
+        Expect({{fCountry, "United States"}, {fState, "Ohio"}, {fCounty, "Franklin"}, {fCollector, "J. Smith"}});
     }
 }
 

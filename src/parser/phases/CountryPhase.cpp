@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "base/Excerpt.h"
+#include "base/ParseText.h"
+#include "base/Text.h"
 #include "fields/CascadingLists.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
@@ -18,13 +20,37 @@ namespace quorl {
 
 namespace {
 
-// The last country of the list that the lines name as a whole word, selected.
+// Whether the name of the given length at 'at' in the lower-cased line is the end of a longer
+// name of the place list written there ("mexico" in "new mexico", "guinea" in "papua new guinea").
+bool EndsALongerPlaceName(const std::vector<CountryClass>& places, std::string_view line, size_t at, size_t length) {
+    for (const CountryClass& place : places) {
+        const size_t n = place.Name.size();
+        if (n > length && n - length <= at) {
+            const size_t from = at + length - n;
+            if ((from == 0 || !IsAsciiLetter(static_cast<unsigned char>(line[from - 1]))) &&
+                EqualsNoCase(place.Name, line.substr(from, n)))
+                return true;
+        }
+        if (EndsALongerPlaceName(place.Children, line, at, length)) return true;
+    }
+    return false;
+}
+
+// The last country of the list that the lines name as a whole word, selected. A line where the
+// country's name ends a longer place name names that place, not the country.
 bool FindCountry(Session& s, PhaseState& ps, const LabelFieldClass& def, const SearchLines& lines) {
     // Only the countries that the lines may name are searched, last first.
     const std::vector<uint32_t> named = s.parser.countryNames.Candidates(s.CountryList, lines.lower);
     for (auto it = named.rbegin(); it != named.rend(); ++it) {
         const size_t i = *it;
-        if (FindNameInChunks(s, def, s.CountryList[i].Name, true, lines) == 0) continue;
+        const std::string& name = s.CountryList[i].Name;
+        SearchLines own = lines;
+        for (int line; (line = FindNameLine(s, def, name, true, own)) >= 0;) {
+            const std::string_view lower = own.lower[static_cast<size_t>(line)];
+            if (!EndsALongerPlaceName(s.CountryList, lower, Pos(LowerCase(name), lower) - 1, name.size())) break;
+            own.folded[static_cast<size_t>(line)] = own.lower[static_cast<size_t>(line)] = {};
+        }
+        if (FindNameInChunks(s, def, name, true, own) == 0) continue;
         ps.countryIndex = static_cast<int>(i);
         SelectFieldComboItem(s, fCountry, static_cast<int>(i), s.parser.CurrentLine);
         FillStateCombo(s);
