@@ -243,18 +243,26 @@ TEST_F(PhaseRules, HabitatWithoutLearningEndsBeforeElevation) {
 
 // Associated species: a line scoring above 5, joined with the next while that one looks Latin or
 // the text ends in a comma, unless it reads as description, location or habitat (10 or more).
+// Neither a herbarium's line nor the line of the label's own plant name is taken.
 TEST_F(PhaseRules, AssociatedSpeciesNeedAScoreAboveFive) {
     const struct {
         int score, latin, ldh;  // of the line, its Latin score, and the ldh score of the line after it
+        int owner, nameLine;    // the field that took the line; the line the family was taken from
         const char* taken;
-    } cases[] = {{5, 0, 0, ""},
-                 {6, 0, 9, "Pinus edulis, Juniperus deppeana Quercus turbinella"},
-                 {6, 0, 10, "Pinus edulis, Juniperus deppeana"},
-                 {4, 6, 0, "Pinus edulis, Juniperus deppeana Quercus turbinella"},  // or a Latin score above 5
-                 {4, 5, 0, ""}};
+    } cases[] = {{5, 0, 0, 0, 0, ""},
+                 {6, 0, 9, 0, 0, "Pinus edulis, Juniperus deppeana Quercus turbinella"},
+                 {6, 0, 10, 0, 0, "Pinus edulis, Juniperus deppeana"},
+                 {4, 6, 0, 0, 0, "Pinus edulis, Juniperus deppeana Quercus turbinella"},  // or a Latin score above 5
+                 {4, 5, 0, 0, 0, ""},
+                 {6, 0, 9, fHerbarium, 0, ""},
+                 {6, 0, 9, 0, 3, "Pinus edulis, Juniperus deppeana"},
+                 {4, 6, 0, 0, 3, "Pinus edulis, Juniperus deppeana"},
+                 {6, 0, 9, 0, 2, ""}};
     for (const auto& c : cases) {
         SetFieldText(s, fAssociatedSpecies, "", false);
         SetLines({"Flora", "x", "Pinus edulis, Juniperus deppeana", "Quercus turbinella", "J. Smith 12"});
+        s.parser.SetOwner(2, c.owner);
+        Def(fFamily).FoundLine = c.nameLine;
         s.parser.LineScores[fAssociatedSpecies][2] = c.score;
         s.parser.LineLatinScore[2] = c.latin;
         s.parser.LineLatinScore[3] = 9;
