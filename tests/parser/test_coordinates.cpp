@@ -84,6 +84,9 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
         {"Lat. 27°N, Long. 108°30'W", "27// N 108/30/ W"},
         {"Co. Rd. 125, 6.1 mi ENE of US 301 at Lawtey, 30°04'N, 82°09'W; pine scrub", "30/04/ N 82/09/ W"},
         {"SR 21, 1.7 mi N of Huxford at CR 30, 31°14'50\"N, 87°29'47\"W", "31/14/50 N 87/29/47 W"},
+        {"x 27 01 ab cd 5 N", "27/01/5 N // "},  // a number next and one three after it
+        {"Lat 34 ab cd ef N", "34// N // "},      // four tokens after the drop: nothing more is asked
+        {"34 N 181 180 W", "34// N 180// W"},     // 180 is a degree, 181 is not
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -106,6 +109,7 @@ TEST_F(LatLong, ParseLatLongRejectsWordsAndClearsBoth) {
     EXPECT_EQ(ParseLatLong(s, "12 N"), 0);
     EXPECT_EQ(ParseLatLong(s, "GPS: 34 12 N"), 0);
     EXPECT_EQ(ParseLatLong(s, "a 34 12 N"), 0);  // a one-letter word that is no compass letter is dropped too
+    EXPECT_EQ(ParseLatLong(s, "Lat 34 ab cd ef gh N"), 0);  // five after the drop: the words lead nowhere
 }
 
 TEST_F(LatLong, ParseLatLongLongTextIsSafe) {
