@@ -1,8 +1,10 @@
 #include "ui/BusyWindow.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
+#include <QThread>
 #include <algorithm>
 
 #include "ui/QtText.h"
@@ -16,6 +18,8 @@ namespace {
 constexpr int kDesignWidth = 340;
 constexpr int kHeight = 120;
 constexpr int kMargin = 20;
+// How long a newly shown window may take to be mapped by the window manager.
+constexpr int kExposeWaitMs = 1000;
 
 // Shows the text, shortened in its middle when even the widest window the screen allows cannot
 // hold it (the whole text is then its tooltip).
@@ -24,6 +28,21 @@ void SetFittedText(QLabel* label, const QString& text, int room) {
     const QString shown = fm.horizontalAdvance(text) <= room ? text : fm.elidedText(text, Qt::ElideMiddle, room);
     label->setText(shown);
     label->setToolTip(shown == text ? QString() : text);
+}
+
+// The long step runs on the GUI thread and processes no events: the window must be on the screen
+// and painted before it goes on. A window manager maps a shown window a while later, and what is
+// painted before that is lost; so wait (events of the user held back) until the window is mapped.
+void PaintNow(QWidget* window) {
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (window->testAttribute(Qt::WA_Mapped) || waited.elapsed() >= kExposeWaitMs) break;
+        QThread::msleep(5);
+    }
+    window->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace
@@ -68,14 +87,16 @@ void BusyWindow::ShowBusy(const std::string& title, const std::string& message) 
     CentreOn(this, mainWindow_);
     show();
     raise();
-    repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    PaintNow(this);
 }
 
 void BusyWindow::ShowProgress(int position, int maximum) {
+    // The bar repaints itself when what it shows changes; a bar just shown is painted at once.
+    const bool appears = ProgressBar1->isHidden();
+    ProgressBar1->show();
     ProgressBar1->setRange(0, maximum);
     ProgressBar1->setValue(position);
-    ProgressBar1->show();
+    if (appears && isVisible()) PaintNow(this);
 }
 
 void BusyWindow::HideBusy() {

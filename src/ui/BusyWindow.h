@@ -17,9 +17,10 @@ public:
 
     // An empty title keeps the last one. The window is as wide as its texts need (within the
     // screen), both labels are centred, the progress bar starts over hidden, and the window is
-    // centred on the main window, shown without blocking and painted at once.
+    // centred on the main window, shown without blocking and painted before this returns (also
+    // under a window manager that maps it late).
     void ShowBusy(const std::string& title, const std::string& message);
-    // Shows the progress bar at position of maximum.
+    // Shows the progress bar at position of maximum, painted before this returns.
     void ShowProgress(int position, int maximum);
     // Hides the window and its progress bar.
     void HideBusy();

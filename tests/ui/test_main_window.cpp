@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
+#include <QWindow>
+#include <map>
 
 #include "UiTestSupport.h"
 #include "model/Log.h"
@@ -44,6 +46,25 @@ bool IntersectsVisibleSibling(QWidget* w, QString* other) {
     }
     return false;
 }
+
+// Counts the paint events of the widgets it watches, and holds the first expose of a window back
+// for 50 ms: a window manager that maps a shown window a while later.
+class LateExposeWatch : public QObject {
+public:
+    std::map<QObject*, int> paints;
+    bool exposeHeld = false;
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints[watched];
+        auto* window = qobject_cast<QWindow*>(watched);
+        if (e->type() != QEvent::Expose || exposeHeld || !window) return false;
+        exposeHeld = true;
+        QTimer::singleShot(50, window, [window] {
+            QExposeEvent late(QRect(QPoint(), window->size()));
+            QCoreApplication::sendEvent(window, &late);
+        });
+        return true;
+    }
+};
 
 }  // namespace
 
@@ -297,6 +318,25 @@ private slots:
                     [&elsewhere] { emit qApp->focusChanged(nullptr, &elsewhere); });
             s->window.reset();
         }
+    }
+
+    // The long step after ShowBusy processes no events: the texts and the bar are painted before
+    // ShowBusy and ShowProgress return.
+    void busyWindowIsPaintedBeforeTheLongStep() {
+        auto s = StartWindow();
+        BusyWindow busy(s->window.get());
+        LateExposeWatch watch;
+        busy.createWinId();
+        for (QObject* o : std::initializer_list<QObject*>{busy.windowHandle(), busy.Label1, busy.Label2, busy.ProgressBar1})
+            o->installEventFilter(&watch);
+        busy.ShowBusy("Please Wait...", "Processing Image");
+        QVERIFY(watch.exposeHeld);
+        QVERIFY(watch.paints[busy.Label1] > 0 && watch.paints[busy.Label2] > 0);
+        busy.ShowProgress(1, 100);
+        QVERIFY(watch.paints[busy.ProgressBar1] > 0);
+        watch.paints.clear();
+        busy.ShowBusy("", "Performing OCR");
+        QVERIFY(watch.paints[busy.Label2] > 0);
     }
 
     void closingTheMainWindowEndsTheEventLoopWithZero() {
