@@ -120,6 +120,8 @@ public:
     // The questions "Add to Database" asked, with the user's answers, kept while its name lookup
     // is pending: the add run again for the page asks none of them again.
     std::vector<std::pair<std::string, DialogButton>> AddAnswers;
+    // The main window's field values when those answers were kept.
+    std::vector<std::string> AddAnswersFields;
 };
 
 }  // namespace quorl

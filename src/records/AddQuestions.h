@@ -15,4 +15,10 @@ class Session;
 DialogButton AskOnce(Session& s, const std::string& question, DialogKind kind,
                      const std::vector<DialogButton>& buttons);
 
+// The add waits for the name-search page: its answers are kept with the fields as they are now.
+void KeepAddAnswers(Session& s);
+// The answers kept stand only for the fields they were given for: once the user has changed a
+// field while the page loaded, the add run again asks its questions anew.
+void ForgetAddAnswersIfFieldsChanged(Session& s);
+
 }  // namespace quorl

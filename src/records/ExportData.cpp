@@ -145,7 +145,10 @@ void RunAdd(Session& s) {
         }
     }
     WriteToLog(s, "Done Exporting Data");
-    if (!s.NameLookupPending) s.AddAnswers.clear();
+    if (s.NameLookupPending)
+        KeepAddAnswers(s);
+    else
+        s.AddAnswers.clear();
 }
 
 }  // namespace

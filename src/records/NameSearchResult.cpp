@@ -9,6 +9,7 @@
 #include "lookup/NameLookup.h"
 #include "model/Log.h"
 #include "model/Session.h"
+#include "records/AddQuestions.h"
 #include "records/ExportData.h"
 #include "records/PlantNameCheck.h"
 
@@ -28,14 +29,22 @@ void OfferName(Session& s, const std::string& found) {
     AddDataAfterNameSearch(s);
 }
 
+// True, once, for the lookup waiting for its page when the Scientific Name is still the one it
+// was started for. The answers the add gave stand only when no field changed meanwhile.
+bool TakePendingLookup(Session& s) {
+    if (!s.NameLookupPending) return false;
+    s.NameLookupPending = false;
+    if (BoxText(s, "ScientificNameEdit") != s.NameLookupName) return false;
+    ForgetAddAnswersIfFieldsChanged(s);
+    return true;
+}
+
 }  // namespace
 
 void NameSearchDocumentComplete(Session& s, const std::string& bodyHtml) {
     // Pages opened later by following links in the window, and a page that comes back after the
     // user has changed the name, start nothing.
-    if (!s.NameLookupPending) return;
-    s.NameLookupPending = false;
-    if (BoxText(s, "ScientificNameEdit") != s.NameLookupName) return;
+    if (!TakePendingLookup(s)) return;
 
     const std::string expected = ExpectedNameMarkup(s);
     const std::string page = UpperCaseTagNames(bodyHtml);
@@ -59,9 +68,7 @@ void NameSearchDocumentComplete(Session& s, const std::string& bodyHtml) {
 }
 
 void NameSearchFailed(Session& s, const std::string& why) {
-    if (!s.NameLookupPending) return;
-    s.NameLookupPending = false;
-    if (BoxText(s, "ScientificNameEdit") != s.NameLookupName) return;
+    if (!TakePendingLookup(s)) return;
     if (!AcceptUncheckedName(s, why)) return;
     s.UncheckedNameAccepted = s.NameLookupName;  // the add below passes the name check once
     if (s.nameBrowser) s.nameBrowser->CloseWindow();

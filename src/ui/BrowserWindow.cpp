@@ -3,8 +3,10 @@
 #include <QPointer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include "lookup/NameLookup.h"
@@ -34,6 +36,8 @@ QWebEngineView* BrowserWindow::EnsureWebBrowser() {
         layout()->addWidget(webBrowser_);
         connect(webBrowser_->page(), &QWebEnginePage::loadingChanged, this, &BrowserWindow::LoadingChanged);
         connect(webBrowser_, &QWebEngineView::loadFinished, this, &BrowserWindow::WebBrowserDocumentComplete);
+        connect(webBrowser_->page()->profile(), &QWebEngineProfile::downloadRequested, this,
+                &BrowserWindow::DownloadRequested);
     }
     return webBrowser_;
 }
@@ -45,12 +49,27 @@ void BrowserWindow::Navigate(const std::string& url) {
 }
 
 void BrowserWindow::LookupTimedOut() {
+    // A page that never finishes ends the lookup as a page that cannot be reached does.
     if (lookupUrl_.isEmpty()) return;
-    // A page that never finishes, or an answer that is no page at all (a file to download), ends
-    // the lookup as a page that cannot be reached does.
-    lookupUrl_.clear();
     webBrowser_->stop();
-    NameSearchFailed(session, NameSearchTimeoutReason(lookupTimer_.interval()));
+    LookupFailedBecause(NameSearchTimeoutReason(lookupTimer_.interval()));
+}
+
+void BrowserWindow::DownloadRequested(QWebEngineDownloadRequest* download) {
+    // An answer that is no page (a file to download) is what the lookup gets: it failed at once.
+    // Files the user downloads from a page he opened are his.
+    if (lookupUrl_.isEmpty() || !webBrowser_ || download->page() != webBrowser_->page()) return;
+    download->cancel();
+    webBrowser_->stop();
+    const std::string type = FromQt(download->mimeType());
+    LookupFailedBecause("the name-search page answered with " + (type.empty() ? std::string("a file") : type) +
+                        " instead of a page");
+}
+
+void BrowserWindow::LookupFailedBecause(const std::string& why) {
+    lookupUrl_.clear();
+    lookupTimer_.stop();
+    NameSearchFailed(session, why);
     emit LookupFailed();
 }
 
@@ -63,16 +82,13 @@ void BrowserWindow::LoadingChanged(const QWebEngineLoadingInfo& info) {
         why = "the name-search page answered with the error " + std::to_string(info.errorCode());
     else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus)
         why = "the name-search page could not be reached (" + FromQt(info.errorString()) + ")";
-    if (why.empty()) return;
-    lookupUrl_.clear();
-    lookupTimer_.stop();
-    NameSearchFailed(session, why);
-    emit LookupFailed();
+    if (!why.empty()) LookupFailedBecause(why);
 }
 
 void BrowserWindow::ShowWindow() {
     show();
     raise();
+    activateWindow();
 }
 
 void BrowserWindow::CloseWindow() { hide(); }

@@ -9,6 +9,7 @@
 
 #include "lookup/NameBrowser.h"
 
+class QWebEngineDownloadRequest;
 class QWebEngineLoadingInfo;
 class QWebEngineView;
 
@@ -44,6 +45,9 @@ private:
     void LoadingChanged(const QWebEngineLoadingInfo& info);
     // The lookup's page has not loaded within its time: the lookup failed.
     void LookupTimedOut();
+    void DownloadRequested(QWebEngineDownloadRequest* download);
+    // Ends the loading of the lookup's page and tells the name lookup why it failed.
+    void LookupFailedBecause(const std::string& why);
 
     QWebEngineView* webBrowser_ = nullptr;
     QUrl lookupUrl_;  // the page last asked for by the name lookup

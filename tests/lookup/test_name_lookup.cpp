@@ -215,6 +215,13 @@ TEST_F(NameLookupTest, QuestionsOfTheAddAreNotAskedAgainAfterTheLookup) {
     dialogs.answers = {DialogButton::Ignore};
     StartLookup();
     EXPECT_EQ(dialogs.questions, std::vector<std::string>{asked[0]});
+
+    // A field changed while the page loaded: the answers given before are not taken for it.
+    Set("CollectorEdit", "A. Gray");
+    dialogs.answers = {DialogButton::Yes, DialogButton::Cancel};
+    NameSearchDocumentComplete(s, "<i>Abies alba</i> Mill.");
+    EXPECT_EQ(dialogs.questions, (std::vector<std::string>{asked[0], asked[1], asked[0]}));
+    EXPECT_FALSE(Written());
 }
 
 // The page cannot check the name: the user is told why and decides; Yes adds the record once.

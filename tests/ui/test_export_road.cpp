@@ -222,9 +222,12 @@ private slots:
         p.FillUnlistedSpecies(server);
         p.Click("AddDataButton");
         QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 30000);
-        // The page does not come; the user corrects the name and adds again.
+        // The page does not come; the user corrects the name in the main window and adds again.
+        p.main().activateWindow();
+        QTRY_VERIFY(p.main().isActiveWindow());
         p.Type("ScientificNameEdit", QStringLiteral("Abies albidula"));
         p.Click("AddDataButton");
+        QTRY_VERIFY(p.windows->browser->isActiveWindow());  // the lookup's window comes to the front
         QTRY_VERIFY_WITH_TIMEOUT(fs::exists(p.RecordPath()), 30000);
         QCOMPARE(server.requests.value(1), QStringLiteral("/NameSearch.aspx?name=Abies%20albidula"));
         QCOMPARE(p.session.ConfirmedName, std::string("Abies albidula"));
@@ -266,8 +269,9 @@ private slots:
         }
     }
 
-    // A page that never finishes loading, or an answer that is no page (a file to download): after
-    // the time limit the lookup has failed, and the user is asked as for a host that cannot be reached.
+    // A page that never finishes loading fails after the time limit; an answer that is no page (a
+    // file to download) fails at once, saying what came back. The user is asked as for a host that
+    // cannot be reached.
     void namePageThatDoesNotLoadInTimeAsksWhetherToAddAnyway() {
         for (const bool neverAnswers : {true, false}) {
             PageServer server;
@@ -276,7 +280,7 @@ private slots:
             server.nameType = "application/octet-stream";
             server.namePage = "<html><body><p><i>Abies albida</i></p></body></html>";
             Program p;
-            p.FillUnlistedSpecies(server, "NameSearchTimeout\t1\r\n");
+            p.FillUnlistedSpecies(server, neverAnswers ? "NameSearchTimeout\t1\r\n" : "NameSearchTimeout\t600\r\n");
             bool failed = false;
             connect(p.windows->browser.get(), &BrowserWindow::LookupFailed, this, [&] { failed = true; });
             p.dialogs.answers = {DialogButton::Yes};
@@ -284,7 +288,8 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(failed, 15000);
             QCOMPARE(p.dialogs.questions.size(), size_t(1));
             const std::string& question = p.dialogs.questions[0];
-            QVERIFY2(question.find("did not load within 1 second.") != std::string::npos, question.c_str());
+            const char* why = neverAnswers ? "did not load within 1 second." : "answered with application/octet-stream";
+            QVERIFY2(question.find(why) != std::string::npos, question.c_str());
             QVERIFY2(question.find("Add the record anyway?") != std::string::npos, question.c_str());
             QVERIFY(fs::exists(p.RecordPath()));
             QVERIFY(!p.windows->browser->isVisible());
