@@ -58,6 +58,8 @@ void OutputPreviewWindow::LoadOutputPreview() {
     OutputPreviewListView->setColumnCount(static_cast<int>(captions.size()));
     OutputPreviewListView->setHeaderLabels(captions);
     for (int i = 0; i < captions.size(); ++i) OutputPreviewListView->setColumnWidth(i, kColumnWidth);
+    // A file of one column (each line of an XML file is one value) shows its lines across the list.
+    OutputPreviewListView->header()->setStretchLastSection(captions.size() == 1);
     QList<QTreeWidgetItem*> items;
     for (size_t r = 0; r < table.rows.size(); ++r) {
         auto* item = new QTreeWidgetItem;

@@ -157,6 +157,19 @@ private slots:
         QCOMPARE(std::count(asked.begin(), asked.end(), question), std::ptrdiff_t(3));
     }
 
+    // Each line of an XML record file is one value: its one column is as wide as the list.
+    void xmlRecordFileShowsItsLinesAcrossTheList() {
+        S().OutputType = 1;
+        S().OutputFileName = "Records.xml";
+        WriteAll(RecordPath(), "<?xml version=\"1.0\"?>\r\n<SimpleDarwinRecordSet>\r\n<SimpleDarwinRecord>\r\n");
+        app_->windows->main->MenuItem("OutputPreview1")->trigger();
+        QTreeWidget* list = W().OutputPreviewListView;
+        QCOMPARE(list->columnCount(), 1);
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QVERIFY(list->viewport()->width() > 100);
+        QTRY_COMPARE(list->columnWidth(0), list->viewport()->width());
+    }
+
     void missingFileIsReportedAndTheWindowStaysHidden() {
         fs::remove(RecordPath());
         app_->windows->main->MenuItem("OutputPreview1")->trigger();
