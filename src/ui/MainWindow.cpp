@@ -30,6 +30,7 @@
 #include "records/ExportData.h"
 #include "records/RecordTakenOut.h"
 #include "ui/AppWindows.h"
+#include "ui/ElidedLabel.h"
 #include "ui/HelpContext.h"
 #include "ui/ProgramHelp.h"
 #include "ui/QtHelpViewer.h"
@@ -216,7 +217,7 @@ QWidget* MainWindow::CreateWidget(const Control& c) {
             return b;
         }
         case ControlKind::Label:
-            return new QLabel(parent);
+            return new ElidedLabel(parent);
         case ControlKind::UpDown: {
             auto* spin = new QSpinBox(parent);
             spin->setRange(8, 14);
@@ -337,7 +338,10 @@ void MainWindow::UpdateWidget(const Control& c) {
         QFont f = ControlFont(w, c);
         if (w->font() != f) w->setFont(f);
     }
-    if (const QString hint = ToQt(c.hint); w->toolTip() != hint) w->setToolTip(hint);
+    QString tip = ToQt(c.hint);
+    // A label shortened to its width (a long file name) tells its whole text.
+    if (auto* label = qobject_cast<ElidedLabel*>(w); tip.isEmpty() && label && label->Shortened()) tip = label->text();
+    if (w->toolTip() != tip) w->setToolTip(tip);
     w->setEnabled(c.enabled);
     if (w->isHidden() == c.visible) w->setVisible(c.visible);
 }

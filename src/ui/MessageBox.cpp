@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +20,8 @@ namespace {
 // About the width at which a message box wraps its text, and the room its buttons and margins take.
 constexpr int kTextWidth = 500;
 constexpr int kBoxAllowance = 120;
+// The room a window manager's frame takes beside the title: the window's icon and its buttons.
+constexpr int kTitleBarAllowance = 160;
 
 int TextHeight(const QFontMetrics& fm, const QString& text) {
     return fm.boundingRect(QRect(0, 0, kTextWidth, 1 << 24), Qt::TextWordWrap | Qt::TextExpandTabs, text).height();
@@ -61,9 +64,18 @@ int ExecScrollingBox(QWidget* parent, const QPixmap& icon, const QString& title,
 
 }  // namespace
 
+int TitleBarWidth(const QWidget& window, const QString& title) {
+    QFont bold = window.font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarAllowance;
+}
+
 int ExecMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                    QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, title, text, buttons, parent);
+    // A box of a short text ("Complete.") is wide enough for its title in the frame.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleBarWidth(box, title), 0), grid->rowCount(), 0, 1, grid->columnCount());
     const QSize room = ScreenRoom(parent ? parent : &box);
     if (TextHeight(box.fontMetrics(), text) + kBoxAllowance <= room.height()) return box.exec();
     return ExecScrollingBox(parent, box.iconPixmap(), title, text, buttons, room);

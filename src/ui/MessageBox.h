@@ -5,6 +5,9 @@
 
 namespace quorl {
 
+// The width at which a window manager's frame shows the whole title beside its buttons.
+int TitleBarWidth(const QWidget& window, const QString& title);
+
 // Shows the box modally and returns the standard button chosen (0 when it was closed without one).
 int ExecMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                    QMessageBox::StandardButtons buttons);

@@ -208,13 +208,14 @@ DisplayArea PhotoWindow::Image1Area() const {
 }
 
 void PhotoWindow::PhotoFromFileButtonClick() {
+    std::filesystem::path chosen;
+    // The dialog starts in the folder of the picture it opened last. Cancelled, it loads nothing
+    // and changes nothing: the picture shown and the name the main window shows stay.
+    const std::filesystem::path folder = LabelImagePath.empty() ? session.ProgramFolder : LabelImagePath.parent_path();
+    if (!session.dialogs.ChooseFile("JPEG|*.jpg", folder, chosen)) return;
+    LabelImagePath = chosen;
     PreviewShown = false;
     SelectionRect.Clear();
-    std::filesystem::path chosen;
-    // The dialog starts in the folder of the picture it opened last.
-    const std::filesystem::path folder = LabelImagePath.empty() ? session.ProgramFolder : LabelImagePath.parent_path();
-    if (session.dialogs.ChooseFile("JPEG|*.jpg", folder, chosen)) LabelImagePath = chosen;
-    if (LabelImagePath.empty()) return;
     const std::string name = LabelImagePath.filename().string();
     session.form.SetText("ImageLabel", name);
     WriteToLog(session, "Image: " + LabelImagePath.string());

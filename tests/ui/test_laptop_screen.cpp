@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "AppTestSupport.h"
+#include "ui/MessageBox.h"
 #include "ui/PhotoCanvas.h"
 #include "ui/QtDialogs.h"
 
@@ -147,16 +148,21 @@ private slots:
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
         }
 
-        // A short text keeps the ordinary message box.
+        // A short text keeps the ordinary message box, wide enough for its title in the frame.
         QtDialogs qt;
         bool plain = false;
+        int width = 0, need = 1;
         QTimer::singleShot(50, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             plain = box && !box->findChild<QScrollArea*>();
-            if (box) box->accept();
+            if (!box) return;
+            width = box->width();
+            need = TitleBarWidth(*box, box->windowTitle());
+            box->accept();
         });
         qt.ShowMessage("Complete.");
         QVERIFY(plain);
+        QVERIFY2(width >= need, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(need)));
     }
 
     void busyWindowFitsItsTexts() {

@@ -16,6 +16,7 @@
 #include "model/MainForm.h"
 #include "model/Records.h"
 #include "ui/AppWindows.h"
+#include "ui/ElidedLabel.h"
 #include "ui/ProgramRun.h"
 
 using namespace quorl;
@@ -337,6 +338,24 @@ private slots:
         watch.paints.clear();
         busy.ShowBusy("", "Performing OCR");
         QVERIFY(watch.paints[busy.Label2] > 0);
+    }
+
+    // A file name longer than its label is shortened with "…"; the whole name is the tooltip.
+    void longOutputFileNameIsShortenedWithTheWholeNameAsTooltip() {
+        auto s = StartWindow();
+        auto* label = qobject_cast<ElidedLabel*>(W(*s, "OutputLabel"));
+        QVERIFY(label);
+        s->form().SetText("OutputLabel", "Records.tsv");
+        QCOMPARE(label->ShownText(), QStringLiteral("Records.tsv"));
+        QVERIFY(label->toolTip().isEmpty());
+        const QString name = QStringLiteral("Lichens of the Ozark plateau, second collecting trip, all records "
+                                            "checked by the curator in the spring of 2026.tsv");
+        s->form().SetText("OutputLabel", name.toStdString());
+        QCOMPARE(label->text(), name);
+        QVERIFY(label->ShownText().contains(QChar(0x2026)));
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->ShownText()) <= label->contentsRect().width());
+        QVERIFY(label->ShownText().endsWith(QStringLiteral(".tsv")));
+        QCOMPARE(label->toolTip(), name);
     }
 
     void closingTheMainWindowEndsTheEventLoopWithZero() {

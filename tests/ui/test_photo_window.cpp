@@ -262,9 +262,11 @@ private slots:
         fs::create_directories(pictures);
         fs::rename(WriteLabelPhoto(program_->path), pictures / "label.jpg");
         Load(*s, *photo, pictures / "label.jpg");
-        photo->PhotoFromFileButtonClick();  // cancelled: the same picture again
+        s->form().SetText("ImageLabel", "notes.txt");  // a text file opened since
+        photo->PhotoFromFileButtonClick();  // cancelled: the picture stays, nothing is renamed
         QCOMPARE(s->dialogs.fileFolders, (std::vector<fs::path>{program_->path, pictures}));
         QCOMPARE(photo->LabelPicture().width, 2000);
+        QCOMPARE(s->form().Get("ImageLabel").text, std::string("notes.txt"));
     }
 
     // A preview drawn by "OCR Only" gives way to the picture at the next press on it; one drawn

@@ -1,0 +1,22 @@
+#include "ui/ElidedLabel.h"
+
+#include <QPainter>
+#include <QStyle>
+
+namespace quorl {
+
+QString ElidedLabel::ShownText() const {
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width());
+}
+
+void ElidedLabel::paintEvent(QPaintEvent* event) {
+    if (!Shortened()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), ShownText(),
+                          foregroundRole());
+}
+
+}  // namespace quorl
