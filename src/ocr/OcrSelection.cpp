@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/Dialogs.h"
+#include "base/WordSplitter.h"
 #include "model/Log.h"
 #include "model/Session.h"
 #include "ocr/AutoThreshold.h"
@@ -55,6 +56,13 @@ std::string ReadPage(Session& s, TessDLL& engine, const OcrPage& page, const std
 }
 
 }  // namespace
+
+std::string BarcodeStart(const Session& s) {
+    if (s.FieldDefinitions.size() > static_cast<size_t>(fBarcode))
+        for (const std::string& word : CutWordList(s.FieldDefinitions[fBarcode].StartWords))
+            if (!word.empty()) return word + (word.back() == ':' ? " " : ": ");
+    return "Barcode: ";
+}
 
 OcrRun OcrSelection(Session& s, const GreyImage& picture, const PixelRect& area, const OcrSettings& settings) {
     OcrRun run;
@@ -112,7 +120,7 @@ OcrRun OcrSelection(Session& s, const GreyImage& picture, const PixelRect& area,
     }
     std::string text = choice.ChosenText();
     if (text != kUnknownOcrError) text = PostCorrectOcrText(text);
-    if (settings.getBarcode && !barcode.empty()) text = "Barcode: " + barcode + text;
+    if (settings.getBarcode && !barcode.empty()) text = BarcodeStart(s) + barcode + text;
     run.text = text;
     return run;
 }

@@ -22,13 +22,18 @@ struct OcrSettings {
 };
 
 struct OcrRun {
-    std::string text;           // the label text, repaired, "Barcode: " and its digits first
+    std::string text;           // the label text, repaired, the barcode's start word and digits first
     bool engineReady = false;   // false: the engine or the language was missing (told the user)
     int threshold = 0;          // where the track bar goes: the kept pass's, else the first one's
     int passes = 0;
     GreyImage preview;          // the kept pass's black and white picture (empty when none)
     GreyImage barcodeImage;     // the barcode band of the last pass that found one
 };
+
+// What the barcode's text follows at the start of the label text: the first start word of the
+// Barcode field and ": ", so that the parser finds the field by its own word; "Barcode: " when
+// the field has none.
+std::string BarcodeStart(const Session& s);
 
 // Reads the text in area (picture pixels, already clamped to the picture and not empty) of
 // picture. Shows the busy window and leaves it shown. When the engine or the language data is

@@ -2,7 +2,10 @@
 // the repairs of typical misreadings.
 #include <gtest/gtest.h>
 
+#include "ParserFixture.h"
+#include "fields/FieldAccess.h"
 #include "ocr/OcrResult.h"
+#include "ocr/OcrSelection.h"
 #include "ocr/PassChoice.h"
 #include "ocr/PostCorrection.h"
 
@@ -122,6 +125,22 @@ TEST(PostCorrection, KeepsLettersAndBlanksOtherSymbols) {
 }
 
 TEST(PostCorrection, BarcodeDigits) { EXPECT_EQ(CorrectBarcodeText("O1o2 NY\r\n"), "0102 NY\r\n"); }
+
+// The barcode goes in front of the label text under the Barcode field's own start word, which the
+// parse takes off again: the field gets the digits alone.
+class BarcodeStartTest : public ptest::ParserTest {};
+
+TEST_F(BarcodeStartTest, TheFieldsOwnStartWordIsTakenOffByTheParse) {
+    for (auto [words, start] : {std::pair{"barcode", "barcode: "}, {"Barcode:", "Barcode: "}, {" , bc,barcode", "bc: "}}) {
+        Def(fBarcode).StartWords = words;
+        EXPECT_EQ(BarcodeStart(s), start) << words;
+        SetLines({BarcodeStart(s) + "QZV0001234", "Quercus alba"});
+        FillByStartOrContainedWord(s, fBarcode);
+        EXPECT_EQ(GetFieldText(s, fBarcode), "QZV0001234") << words;
+    }
+    Def(fBarcode).StartWords = "";
+    EXPECT_EQ(BarcodeStart(s), "Barcode: ");
+}
 
 }  // namespace
 }  // namespace quorl
