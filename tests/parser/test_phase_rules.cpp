@@ -390,6 +390,8 @@ TEST_F(PhaseRules, CollectorLineIntoCollectorAndOthers) {
         {"R, Yahr 4486", "R, Yahr", ""},
         {"Harris, R. C. 42164", "Harris, R. C.", ""},
         {"Harris, R.C. & A. Jones", "Harris, R.C.", "A. Jones"},
+        {"Harris, R. C., A. Jones", "Harris, R. C.", "A. Jones"},
+        {"x, Jones", "Jones", ""},  // a small letter is no initial, and no person
         {"J. Smith, A. Jones", "J. Smith", "A. Jones"},
         {"Sharp, Z. Iwatsuki", "Sharp", "Z. Iwatsuki"},
         {"J.W.Thomson, J.A. Larsen", "J.W.Thomson", "J.A. Larsen"},
