@@ -88,6 +88,7 @@ TEST(InstitutionNames, AreBlankedWithTheirCapitalisedWordsAndTown) {
         "PLANTS OF UTAH [Lakehead University, Ely], Utah",
         "Smith 12 [NEW YORK botanical GARDEN]",
         "TEXAS\t[NEW YORK BOTANICAL GARDEN]",
+        "Lichens of Utah [NEW YORK BOTANICAL GARDEN]",
         "Utah, [new york botanical garden]",
         "[Herbarium of Utah], Salt Lake City: X",
         "[university] of utah",
