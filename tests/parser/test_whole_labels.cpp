@@ -193,4 +193,10 @@ TEST_F(WholeLabels, CoordinateLineIsNoCollector) {
           "D. Baca 73\n12 May 1995\n");
     Expect({{fCollector, "D. Baca"}, {fCollectionNumber, ""}, {fOtherCollectors, ""}},
            {{"LatDegreesEdit", "28"}, {"NSCombo", "N"}, {"LongDegreesEdit", "107"}, {"EWCombo", "W"}});
+    // Without a date line nothing scores as the collector's line: the coordinate line is still no
+    // collector's, nor joined to one.
+    Parse("Lat. 28° N, Long. 107° W\nD. Baca 73\non oak bark\nQuercus emoryi\n");
+    Expect({{fCollector, "D. Baca"}, {fOtherCollectors, ""}}, {{"LongDegreesEdit", "107"}});
+    Parse("Janos, on oak bark\nLat. 28° N, Long. 107° W\nD. Baca 73\nQuercus emoryi\n");
+    EXPECT_EQ(F(fOtherCollectors).find("Long"), std::string::npos) << F(fOtherCollectors);
 }

@@ -105,17 +105,22 @@ std::string CollectorText(Session& s, int& bestScore) {
         }
     }
     bestScore = best;
+    // No line scored: the first line is taken, unless its coordinates were taken.
+    if (best == 0 && IsCoordinateLine(s, p.CurrentLine)) return {};
     const int c = p.CurrentLine;
     std::string text = p.Line(c);
     if (!text.empty()) TraceAppend(s, fCollector, "High score in \"" + text + "\".\r\n");
-    if (c >= 2 && best < 100 && p.Score(fCollector, c - 1) > 5) text = p.Line(c - 1) + " " + text;
+    if (c >= 2 && best < 100 && p.Score(fCollector, c - 1) > 5 && !IsCoordinateLine(s, c - 1))
+        text = p.Line(c - 1) + " " + text;
     bool appended = false;
-    for (int j = c + 1; p.IsLine(j) && ParserState::IsSlot(j) && p.LineNameScore[static_cast<size_t>(j)] > 1; ++j) {
+    for (int j = c + 1; p.IsLine(j) && ParserState::IsSlot(j) && p.LineNameScore[static_cast<size_t>(j)] > 1 &&
+                        !IsCoordinateLine(s, j);
+         ++j) {
         text += ", " + p.Line(j);
         TraceAppend(s, fCollector, "Add line \"" + p.Line(j) + "\" for high score.\r\n");
         appended = true;
     }
-    if (!appended && p.IsLine(c + 2) && p.Score(fOtherCollectors, c + 2) > 5) {
+    if (!appended && p.IsLine(c + 2) && p.Score(fOtherCollectors, c + 2) > 5 && !IsCoordinateLine(s, c + 2)) {
         text += ", " + p.Line(c + 2);
         TraceAppend(s, fCollector, "Add line \"" + p.Line(c + 2) + "\" for high score.\r\n");
     }
