@@ -1,6 +1,5 @@
-// The help pages against the windows they describe: every command a page names in bold, and every
-// control, column or menu item it names in italics, is one that a window of the program shows, as it
-// reads there; and a page says what its window does.
+// The help pages against the windows they describe: every name a page sets in bold or italics is one
+// that a window of the program shows, as it reads there; and a page says what its window does.
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
@@ -22,15 +21,12 @@ using namespace quorl::testing;
 
 namespace {
 
-// A caption as the user reads it: "&&" is an ampersand, a lone "&" marks the mnemonic; the colon
-// after a label's name is no part of it.
+// A caption as the user reads it: "&&" is an ampersand, a lone "&" marks the mnemonic; no closing colon.
 QString Shown(QString caption) {
     caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
     caption.remove(QLatin1Char('&'));
     caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    caption = caption.simplified();
-    if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
-    return caption;
+    return caption.simplified().remove(QRegularExpression(QStringLiteral(":$")));
 }
 
 QSet<QString> Captions(const std::vector<QWidget*>& windows) {
@@ -100,27 +96,21 @@ private slots:
         QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QStringLiteral("; "))));
     }
 
-    // What a page says its window does, as the window's own tests find it does: a phrase the page
-    // holds, and one it must not hold (a behaviour the window does not have).
+    // What a page says its window does: a phrase it holds, and one it must not (a behaviour there is not).
     void eachPageSaysWhatItsWindowDoes() {
-        const struct {
-            const char* page;
-            const char* says;
-            const char* never;
-        } rows[] = {
-            {"output-preview.html", "A Darwin Core XML file is shown line by line instead: one column, and one row per line",
-             nullptr},
+        const char* const rows[][3] = {
+            {"output-preview.html", "A Darwin Core XML file is shown line by line instead: one column, and one row", ""},
             {"name-lookup.html", "No adds nothing, and the window stays open on the page", "leaves the page open"},
-            {"output-format.html", "A click on a format takes effect at once", nullptr},
+            {"output-format.html", "A click on a format takes effect at once", ""},
             {"output-format.html", "stay so even when you press <b>Cancel</b>", "Keeps your changes for the format shown"},
-            {"field-definitions.html", "<i>Start Words</i> and <i>Contain Words</i>, which show", nullptr},
+            {"field-definitions.html", "<i>Start Words</i> and <i>Contain Words</i>, which show", ""},
         };
-        for (const auto& r : rows) {
-            QFile f(QStringLiteral(QUORL_SOURCE_DIR "/help/") + QLatin1String(r.page));
-            QVERIFY2(f.open(QIODevice::ReadOnly), r.page);
+        for (const auto& [page, says, never] : rows) {
+            QFile f(QStringLiteral(QUORL_SOURCE_DIR "/help/") + QLatin1String(page));
+            QVERIFY2(f.open(QIODevice::ReadOnly), page);
             const QString text = QString::fromUtf8(f.readAll()).simplified();
-            QVERIFY2(text.contains(QLatin1String(r.says)), r.says);
-            if (r.never) QVERIFY2(!text.contains(QLatin1String(r.never)), r.never);
+            QVERIFY2(text.contains(QLatin1String(says)), says);
+            QVERIFY2(!*never || !text.contains(QLatin1String(never)), never);
         }
     }
 };

@@ -182,35 +182,22 @@ private slots:
     void helpFromAModalDialogTakesInputWhileTheDialogIsOpen() {
         auto w = StartWindow();
         FieldDefinitionWindow definition(w->session);
-        QMessageBox box(QMessageBox::Information, QStringLiteral("QUORL"), QStringLiteral("Saved"), QMessageBox::Ok,
-                        w->window.get());
-        const struct {
-            QDialog* dialog;
-            QWidget* control;
-            const char* file;
-        } modals[] = {{&definition, definition.DefaultEdit, "field-definition.html"},
-                      {&box, box.button(QMessageBox::Ok), "main.html"}};
-        for (const auto& m : modals) {
+        QMessageBox box(QMessageBox::Information, "QUORL", "Saved", QMessageBox::Ok, w->window.get());
+        for (auto [dialog, control] : {std::pair<QDialog*, QWidget*>{&definition, definition.DefaultEdit},
+                                       {&box, box.button(QMessageBox::Ok)}}) {
             int tab = -1;
-            bool dialogOpen = false;
-            QTimer::singleShot(0, m.dialog, [&] {
-                m.dialog->activateWindow();
-                if (!QTest::qWaitForWindowActive(m.dialog)) return m.dialog->reject();
-                m.control->setFocus();
-                QTest::keyClick(m.control, Qt::Key_F1);
+            QTimer::singleShot(0, dialog, [&] {
+                dialog->activateWindow();
+                if (QTest::qWaitForWindowActive(dialog)) QTest::keyClick(control, Qt::Key_F1);
                 if (HelpWindow* hw = w->window->Help().Viewer().Window(); hw && QTest::qWaitForWindowExposed(hw)) {
-                    hw->Tabs->setCurrentIndex(0);
-                    // Through the window system, as a click of the mouse comes.
                     const QTabBar* tabs = hw->Tabs->tabBar();
+                    hw->Tabs->setCurrentIndex(0);  // then clicked through the window system, as a mouse does
                     QTest::mouseClick(hw->windowHandle(), Qt::LeftButton, {}, tabs->mapTo(hw, tabs->tabRect(1).center()));
-                    tab = hw->Tabs->currentIndex();
+                    if (dialog->isVisible()) tab = hw->Tabs->currentIndex();
                 }
-                dialogOpen = m.dialog->isVisible();
-                m.dialog->reject();
+                dialog->reject();
             });
-            m.dialog->exec();
-            QCOMPARE(Shown(*w->window).fileName(), QString::fromLatin1(m.file));
-            QVERIFY(dialogOpen);
+            dialog->exec();
             QCOMPARE(tab, 1);
         }
     }
@@ -234,8 +221,7 @@ private slots:
         QVERIFY(!hw->isVisible());
     }
 
-    // The help window closed right after it opened, while its contents and index are still being
-    // read in the background: again and again (freed memory is filled with a pattern in this run).
+    // Closed right after it opened, while its contents and index are still read in the background.
     void closesRightAfterItOpened() {
         for (int i = 0; i < 150; ++i) {
             QtHelpViewer viewer(HelpCollectionFile());
