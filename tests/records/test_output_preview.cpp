@@ -336,8 +336,7 @@ TEST_F(TsvPreviewTest, ARecordTakenOutIsOfferedBackBeforeTheFieldsAreReplaced) {
         EXPECT_NE(Box("CollectorEdit"), kSpecimens[1].collector);
         dialogs.messages.clear();
     }
-    // Yes: the last command's record goes back, and the file it grew still holds, where the
-    // preview read before has it, the row now taken out.
+    // Yes: the last command's record goes back; the file it grew still holds the earlier preview's row.
     const OutputPreview left = Load();
     dialogs.answers.insert(dialogs.answers.end(), {DialogButton::Yes, DialogButton::Yes});
     ASSERT_EQ(ReEditRecord(s, left, 0), ReEditResult::Done);

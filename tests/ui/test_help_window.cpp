@@ -10,7 +10,6 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include "UiTestSupport.h"
@@ -185,20 +184,19 @@ private slots:
         QMessageBox box(QMessageBox::Information, "QUORL", "Saved", QMessageBox::Ok, w->window.get());
         for (auto [dialog, control] : {std::pair<QDialog*, QWidget*>{&definition, definition.DefaultEdit},
                                        {&box, box.button(QMessageBox::Ok)}}) {
-            int tab = -1;
-            QTimer::singleShot(0, dialog, [&] {
-                dialog->activateWindow();
-                if (QTest::qWaitForWindowActive(dialog)) QTest::keyClick(control, Qt::Key_F1);
-                if (HelpWindow* hw = w->window->Help().Viewer().Window(); hw && QTest::qWaitForWindowExposed(hw)) {
-                    const QTabBar* tabs = hw->Tabs->tabBar();
-                    hw->Tabs->setCurrentIndex(0);  // then clicked through the window system, as a mouse does
-                    QTest::mouseClick(hw->windowHandle(), Qt::LeftButton, {}, tabs->mapTo(hw, tabs->tabRect(1).center()));
-                    if (dialog->isVisible()) tab = hw->Tabs->currentIndex();
-                }
-                dialog->reject();
-            });
-            dialog->exec();
-            QCOMPARE(tab, 1);
+            dialog->setWindowModality(Qt::ApplicationModal);
+            dialog->show();
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClick(control, Qt::Key_F1);
+            HelpWindow* hw = w->window->Help().Viewer().Window();
+            QVERIFY(hw && QTest::qWaitForWindowExposed(hw));
+            const QTabBar* tabs = hw->Tabs->tabBar();
+            hw->Tabs->setCurrentIndex(0);  // then clicked through the window system, as a mouse does
+            QTest::mouseClick(hw->windowHandle(), Qt::LeftButton, {}, tabs->mapTo(hw, tabs->tabRect(1).center()));
+            QCOMPARE(hw->Tabs->currentIndex(), 1);
+            QVERIFY(dialog->isVisible());
+            dialog->hide();
         }
     }
 

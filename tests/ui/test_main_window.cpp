@@ -333,8 +333,7 @@ private slots:
         QVERIFY(label && label->ShownText() == label->text() && label->toolTip().isEmpty());
         const QString name = QStringLiteral("Lichens of the Ozark plateau, ").repeated(3) + QStringLiteral("2026.tsv");
         s->form().SetText("OutputLabel", name.toStdString());
-        const QString shown = label->ShownText();
-        QVERIFY(shown.contains(QChar(0x2026)) && shown.endsWith(QStringLiteral(".tsv")));
+        QVERIFY(label->ShownText().contains(QChar(0x2026)) && label->ShownText().endsWith(u".tsv"));
         QCOMPARE(label->toolTip(), name);
     }
 

@@ -135,7 +135,6 @@ private slots:
                                  DialogButton::Ignore};
         W().OutputPreviewListViewDblClick();
         MainWindow& main = *app_->windows->main;
-        main.show();
         QTimer::singleShot(0, [&] {
             main.MenuItem("Exit1")->trigger();
             main.close();
@@ -156,8 +155,7 @@ private slots:
         S().OutputFileName = "Records.xml";
         WriteAll(RecordPath(), "<?xml version=\"1.0\"?>\r\n<SimpleDarwinRecordSet>\r\n<SimpleDarwinRecord>\r\n");
         app_->windows->main->MenuItem("OutputPreview1")->trigger();
-        QTreeWidget* list = W().OutputPreviewListView;
-        QTRY_COMPARE(list->columnWidth(0), list->viewport()->width());
+        QTRY_COMPARE(W().OutputPreviewListView->columnWidth(0), W().OutputPreviewListView->viewport()->width());
     }
 
     void missingFileIsReportedAndTheWindowStaysHidden() {
