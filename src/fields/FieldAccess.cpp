@@ -145,12 +145,8 @@ void FillByStartOrContainedWord(Session& s, int field) {
         for (const std::string& line : lines) {
             if (!StartsWithNoCase(line, w)) continue;
             std::string value = ReplaceAll(line, w, "");
-            if (value != line) {
-                // "barcode:QZV 1" read with the start word "barcode": the colon went with the word.
-                size_t k = 0;
-                while (k < value.size() && (value[k] == ' ' || value[k] == ':' || value[k] == '.' || value[k] == ';')) ++k;
-                value.erase(0, k);
-            }
+            // "barcode:QZV 1" read with the start word "barcode": the colon went with the word.
+            if (value != line) value.erase(0, value.find_first_not_of(" :.;"));
             value = Trim(value);
             WriteToLog(s, {"Found Unique Start Word: ", w});
             SetFieldText(s, field, value, false);
@@ -177,9 +173,7 @@ std::string RemoveStartWord(Session& s, int field, const std::string& text) {
             if (t.size() > w.size() && IsAsciiLetter(static_cast<unsigned char>(t[w.size()]))) continue;
             if (!StartsWithNoCase(t, w)) continue;
             t.erase(0, std::min(w.size(), t.size()));
-            size_t k = 0;
-            while (k < t.size() && (t[k] == ':' || t[k] == '.' || t[k] == ';')) ++k;
-            t.erase(0, k);
+            t.erase(0, t.find_first_not_of(":.;"));
             TraceAppend(s, field, "Removing start word \"" + w + "\".\r\n");
             break;
         }

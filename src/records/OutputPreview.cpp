@@ -122,7 +122,7 @@ bool LoadOutputPreview(Session& s, OutputPreview& preview) {
                                                     : s.OutputFileName + " seems too small.");
         return false;
     }
-    preview.text = RecordFileText(preview.bytes);
+    preview.text = DecodedRecordFile(preview.bytes);
     if (preview.outputType == kXmlOutput)
         preview.table = ReadLineTable(preview.text);
     else

@@ -15,7 +15,7 @@ struct OutputPreview {
     std::string fileName;  // OutputFileName when read
     int outputType = 0;    // 0 tab-separated, 1 Darwin Core XML, 2 Darwin Core CSV
     std::string bytes;
-    std::string text;  // what the table was read from (RecordFileText); its rows' offsets index it
+    std::string text;  // what the table was read from (DecodedRecordFile); its rows' offsets index it
     RecordFileTable table;
 };
 

@@ -121,7 +121,7 @@ std::string WithoutRange(std::string_view bytes, size_t begin, size_t end) {
     return out;
 }
 
-std::string RecordFileText(std::string_view bytes) {
+std::string DecodedRecordFile(std::string_view bytes) {
     return IsUtf16(bytes) ? DecodeFileBytes(bytes) : std::string(bytes);
 }
 

@@ -37,9 +37,9 @@ std::string WithoutRange(std::string_view bytes, size_t begin, size_t end);
 // The text a record file is read as a table from: a UTF-16 file (a spreadsheet's "Unicode text")
 // as UTF-8 without its byte-order mark; any other file as its bytes, whose values the table
 // decodes (UTF-8, or Windows-1252 for an older single-byte file).
-std::string RecordFileText(std::string_view bytes);
+std::string DecodedRecordFile(std::string_view bytes);
 
-// The file without the part that holds text[begin, end), text being RecordFileText(bytes): the
+// The file without the part that holds text[begin, end), text being DecodedRecordFile(bytes): the
 // same bytes in the file's own encoding, so a UTF-16 file keeps its byte-order mark, its byte
 // order and every other code unit as it was.
 std::string WithoutTextRange(std::string_view bytes, std::string_view text, size_t begin, size_t end);

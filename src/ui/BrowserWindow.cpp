@@ -51,24 +51,23 @@ void BrowserWindow::Navigate(const std::string& url) {
 void BrowserWindow::LookupTimedOut() {
     // A page that never finishes ends the lookup as a page that cannot be reached does.
     if (lookupUrl_.isEmpty()) return;
-    webBrowser_->stop();
     LookupFailedBecause(NameSearchTimeoutReason(lookupTimer_.interval()));
 }
 
 void BrowserWindow::DownloadRequested(QWebEngineDownloadRequest* download) {
     // An answer that is no page (a file to download) is what the lookup gets: it failed at once.
     // Files the user downloads from a page he opened are his.
-    if (lookupUrl_.isEmpty() || !webBrowser_ || download->page() != webBrowser_->page()) return;
+    if (lookupUrl_.isEmpty() || download->page() != webBrowser_->page()) return;
     download->cancel();
-    webBrowser_->stop();
     const std::string type = FromQt(download->mimeType());
     LookupFailedBecause("the name-search page answered with " + (type.empty() ? std::string("a file") : type) +
                         " instead of a page");
 }
 
 void BrowserWindow::LookupFailedBecause(const std::string& why) {
-    lookupUrl_.clear();
+    lookupUrl_.clear();  // first: what stop() reports of the page is no longer the lookup's
     lookupTimer_.stop();
+    webBrowser_->stop();
     NameSearchFailed(session, why);
     emit LookupFailed();
 }

@@ -10,13 +10,13 @@ QString ElidedLabel::ShownText() const {
 }
 
 void ElidedLabel::paintEvent(QPaintEvent* event) {
-    if (!Shortened()) {
+    const QString shown = ShownText();
+    if (shown == text()) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), ShownText(),
-                          foregroundRole());
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), shown, foregroundRole());
 }
 
 }  // namespace quorl

@@ -427,9 +427,7 @@ void MainWindow::FormatOutput1Click() {
 
 void MainWindow::AddDataButtonClick() { quorl::AddDataButtonClick(session); }
 
-void MainWindow::Exit1Click() {
-    if (OfferRecordTakenOutBack(session)) QCoreApplication::exit(0);
-}
+void MainWindow::Exit1Click() { close(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!OfferRecordTakenOutBack(session)) {

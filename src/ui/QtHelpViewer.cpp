@@ -1,6 +1,6 @@
 #include "ui/QtHelpViewer.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHelpContentModel>
 #include <QHelpEngine>

@@ -79,7 +79,7 @@ TEST(RecordFileTable, Utf16FileIsReadAsTextAndARowIsTakenOutOfItsOwnBytes) {
         const std::string lone = bigEndian ? "\xDC\x01" : "\x01\xDC";
         const std::string tail = Utf8ToUtf16("x", bigEndian) + lone + Utf8ToUtf16("\r\n", bigEndian);
         const std::string bytes = mark + Utf8ToUtf16(head + row, bigEndian) + tail;
-        const std::string text = RecordFileText(bytes);
+        const std::string text = DecodedRecordFile(bytes);
         RecordFileTable t = ReadDelimitedTable(text, '\t');
         EXPECT_EQ(t.columns, (Values{"Name", "Place"}));
         ASSERT_EQ(t.rows.size(), 3u);
@@ -93,7 +93,7 @@ TEST(RecordFileTable, Utf16FileIsReadAsTextAndARowIsTakenOutOfItsOwnBytes) {
     }
     // Any other file is read and cut as its bytes.
     const std::string legacy = "Name\r\nJos\xe9\r\n";
-    EXPECT_EQ(RecordFileText(legacy), legacy);
+    EXPECT_EQ(DecodedRecordFile(legacy), legacy);
     EXPECT_EQ(WithoutTextRange(legacy, legacy, 6, 12), "Name\r\n");
 }
 

@@ -95,24 +95,6 @@ private slots:
         }
         QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QStringLiteral("; "))));
     }
-
-    // What a page says its window does: a phrase it holds, and one it must not (a behaviour there is not).
-    void eachPageSaysWhatItsWindowDoes() {
-        const char* const rows[][3] = {
-            {"output-preview.html", "A Darwin Core XML file is shown line by line instead: one column, and one row", ""},
-            {"name-lookup.html", "No adds nothing, and the window stays open on the page", "leaves the page open"},
-            {"output-format.html", "A click on a format takes effect at once", ""},
-            {"output-format.html", "stay so even when you press <b>Cancel</b>", "Keeps your changes for the format shown"},
-            {"field-definitions.html", "<i>Start Words</i> and <i>Contain Words</i>, which show", ""},
-        };
-        for (const auto& [page, says, never] : rows) {
-            QFile f(QStringLiteral(QUORL_SOURCE_DIR "/help/") + QLatin1String(page));
-            QVERIFY2(f.open(QIODevice::ReadOnly), page);
-            const QString text = QString::fromUtf8(f.readAll()).simplified();
-            QVERIFY2(text.contains(QLatin1String(says)), says);
-            QVERIFY2(!*never || !text.contains(QLatin1String(never)), never);
-        }
-    }
 };
 
 QTEST_MAIN(TestHelpPages)
