@@ -8,6 +8,7 @@
 #include "fields/FieldAccess.h"
 #include "model/Session.h"
 #include "parser/CollectionNumber.h"
+#include "parser/LatinScore.h"
 
 namespace quorl {
 
@@ -25,13 +26,11 @@ bool IsSplitToken(std::string_view t) {
     return StartsWithNoCase(t, "with") || t == "&" || t == "," || EqualsNoCase(t, "and");
 }
 
-bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
-
 // Initials: one or more capitals, each followed by a stop (R., R.C.).
 bool AreInitials(std::string_view w) {
     if (w.empty() || w.size() % 2 != 0) return false;
     for (size_t i = 0; i < w.size(); i += 2)
-        if (!IsCapital(w[i]) || w[i + 1] != '.') return false;
+        if (!IsUpperLetter(w[i]) || w[i + 1] != '.') return false;
     return true;
 }
 
@@ -61,8 +60,8 @@ bool InitialsCloseAName(std::string_view text) {
 bool CommaInsideAName(const std::vector<std::string>& tok, std::string_view word, std::string_view rest) {
     const std::string_view name = word.substr(0, word.size() - 1);
     if (name.empty()) return false;
-    if (name.size() == 1) return IsCapital(name[0]);
-    return (tok.empty() || IsSplitToken(tok.back())) && IsCapital(name[0]) && InitialsCloseAName(rest);
+    if (name.size() == 1) return IsUpperLetter(name[0]);
+    return (tok.empty() || IsSplitToken(tok.back())) && IsUpperLetter(name[0]) && InitialsCloseAName(rest);
 }
 
 // Whether a word is signs without a letter or a digit (__, °, -), no part of a name; "&" is a
@@ -143,7 +142,7 @@ bool MayNameAPerson(const std::vector<std::string>& tok, size_t from, size_t to)
         for (const char ch : tok[j]) {
             const unsigned char c = static_cast<unsigned char>(ch);
             if (IsAsciiLetter(c) || c >= 0x80) ++letters;
-            if (IsCapital(ch) || c >= 0x80) capital = true;
+            if (IsUpperLetter(ch) || c >= 0x80) capital = true;
         }
         if (capital && letters >= 2) return true;
     }

@@ -1,6 +1,7 @@
 #include "parser/Elevation.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "base/ParseText.h"
 #include "base/Text.h"
@@ -35,6 +36,14 @@ bool IsSeaLevel(const std::string& text) {
 const std::string& Token(const std::vector<std::string>& tok, int i) {
     static const std::string kNone;
     return i >= 0 && i < static_cast<int>(tok.size()) ? tok[static_cast<size_t>(i)] : kNone;
+}
+
+// The number before the unit at token k, when there is one and it is no higher than the highest.
+std::optional<int> ElevationBefore(const std::vector<std::string>& tok, int k, int highest) {
+    if (k <= 0 || !BeginsWithDigit(Token(tok, k - 1))) return std::nullopt;
+    const int n = IntOrZero(Token(tok, k - 1));
+    if (n > highest) return std::nullopt;
+    return n;
 }
 
 bool IsDegreeMark(const std::string& t) {
@@ -118,9 +127,8 @@ std::string FindElevation(Session& s, const std::string& text) {
     // Feet.
     int k = FindTokenIndex(tok, "ft", 0, count);
     if (k < 0) k = FindTokenIndex(tok, "feet", 0, count);
-    if (k > 0 && BeginsWithDigit(Token(tok, k - 1)) && IntOrZero(Token(tok, k - 1)) <= kHighestFeet) {
-        const int n = IntOrZero(Token(tok, k - 1));
-        if (n >= s.MinElevation * 3.28) {
+    if (const auto n = ElevationBefore(tok, k, kHighestFeet)) {
+        if (*n >= s.MinElevation * 3.28) {
             feetFound = true;
             firstUsed = k - 1;
             TraceAppend(s, fElevation, "Found foot Elevation in " + quoted + ".\r\n");
@@ -143,8 +151,8 @@ std::string FindElevation(Session& s, const std::string& text) {
         while (true) {
             k = FindTokenIndex(tok, "m", from, count);
             if (k < 0) k = FindTokenIndex(tok, "meters", from, count);
-            if (k > 0 && BeginsWithDigit(Token(tok, k - 1)) && IntOrZero(Token(tok, k - 1)) <= kHighestMeters) {
-                if (IntOrZero(Token(tok, k - 1)) >= s.MinElevation) {
+            if (const auto n = ElevationBefore(tok, k, kHighestMeters)) {
+                if (*n >= s.MinElevation) {
                     TraceAppend(s, fElevation, "Found Meter Elevation in " + quoted + ".\r\n");
                     firstUsed = std::min(firstUsed, k - 1);
                     if (isRange(k)) {

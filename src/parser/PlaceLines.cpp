@@ -9,6 +9,7 @@
 #include "fields/PhaseSupport.h"
 #include "model/Session.h"
 #include "parser/FindName.h"
+#include "parser/LatinScore.h"
 
 namespace quorl {
 
@@ -25,12 +26,16 @@ bool AtWordStart(std::string_view lower, size_t at) {
     return at == 0 || !IsAsciiLetter(static_cast<unsigned char>(lower[at - 1]));
 }
 
-bool NamesAnInstitution(std::string_view lower) {
-    for (std::string_view word : kInstitutionWords)
+// Whether one of the words appears in the lower-cased line at the start of a word.
+template <class Words>
+bool NamesAnyAtWordStart(std::string_view lower, const Words& words) {
+    for (std::string_view word : words)
         for (size_t at = lower.find(word); at != std::string_view::npos; at = lower.find(word, at + 1))
             if (AtWordStart(lower, at)) return true;
     return false;
 }
+
+bool NamesAnInstitution(std::string_view lower) { return NamesAnyAtWordStart(lower, kInstitutionWords); }
 
 // The herbarium phase searches when the Herbarium has no Default and no preserved value.
 bool HerbariumSearches(Session& s) {
@@ -71,11 +76,11 @@ std::vector<Word> CutWords(std::string_view text) {
             --w.end;
         }
         const std::string_view core = text.substr(w.begin, w.end - w.begin);
-        w.capitalised = !core.empty() && core[0] >= 'A' && core[0] <= 'Z';
-        const std::string lower = LowerCase(core);
-        w.connector = lower == "of" || lower == "the" || lower == "de" || lower == "and";
-        const bool small = std::any_of(core.begin(), core.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-        const auto capitals = std::count_if(core.begin(), core.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+        w.capitalised = !core.empty() && IsUpperLetter(core[0]);
+        w.connector = EqualsNoCase(core, "of") || EqualsNoCase(core, "the") || EqualsNoCase(core, "de") ||
+                      EqualsNoCase(core, "and");
+        const bool small = std::any_of(core.begin(), core.end(), IsLowerLetter);
+        const auto capitals = std::count_if(core.begin(), core.end(), IsUpperLetter);
         w.style = small ? kSmall : capitals >= 2 ? kCapitals : kNeutral;
         words.push_back(w);
     }
@@ -90,8 +95,7 @@ size_t WordAt(const std::vector<Word>& words, size_t at) {
 
 void MarkKeywords(std::vector<Word>& words, std::string_view lower, const std::vector<std::string>& keywords) {
     for (const std::string& keyword : keywords)
-        for (size_t at = lower.find(keyword); !keyword.empty() && at != std::string_view::npos;
-             at = lower.find(keyword, at + 1)) {
+        for (size_t at = lower.find(keyword); at != std::string_view::npos; at = lower.find(keyword, at + 1)) {
             if (!AtWordStart(lower, at)) continue;
             Word& first = words[WordAt(words, at)];
             first.keyword = true;
@@ -143,6 +147,7 @@ std::pair<size_t, size_t> NameAround(const std::vector<Word>& words, size_t k) {
 std::string BlankInstitutionNames(std::string_view text, const std::vector<std::string>& keywords) {
     std::string out(text);
     const std::string lower = LowerCase(text);
+    if (!NamesAnyAtWordStart(lower, keywords)) return out;
     std::vector<Word> words = CutWords(text);
     if (words.empty()) return out;
     MarkKeywords(words, lower, keywords);

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "base/Excerpt.h"
-#include "base/ParseText.h"
 #include "base/Text.h"
 #include "fields/CascadingLists.h"
 #include "fields/FieldAccess.h"

@@ -29,8 +29,7 @@ void KeepCollectorName(Session& s) {
 
 // An empty line (a date stood alone on it) lies between the collector's line and another one; the
 // collector's line is the one before it unless the one after it scores better as a collector
-// (Chih., MEX / VII-4-54 / J. W. MacSwain). The loop then reads that next line. A line of signs
-// only (the stop or stroke left of a date) names no one either way.
+// (Chih., MEX / VII-4-54 / J. W. MacSwain). The loop then reads that next line.
 bool NextLineNamesBetter(const ParserState& p, int c) {
     return p.IsLine(c + 1) && p.Score(fCollector, c + 1) > p.Score(fCollector, c - 1);
 }
@@ -47,6 +46,7 @@ void NamesAroundTheDate(Session& s) {
         }
         if (GetFieldText(s, fCollector).empty()) {
             const std::string text = Trim(p.Line(c));
+            // A line of signs only (the stop or stroke left of a date) names no one.
             if (HoldsLetterOrDigit(text)) {
                 SplitCollectorLine(s, text);
                 KeepCollectorName(s);
