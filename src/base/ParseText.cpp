@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "base/Encoding.h"
+#include "base/Letters.h"
 #include "base/Text.h"
 
 namespace quorl {
@@ -32,9 +33,10 @@ bool IsAscii(std::string_view text) {
 }
 
 bool HoldsLetterOrDigit(std::string_view text) {
-    for (char ch : text) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (IsAsciiLetter(c) || IsDigit(c) || c >= 0xC3) return true;  // 0xC3 leads U+00C0 to U+00FF
+    for (size_t i = 0; i < text.size();) {
+        char32_t cp = 0;
+        i += NextCodePoint(text, i, cp);
+        if (IsLetterCode(cp) || (cp >= U'0' && cp <= U'9')) return true;
     }
     return false;
 }

@@ -33,8 +33,8 @@ long CharPosOf(std::string_view text, long p);
 constexpr char kOtherChar = '\x81';
 std::string OneBytePerChar(std::string_view text);
 bool IsAscii(std::string_view text);
-// Whether the text holds a digit or a letter: A-Z, a-z, or a character from U+00C0 on (accented
-// letters and other scripts; the signs below it, such as the degree sign, are none).
+// Whether the text holds a digit or a letter of any alphabet (signs such as the degree sign or a
+// dash are none).
 bool HoldsLetterOrDigit(std::string_view text);
 // The current calendar year of the local clock.
 int CurrentCalendarYear();

@@ -401,6 +401,7 @@ TEST_F(PhaseRules, CollectorLineIntoCollectorAndOthers) {
         {"H. & V. Bailey", "H.", "V. Bailey"},
         // Signs without a letter are no part of a name, unless a stop makes them an initial.
         {"H. A. Sierk __\xC2\xB0,", "H. A. Sierk", ""},
+        {"H. A. Sierk \xE2\x80\x94 \xC3\x89. Roux", "H. A. Sierk", "\xC3\x89. Roux"},
         {"William _. Buck ___ R. Lopez", "William _. Buck", "R. Lopez"},
     };
     for (const auto& c : cases) {
