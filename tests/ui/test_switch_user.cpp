@@ -88,6 +88,18 @@ private slots:
         QCOMPARE(app_->dialogs.messages, std::vector<std::string>{"Nothing Selected"});
 
         Choose("Eve");
+        // A record taken out of its file waits in the fields: Cancel keeps the user.
+        S().RecordTakenOutOf = "Quorl.csv";
+        app_->dialogs.answers.push_back(DialogButton::Cancel);
+        W().Button1Click();
+        QCOMPARE(app_->dialogs.questions.back().substr(0, 40), std::string("The record taken out of Quorl.csv has no"));
+        QVERIFY(W().isVisible());
+        app_->dialogs.answers.push_back(DialogButton::Cancel);
+        W().AddUserButtonClick();
+        QVERIFY(W().isVisible());
+        QCOMPARE(app_->dialogs.questions.size(), size_t(3));  // the start's, and one each
+        S().RecordTakenOutOf.clear();
+
         app_->dialogs.messages.clear();
         W().Button1Click();
         QCOMPARE(app_->dialogs.messages.size(), size_t(1));
