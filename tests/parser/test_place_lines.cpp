@@ -185,6 +185,7 @@ TEST_F(PlaceLines, HowALineNamesTheCountry) {
         {{"USA, Alaska.", "x"}, "United States|Alaska|"},
         {{"Plants of New Mexico", "x"}, "||"},
         {{"Plants of New Mexico", "Sonora, Mexico"}, "Mexico|Sonora|Alamos"},
+        {{"Sonora: New Mexico border, Mexico", "x"}, "Mexico|Sonora|Alamos"},
     };
     for (const auto& c : cases) EXPECT_EQ(Places(c.lines), c.places) << c.lines[0];
 }

@@ -35,6 +35,21 @@ bool EndsALongerPlaceName(const std::vector<CountryClass>& places, std::string_v
     return false;
 }
 
+// Whether the lower-cased line names the country only as the end of longer place names: every
+// whole-word occurrence of the name there ends one, and there is one.
+bool OnlyEndsLongerPlaceNames(const std::vector<CountryClass>& places, std::string_view line, const std::string& name) {
+    bool any = false;
+    for (size_t at = line.find(name); at != std::string_view::npos; at = line.find(name, at + 1)) {
+        const size_t end = at + name.size();
+        if ((at > 0 && IsAsciiLetter(static_cast<unsigned char>(line[at - 1]))) ||
+            (end < line.size() && IsAsciiLetter(static_cast<unsigned char>(line[end]))))
+            continue;
+        if (!EndsALongerPlaceName(places, line, at, name.size())) return false;
+        any = true;
+    }
+    return any;
+}
+
 // The last country of the list that the lines name as a whole word, selected. A line where the
 // country's name ends a longer place name names that place, not the country.
 bool FindCountry(Session& s, PhaseState& ps, const LabelFieldClass& def, const SearchLines& lines) {
@@ -45,8 +60,7 @@ bool FindCountry(Session& s, PhaseState& ps, const LabelFieldClass& def, const S
         const std::string& name = s.CountryList[i].Name;
         SearchLines own = lines;
         for (int line; (line = FindNameLine(s, def, name, true, own)) >= 0;) {
-            const std::string_view lower = own.lower[static_cast<size_t>(line)];
-            if (!EndsALongerPlaceName(s.CountryList, lower, Pos(LowerCase(name), lower) - 1, name.size())) break;
+            if (!OnlyEndsLongerPlaceNames(s.CountryList, own.lower[static_cast<size_t>(line)], LowerCase(name))) break;
             own.folded[static_cast<size_t>(line)] = own.lower[static_cast<size_t>(line)] = {};
         }
         if (FindNameInChunks(s, def, name, true, own) == 0) continue;
