@@ -1,6 +1,7 @@
 #pragma once
 // A label of the main window that shows a text too long for its width shortened in the middle
-// with "…"; its text stays the whole text.
+// with "…"; its text stays the whole text, and a label without a tooltip of its own shows the whole
+// text as its tooltip while it is shortened.
 #include <QLabel>
 
 namespace quorl {
@@ -15,6 +16,7 @@ public:
     bool Shortened() const { return ShownText() != text(); }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -338,10 +338,7 @@ void MainWindow::UpdateWidget(const Control& c) {
         QFont f = ControlFont(w, c);
         if (w->font() != f) w->setFont(f);
     }
-    QString tip = ToQt(c.hint);
-    // A label shortened to its width (a long file name) tells its whole text.
-    if (auto* label = qobject_cast<ElidedLabel*>(w); tip.isEmpty() && label && label->Shortened()) tip = label->text();
-    if (w->toolTip() != tip) w->setToolTip(tip);
+    if (const QString tip = ToQt(c.hint); w->toolTip() != tip) w->setToolTip(tip);
     w->setEnabled(c.enabled);
     if (w->isHidden() == c.visible) w->setVisible(c.visible);
 }
