@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "base/Encoding.h"
+#include "base/LineNumbers.h"
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
@@ -23,6 +24,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kClosingLabelData = "\t</labelData>\r\n";
+constexpr std::string_view kClosingRoot = "</QUORL>";
 
 // The whole fields written as elements of their own, before and after elevation and coordinates.
 constexpr int kFieldElementsFirst[] = {fCollectionDate, fFamily, fGenus, fScientificName, fRank, fSubSp,
@@ -41,6 +43,25 @@ size_t LastClosingLine(const std::string& bytes) {
         if (at == std::string::npos || at % 2 == 0) return at;
         from = at - 1;  // a match at an odd offset straddles two units
     }
+}
+
+// The line of the first text after the last closing labelData line that is neither blank nor the
+// closing root element (a second record file joined on and cut short leaves its records there);
+// 0 when there is none. An add keeps only what comes before that line, so such text would be lost.
+size_t LineAfterClosingLine(const std::string& bytes) {
+    const std::string text = DecodeFileBytes(bytes);
+    size_t at = text.rfind(kClosingLabelData);
+    if (at == std::string::npos) return 0;
+    at += std::string_view(kClosingLabelData).size();
+    auto skipBlanks = [&] {
+        while (at < text.size() && std::string_view(" \t\r\n").find(text[at]) != std::string_view::npos) ++at;
+    };
+    skipBlanks();
+    if (text.compare(at, kClosingRoot.size(), kClosingRoot) == 0) {
+        at += kClosingRoot.size();
+        skipBlanks();
+    }
+    return at == text.size() ? 0 : LineNumbers(text).At(at);
 }
 
 std::string ElementLine(const std::string& name, const std::string& text) {
@@ -182,13 +203,19 @@ bool AddDarwinXML(Session& s) {
         if (!RecordFileInStep(s, s.OutputFileName, existing)) return false;
         // The old part is copied byte for byte and the new label element is written in the
         // file's encoding (a legacy single-byte file is converted only when the user agrees).
-        std::string added = LabelElement(s) + kClosingLabelData + "</QUORL>";
+        std::string added = LabelElement(s) + kClosingLabelData + std::string(kClosingRoot);
         if (existing.size() > (IsUtf16(existing) ? 2u : 0u)) {
             const size_t end = LastClosingLine(existing);
             if (end == std::string::npos) {
                 s.dialogs.ShowMessage("The record file " + shownPath +
                                       " has no closing labelData line, so the record cannot be added to it. "
                                       "The file was left unchanged.");
+                return false;
+            }
+            if (const size_t line = LineAfterClosingLine(existing); line != 0) {
+                s.dialogs.ShowMessage("The record file " + shownPath + " holds text after its closing labelData line, at line " +
+                                      IntToStr(static_cast<long long>(line)) + ", that adding a record would drop. "
+                                      "The record was not added and the file was left unchanged.");
                 return false;
             }
             existing.resize(end);

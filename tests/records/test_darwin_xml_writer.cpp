@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "base/Encoding.h"
 #include "base/Text.h"
 #include "model/Log.h"
 #include "records/DarwinXmlWriter.h"
@@ -153,6 +154,36 @@ TEST_F(DarwinXmlWriterTest, RecordsAfterAnEarlierClosingLineAreKept) {
     Set("AccessionEdit", "3");
     ASSERT_TRUE(AddDarwinXML(s));
     EXPECT_EQ(RecordFile(), joined.substr(0, joined.size() - Closing().size()) + Minimal("3") + Closing());
+}
+
+// An add keeps what comes before the last closing line: anything after it but blanks and the
+// closing root element (a second file joined on and cut short) refuses the add, naming its line.
+TEST_F(DarwinXmlWriterTest, TextAfterTheLastClosingLineIsNeverDropped) {
+    const std::string kept = Header() + Minimal("1");  // lines 1-10; the closing line is line 11
+    for (const bool utf16 : {false, true}) {
+        for (const auto& [tail, line] : {std::pair<std::string, int>{"</QUORL>", 0}, {"", 0}, {"\r\n", 0},
+                                         {"</QUORL>\r\n \t\r\n", 0}, {"\r\n</QUORL>\r\n", 0},
+                                         {"</QUORL>\r\n" + Header() + Minimal("2"), 13}, {"</QUORL>x", 12},
+                                         {"<!-- note -->\r\n</QUORL>", 12}, {"\r\n\r\n\t\t<label>", 14}}) {
+            SCOPED_TRACE((utf16 ? "UTF-16: " : "") + tail);
+            auto bytes = [utf16](const std::string& text) { return utf16 ? "\xFF\xFE" + Utf8ToUtf16(text, false) : text; };
+            const std::string before = bytes(kept + "\t</labelData>\r\n" + tail);
+            WriteFile(RecordPath(), before);
+            dialogs.messages.clear();
+            Set("AccessionEdit", "3");
+            EXPECT_EQ(AddDarwinXML(s), line == 0);
+            if (line == 0) {
+                EXPECT_EQ(RecordFile(), bytes(kept + Minimal("3") + Closing()));
+                continue;
+            }
+            EXPECT_EQ(RecordFile(), before);
+            ASSERT_EQ(dialogs.messages.size(), 1u);
+            EXPECT_NE(dialogs.messages[0].find(RecordPath().string() + " holds text after its closing labelData line, "
+                                               "at line " + IntToStr(line) + ","),
+                      std::string::npos)
+                << dialogs.messages[0];
+        }
+    }
 }
 
 TEST_F(DarwinXmlWriterTest, OldContentIsKeptByteForByte) {
