@@ -123,7 +123,7 @@ bool AddDarwinCSV(Session& s) {
         });
         WriteToLog(s, "Add Darwin CSV Step 2");
         if (!r.header.empty()) r.header.pop_back();
-        if (!AppendDelimitedRecord(s, r.header, r.line)) return false;
+        if (!AppendDelimitedRecord(s, r.header, r.line, ',')) return false;
         WriteToLog(s, "End Add Darwin CSV");
         return true;
     });

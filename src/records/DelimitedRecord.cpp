@@ -11,6 +11,7 @@
 #include "model/Session.h"
 #include "records/RecordFileEncoding.h"
 #include "records/RecordFileLock.h"
+#include "records/RecordFileTable.h"
 
 namespace quorl {
 
@@ -24,7 +25,12 @@ DelimitedRecord BuildDelimitedRecord(const std::vector<OutputFormatClass>& colum
         // A copy: valueOf may show an input box, and the column list must not be held across it.
         const OutputFormatClass c = columns[i];
         if (!c.Enabled) continue;
-        r.header += c.DatabaseName;
+        // A heading that holds a separator, a quote or a line break is quoted, its quotes doubled,
+        // so that it stays one heading when the file is read.
+        if (c.DatabaseName.find_first_of(quoteIfHolds) != std::string::npos)
+            r.header += "\"" + ReplaceAll(c.DatabaseName, "\"", "\"\"") + "\"";
+        else
+            r.header += c.DatabaseName;
         r.header += separator;
         std::string value = valueOf(c);
         bool quote = !c.Numeric || value.find_first_of(quoteIfHolds) != std::string::npos;
@@ -36,7 +42,7 @@ DelimitedRecord BuildDelimitedRecord(const std::vector<OutputFormatClass>& colum
     return r;
 }
 
-bool AppendDelimitedRecord(Session& s, const std::string& header, const std::string& line) {
+bool AppendDelimitedRecord(Session& s, const std::string& header, const std::string& line, char separator) {
     if (header.empty()) {
         s.dialogs.ShowMessage("No column of the output format is enabled: nothing was written to " +
                               s.OutputFileName + ".");
@@ -66,7 +72,10 @@ bool AppendDelimitedRecord(Session& s, const std::string& header, const std::str
         while (start < rest.size() && static_cast<unsigned char>(rest[start]) <= ' ') ++start;
         rest.remove_prefix(start);
         std::string_view first = rest.substr(0, rest.find("\r\n"));
-        if (Trim(header) != Trim(first)) {
+        // A file whose header reads as the same headings (one written before its quoted heading
+        // was quoted) is of the same format.
+        if (Trim(header) != Trim(first) &&
+            ReadDelimitedTable(header, separator).columns != ReadDelimitedTable(first, separator).columns) {
             DialogButton b = s.dialogs.Ask("Data format in existing file " + Excerpt(s.OutputFileName) + " is different!",
                                            DialogKind::Warning, {DialogButton::Ignore, DialogButton::Cancel});
             if (b != DialogButton::Ignore) return false;

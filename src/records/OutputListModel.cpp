@@ -49,6 +49,10 @@ bool RowNamesXmlElement(const std::vector<OutputListRow>& rows, size_t row) {
 
 std::string FieldNameProblem(int outputType, const std::vector<OutputListRow>& rows, size_t row,
                              const std::string& name) {
+    // A comma, a quote or a line break in a CSV heading would split it, or start a quoted value,
+    // when the record file is read.
+    if (outputType == 2 && row < rows.size() && rows[row].enabled && name.find_first_of(",\"\r\n") != std::string::npos)
+        return "\"" + name + "\" cannot head a CSV column: leave out commas, double quotes and line breaks.";
     if (outputType != 1 || !RowNamesXmlElement(rows, row) || IsXmlName(name)) return {};
     return "\"" + name + "\" cannot name an XML element: use a letter or _ first, then letters, digits, _ - or .";
 }

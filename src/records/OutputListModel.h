@@ -22,9 +22,10 @@ struct OutputListRow {
 // One row per output column, in column order.
 std::vector<OutputListRow> FillOutputListView(const Session& s);
 
-// Why the editor may not save the rows for the output type: an empty or blank file name, or for
-// Darwin Core XML a field name that is no XML element name in a row that names an element; "" when
-// it may.
+// Why the editor may not save the rows for the output type: an empty or blank file name, for
+// Darwin Core XML a field name that is no XML element name in a row that names an element, or for
+// Darwin Core CSV a comma, a double quote or a line break in the field name of an enabled row; ""
+// when it may.
 std::string OutputFormatProblem(int outputType, const std::string& fileName, const std::vector<OutputListRow>& rows);
 
 // Whether the row's field name is written as an XML element name: the row is enabled, its pair

@@ -88,7 +88,7 @@ bool AddTSV(Session& s) {
         DelimitedRecord r = BuildDelimitedRecord(s.OutputColumns, '\t', "", [&](const OutputFormatClass& c) {
             return ReplaceAll(TsvValue(s, st, c), "\t", " ");
         });
-        return AppendDelimitedRecord(s, r.header, r.line);
+        return AppendDelimitedRecord(s, r.header, r.line, '\t');
     });
 }
 

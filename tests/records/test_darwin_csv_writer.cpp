@@ -172,12 +172,35 @@ TEST_F(DarwinCsvWriterTest, HeaderMismatchQuestionUsesTheFileName) {
     EXPECT_EQ(RecordFile(), "recordedBy,other\r\n");
 }
 
+// A heading holding a comma or a quote is written quoted; a file whose header reads as the same
+// headings (one from before, with the quote bare) takes the record without a question, one whose
+// header split that heading does not.
+TEST_F(DarwinCsvWriterTest, HeadingThatWouldSplitIsQuotedAndAnOlderHeaderOfTheSameHeadingsIsKept) {
+    Column("0", true, "Collector", "Dr \"X\"");
+    Column("12", true, "Locality", "where, now");
+    Set("CollectorEdit", "Ann");
+    const std::string quoted = "\"Dr \"\"X\"\"\",\"where, now\"\r\n";
+    for (const auto& [header, asked] : {std::pair<std::string, bool>{"", false}, {quoted, false},
+                                        {"Dr \"X\",\"where, now\"\r\n", false}, {"Dr \"X\",where, now\r\n", true}}) {
+        SCOPED_TRACE(header);
+        std::filesystem::remove(RecordPath());
+        if (!header.empty()) WriteFile(RecordPath(), header);
+        dialogs.questions.clear();
+        dialogs.answers = {DialogButton::Cancel};
+        EXPECT_EQ(AddDarwinCSV(s), !asked);
+        EXPECT_EQ(dialogs.questions.size(), asked ? 1u : 0u);
+        EXPECT_EQ(RecordFile(), (header.empty() ? quoted : header) + (asked ? "" : "\"Ann\",\"\"\r\n"));
+    }
+}
+
 // Python's csv module reads the file back into the columns that were written.
 TEST_F(DarwinCsvWriterTest, RecordFileReadsBackWithPythonsCsvModule) {
     Columns({{"0", "Collector", "recordedBy"}, {"11", "Description", "occurrenceRemarks"},
              {"17.1", "Elevation", "minimumElevationInMeters", true}, {"1", "Number", "recordNumber", true},
-             {"18.5", "VCoord", "verbatimCoordinates"}, {"13", "Habitat", "habitat", false, false}});
+             {"18.5", "VCoord", "verbatimCoordinates"}, {"12", "Locality", "locality, \"as written\""},
+             {"13", "Habitat", "habitat", false, false}});
     Set("CollectorEdit", "O'Neil, \"Jr\"");
+    Set("LocalityMemo", "Ridge");
     Set("DescriptionMemo", "Tree, 10 m\r\nbark grey; été");
     dialogs.inputs.push_back("1,200");  // the user types a comma into a numeric column
     Set("ElevMetersLowEdit", "1.200 m");
@@ -201,9 +224,10 @@ TEST_F(DarwinCsvWriterTest, RecordFileReadsBackWithPythonsCsvModule) {
     while (size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
     ASSERT_EQ(pclose(p), 0) << out;
     EXPECT_EQ(out,
-              "5 recordedBy|occurrenceRemarks|minimumElevationInMeters|recordNumber|verbatimCoordinates\n"
-              "6 O`Neil, `Jr`|Tree, 10 m;  bark grey; \xC3\xA9t\xC3\xA9|1,200|12|34d 12m 30s N, 111d 55m 34s W|\n"
-              "6 O`Neil, `Jr`|Tree, 10 m;  bark grey; \xC3\xA9t\xC3\xA9|1.200 m|13|34d 12m 30s N, 111d 55m 34s W|\n");
+              "6 recordedBy|occurrenceRemarks|minimumElevationInMeters|recordNumber|verbatimCoordinates|"
+              "locality, \"as written\"\n"
+              "7 O`Neil, `Jr`|Tree, 10 m;  bark grey; \xC3\xA9t\xC3\xA9|1,200|12|34d 12m 30s N, 111d 55m 34s W|Ridge|\n"
+              "7 O`Neil, `Jr`|Tree, 10 m;  bark grey; \xC3\xA9t\xC3\xA9|1.200 m|13|34d 12m 30s N, 111d 55m 34s W|Ridge|\n");
 }
 
 }  // namespace

@@ -261,8 +261,9 @@ TEST_F(DarwinXmlWriterTest, ElementNameThatIsNoXmlNameWritesNothing) {
     EXPECT_NE(ReadFile(dir / "Log.txt").find("Darwin XML not written"), std::string::npos);
 }
 
-// The format editor refuses a name only where the writer would: in an enabled row that names an
-// element and is the first row of its pair, and only for Darwin Core XML.
+// The format editor refuses a name only where the writer would: for Darwin Core XML in an enabled
+// row that names an element and is the first row of its pair; for Darwin Core CSV a name that would
+// split its heading (a comma, a quote or a line break) in an enabled row.
 TEST(XmlNames, EditorChecksOnlyRowsThatNameElements) {
     auto row = [](const char* key, bool enabled, const char* name) {
         OutputListRow r;
@@ -287,6 +288,14 @@ TEST(XmlNames, EditorChecksOnlyRowsThatNameElements) {
     EXPECT_EQ(OutputFormatProblem(0, "Records.tsv", bad), "");
     EXPECT_NE(FieldNameProblem(1, rows, 0, "hab itat"), "");
     EXPECT_EQ(FieldNameProblem(2, rows, 0, "hab itat"), "");
+    for (const std::string name : {"hab, itat", "say \"x\"", "a\r\nb", "a\nb", "a\rb"}) {
+        EXPECT_EQ(FieldNameProblem(2, rows, 0, name),
+                  "\"" + name + "\" cannot head a CSV column: leave out commas, double quotes and line breaks.");
+        EXPECT_EQ(FieldNameProblem(2, rows, 6, name), "");
+    }
+    bad[0].databaseName = "hab, itat";
+    EXPECT_EQ(OutputFormatProblem(2, "Records.csv", bad).rfind("Row 13.0: \"hab, itat\" cannot head", 0), 0u);
+    EXPECT_EQ(OutputFormatProblem(0, "Records.tsv", bad), "");
 }
 
 TEST(XmlNames, ElementNamesMadeFromFieldNames) {

@@ -430,6 +430,7 @@ protected:
                  {"18.2", "Decimal Longitude", "decimalLongitude", true},
                  {"18.3", "Verbatim Latitude", "verbatimLatitude"}, {"18.4", "Verbatim Longitude", "verbatimLongitude"}});
         Column("19", true, "Herbarium", "institutionCode");
+        Column("13", true, "Habitat", "habitat, \"as written\"");  // a heading the header must quote
     }
 };
 
@@ -437,8 +438,9 @@ TEST_F(CsvPreviewTest, ReEditOfTheMiddleRecordWithAQuotedCommaKeepsTheOthers) {
     WriteAll(AddDarwinCSV);
     const OutputPreview p = Load();
     ASSERT_EQ(p.table.rows.size(), 3u);
+    EXPECT_EQ(p.table.columns.back(), "habitat, \"as written\"");
     const RecordFileRow& row = p.table.rows[1];
-    ASSERT_EQ(row.values.size(), 17u);
+    ASSERT_EQ(row.values.size(), 18u);
     EXPECT_EQ(row.values[7], "Cerro, near the pass & <north>");
 
     dialogs.answers.push_back(DialogButton::Yes);
