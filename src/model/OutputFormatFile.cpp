@@ -30,6 +30,13 @@ fs::path OutputFormatReadPath(const Session& s) {
     return path;
 }
 
+bool ColumnKeyIsMissing(std::string_view text, std::string_view line) {
+    const std::string_view before = text.substr(0, static_cast<size_t>(line.data() - text.data()));
+    const size_t lineEnd = before.find_last_of("\r\n");
+    const std::string_view trimmed = before.substr(lineEnd == std::string_view::npos ? 0 : lineEnd + 1);
+    return trimmed.find('\t') != std::string_view::npos;
+}
+
 void LoadOutputFormat(Session& s) {
     fs::path path = OutputFormatReadPath(s);
     SkippedLines skipped(s, path);
@@ -46,6 +53,10 @@ void LoadOutputFormat(Session& s) {
     while (rest.Size() > 1) {
         std::string_view lineText = rest.Next("\r\n", true);
         const size_t lineNo = lines.At(lineText.data());
+        if (ColumnKeyIsMissing(text, lineText)) {
+            skipped.Skip(lineNo, lineText, "the field key is missing");
+            continue;
+        }
         TokenCursor line(lineText);
         OutputFormatClass col;
         size_t dot = Pos(".", lineText);

@@ -3,6 +3,7 @@
 // the record file's name and the columns written for the current output type.
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace quorl {
 
@@ -15,9 +16,13 @@ std::string OutputFormatFileName(int outputType);
 std::filesystem::path OutputFormatReadPath(const Session& s);
 
 // Fills OutputColumns and OutputFileName from the current type's file, sets the captions of
-// AddDataButton and OutputLabel, and FileFormatVersion = 2. Lines whose field key is not a number
-// are skipped (one message for the file).
+// AddDataButton and OutputLabel, and FileFormatVersion = 2. Lines whose field key is missing or
+// not a number are skipped (one message for the file).
 void LoadOutputFormat(Session& s);
+
+// Whether a column line, cut from text by trimming (a view into text), began with a TAB: its
+// field key is missing, and the enabled flag would be read in its place.
+bool ColumnKeyIsMissing(std::string_view text, std::string_view line);
 
 // Saves the preferences (so that they hold the current output type), then the current type's file.
 // False when either could not be written (the user has been told).

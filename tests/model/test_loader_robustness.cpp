@@ -80,6 +80,8 @@ TEST_F(LoaderTest, SkippedLinesAreLoggedWithTheFilesOwnNumbers) {
         {"Preferences.txt", nul + "\r\nMinElevation\tabc\r\n", LoadPreferences, "Skipped line 3 of Preferences.txt"},
         {"OutputFormat.txt", "\r\nDatabase.tsv\r\n\r\n0\t1\tCollector\tcollector\t0\r\n\r\nx\t1\tDate\tdate\t0\r\n",
          LoadOutputFormat, "Skipped line 6 of OutputFormat.txt"},
+        {"DarwinCSV.txt", "Records.csv\r\n\r\n0\t1\tCollector\trecordedBy\t0\r\n\t1\tCollection Number\trecordNumber\t0\r\n",
+         [](Session& s) { s.OutputType = 2; LoadOutputFormat(s); }, "Skipped line 4 of DarwinCSV.txt (the field key is missing)"},
         {"WordStats.txt", "rock\t4\t20\t60\t20\t\r\n" + nul + "moss\tx\t1\t1\t1\t\r\n", LoadLearningStats,
          "Skipped line 3 of WordStats.txt"},
         {"CountryList.txt", nul + nul + "\r\nPeru(-18/x/-81/-68)\r\n", LoadCountryList,
