@@ -13,8 +13,8 @@
 
 namespace quorl {
 
-std::vector<std::string> FieldColumnDisagreements(const Session& s) {
-    std::vector<std::string> found;
+std::vector<UserFieldColumn> UserFieldColumns(const Session& s) {
+    std::vector<UserFieldColumn> columns;
     for (int type : {0, 1, 2}) {
         const std::string name = OutputFormatFileName(type);
         std::string bytes;
@@ -26,22 +26,29 @@ std::vector<std::string> FieldColumnDisagreements(const Session& s) {
         LineNumbers lines(text);
         while (rest.Size() > 1) {
             const std::string_view lineText = rest.Next("\r\n", true);
-            if (lineText.find('\0') != std::string_view::npos) continue;
+            if (lineText.find('\0') != std::string_view::npos || ColumnKeyIsMissing(text, lineText)) continue;
             TokenCursor line(lineText);
             const size_t dot = Pos(".", lineText);
             const std::optional<int> field = TryStrToInt(line.Next(dot >= 1 && dot <= 3 ? "." : "\t", true));
             if (dot >= 1 && dot <= 3) line.Next("\t", true);
             if (!field || *field < kBuiltInFields) continue;
             line.Next("\t", true);  // enabled
-            const std::string label = line.NextString("\t", true);
-            const std::string where = name + " line " + IntToStr(static_cast<long long>(lines.At(lineText.data()))) +
-                                      ": the column \"" + label + "\" is for field " + IntToStr(*field);
-            if (*field >= static_cast<int>(s.FieldDefinitions.size()))
-                found.push_back(where + ", which FieldDefinitions.txt does not define");
-            else if (label != s.FieldDefinitions[static_cast<size_t>(*field)].Name)
-                found.push_back(where + ", which FieldDefinitions.txt names \"" +
-                                s.FieldDefinitions[static_cast<size_t>(*field)].Name + "\"");
+            columns.push_back({name, lines.At(lineText.data()), *field, line.NextString("\t", true)});
         }
+    }
+    return columns;
+}
+
+std::vector<std::string> FieldColumnDisagreements(const Session& s) {
+    std::vector<std::string> found;
+    for (const UserFieldColumn& c : UserFieldColumns(s)) {
+        const std::string where = c.file + " line " + IntToStr(static_cast<long long>(c.line)) + ": the column \"" +
+                                  c.label + "\" is for field " + IntToStr(c.field);
+        if (c.field >= static_cast<int>(s.FieldDefinitions.size()))
+            found.push_back(where + ", which FieldDefinitions.txt does not define");
+        else if (c.label != s.FieldDefinitions[static_cast<size_t>(c.field)].Name)
+            found.push_back(where + ", which FieldDefinitions.txt names \"" +
+                            s.FieldDefinitions[static_cast<size_t>(c.field)].Name + "\"");
     }
     return found;
 }

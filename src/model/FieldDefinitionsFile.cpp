@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "base/Encoding.h"
 #include "base/Letters.h"
 #include "base/NumberRange.h"
 #include "base/Text.h"
 #include "base/TokenCursor.h"
+#include "model/FieldColumnAgreement.h"
 #include "model/Files.h"
 #include "model/Log.h"
 #include "model/OutputFormatFile.h"
@@ -44,8 +46,9 @@ bool HoldsNul(std::string_view text) { return text.find('\0') != std::string_vie
 
 // What stands in the place of a definition line that holds NUL bytes (what a power cut leaves): the
 // line without them when its eight columns are still there, else default settings under the name
-// that is left. A built-in field keeps its own name; a user field without one is "Field" + number.
-LabelFieldClass DamagedRecord(std::string_view line, size_t field) {
+// that is left. A built-in field keeps its own name; a user field without one is named by label
+// (the name its output-format columns carry), else "Field" + number.
+LabelFieldClass DamagedRecord(std::string_view line, size_t field, const std::string& label) {
     std::string rest(line);
     std::erase(rest, '\0');
     LabelFieldClass r;
@@ -59,20 +62,45 @@ LabelFieldClass DamagedRecord(std::string_view line, size_t field) {
     if (field < static_cast<size_t>(kBuiltInFields))
         r.Name = FieldNames[field];
     else if (Trim(r.Name).empty())
-        r.Name = "Field " + IntToStr(static_cast<long long>(field));
+        r.Name = Trim(label).empty() ? "Field " + IntToStr(static_cast<long long>(field)) : label;
     return r;
+}
+
+// The number of the user field named name by the output formats' columns, which carry a user
+// field's name as their label; none when no column, or columns of several fields, carry it.
+std::optional<size_t> UserFieldNumber(const std::vector<UserFieldColumn>& columns, const std::string& name) {
+    std::optional<size_t> number;
+    for (const UserFieldColumn& c : columns) {
+        if (c.label != name || c.field >= kMaxFields) continue;
+        if (number && *number != static_cast<size_t>(c.field)) return std::nullopt;
+        number = static_cast<size_t>(c.field);
+    }
+    return number;
 }
 
 // How many definition lines a block of NUL bytes took with it, line ends and all, judged by the
 // first whole line after the block: it stands at field number next, but when it holds a built-in
-// field its name says the number it had, and a user field comes after every built-in one.
-size_t LinesTakenByNul(const LabelFieldClass& read, size_t next) {
-    if (next >= static_cast<size_t>(kBuiltInFields) || read.Name == FieldNames[next]) return 0;
+// field its name says the number it had; a user field's number is the one its columns give, and
+// without one it comes after every built-in field.
+size_t LinesTakenByNul(const LabelFieldClass& read, size_t next, const std::vector<UserFieldColumn>& columns) {
+    if (next < static_cast<size_t>(kBuiltInFields) && read.Name == FieldNames[next]) return 0;
     const auto builtIn = FieldNames.begin() + kBuiltInFields;
     const auto named = std::find(FieldNames.begin(), builtIn, read.Name);
-    if (named == builtIn) return kBuiltInFields - next;
-    const size_t had = static_cast<size_t>(named - FieldNames.begin());
+    const size_t had = named != builtIn ? static_cast<size_t>(named - FieldNames.begin())
+                                        : UserFieldNumber(columns, read.Name)
+                                              .value_or(std::max(next, static_cast<size_t>(kBuiltInFields)));
     return had > next ? had - next : 0;
+}
+
+// The label that the user-field columns of field agree on; empty when none or several.
+std::string ColumnLabel(const std::vector<UserFieldColumn>& columns, size_t field) {
+    std::optional<std::string> label;
+    for (const UserFieldColumn& c : columns) {
+        if (static_cast<size_t>(c.field) != field) continue;
+        if (label && *label != c.label) return {};
+        label = c.label;
+    }
+    return label.value_or("");
 }
 
 LabelFieldClass NamedRecord(const std::string& name) {
@@ -153,6 +181,17 @@ void LoadFieldDefinitions(Session& s) {
     std::erase(firstLine, '\0');
     // Whether the last line read held NUL bytes: the lines it swallowed are found at the next one.
     bool afterNul = false;
+    // The user-field columns of the output formats, read only for a damaged file.
+    std::optional<std::vector<UserFieldColumn>> columns;
+    auto userColumns = [&]() -> const std::vector<UserFieldColumn>& {
+        if (!columns) columns = UserFieldColumns(s);
+        return *columns;
+    };
+    auto pushDamaged = [&](std::string_view line) {
+        const size_t field = s.FieldDefinitions.size();
+        const std::string label = field < static_cast<size_t>(kBuiltInFields) ? "" : ColumnLabel(userColumns(), field);
+        s.FieldDefinitions.push_back(DamagedRecord(line, field, label));
+    };
     if (StartsWith(firstLine, "Version")) {
         afterNul = HoldsNul(text.substr(0, text.find("\r\n")));
         if (afterNul) damaged.push_back("line 1");
@@ -186,25 +225,31 @@ void LoadFieldDefinitions(Session& s) {
             s.FieldDefinitions.push_back(NamedRecord(FieldNames[fSubSp]));
         }
         if (holdsNul) {
-            s.FieldDefinitions.push_back(DamagedRecord(line, s.FieldDefinitions.size()));
+            pushDamaged(line);
             noteDamaged(lineNo);
         } else {
             LabelFieldClass read = ReadRecord(line);
             // The definitions whose lines went in the block get default settings in their places,
             // so that this one and the later ones keep their numbers.
-            const size_t taken =
-                afterNul && s.FileFormatVersion > 0 ? LinesTakenByNul(read, s.FieldDefinitions.size()) : 0;
+            const size_t taken = afterNul && s.FileFormatVersion > 0
+                                     ? LinesTakenByNul(read, s.FieldDefinitions.size(), userColumns())
+                                     : 0;
             for (size_t k = 0; k < taken; ++k, ++lineNo) {
-                s.FieldDefinitions.push_back(DamagedRecord("", s.FieldDefinitions.size()));
+                pushDamaged("");
                 noteDamaged(lineNo);
             }
             s.FieldDefinitions.push_back(std::move(read));
         }
         afterNul = holdsNul;
     }
-    // A block that reached the end of the file took the built-in definitions it covered.
-    while (afterNul && s.FileFormatVersion > 0 && s.FieldDefinitions.size() < static_cast<size_t>(kBuiltInFields)) {
-        s.FieldDefinitions.push_back(DamagedRecord("", s.FieldDefinitions.size()));
+    // A block that reached the end of the file took the built-in definitions it covered, and the
+    // user fields up to the last one that has columns.
+    size_t last = kBuiltInFields;
+    if (afterNul && s.FileFormatVersion > 0)
+        for (const UserFieldColumn& c : userColumns())
+            if (c.field < kMaxFields) last = std::max(last, static_cast<size_t>(c.field) + 1);
+    while (afterNul && s.FileFormatVersion > 0 && s.FieldDefinitions.size() < last) {
+        pushDamaged("");
         noteDamaged(lineNo++);
     }
     if (damaged.empty() && HoldsNul(body.substr(pos))) damaged.push_back("its end");

@@ -172,8 +172,18 @@ TEST_F(FieldDefinitionsTest, LineWithNulBytesKeepsItsPlaceAndNoFileIsRewritten) 
         size_t fields;
         std::string field10, field11;
         const char* where;
+        std::string format = kOutputFormat;
     };
     const std::string user = FieldLine("Host", 1, 50, "on");
+    // Eight user fields, Host the last, and the output format's columns for them.
+    const char* users[] = {"Substrate", "Habit", "Odour", "Flower Colour", "Fruit", "Voucher", "Sheet", "Host"};
+    std::string userColumns = kOutputFormat;
+    for (int i = 0; i < 8; ++i) userColumns += std::to_string(30 + i) + "\t1\t" + users[i] + "\t" + users[i] + "\r\n";
+    const auto userLines = [&](int from, int to) {
+        std::string t;
+        for (int f = from; f < to; ++f) t += FieldLine(users[f - 30], 1, 50, "on");
+        return t;
+    };
     const std::string assoc = FieldLine(FieldNames[10], 2, 9, "with");
     const std::string damagedAssoc = FieldNames[10] + "\t0\t0\t\t2\t9\twi" + std::string(1, '\0') + "th\t\r\n";
     for (const Case& c : {
@@ -196,11 +206,21 @@ TEST_F(FieldDefinitionsTest, LineWithNulBytesKeepsItsPlaceAndNoFileIsRewritten) 
                   30, "", FieldNames[11], "line 30 (Section Info), line 31 (Barcode)"},
              Case{"a user field's line", "Version 2\r\n" + FieldLines(0, 10) + assoc + FieldLines(11, 30) +
                                              "Ho" + std::string(1, '\0') + "st\t0\t0\r\n" + user,
-                  32, "with", FieldNames[11], "line 32 (Host)"}}) {
+                  32, "with", FieldNames[11], "line 32 (Host)"},
+             // Among the user fields, their columns in the output format say which lines went.
+             Case{"zeros across user-field line ends", "Version 2\r\n" + FieldLines(0, 30) + userLines(30, 33) + "Flo" +
+                                                           std::string(300, '\0') + "\t50\t\t\r\n" + userLines(37, 38),
+                  38, "", FieldNames[11], "line 35 (Flo), line 36 (Fruit), line 37 (Voucher), line 38 (Sheet)", userColumns},
+             Case{"zeros from a built-in into a user field", "Version 2\r\n" + FieldLines(0, 28) + "Sec" +
+                                                                 std::string(300, '\0') + "\t50\t\t\r\n" + userLines(31, 38),
+                  38, "", FieldNames[11], "line 30 (Section Info), line 31 (Barcode), line 32 (Substrate)", userColumns},
+             Case{"zeros across the last user-field line ends", "Version 2\r\n" + FieldLines(0, 30) + userLines(30, 34) +
+                                                                    "Fru" + std::string(99, '\0'),
+                  38, "", FieldNames[11], "line 36 (Fru), line 37 (Voucher), line 38 (Sheet), line 39 (Host)", userColumns}}) {
         SCOPED_TRACE(c.what);
         WriteFile(File(), c.text);
         WriteFile(folder / "Preferences.txt", prefs);
-        WriteFile(folder / "OutputFormat.txt", kOutputFormat);
+        WriteFile(folder / "OutputFormat.txt", c.format);
         WriteFile(folder / "DarwinXML.txt", kOutputFormat);
         dialogs.messages.clear();
         LoadFieldDefinitions(s);
@@ -211,7 +231,7 @@ TEST_F(FieldDefinitionsTest, LineWithNulBytesKeepsItsPlaceAndNoFileIsRewritten) 
         EXPECT_EQ(s.FieldDefinitions.back().Name, c.fields > 30 ? "Host" : FieldNames[c.fields - 1]);
         EXPECT_EQ(ReadFile(File()), c.text);
         EXPECT_EQ(ReadFile(folder / "Preferences.txt"), prefs);
-        EXPECT_EQ(ReadFile(folder / "OutputFormat.txt"), kOutputFormat);
+        EXPECT_EQ(ReadFile(folder / "OutputFormat.txt"), c.format);
         ASSERT_EQ(dialogs.messages.size(), 1u);
         EXPECT_EQ(dialogs.messages[0].rfind(File().string() + " is damaged (it holds NUL bytes) at " + c.where + ".", 0), 0u)
             << dialogs.messages[0];
