@@ -1,5 +1,6 @@
 #include "parser/Coordinates.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -27,6 +28,27 @@ bool Letter(char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); }
 
 bool IsLatLongSeparator(char c) {
     return c == ' ' || c == ',' || c == '"' || c == '\'' || c == ':' || c == ';' || c == kDegreeByte;
+}
+
+// A township or range (T17S, R30E, T. 10S., R 88E): T or R as a word of its own, perhaps a dot
+// and blanks, a number and perhaps its direction letter. They are blanked out: their numbers and
+// letters are no coordinate.
+void BlankTownshipAndRange(std::string& t) {
+    const auto direction = [](char c) { return IsCompassLetter(c) || c == 'n' || c == 's' || c == 'e' || c == 'w'; };
+    const size_t len = t.size();
+    for (size_t i = 0; i < len; ++i) {
+        if ((t[i] != 'T' && t[i] != 'R') || (i > 0 && (Letter(t[i - 1]) || IsDigitChar(t[i - 1])))) continue;
+        size_t k = i + 1;
+        if (k < len && t[k] == '.') ++k;
+        while (k < len && t[k] == ' ') ++k;
+        if (k == len || !IsDigitChar(t[k])) continue;
+        while (k < len && IsDigitChar(t[k])) ++k;
+        size_t letter = k;
+        while (letter < len && t[letter] == ' ') ++letter;
+        if (letter < len && direction(t[letter]) && (letter + 1 == len || !Letter(t[letter + 1]))) k = letter + 1;
+        std::fill(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(k), ' ');
+        i = k - 1;
+    }
 }
 
 // Decimal value of a token, with a fallback when it is no number.
@@ -127,21 +149,29 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
     for (char& c : t)
         if (c == '\xC2') c = kDegreeByte;
     t = ReplaceAllNoCase(t, "DEG", std::string(1, kDegreeByte));
-    for (char& c : t)
-        if (c == '*') c = kDegreeByte;
+    // OCR makes stars of minute marks too: a star parts numbers as a degree sign does, but marks no
+    // degrees (below).
+    std::vector<bool> star(t.size(), false);
+    for (size_t i = 0; i < t.size(); ++i)
+        if (t[i] == '*') t[i] = kDegreeByte, star[i] = true;
     t = FixNumerals(std::move(t));
+    BlankTownshipAndRange(t);
 
-    // Tokens of digits and '.', or of other characters, split at the separators.
+    // Tokens of digits and '.', or of other characters, split at the separators; marked are the
+    // tokens a degree sign follows.
     constexpr size_t kMaxTokens = 100;
     std::vector<std::string> tok(1);
+    std::vector<bool> marked(1, false);
     bool tokIsNumber = false;
     const size_t len = t.size();
     for (size_t i = 0; i < len; ++i) {
         const char c = t[i];
         if (IsLatLongSeparator(c)) {
+            if (c == kDegreeByte && !star[i] && !tok.back().empty()) marked.back() = true;
             if (!tok.back().empty() && i + 1 < len) {
                 if (tok.size() == kMaxTokens) break;
                 tok.emplace_back();
+                marked.push_back(false);
             }
             continue;
         }
@@ -149,6 +179,7 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
         if (!tok.back().empty() && number != tokIsNumber) {
             if (tok.size() == kMaxTokens) break;
             tok.emplace_back();
+            marked.push_back(false);
         }
         tokIsNumber = number;
         tok.back() += c;
@@ -163,7 +194,8 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
     // after the next ("26, Frog Lake Campground, 45 13 30 N" and "125, 6.1 mi ENE of" have not),
     // or, for a number, the next tokens must close its group: more numbers and then a lone
     // compass letter ("27 N, Long. 108 W", "27 01 N, Long. 108 56 W"). A number that three more
-    // follow is rubbish too: degrees, minutes and seconds are three ("CR 30, 31 14 50 N").
+    // follow is rubbish too: degrees, minutes and seconds are three ("CR 30, 31 14 50 N"). A number
+    // with a degree sign after it is degrees and leads whatever follows it ("52°55.q'N", OCR).
     const auto isNumber = [&](size_t k) { return !tok[k].empty() && IsDigitChar(tok[k][0]); };
     const auto isLetter = [&](size_t k) { return tok[k].size() == 1 && IsCompassLetter(tok[k][0]); };
     auto closesGroup = [&] {
@@ -176,7 +208,7 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
     auto acceptable = [&](bool dropped) {
         const bool number = isNumber(0);
         bool ok = (number && TokenValue(tok[0], 500) <= 180) || isLetter(0);
-        if (ok && dropped && tok.size() - 1 > 4) {
+        if (ok && dropped && tok.size() - 1 > 4 && !(number && marked[0])) {
             const bool digitsFollow =
                 (isNumber(1) || isNumber(2) || isNumber(3)) && (isNumber(2) || isNumber(3) || isNumber(4));
             ok = digitsFollow || (number && closesGroup());
@@ -187,6 +219,7 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
     bool dropped = false;
     while (!acceptable(dropped)) {
         tok.erase(tok.begin());
+        marked.erase(marked.begin());
         dropped = true;
         // Fewer than three tokens after the drop cannot hold a coordinate.
         if (tok.size() - 1 < 3) return 0;
@@ -194,8 +227,10 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
 
     // Pairing numbers with hemisphere letters.
     std::string deg, min, sec, hemi;
+    bool degMarked = false;
     int groups = 0;
-    for (const std::string& x : tok) {
+    for (size_t k = 0; k < tok.size(); ++k) {
+        const std::string& x = tok[k];
         if (x.empty() || TokenValue(x, 0) > 180) continue;
         if (x == "of" || (x.size() > 4 && !IsDigitChar(x[0]))) {
             SetLatLongFields(s, "", "", "", "N");
@@ -218,7 +253,10 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
             }
             if (groups > 1) break;
         } else if (IsDigitChar(x[0])) {
-            if (deg.empty()) deg = x;
+            // A number with a degree sign after it is the degrees: the numbers before it that had
+            // none are no part of the coordinate ("sec. 22, 29°37'N").
+            if (marked[k] && !deg.empty() && !degMarked) deg.clear(), min.clear(), sec.clear();
+            if (deg.empty()) deg = x, degMarked = marked[k];
             else if (min.empty()) min = x;
             else sec = x;
         }

@@ -84,6 +84,13 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
         {"Lat. 27°N, Long. 108°30'W", "27// N 108/30/ W"},
         {"Co. Rd. 125, 6.1 mi ENE of US 301 at Lawtey, 30°04'N, 82°09'W; pine scrub", "30/04/ N 82/09/ W"},
         {"SR 21, 1.7 mi N of Huxford at CR 30, 31°14'50\"N, 87°29'47\"W", "31/14/50 N 87/29/47 W"},
+        // A number with a degree sign leads whatever follows it, and numbers before it without one
+        // are no part of its coordinate; a star parts numbers but marks no degrees.
+        {"Islands; 52°55.q'N, l_Z°28'E", "52/55./ N 28// E"},
+        {"Lat/Long: 60o09*N, 152°36*W", "60/09/ N 152/36/ W"},
+        // A township or range is no coordinate.
+        {"T. 10S., R. 20E. 29°37'N 82°18'W", "29/37/ N 82/18/ W"},
+        {"T.10S., R.20E., sec. 22, 29°37'N, 82°18'W", "29/37/ N 82/18/ W"},
         {"x 27 01 ab cd 5 N", "27/01/5 N // "},  // a number next and one three after it
         {"Lat 34 ab cd ef N", "34// N // "},      // four tokens after the drop: nothing more is asked
         {"34 N 181 180 W", "34// N 180// W"},     // 180 is a degree, 181 is not
@@ -110,6 +117,7 @@ TEST_F(LatLong, ParseLatLongRejectsWordsAndClearsBoth) {
     EXPECT_EQ(ParseLatLong(s, "GPS: 34 12 N"), 0);
     EXPECT_EQ(ParseLatLong(s, "a 34 12 N"), 0);  // a one-letter word that is no compass letter is dropped too
     EXPECT_EQ(ParseLatLong(s, "Lat 34 ab cd ef gh N"), 0);  // five after the drop: the words lead nowhere
+    EXPECT_EQ(ParseLatLong(s, "Cochise County: Chiricahua Mts, T17S R30E Sec 12"), 0);  // township and range
 }
 
 TEST_F(LatLong, ParseLatLongLongTextIsSafe) {
