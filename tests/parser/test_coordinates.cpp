@@ -91,6 +91,7 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
         // A township or range is no coordinate.
         {"T. 10S., R. 20E. 29°37'N 82°18'W", "29/37/ N 82/18/ W"},
         {"T.10S., R.20E., sec. 22, 29°37'N, 82°18'W", "29/37/ N 82/18/ W"},
+        {"T 10 s, R 20 e, 29°37'N, 82°18'W", "29/37/ N 82/18/ W"},
         {"x 27 01 ab cd 5 N", "27/01/5 N // "},  // a number next and one three after it
         {"Lat 34 ab cd ef N", "34// N // "},      // four tokens after the drop: nothing more is asked
         {"34 N 181 180 W", "34// N 180// W"},     // 180 is a degree, 181 is not
