@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -79,6 +80,18 @@ int ExecMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title
     const QSize room = ScreenRoom(parent ? parent : &box);
     if (TextHeight(box.fontMetrics(), text) + kBoxAllowance <= room.height()) return box.exec();
     return ExecScrollingBox(parent, box.iconPixmap(), title, text, buttons, room);
+}
+
+bool ExecInputBox(QWidget* parent, const QString& title, const QString& prompt, QString& value) {
+    QInputDialog box(parent);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(value);
+    // As wide as a message box for its title: the prompt takes the room.
+    if (auto* label = box.findChild<QLabel*>()) label->setMinimumWidth(TitleBarWidth(box, title));
+    if (box.exec() != QDialog::Accepted) return false;
+    value = box.textValue();
+    return true;
 }
 
 }  // namespace quorl

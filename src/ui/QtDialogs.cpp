@@ -5,7 +5,6 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QTimer>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <algorithm>
 #include <cstdlib>
@@ -48,11 +47,10 @@ DialogButton QtDialogs::Ask(const std::string& text, DialogKind kind, const std:
 }
 
 bool QtDialogs::InputBox(const std::string& caption, const std::string& prompt, std::string& value) {
-    bool ok = false;
-    QString r = QInputDialog::getText(parent, quorl::ToQt(caption), quorl::ToQt(prompt), QLineEdit::Normal,
-                                      quorl::ToQt(value), &ok);
-    if (ok) value = FromQt(r);
-    return ok;
+    QString text = quorl::ToQt(value);
+    if (!ExecInputBox(parent, quorl::ToQt(caption), quorl::ToQt(prompt), text)) return false;
+    value = FromQt(text);
+    return true;
 }
 
 void QtDialogs::ShowBusy(const std::string& title, const std::string& message) {

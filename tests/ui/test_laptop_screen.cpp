@@ -148,21 +148,26 @@ private slots:
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
         }
 
-        // A short text keeps the ordinary message box, wide enough for its title in the frame.
-        QtDialogs qt;
-        bool plain = false;
-        int width = 0, need = 1;
-        QTimer::singleShot(50, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            plain = box && !box->findChild<QScrollArea*>();
-            if (!box) return;
-            width = box->width();
-            need = TitleBarWidth(*box, box->windowTitle());
-            box->accept();
-        });
-        qt.ShowMessage("Complete.");
-        QVERIFY(plain);
-        QVERIFY2(width >= need, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(need)));
+        // A short text keeps the ordinary message box; it and the input boxes are wide enough for
+        // their title in the frame.
+        for (const std::string input : {"", "Adding User Name", "Database Field Name"}) {
+            QtDialogs qt;
+            bool plain = false;
+            int width = 0, need = 1;
+            QTimer::singleShot(50, this, [&] {
+                auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                plain = box && !box->findChild<QScrollArea*>();
+                if (!box) return;
+                width = box->width();
+                need = TitleBarWidth(*box, box->windowTitle());
+                box->accept();
+            });
+            std::string value;
+            if (input.empty()) qt.ShowMessage("Complete.");
+            else qt.InputBox(input, "Add the user name", value);
+            QVERIFY(plain);
+            QVERIFY2(width >= need, qPrintable(QStringLiteral("%1: %2 < %3").arg(input.c_str()).arg(width).arg(need)));
+        }
     }
 
     void busyWindowFitsItsTexts() {
