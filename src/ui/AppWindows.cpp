@@ -38,7 +38,7 @@ std::unique_ptr<AppWindows> CreateAppWindows(Session& s) {
     w->help = std::make_unique<TipsWindow>(w->main.get());
     w->autoCorrect = std::make_unique<AutoCorrectWindow>(s);
     w->outputPreview = std::make_unique<OutputPreviewWindow>(s);
-    w->switchUser = std::make_unique<SwitchUserWindow>(s);
+    w->switchUser = std::make_unique<SwitchUserWindow>(s, w->main.get());
     w->analyze = std::make_unique<AnalyzeWindow>(s);
     w->wordStats = std::make_unique<WordStatsWindow>(s);
     w->sendLogFile = std::make_unique<SendLogFileWindow>(s);

@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QWindow>
 
 #include "model/Session.h"
 #include "model/UserSwitch.h"
@@ -10,8 +11,12 @@
 
 namespace quorl {
 
-SwitchUserWindow::SwitchUserWindow(Session& s) : session(s) {
+SwitchUserWindow::SwitchUserWindow(Session& s, QWidget* mainWindow) : QWidget(nullptr, Qt::Dialog), session(s) {
     setWindowTitle(QStringLiteral("QUORL -- Switch User"));
+    if (mainWindow) {
+        winId();
+        windowHandle()->setTransientParent(mainWindow->windowHandle());
+    }
     setFixedSize(280, 300);
     ListBox1 = new QListWidget(this);
     ListBox1->setGeometry(12, 12, 256, 232);
@@ -36,8 +41,17 @@ void SwitchUserWindow::FillAndShow() {
     ListBox1->addItem(QStringLiteral("Default"));
     const std::vector<std::string> names = UserFolderNames(session);
     for (const std::string& name : names) ListBox1->addItem(ToQt(name));
+    ShowInFront();
+    if (names.empty()) {
+        StartFirstUser(session);
+        ShowInFront();  // the message box had the front
+    }
+}
+
+void SwitchUserWindow::ShowInFront() {
     show();
-    if (names.empty()) StartFirstUser(session);
+    raise();
+    activateWindow();
 }
 
 void SwitchUserWindow::Button1Click() {

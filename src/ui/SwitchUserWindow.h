@@ -13,11 +13,13 @@ class Session;
 class SwitchUserWindow : public QWidget {
     Q_OBJECT
 public:
-    // Asks "Keep Current User as: <name>?"; No fills and shows the window.
-    explicit SwitchUserWindow(Session& s);
+    // Asks "Keep Current User as: <name>?"; No fills and shows the window. The window is a dialog
+    // of the main window (may be nullptr): the window manager keeps it in front of it.
+    explicit SwitchUserWindow(Session& s, QWidget* mainWindow = nullptr);
 
-    // Lists "Default" and the users of the Users folder and shows the window; with no user there,
-    // goes back to "Default" and asks the user to add a user.
+    // Lists "Default" and the users of the Users folder and shows the window in front; with no
+    // user there, goes back to "Default" and asks the user to add a user, and the window comes
+    // back to the front after that message.
     void FillAndShow();
 
     void Button1Click();        // Select
@@ -29,6 +31,9 @@ public:
     QPushButton* Button1;
     QPushButton* AddUserButton;
     QPushButton* Button3;
+
+private:
+    void ShowInFront();
 };
 
 }  // namespace quorl

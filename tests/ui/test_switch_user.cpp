@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "AppTestSupport.h"
 
@@ -112,6 +113,11 @@ private slots:
         // The copying, the refused names and the log are the core's; here: the button's wiring.
         Start();
         W().FillAndShow();
+        // After "Please add a user." the window is in front of the main window.
+        QCOMPARE(app_->dialogs.messages.back(), std::string("Please add a user."));
+        QCOMPARE(W().windowHandle()->transientParent(), app_->windows->main->windowHandle());
+        QCOMPARE(W().windowHandle()->type(), Qt::Dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&W()));
         app_->dialogs.inputs.push_back("Ann");
         QTest::mouseClick(W().AddUserButton, Qt::LeftButton);
         QVERIFY(!W().isVisible());
