@@ -75,6 +75,8 @@ OcrRun OcrSelection(Session& s, const GreyImage& picture, const PixelRect& area,
         return run;
     }
     run.engineReady = true;
+    // The busy window's bar follows the engine through each page, and the window stays painted.
+    engine.onProgress = [&s](int percent) { s.dialogs.BusyProgress(percent, 100); };
 
     const GreyImage original = CropImage(picture, area);
     if (original.Empty()) return run;

@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 #include <cstdlib>
+#include <utility>
 #include <tesseract/capi.h>
 
 using tesseract::PSM_AUTO;
@@ -21,6 +22,11 @@ namespace quorl {
     X(TessBaseAPISetImage)                \
     X(TessBaseAPISetSourceResolution)     \
     X(TessBaseAPIRecognize)               \
+    X(TessMonitorCreate)                  \
+    X(TessMonitorDelete)                  \
+    X(TessMonitorSetCancelFunc)           \
+    X(TessMonitorSetCancelThis)           \
+    X(TessMonitorGetProgress)             \
     X(TessBaseAPIGetIterator)             \
     X(TessResultIteratorGetPageIterator)  \
     X(TessResultIteratorGetUTF8Text)      \
@@ -135,11 +141,32 @@ bool TessDLL::TessDllBeginPageLangBPP(const OcrPage& page, const std::string& la
     return true;
 }
 
+bool TessDLL::WordRead(void* binding, int /*words*/) {
+    auto* self = static_cast<TessDLL*>(binding);
+    try {
+        self->onProgress(self->api_->TessMonitorGetProgress(static_cast<ETEXT_DESC*>(self->monitor_)));
+    } catch (...) {
+        self->progressError_ = std::current_exception();
+        return true;
+    }
+    return false;
+}
+
 const OcrResult* TessDLL::TessDllRecognize_all_Words() {
     if (!pageBegun_) return nullptr;
     result_.chars.clear();
     TessBaseAPI* engine = Engine(engine_);
-    if (api_->TessBaseAPIRecognize(engine, nullptr) != 0) return nullptr;
+    ETEXT_DESC* monitor = onProgress ? api_->TessMonitorCreate() : nullptr;
+    if (monitor) {
+        api_->TessMonitorSetCancelFunc(monitor, &TessDLL::WordRead);
+        api_->TessMonitorSetCancelThis(monitor, this);
+    }
+    monitor_ = monitor;
+    const int failed = api_->TessBaseAPIRecognize(engine, monitor);
+    monitor_ = nullptr;
+    if (monitor) api_->TessMonitorDelete(monitor);
+    if (progressError_) std::rethrow_exception(std::exchange(progressError_, nullptr));
+    if (failed != 0) return nullptr;
     TessResultIterator* it = api_->TessBaseAPIGetIterator(engine);
     if (!it) return &result_;  // nothing on the page
     const TessPageIterator* page = api_->TessResultIteratorGetPageIterator(it);

@@ -4,6 +4,8 @@
 // released once at the end of the run. A library, entry point or language that is missing makes
 // the binding "not loaded" and says what is missing; it then never calls into the library.
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,8 +53,15 @@ public:
     // Frees the engine (the destructor calls it).
     void TessDllRelease();
 
+    // While a page is recognised, called after each word the engine reads, on the calling thread,
+    // with how far the engine got (0 to 100); may be empty.
+    std::function<void(int percent)> onProgress;
+
 private:
     struct Api;
+    // The engine's question after each word whether to stop reading: it tells onProgress how far
+    // the page got, and stops the page only when onProgress failed.
+    static bool WordRead(void* binding, int words);
     std::string library_;
     std::string dataPath_;
     std::string problem_;
@@ -62,6 +71,8 @@ private:
     std::string language_;  // language the engine was started with
     bool pageBegun_ = false;
     OcrResult result_;
+    void* monitor_ = nullptr;          // the progress of the page being recognised
+    std::exception_ptr progressError_;  // what onProgress threw, given on after the page
 };
 
 }  // namespace quorl

@@ -1,10 +1,11 @@
 #include "ui/BusyWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QThread>
+#include <QWindow>
 #include <algorithm>
 
 #include "ui/QtText.h"
@@ -20,6 +21,8 @@ constexpr int kHeight = 120;
 constexpr int kMargin = 20;
 // How long a newly shown window may take to be mapped by the window manager.
 constexpr int kExposeWaitMs = 1000;
+// How often a running step lets the windows be painted.
+constexpr int kKeepPaintedMs = 100;
 
 // Shows the text, shortened in its middle when even the widest window the screen allows cannot
 // hold it (the whole text is then its tooltip).
@@ -45,10 +48,17 @@ void PaintNow(QWidget* window) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+// The window whose command started the step: the active one, else the main window.
+QWidget* StepWindow(const QWidget* busy, QWidget* mainWindow) {
+    QWidget* active = QApplication::activeWindow();
+    return active && active != busy ? active : mainWindow;
+}
+
 }  // namespace
 
 BusyWindow::BusyWindow(QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint), mainWindow_(mainWindow) {
+    // A dialog: the window manager keeps it in front of the window it belongs to.
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), mainWindow_(mainWindow) {
     setWindowTitle(QStringLiteral("QUORL"));
     setFixedSize(kDesignWidth, kHeight);
     Label1 = new QLabel(QStringLiteral("Please Wait..."), this);
@@ -85,9 +95,16 @@ void BusyWindow::ShowBusy(const std::string& title, const std::string& message) 
     ProgressBar1->hide();
     ProgressBar1->setGeometry(kMargin, ProgressBar1->y(), width - 2 * kMargin, ProgressBar1->height());
     CentreOn(this, mainWindow_);
+    if (!isVisible()) {
+        // The window manager keeps a window in front of the one it belongs to.
+        QWidget* owner = StepWindow(this, mainWindow_);
+        winId();
+        windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
+    }
     show();
     raise();
     PaintNow(this);
+    painted_.start();
 }
 
 void BusyWindow::ShowProgress(int position, int maximum) {
@@ -96,7 +113,19 @@ void BusyWindow::ShowProgress(int position, int maximum) {
     ProgressBar1->show();
     ProgressBar1->setRange(0, maximum);
     ProgressBar1->setValue(position);
-    if (appears && isVisible()) PaintNow(this);
+    if (!isVisible()) return;
+    if (appears) {
+        PaintNow(this);
+        painted_.start();
+    } else {
+        KeepPainted();
+    }
+}
+
+void BusyWindow::KeepPainted() {
+    if (painted_.isValid() && !painted_.hasExpired(kKeepPaintedMs)) return;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    painted_.start();
 }
 
 void BusyWindow::HideBusy() {

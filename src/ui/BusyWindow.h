@@ -1,5 +1,6 @@
 #pragma once
 // The busy window "QUORL": a title and a message shown while a long operation runs.
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <string>
@@ -17,10 +18,13 @@ public:
 
     // An empty title keeps the last one. The window is as wide as its texts need (within the
     // screen), both labels are centred, the progress bar starts over hidden, and the window is
-    // centred on the main window, shown without blocking and painted before this returns (also
-    // under a window manager that maps it late).
+    // centred on the main window, shown without blocking in front of the window whose command
+    // started the step (the active one), and painted before this returns (also under a window
+    // manager that maps it late).
     void ShowBusy(const std::string& title, const std::string& message);
-    // Shows the progress bar at position of maximum, painted before this returns.
+    // Shows the progress bar at position of maximum, painted before this returns. The step runs on
+    // the GUI thread: now and then this also does what the window system asks of the windows (to
+    // paint what was uncovered), while the user's input waits until the step is done.
     void ShowProgress(int position, int maximum);
     // Hides the window and its progress bar.
     void HideBusy();
@@ -30,8 +34,11 @@ public:
     QProgressBar* ProgressBar1;
 
 private:
+    void KeepPainted();
+
     QWidget* mainWindow_;
-    QString title_;  // the whole title (Label1 may show it shortened)
+    QString title_;          // the whole title (Label1 may show it shortened)
+    QElapsedTimer painted_;  // since the windows were last brought up to date
 };
 
 }  // namespace quorl

@@ -24,3 +24,8 @@ BOOL TessPageIteratorIsAtFinalElement(const TessPageIterator*, TessPageIteratorL
 void TessDeleteText(const char*) {}
 void TessBaseAPIClear(TessBaseAPI*) {}
 void TessBaseAPIEnd(TessBaseAPI*) {}
+ETEXT_DESC* TessMonitorCreate() { return nullptr; }
+void TessMonitorDelete(ETEXT_DESC*) {}
+void TessMonitorSetCancelFunc(ETEXT_DESC*, TessCancelFunc) {}
+void TessMonitorSetCancelThis(ETEXT_DESC*, void*) {}
+int TessMonitorGetProgress(ETEXT_DESC*) { return 0; }

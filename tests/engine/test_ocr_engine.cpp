@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -54,8 +56,17 @@ std::vector<std::string> NonEmptyLines(const std::string& text) {
     return out;
 }
 
+// Keeps where the busy window's bar was last under each message.
+struct BarDialogs : ScriptedDialogs {
+    std::map<std::string, std::pair<int, int>> bar;  // position and maximum
+    void BusyProgress(int position, int maximum) override {
+        ScriptedDialogs::BusyProgress(position, maximum);
+        bar[busyMessage] = {position, maximum};
+    }
+};
+
 struct OcrFixture : ::testing::Test {
-    ScriptedDialogs dialogs;
+    BarDialogs dialogs;
     Session session{dialogs};
     OcrFixture() { session.Debug = false; }
 
@@ -83,9 +94,11 @@ TEST_F(OcrFixture, AutomaticReadsADrawnLabelLineByLine) {
     EXPECT_EQ(run.preview.width, 1800);
     EXPECT_TRUE(std::all_of(run.preview.pixels.begin(), run.preview.pixels.end(), [](uint8_t v) { return v == 0 || v == 255; }));
     EXPECT_EQ(dialogs.busyMessage, "Performing OCR");
-    // The busy window's bar followed the rows of the picture down to its last one.
-    EXPECT_EQ(dialogs.busyProgressMaximum, run.preview.height - 1);
-    EXPECT_EQ(dialogs.busyProgress, run.preview.height - 1);
+    // The busy window's bar followed the rows of the picture down to its last one, then the
+    // engine through the page.
+    EXPECT_EQ(dialogs.bar["Processing Image"], std::make_pair(run.preview.height - 1, run.preview.height - 1));
+    EXPECT_EQ(dialogs.bar["Performing OCR"].second, 100);
+    EXPECT_GT(dialogs.bar["Performing OCR"].first, 0);
 
     // With Get Barcode on and no barcode on the label, the whole label is read, without a word.
     OcrSettings barcode;
@@ -211,6 +224,12 @@ TEST(TessDLL, PagesThatCannotBeginAreNeverRecognised) {
     EXPECT_EQ(text.substr(text.size() - 14), "Second one\r\n\r\n");
     engine.TessDllEndPage();
     EXPECT_EQ(engine.TessDllRecognize_all_Words(), nullptr);  // the page has ended
+
+    // What the progress report throws stops the page and comes out of the recognition.
+    engine.onProgress = [](int) { throw std::runtime_error("stopped"); };
+    ASSERT_TRUE(engine.TessDllBeginPageLangBPP({two.pixels.data(), two.width, two.height, two.width, 8, 300}, "eng"));
+    EXPECT_THROW(engine.TessDllRecognize_all_Words(), std::runtime_error);
+    engine.TessDllEndPage();
 
     TessDLL unloaded("libquorl-no-such-engine.so.5");
     EXPECT_FALSE(unloaded.loaded);

@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QThread>
 #include <QTimer>
 #include <QToolTip>
 #include <QWindow>
@@ -51,10 +52,11 @@ bool IntersectsVisibleSibling(QWidget* w, QString* other) {
 
 // Counts paint events; holds a window's first expose back 50 ms, as a window manager mapping it late.
 struct LateExposeWatch : QObject {
-    std::map<QObject*, int> paints;
+    std::map<QObject*, int> paints, exposes;
     bool exposeHeld = false;
     bool eventFilter(QObject* watched, QEvent* e) override {
         paints[watched] += e->type() == QEvent::Paint;
+        exposes[watched] += e->type() == QEvent::Expose;
         auto* window = qobject_cast<QWindow*>(watched);
         if (e->type() != QEvent::Expose || exposeHeld || !window) return false;
         QTimer::singleShot(50, window, [window] { qApp->postEvent(window, new QExposeEvent(QRect({}, window->size()))); });
@@ -324,6 +326,22 @@ private slots:
         QVERIFY(watch.exposeHeld && watch.paints[busy.Label1] && watch.paints[busy.Label2]);
         busy.ShowProgress(1, 100);
         QVERIFY(watch.paints[busy.ProgressBar1]);
+        busy.HideBusy();
+
+        // In front of the window whose command started the step; kept painted by the step's progress.
+        QWidget photo;
+        photo.show();
+        photo.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&photo));
+        busy.ShowBusy("Please Wait...", "Performing OCR");
+        QCOMPARE(busy.windowHandle()->transientParent(), photo.windowHandle());
+        QCOMPARE(busy.windowHandle()->type(), Qt::Dialog);  // what the window manager keeps in front
+        busy.ShowProgress(1, 100);
+        const int exposed = watch.exposes[busy.windowHandle()];
+        qApp->postEvent(busy.windowHandle(), new QExposeEvent(QRect({}, busy.size())));  // uncovered
+        QThread::msleep(150);
+        busy.ShowProgress(2, 100);
+        QCOMPARE(watch.exposes[busy.windowHandle()], exposed + 1);
     }
 
     // A text longer than its label is shown shortened in the middle; the whole text is the tooltip.
