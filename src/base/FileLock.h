@@ -6,13 +6,16 @@
 // copies lock two different files.
 #include <chrono>
 #include <filesystem>
+#include <functional>
 
 namespace quorl {
 
 class FileLock {
 public:
-    // Locks the lock file of path, waiting at most wait for another holder to let go.
-    FileLock(const std::filesystem::path& path, std::chrono::milliseconds wait);
+    // Locks the lock file of path, waiting at most wait for another holder to let go; while it
+    // waits, waiting (may be empty) is called now and then with how long it has waited.
+    FileLock(const std::filesystem::path& path, std::chrono::milliseconds wait,
+             const std::function<void(std::chrono::milliseconds waited)>& waiting = {});
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;

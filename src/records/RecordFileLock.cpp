@@ -1,5 +1,6 @@
 #include "records/RecordFileLock.h"
 
+#include <algorithm>
 #include <chrono>
 #include <system_error>
 
@@ -9,7 +10,12 @@
 namespace quorl {
 
 std::unique_ptr<FileLock> LockRecordFile(Session& s, const std::filesystem::path& path, const std::string& notDone) {
-    auto lock = std::make_unique<FileLock>(path, std::chrono::milliseconds(s.RecordFileLockWaitMs));
+    const int wait = s.RecordFileLockWaitMs;
+    // While another copy holds the file, the busy window's bar shows how much of the wait is gone.
+    const auto waiting = [&s, wait](std::chrono::milliseconds waited) {
+        s.dialogs.BusyProgress(static_cast<int>(std::min<long long>(waited.count(), wait)), wait);
+    };
+    auto lock = std::make_unique<FileLock>(path, std::chrono::milliseconds(wait), waiting);
     if (lock->busy()) {
         const std::string message = "Another copy of Quorl is writing to " + path.filename().string() + ". " +
                                     notDone + " Please try again.";

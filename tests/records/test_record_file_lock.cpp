@@ -110,6 +110,9 @@ TEST_F(RecordFileLockTest, AWriterKeptWaitingIsToldAndChangesNothing) {
         const auto started = std::chrono::steady_clock::now();
         EXPECT_FALSE(w.add(s));
         EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(30));
+        // Meanwhile the busy window's bar showed the wait going by.
+        EXPECT_EQ(dialogs.busyProgressMaximum, 30);
+        EXPECT_GT(dialogs.busyProgress, 0);
         dialogs.answers.push_back(DialogButton::Yes);
         EXPECT_EQ(ReEditRecord(s, preview, w.outputType == 1 ? 6 : 0), ReEditResult::Refused);
         EXPECT_EQ(RecordFile(), before);
