@@ -5,11 +5,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "base/Dialogs.h"
+#include "base/FileLock.h"
 #include "base/LogFile.h"
 #include "model/Form.h"
 #include "model/ParserState.h"
@@ -54,6 +56,10 @@ public:
     // The record file a record now in the fields was taken out of to be edited again, until that
     // record is written again ("" when the fields hold no such record).
     std::string RecordTakenOutOf;
+    // The copy on disk of that record (records/RecordTakenOutCopy.h) and the lock that keeps other
+    // copies of the program from taking it up: set while the session holds the copy.
+    std::filesystem::path RecordTakenOutCopy;
+    std::unique_ptr<FileLock> RecordTakenOutCopyLock;
 
     // Reference lists (program folder).
     std::vector<FamilyClass> PlantList;

@@ -13,6 +13,7 @@
 #include "records/RecordFileLock.h"
 #include "records/RecordPutBack.h"
 #include "records/RecordTakenOut.h"
+#include "records/RecordTakenOutCopy.h"
 #include "records/XmlLabelElement.h"
 
 namespace quorl {
@@ -38,14 +39,15 @@ std::vector<OutputFormatClass> EnabledColumns(const Session& s) {
 
 // A delimited record: the file's columns must be the enabled output columns, in order, or the
 // values would land in the wrong fields.
-std::optional<RecordToPutBack> DelimitedRecord(Session& s, const OutputPreview& p, const RecordFileRow& row) {
+std::optional<RecordToPutBack> DelimitedRecord(const Session& s, const OutputPreview& p, const RecordFileRow& row,
+                                               std::string& refusal) {
     const std::vector<OutputFormatClass> columns = EnabledColumns(s);
     bool same = columns.size() == p.table.columns.size();
     for (size_t i = 0; same && i < columns.size(); ++i) same = columns[i].DatabaseName == p.table.columns[i];
     if (!same) {
-        s.dialogs.ShowMessage("The columns of " + p.fileName +
-                              " are not those of the current output format, so this record cannot be put back "
-                              "into the fields. The file was left unchanged.");
+        refusal = "The columns of " + p.fileName +
+                  " are not those of the current output format, so this record cannot be put back "
+                  "into the fields. The file was left unchanged.";
         return std::nullopt;
     }
     RecordToPutBack r{row.begin, row.end, {}};
@@ -55,11 +57,12 @@ std::optional<RecordToPutBack> DelimitedRecord(Session& s, const OutputPreview& 
 
 // An XML record: the whole label element that holds the row's line; its elements find their
 // columns by name.
-std::optional<RecordToPutBack> XmlRecord(Session& s, const OutputPreview& p, const RecordFileRow& row) {
+std::optional<RecordToPutBack> XmlRecord(const Session& s, const OutputPreview& p, const RecordFileRow& row,
+                                         std::string& refusal) {
     std::optional<XmlLabelElement> label = FindXmlLabelElement(p.text, row.begin);
     if (!label) {
-        s.dialogs.ShowMessage("This line belongs to no label record of " + p.fileName +
-                              ". Double-click a line between <label> and </label> to re-edit that record.");
+        refusal = "This line belongs to no label record of " + p.fileName +
+                  ". Double-click a line between <label> and </label> to re-edit that record.";
         return std::nullopt;
     }
     const bool utf8 = IsUtf8Text(p.text);
@@ -82,9 +85,9 @@ std::optional<RecordToPutBack> XmlRecord(Session& s, const OutputPreview& p, con
     return r;
 }
 
-// Until the record is added again its only copies are the fields and the log, so it goes into the
-// log, as the file holds it, before it leaves the file; whether or not the log is on. False, after
-// telling the user why, when the log cannot take it: the record then stays in its file.
+// The record goes into the log too, as the file holds it, before it leaves the file; whether or not
+// the log is on. False, after telling the user why, when the log cannot take it: the record then
+// stays in its file.
 bool LogRecordTakenOut(Session& s, const OutputPreview& p, const RecordToPutBack& r) {
     const bool written =
         s.log.Write(s.UserFolder, "Log.txt", {"Record taken out of ", p.fileName, " to be edited again:"}) &&
@@ -98,8 +101,23 @@ bool LogRecordTakenOut(Session& s, const OutputPreview& p, const RecordToPutBack
     return false;
 }
 
+// The record of a row, or nullopt with the reason in refusal.
+std::optional<RecordToPutBack> RecordOfRow(const Session& s, const OutputPreview& p, size_t row, std::string& refusal) {
+    return p.outputType == kXmlOutput ? XmlRecord(s, p, p.table.rows[row], refusal)
+                                      : DelimitedRecord(s, p, p.table.rows[row], refusal);
+}
+
+// The same, telling the user why a row cannot be re-edited.
 std::optional<RecordToPutBack> RecordOfRow(Session& s, const OutputPreview& p, size_t row) {
-    return p.outputType == kXmlOutput ? XmlRecord(s, p, p.table.rows[row]) : DelimitedRecord(s, p, p.table.rows[row]);
+    std::string refusal;
+    std::optional<RecordToPutBack> record = RecordOfRow(std::as_const(s), p, row, refusal);
+    if (!record) s.dialogs.ShowMessage(refusal);
+    return record;
+}
+
+void PutBack(Session& s, const RecordToPutBack& record) {
+    StartPutBack(s);
+    for (const auto& [column, value] : record.values) PutBackValue(s, column, value);
 }
 
 // The same record in a preview read again: same file, format and columns, and the row holds the
@@ -123,10 +141,23 @@ bool LoadOutputPreview(Session& s, OutputPreview& preview) {
         return false;
     }
     preview.text = DecodedRecordFile(preview.bytes);
+    ReadPreviewTable(preview);
+    return true;
+}
+
+void ReadPreviewTable(OutputPreview& preview) {
     if (preview.outputType == kXmlOutput)
         preview.table = ReadLineTable(preview.text);
     else
         preview.table = ReadDelimitedTable(preview.text, preview.outputType == 2 ? ',' : '\t');
+}
+
+bool PutRecordBack(Session& s, const OutputPreview& preview, size_t row) {
+    std::string refusal;
+    std::optional<RecordToPutBack> record;
+    if (row < preview.table.rows.size()) record = RecordOfRow(std::as_const(s), preview, row, refusal);
+    if (!record) return false;
+    PutBack(s, *record);
     return true;
 }
 
@@ -169,15 +200,21 @@ ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row) 
         return ReEditResult::Stale;
     }
 
-    if (!LogRecordTakenOut(s, *p, *record)) return ReEditResult::NotWritten;
-    const WriteResult written =
-        ReplaceFileAtomically(path, WithoutTextRange(p->bytes, p->text, record->begin, record->end));
+    // A copy of the record is on the disk before the record leaves the file, so that it outlives
+    // this program; it goes again when the record stays in the file after all.
+    const std::string after = WithoutTextRange(p->bytes, p->text, record->begin, record->end);
+    if (!KeepRecordTakenOutCopy(s, *p, record->begin, record->end, after)) return ReEditResult::NotWritten;
+    if (!LogRecordTakenOut(s, *p, *record)) {
+        DropRecordTakenOutCopy(s);
+        return ReEditResult::NotWritten;
+    }
+    const WriteResult written = ReplaceFileAtomically(path, after);
     if (!written) {
+        DropRecordTakenOutCopy(s);
         ShowWriteFailure(s, path, written);
         return ReEditResult::NotWritten;
     }
-    StartPutBack(s);
-    for (const auto& [column, value] : record->values) PutBackValue(s, column, value);
+    PutBack(s, *record);
     s.RecordTakenOutOf = p->fileName;
     return ReEditResult::Done;
 }

@@ -3,6 +3,7 @@
 #include "base/Dialogs.h"
 #include "model/Session.h"
 #include "records/ExportData.h"
+#include "records/RecordTakenOutCopy.h"
 
 namespace quorl {
 
@@ -18,6 +19,7 @@ bool OfferRecordTakenOutBack(Session& s) {
     }
     if (answer != DialogButton::No) return false;
     s.RecordTakenOutOf.clear();
+    DropRecordTakenOutCopy(s);
     s.dialogs.ShowMessage("The record taken out of " + file + " was not added back and is lost.");
     return true;
 }

@@ -29,6 +29,7 @@
 #include "model/UserFiles.h"
 #include "records/ExportData.h"
 #include "records/RecordTakenOut.h"
+#include "records/RecordTakenOutCopy.h"
 #include "ui/AppWindows.h"
 #include "ui/ElidedLabel.h"
 #include "ui/HelpContext.h"
@@ -144,6 +145,8 @@ MainWindow::MainWindow(Session& s, QWidget* parent) : QMainWindow(parent), sessi
     raise();
     activateWindow();
     RecordControlPositions(session);
+    // A record that the last run took out to be edited again and did not add back.
+    OfferRecordTakenOutCopy(session, true);
 }
 
 MainWindow::~MainWindow() {

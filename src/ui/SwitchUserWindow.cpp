@@ -7,6 +7,7 @@
 #include "model/Session.h"
 #include "model/UserSwitch.h"
 #include "records/RecordTakenOut.h"
+#include "records/RecordTakenOutCopy.h"
 #include "ui/QtText.h"
 
 namespace quorl {
@@ -62,7 +63,10 @@ void SwitchUserWindow::Button1Click() {
     }
     // Another user's output format and record file would take the record taken out.
     if (!OfferRecordTakenOutBack(session)) return;
-    if (SwitchToUser(session, FromQt(item->text()))) hide();
+    if (!SwitchToUser(session, FromQt(item->text()))) return;
+    hide();
+    // That user's record left out by an earlier run; the fields may hold other work now.
+    OfferRecordTakenOutCopy(session, false);
 }
 
 void SwitchUserWindow::AddUserButtonClick() {

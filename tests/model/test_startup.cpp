@@ -2,6 +2,10 @@
 #include "commands/SessionStart.h"
 #include "model/Log.h"
 #include "model/UserFiles.h"
+#include "records/OutputPreview.h"
+#include "records/RecordTakenOut.h"
+#include "records/RecordTakenOutCopy.h"
+#include "records/TsvWriter.h"
 
 using namespace quorl;
 using namespace quorl::testing;
@@ -194,4 +198,88 @@ TEST_F(StartupTest, TemporaryFilesOfAKilledRunAreRemovedAtStart) {
     EXPECT_TRUE(fs::exists(program / ("Quorl.xml.tmp" + std::to_string(::getpid()))));
     EXPECT_NE(ReadFile(s.UserFile("Log.txt")).find("Removed 2 temporary file(s)"), std::string::npos);
     EXPECT_NE(ReadFile(s.UserFile("Log.txt")).find("Removed 1 folder(s) of users"), std::string::npos);
+}
+
+namespace {
+
+// One run of the program on a folder, started as the main window starts it.
+struct ProgramRun {
+    ScriptedDialogs d;
+    Session s{d};
+    explicit ProgramRun(const fs::path& program) {
+        BuildMainForm(s.form);
+        StartSession(s, program);
+        OfferRecordTakenOutCopy(s, true);
+    }
+    std::string Collector() const { return s.form.Get("CollectorEdit").text; }
+};
+
+}  // namespace
+
+// A record taken out to be edited again by a run that ended before adding it back (killed,
+// crashed, logged out) is offered back by the next start, unless it never left its file or the run
+// that took it out still goes on.
+TEST_F(StartupTest, ARecordTakenOutByARunThatEndedIsOfferedBackAtTheNextStart) {
+    const fs::path records = program / "Database.tsv", copy = program / "RecordTakenOut.txt";
+    const std::string inFields = "Quorl ended before the record taken out of Database.tsv to be edited again was added "
+                                 "back. It is in the fields again: add it to write it back. Until then a copy is kept in " +
+                                 copy.string() + ".";
+    enum class Then { Nothing, FileAsBefore, FileGrown, RunGoesOn };
+    const struct {
+        Then then;
+        std::string message;
+        bool offered;
+    } cases[] = {
+        {Then::Nothing, inFields, true},
+        {Then::FileAsBefore,
+         "Quorl ended while it took a record out of Database.tsv to be edited again. The record is still in Database.tsv.",
+         false},
+        {Then::FileGrown, inFields + " Database.tsv has changed since the record was taken out; it may hold the record already.",
+         true},
+        {Then::RunGoesOn, "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.then));
+        fs::remove(records);
+        auto first = std::make_unique<ProgramRun>(program);
+        for (const char* collector : {"A. Gray", "J. Smith"}) {
+            first->s.form.SetText("CollectorEdit", collector);
+            first->s.form.SetText("CollectionDateEdit", "12 Mar 2001");
+            ASSERT_TRUE(AddTSV(first->s));
+        }
+        const std::string before = ReadFile(records);
+        OutputPreview p;
+        ASSERT_TRUE(LoadOutputPreview(first->s, p));
+        first->d.answers.push_back(DialogButton::Yes);
+        ASSERT_EQ(ReEditRecord(first->s, p, 1), ReEditResult::Done);
+        const std::string after = ReadFile(records);
+        if (c.then != Then::RunGoesOn) first.reset();
+        if (c.then == Then::FileAsBefore) WriteFile(records, before);  // ended before the file was replaced
+        if (c.then == Then::FileGrown) WriteFile(records, after + "\"B. Lee\"\t\"1 May 2002\"\r\n");
+
+        ProgramRun next(program);
+        EXPECT_EQ(next.d.messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+        EXPECT_EQ(next.Collector(), c.offered ? "J. Smith" : "");
+        EXPECT_EQ(fs::exists(copy), c.then != Then::FileAsBefore);
+        if (c.then == Then::RunGoesOn) {
+            // Nor is another record taken out over the running program's copy.
+            ASSERT_TRUE(LoadOutputPreview(next.s, p));
+            next.d.answers.push_back(DialogButton::Yes);
+            EXPECT_EQ(ReEditRecord(next.s, p, 0), ReEditResult::NotWritten);
+            EXPECT_EQ(next.d.messages, std::vector<std::string>{"A record taken out earlier to be edited again has not "
+                                                                "been added back yet; it is kept in " + copy.string() +
+                                                                ". Nothing was taken out of Database.tsv."});
+            EXPECT_EQ(ReadFile(records), after);
+        } else if (c.then == Then::Nothing) {
+            // Added back, it is in its file again and its copy is gone.
+            ASSERT_TRUE(AddTSV(next.s));
+            EXPECT_EQ(ReadFile(records), before);
+            EXPECT_FALSE(fs::exists(copy));
+        } else if (c.then == Then::FileGrown) {
+            // Given up at the question that guards the fields, its copy goes too.
+            next.d.answers.push_back(DialogButton::No);
+            EXPECT_TRUE(OfferRecordTakenOutBack(next.s));
+            EXPECT_FALSE(fs::exists(copy));
+        }
+    }
 }

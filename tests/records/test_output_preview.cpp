@@ -294,6 +294,20 @@ TEST_F(TsvPreviewTest, AFileThatCannotBeWrittenKeepsTheRecordAndTheFields) {
                                                          " (File too large). The file was left as it was."});
     EXPECT_EQ(Box("CollectorEdit"), "unsaved work");
     EXPECT_NE(ReadFile(dir / "Log.txt").find(middle), std::string::npos);
+    const std::filesystem::path copy = dir / "RecordTakenOut.txt";
+    EXPECT_FALSE(std::filesystem::exists(copy));
+
+    // Nor when its copy in the user folder cannot be written.
+    dialogs.answers.push_back(DialogButton::Yes);
+    {
+        FileSizeLimit full(100);
+        result = ReEditRecord(s, p, 1);
+    }
+    EXPECT_EQ(result, ReEditResult::NotWritten);
+    EXPECT_EQ(RecordFile(), p.bytes);
+    EXPECT_FALSE(std::filesystem::exists(copy));
+    EXPECT_EQ(dialogs.messages.back(), "Unable to write " + copy.string() + " (File too large), which keeps a copy of "
+              "the record while it is edited again. The record was left in Records.tsv.");
 
     // Nor is it taken out when the log cannot keep its copy.
     s.log.Close();
@@ -304,6 +318,7 @@ TEST_F(TsvPreviewTest, AFileThatCannotBeWrittenKeepsTheRecordAndTheFields) {
     EXPECT_EQ(RecordFile(), p.bytes);
     EXPECT_EQ(dialogs.messages.back(), "Unable to write " + (dir / "Log.txt").string() + " (Is a directory), which keeps "
               "a copy of the record while it is edited again. The record was left in Records.tsv.");
+    EXPECT_FALSE(std::filesystem::exists(copy));
 }
 
 // While the fields hold a record taken out, each command that would replace them asks first:

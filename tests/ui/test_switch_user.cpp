@@ -48,8 +48,16 @@ private slots:
             WriteAll(bea / "FieldDefinitions.txt", ReadAll(bea / "FieldDefinitions.txt") +
                                                        "Plot\t0\t0\t\t1\t50\tplot\t\r\n"
                                                        "Soil\t0\t0\t\t1\t50\tsoil\t\r\n");
+            // Each user holds a record that a run which ended took out of a file of an older format.
+            for (const fs::path& user : {program, bea})
+                WriteAll(user / "RecordTakenOut.txt", "RecordFile\tOld.tsv\r\nOutputType\t0\r\n\r\nWho\t\r\n\"Ann\"\t\r\n");
         });
         const fs::path bea = Folder() / "Users" / "Bea";
+        const std::string ended =
+            "Quorl ended before the record taken out of Old.tsv to be edited again was added back. It ";
+        // The start tells where the record of its user is, once the main window is there.
+        QCOMPARE(app_->dialogs.messages.back(), ended + "does not fit the current output format, so it was not put "
+                 "back into the fields. It is kept in " + (Folder() / "RecordTakenOut.txt").string() + ".");
         MainWindow& main = *app_->windows->main;
         QVERIFY(!main.Widget("CustomButton0")->isVisible());
         S().form.SetText("CollectorEdit", "J. Smith");
@@ -65,8 +73,10 @@ private slots:
         QVERIFY(plot->isVisible());
         QCOMPARE(plot->text(), QStringLiteral("Plot"));
         QCOMPARE(qobject_cast<QLabel*>(main.Widget("UserNameLabel"))->text(), QStringLiteral("Bea"));
-        // The fields of the main window are not cleared by a switch.
+        // The fields of the main window are not cleared by a switch, not even for Bea's record.
         QCOMPARE(S().form.Get("CollectorEdit").text, std::string("J. Smith"));
+        QCOMPARE(app_->dialogs.messages.back(), ended + "is kept in " + (bea / "RecordTakenOut.txt").string() +
+                 ", and put back into the fields when Quorl starts next.");
 
         // Back to Default with a double click in the list.
         W().FillAndShow();
