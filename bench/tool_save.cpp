@@ -4,9 +4,13 @@
 //   quorl-save --program-folder DIR ACTION [COUNT]
 //
 // ACTION is start (the start only), tsv, xml or csv (adds COUNT records to the record file of that
-// output type), preferences, fielddefs or wordstats (saves the file COUNT times, alternating
-// between two versions: the first save writes version 1, the second version 2, ...) or adduser
-// (adds the users U0, U1, ...). COUNT is 1 when left out.
+// output type), reedit-tsv, reedit-xml or reedit-csv (COUNT times takes the first record out of the
+// record file of that type to be edited again, as the output preview does, each time adding the
+// record taken out before back first; the last one is left out, as by a program that ends),
+// preferences, fielddefs or wordstats (saves the file COUNT times, alternating between two
+// versions: the first save writes version 1, the second version 2, ...) or adduser (adds the users
+// U0, U1, ...). COUNT is 1 when left out. The start offers back a record that an earlier run took
+// out and did not add back, as the program's start does.
 // Prints "started" once the session has started, "saved N" after each save that reported success,
 // and each message shown as "message: ..."; exits with 0 when every save succeeded, 1 when one did
 // not, 2 when the session could not start.
@@ -30,6 +34,8 @@
 #include "model/UserSwitch.h"
 #include "records/DarwinCsvWriter.h"
 #include "records/DarwinXmlWriter.h"
+#include "records/OutputPreview.h"
+#include "records/RecordTakenOutCopy.h"
 #include "records/TsvWriter.h"
 
 namespace fs = std::filesystem;
@@ -65,6 +71,23 @@ std::function<bool(int)> Save(Session& s, ToolDialogs& dialogs, const std::strin
     if (action == "tsv") return record(0, AddTSV);
     if (action == "xml") return record(1, AddDarwinXML);
     if (action == "csv") return record(2, AddDarwinCSV);
+    const auto reEdit = [&s](int type, bool (*add)(Session&)) {
+        s.OutputType = type;
+        LoadOutputFormat(s);
+        return std::function<bool(int)>([&s, add](int) {
+            if (!s.RecordTakenOutOf.empty() && !add(s)) return false;
+            OutputPreview p;
+            if (!LoadOutputPreview(s, p)) return false;
+            size_t row = 0;  // the first record: in an XML file, the first line of the first label
+            if (s.OutputType == 1)
+                while (row < p.table.rows.size() && p.table.rows[row].values[0].find("<label>") == std::string::npos)
+                    ++row;
+            return ReEditRecord(s, p, row) == ReEditResult::Done;
+        });
+    };
+    if (action == "reedit-tsv") return reEdit(0, AddTSV);
+    if (action == "reedit-xml") return reEdit(1, AddDarwinXML);
+    if (action == "reedit-csv") return reEdit(2, AddDarwinCSV);
     // The other saves report a failure only by a message.
     const auto quiet = [&dialogs](const std::function<void(int)>& save) {
         return std::function<bool(int)>([&dialogs, save](int n) {
@@ -111,7 +134,7 @@ std::function<bool(int)> Save(Session& s, ToolDialogs& dialogs, const std::strin
 
 int main(int argc, char** argv) {
     if (argc < 4 || std::strcmp(argv[1], "--program-folder") != 0) {
-        std::cerr << "usage: quorl-save --program-folder DIR start|tsv|xml|csv|preferences|fielddefs|wordstats|adduser [COUNT]\n";
+        std::cerr << "usage: quorl-save --program-folder DIR start|tsv|xml|csv|reedit-tsv|reedit-xml|reedit-csv|preferences|fielddefs|wordstats|adduser [COUNT]\n";
         return 2;
     }
     const fs::path folder = argv[2];
@@ -135,6 +158,7 @@ int main(int argc, char** argv) {
         BindCascadingLists(s);
         StartSession(s, folder);
         SetupCustomFields(s);
+        OfferRecordTakenOutCopy(s, true);
     } catch (const std::exception& e) {
         printMessages();
         std::cout << "not started: " << e.what() << "\n";
