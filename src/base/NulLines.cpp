@@ -23,7 +23,7 @@ std::vector<NulLine> RemoveNulLines(std::string& text) {
         }
         std::string readable(line);
         readable.erase(std::remove(readable.begin(), readable.end(), '\0'), readable.end());
-        removed.push_back({number, std::move(readable)});
+        removed.push_back({number, std::move(readable), std::string(line)});
     });
     text = std::move(kept);
     return removed;

@@ -9,6 +9,7 @@ namespace quorl {
 struct NulLine {
     size_t number = 0;  // 1-based, counted as ForEachLine counts lines
     std::string text;   // the line without its NUL bytes
+    std::string raw;    // the line as it stood, NUL bytes and all (no line end)
 };
 
 // Removes every line that holds a NUL byte, together with its line end, from text and returns

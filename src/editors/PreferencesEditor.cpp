@@ -95,6 +95,8 @@ bool ClearStats(Session& s) {
         return false;
     }
     s.WordStats.clear();
+    s.WordStatsUnread.clear();
+    s.UnreadLines.erase(file);
     s.StatsChanged();
     return true;
 }

@@ -89,9 +89,12 @@ void ShowPressSave(Session& s) { s.dialogs.ShowMessage("Press Save button to mak
 bool SaveWordStatsTable(Session& s, const WordStatsTable& table) {
     const std::filesystem::path file = s.UserFile("WordStats.txt");
     if (!ConfirmDropUnreadLines(s, file)) return false;
+    // The table is saved without what its load could not read: there was none, or the user agreed.
     std::vector<BayesClass> words = table.Words();
+    for (BayesClass& w : words) w.UnreadLine.clear();
     if (!WriteStringToFile(s, WordStatsText(words, true), file, true)) return false;
     s.WordStats = std::move(words);
+    s.WordStatsUnread.clear();
     s.StatsChanged();
     return true;
 }

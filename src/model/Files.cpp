@@ -27,16 +27,12 @@ std::string LoadFileToString(Session& s, const fs::path& path, bool report, Skip
         s.dialogs.EndProgram(1);
     }
     std::string text = DecodeFileBytes(bytes);
-    const std::vector<NulLine> unreadable = RemoveNulLines(text);
+    std::vector<NulLine> unreadable = RemoveNulLines(text);
     if (!unreadable.empty()) {
         SkippedLines own(s, path);
         SkippedLines& counted = skipped ? *skipped : own;
-        std::vector<size_t> removed;
-        for (const NulLine& line : unreadable) {
-            counted.Skip(line.number, line.text, "it holds NUL bytes");
-            removed.push_back(line.number);
-        }
-        counted.LinesRemoved(std::move(removed));
+        for (const NulLine& line : unreadable) counted.Skip(line.number, line.text, "it holds NUL bytes");
+        counted.LinesRemoved(std::move(unreadable));
         own.Report();
     }
     return CrLfLineEnds(text);

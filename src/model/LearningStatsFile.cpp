@@ -61,10 +61,36 @@ void AppendGroup(std::string& out, const BayesClass& b) {
     }
 }
 
+// The unread lines to write back, in file order: the loader's own (file number, text) and those
+// taken out for their NUL bytes. A line of nothing but blanks and NULs holds nothing to keep.
+std::vector<std::string> LinesToKeep(const SkippedLines& skipped, std::vector<std::pair<size_t, std::string>> unread) {
+    std::erase_if(unread, [](const auto& line) { return Trim(line.second).empty(); });
+    for (const NulLine& line : skipped.RemovedLines())
+        if (!Trim(line.text).empty()) unread.emplace_back(line.number, line.raw);
+    std::stable_sort(unread.begin(), unread.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> kept;
+    for (auto& line : unread) kept.push_back(std::move(line.second));
+    return kept;
+}
+
+// Writes text with the kept unread lines after it; the file still holds those and the lines read
+// in part (halfRead), and its next save from what was read asks again before it drops them.
+bool SaveKeepingUnread(Session& s, std::string text, const std::vector<std::string>& unread, size_t halfRead,
+                       const std::filesystem::path& file) {
+    for (const std::string& line : unread) {
+        text += line;
+        text += "\r\n";
+    }
+    if (!WriteStringToFile(s, text, file, true)) return false;
+    if (const size_t kept = unread.size() + halfRead; kept > 0) s.UnreadLines[file] = kept;
+    return true;
+}
+
 void LoadWordStats(Session& s) {
     auto path = s.UserFile("WordStats.txt");
     SkippedLines skipped(s, path);
     std::string text = LoadFileToString(s, path, true, &skipped);
+    std::vector<std::pair<size_t, std::string>> unread;
     // Older files hold values 0-255 instead of per cent: such a file is known by a value above 100.
     bool scale255 = false;
     ForEachLine(text, [&](size_t number, std::string_view raw) {
@@ -73,6 +99,7 @@ void LoadWordStats(Session& s) {
         std::string_view extra;
         if (!ReadGroup(line.Next(",", true), word, extra)) {
             skipped.Skip(number, raw, "count or values are not whole numbers");
+            unread.emplace_back(skipped.FileLineNumber(number), raw);
             return;
         }
         // A line is reported once, for the first part of it that is not read.
@@ -94,6 +121,8 @@ void LoadWordStats(Session& s) {
             NormaliseSum(follower);
             word.Followers.push_back(std::move(follower));
         }
+        // The line stays as it stood: what was not read of it is written back with what was.
+        if (reported) word.UnreadLine = raw;
         s.WordStats.push_back(std::move(word));
     });
     for (BayesClass& word : s.WordStats) {
@@ -101,17 +130,22 @@ void LoadWordStats(Session& s) {
             for (int f : kStatFields) word.FieldPercent[f] = static_cast<int32_t>(word.FieldPercent[f] * 100LL / 255);
         NormaliseSum(word);
     }
+    s.WordStatsUnread = LinesToKeep(skipped, std::move(unread));
     skipped.Report();
 }
 
 void LoadNameStats(Session& s) {
-    std::string text = LoadFileToString(s, s.UserFile("NameStats.txt"), true);
+    const auto path = s.UserFile("NameStats.txt");
+    SkippedLines skipped(s, path);
+    std::string text = LoadFileToString(s, path, true, &skipped);
     std::unordered_set<std::string> seen;
     // Every name the learning step writes is read back, however short (Lee, Wu, J.).
     ForEachLine(text, [&](size_t, std::string_view line) {
         std::string name = Trim(line);
         if (!name.empty() && seen.insert(name).second) s.NameStats.push_back(std::move(name));
     });
+    s.NameStatsUnread = LinesToKeep(skipped, {});
+    skipped.Report();
 }
 
 }  // namespace
@@ -119,6 +153,8 @@ void LoadNameStats(Session& s) {
 void LoadLearningStats(Session& s) {
     s.WordStats.clear();
     s.NameStats.clear();
+    s.WordStatsUnread.clear();
+    s.NameStatsUnread.clear();
     s.StatsChanged();
     LoadWordStats(s);
     LoadNameStats(s);
@@ -127,6 +163,11 @@ void LoadLearningStats(Session& s) {
 std::string WordStatsText(const std::vector<BayesClass>& words, bool withFollowers) {
     std::string out;
     for (const BayesClass& w : words) {
+        if (!w.UnreadLine.empty()) {
+            out += w.UnreadLine;
+            out += "\r\n";
+            continue;
+        }
         AppendGroup(out, w);
         if (withFollowers)
             for (const BayesClass& f : w.Followers) {
@@ -149,11 +190,14 @@ std::string NameStatsText(const std::vector<std::string>& names) {
 }
 
 bool SaveWordStats(Session& s, bool withFollowers) {
-    return WriteStringToFile(s, WordStatsText(s.WordStats, withFollowers), s.UserFile("WordStats.txt"), true);
+    const auto halfRead = std::count_if(s.WordStats.begin(), s.WordStats.end(),
+                                        [](const BayesClass& w) { return !w.UnreadLine.empty(); });
+    return SaveKeepingUnread(s, WordStatsText(s.WordStats, withFollowers), s.WordStatsUnread,
+                             static_cast<size_t>(halfRead), s.UserFile("WordStats.txt"));
 }
 
 bool SaveNameStats(Session& s) {
-    return WriteStringToFile(s, NameStatsText(s.NameStats), s.UserFile("NameStats.txt"), true);
+    return SaveKeepingUnread(s, NameStatsText(s.NameStats), s.NameStatsUnread, 0, s.UserFile("NameStats.txt"));
 }
 
 }  // namespace quorl

@@ -11,16 +11,19 @@ namespace quorl {
 class Session;
 
 // Empties WordStats and NameStats and loads both files. A missing file gives the learning-file
-// message and empty statistics; unreadable lines are skipped with one message per file.
+// message and empty statistics; unreadable lines are skipped with one message per file and kept to
+// be written back (Session::WordStatsUnread, NameStatsUnread, BayesClass::UnreadLine).
 void LoadLearningStats(Session& s);
 
 // The text of WordStats.txt: word TAB count TAB and the Description, Location and Habitat values
-// each followed by TAB; with followers, a "," and the same five values per follower; CR LF.
+// each followed by TAB; with followers, a "," and the same five values per follower; CR LF. A word
+// read from a line it could not read whole is that line as it stood.
 std::string WordStatsText(const std::vector<BayesClass>& words, bool withFollowers);
 // The text of NameStats.txt: each name followed by CR LF.
 std::string NameStatsText(const std::vector<std::string>& names);
 
-// Replace the user's files. The learning step writes the followers; the editors do not.
+// Replace the user's files, with the lines their load could not read written back after the
+// entries. The learning step writes the followers; the editors do not.
 bool SaveWordStats(Session& s, bool withFollowers);
 bool SaveNameStats(Session& s);
 

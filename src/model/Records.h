@@ -43,6 +43,9 @@ struct BayesClass {
     int32_t Count = 0;
     std::array<int32_t, 20> FieldPercent{};
     std::vector<BayesClass> Followers;
+    // The line of WordStats.txt this word was read from when part of that line could not be read
+    // ("" otherwise): the file keeps that line as it stood in place of the word's own groups.
+    std::string UnreadLine = {};
 };
 
 struct FamilyClass {

@@ -48,8 +48,14 @@ public:
     uint64_t StatsVersion = 0;
     void StatsChanged() { ++StatsVersion; }
     // The files whose last load left lines unread, with how many: a save that writes such a file
-    // from what was read of it loses them. A file replaced since is no longer among them.
+    // from what was read of it loses them. A file replaced since is no longer among them, unless
+    // its save wrote them back (the statistics files).
     std::map<std::filesystem::path, size_t> UnreadLines;
+    // The lines of WordStats.txt and NameStats.txt that their last load could not read at all, as
+    // they stood: the statistics' saves write them back after the entries (a word line read in part
+    // stays with its word, BayesClass::UnreadLine).
+    std::vector<std::string> WordStatsUnread;
+    std::vector<std::string> NameStatsUnread;
     std::vector<ReplacementClass> AutoCorrectList;
     std::vector<OutputFormatClass> OutputColumns;
     std::string OutputFileName;

@@ -9,11 +9,15 @@ namespace quorl {
 
 void SkippedLines::Skip(size_t lineNumber, std::string_view line, std::string_view reason) {
     ++count_;
-    for (size_t removed : removed_)
-        if (removed <= lineNumber) ++lineNumber;
-    WriteToLog(s_, "Skipped line " + IntToStr(static_cast<long long>(lineNumber)) + " of " +
+    WriteToLog(s_, "Skipped line " + IntToStr(static_cast<long long>(FileLineNumber(lineNumber))) + " of " +
                        file_.filename().string() + " (" + std::string(reason) + "): " +
                        Excerpt(line, kLogExcerptBytes));
+}
+
+size_t SkippedLines::FileLineNumber(size_t lineNumber) const {
+    for (const NulLine& removed : removed_)
+        if (removed.number <= lineNumber) ++lineNumber;
+    return lineNumber;
 }
 
 void SkippedLines::Report() {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/NulLines.h"
+
 namespace quorl {
 
 class Session;
@@ -17,9 +19,12 @@ public:
 
     // Logs the skipped line (1-based number) and the reason.
     void Skip(size_t lineNumber, std::string_view line, std::string_view reason);
-    // The lines (file numbers, ascending) that were taken out of the text before the loader saw
+    // The lines (ascending by file number) that were taken out of the text before the loader saw
     // it: a number the loader counts in the rest of the text is logged as the file's own number.
-    void LinesRemoved(std::vector<size_t> fileNumbers) { removed_ = std::move(fileNumbers); }
+    void LinesRemoved(std::vector<NulLine> lines) { removed_ = std::move(lines); }
+    const std::vector<NulLine>& RemovedLines() const { return removed_; }
+    // The file's own number of the line the loader counts as lineNumber in the rest of the text.
+    size_t FileLineNumber(size_t lineNumber) const;
     size_t Count() const { return count_; }
     // Shows one message naming the file and the number of skipped lines, when there are any, and
     // keeps that number in the Session's UnreadLines (none: the file is taken out of it).
@@ -29,7 +34,7 @@ private:
     Session& s_;
     std::filesystem::path file_;
     size_t count_ = 0;
-    std::vector<size_t> removed_;
+    std::vector<NulLine> removed_;
 };
 
 // Before a save that writes file from what was read of it: when its last load left lines unread,

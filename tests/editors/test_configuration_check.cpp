@@ -10,6 +10,7 @@
 
 using namespace quorl;
 using namespace quorl::testing;
+using namespace std::string_literals;
 
 namespace {
 
@@ -127,14 +128,16 @@ TEST_F(ConfigurationCheckTest, PreferencesWantAnElevationOtherThanZeroAndLearnin
 TEST_F(ConfigurationCheckTest, StatisticsRepairsRewriteTheFilesAndKeepLearntWordPairs) {
     WriteFile(folder / "WordStats.txt",
               "station\t9\t0\t100\t0\t,road\t2\t0\t100\t0\t\r\n"
-              "smith\t2\t0\t0\t0\t\r\n"
+              "smith\t2\t0\t0\t0\tJr\r\n"
+              "bad\tx\t1\t1\t1\t\r\n"
               "garcia\t5\t0\t0\t0\t\r\n"
               "pinus\t3\t0\t0\t100\t,nigra\t1\t0\t0\t100\t\r\n"
               "nigra\t1\t0\t0\t100\t\r\n"
-              "rock\t4\t20\t60\t20\t\r\n");
+              "rock\t4\t20\t60\t20\tgranite\r\n");
     // Station is an ambiguous word and rock starts small: the names go. Smith's word was seen
-    // twice: the word goes. Garcia's was seen five times: both stay. Mao is a county, not a state.
-    WriteFile(folder / "NameStats.txt", "Station\r\nSmith\r\nrock\r\nGarcia\r\nLima\r\nMao\r\nJones\r\n");
+    // twice: the word goes, and its half-read line with it. Garcia's was seen five times: both
+    // stay. Mao is a county, not a state. Lines the load could not read stay as they stood.
+    WriteFile(folder / "NameStats.txt", "Station\r\nSmith\r\nrock\r\nGarcia\r\nLima\r\nMao\r\nJones\r\nJo\0nes\r\n"s);
     WriteFile(folder / "WordPlants.txt", "earlier\r\n");
     LoadLearningStats(s);
     const uint64_t version = s.StatsVersion;
@@ -152,11 +155,12 @@ TEST_F(ConfigurationCheckTest, StatisticsRepairsRewriteTheFilesAndKeepLearntWord
                                "QUORL can remove the plant names from the WordStates file.  Fix now?";
     EXPECT_EQ(dialogs.questions[2], plants);
     EXPECT_EQ(Read("WordPlants.txt"), "earlier\r\n" + plants);
-    EXPECT_EQ(Read("NameStats.txt"), "Smith\r\nGarcia\r\nMao\r\nJones\r\n");
+    EXPECT_EQ(Read("NameStats.txt"), "Smith\r\nGarcia\r\nMao\r\nJones\r\nJo\0nes\r\n"s);
     EXPECT_EQ(Read("WordStats.txt"),
               "station\t9\t0\t100\t0\t,road\t2\t0\t100\t0\t\r\n"
               "garcia\t5\t0\t0\t0\t\r\n"
-              "rock\t4\t20\t60\t20\t\r\n");
+              "rock\t4\t20\t60\t20\tgranite\r\n"
+              "bad\tx\t1\t1\t1\t\r\n");
     EXPECT_GT(s.StatsVersion, version);
     EXPECT_FALSE(dialogs.busyVisible);
     std::vector<std::string> busy;

@@ -106,6 +106,8 @@ TEST_F(WordStatsTableTest, ASaveAsksBeforeItDropsLinesTheLoadCouldNotRead) {
     const std::string file = "rock\t10\t20\t60\t20\tfrom the old list\r\nsand\tmany\t1\t2\t3\t\r\n";
     WriteFile(folder / "WordStats.txt", file);
     LoadLearningStats(s);
+    ASSERT_TRUE(SaveWordStats(s, true));  // learning keeps them
+    EXPECT_EQ(ReadFile(folder / "WordStats.txt"), file);
     table.Load(s.WordStats);
     dialogs.answers = {DialogButton::No, DialogButton::Yes};
     EXPECT_FALSE(SaveWordStatsTable(s, table));

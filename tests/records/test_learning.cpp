@@ -1,6 +1,7 @@
 // Learning of word and name statistics from an added record.
 #include "RecordFixture.h"
 
+#include "model/LearningStatsFile.h"
 #include "records/Learning.h"
 
 namespace quorl::testing {
@@ -88,6 +89,26 @@ TEST_F(LearningTest, WordsAndFollowerPairs) {
     EXPECT_EQ(forest->Followers[0].Word, "");
     const std::string head = "pine-oak\t2\t50\t50\t0\t,forest\t2\t50\t50\t0\t\r\nforest\t2\t50\t50\t0\t\r\nobriens\t";
     EXPECT_EQ(ReadFile(dir / "WordStats.txt").substr(0, head.size()), head);
+}
+
+TEST_F(LearningTest, LinesTheLoadCouldNotReadAreWrittenBackAsTheyStood) {
+    // A word whose pair could not be read, a line not read at all, a blank line.
+    const std::string halfRead = "dry\t5\t0\t0\t100\t,forest\t2\tq\t10\t10\t", unread = "bad\tx\t1\t1\t1\t";
+    WriteFile(dir / "WordStats.txt", unread + "\r\nrock\t4\t20\t60\t20\t\r\n" + halfRead + "\r\n\r\n");
+    LoadLearningStats(s);
+    Set("HabitatMemo", "sand dry");
+    UpdateLearningFiles(s);
+    EXPECT_EQ(Word("dry")->Count, 6);
+    // The half-read line stands for its word, once; the lines read in no part follow the words.
+    EXPECT_EQ(ReadFile(dir / "WordStats.txt"),
+              "rock\t4\t20\t60\t20\t\r\n" + halfRead + "\r\nsand\t1\t0\t0\t100\t,dry\t1\t0\t0\t100\t\r\n" + unread +
+                  "\r\n");
+    EXPECT_EQ(s.UnreadLines.at(dir / "WordStats.txt"), 2u);  // the editor's Save still asks
+
+    UpdateLearningFiles(s);
+    LoadLearningStats(s);
+    ASSERT_EQ(s.WordStats.size(), 3u);
+    EXPECT_EQ(Word("dry")->Count, 5);
 }
 
 TEST_F(LearningTest, WordsNeverHoldTabsOrSeparators) {
