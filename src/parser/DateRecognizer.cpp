@@ -142,6 +142,39 @@ bool RomanLetterBeforeDayAndYear(const std::vector<std::string_view>& tok, const
     return day >= 1 && day <= 31 && IntOrZero(tok[k + 4]) > 31;
 }
 
+// Whether a token is a separator, or the empty token that a separator after a blank leaves.
+bool IsSeparatorToken(std::string_view token) { return token.empty() || token == "/"; }
+
+// The index of the first token from k on that is no separator.
+size_t SkipSeparators(const std::vector<std::string_view>& tok, size_t k) {
+    while (k < tok.size() && IsSeparatorToken(tok[k])) ++k;
+    return k;
+}
+
+// A word of three letters that differs in one letter from one month abbreviation only is that
+// month misread (AAg for Aug) where a month must stand: right in front of a day and a year,
+// separators aside (AAg- 1, 1957). A word as near to two months (Jon) names neither.
+int MisreadMonthBeforeDayAndYear(const std::vector<std::string_view>& tok, int i) {
+    const std::string_view t = tok[static_cast<size_t>(i)];
+    if (t.size() != 3 || !std::all_of(t.begin(), t.end(), [](char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); }))
+        return 0;
+    int month = 0;
+    for (int m = 1; m <= 12; ++m) {
+        const std::string_view name = kMonthNames[static_cast<size_t>(m - 1)];
+        int wrong = 0;
+        for (size_t k = 0; k < 3; ++k) wrong += LowerAscii(t[k]) != LowerAscii(name[k]);
+        if (wrong != 1) continue;
+        if (month != 0) return 0;
+        month = m;
+    }
+    if (month == 0) return 0;
+    const size_t dayAt = SkipSeparators(tok, static_cast<size_t>(i) + 1);
+    const size_t yearAt = SkipSeparators(tok, dayAt + 1);
+    if (yearAt >= tok.size()) return 0;
+    const int day = IntOrZero(tok[dayAt]);
+    return day >= 1 && day <= 31 && IntOrZero(tok[yearAt]) > 31 ? month : 0;
+}
+
 }  // namespace
 
 std::string ExtractDate(Session& s, std::string& line) {
@@ -209,7 +242,8 @@ std::string ExtractDate(Session& s, std::string& line) {
     };
 
     for (int i = 0; i < n; ++i) {
-        const int m = MonthOfToken(tok[static_cast<size_t>(i)]);
+        int m = MonthOfToken(tok[static_cast<size_t>(i)]);
+        if (m == 0) m = MisreadMonthBeforeDayAndYear(tok, i);
         if (m == 0) continue;
         if (tok[static_cast<size_t>(i)].size() == 1 && !RomanLetterBetweenDayAndYear(tok, i) &&
             !RomanLetterBeforeDayAndYear(tok, madeBy, i))
@@ -250,14 +284,19 @@ std::string ExtractDate(Session& s, std::string& line) {
         dayFrom = yearIndex - 1;
         dayTo = std::max(yearIndex - 5, 0);
     }
-    for (int i = dayFrom; i >= dayTo && dayFrom >= 0; --i) {
-        int v = monthFound ? NumberBesideMonth(tok[static_cast<size_t>(i)]) : IntOrZero(tok[static_cast<size_t>(i)]);
-        if (v == 0) v = OrdinalDay(tok[static_cast<size_t>(i)]);
-        if (v >= 1 && v <= 31) {
-            day = v;
-            dayIndex = i;
-            span(i);
-            break;
+    // A lone l beside a month is the day 1 only where no number around the month is a day: after
+    // a whole date it is a stray mark (26 July 1998 l).
+    for (int pass = 0; pass < (monthFound ? 2 : 1) && day == 0; ++pass) {
+        for (int i = dayFrom; i >= dayTo && dayFrom >= 0; --i) {
+            const std::string_view t = tok[static_cast<size_t>(i)];
+            int v = pass == 0 ? IntOrZero(t) : NumberBesideMonth(t);
+            if (v == 0 && pass == 0) v = OrdinalDay(t);
+            if (v >= 1 && v <= 31) {
+                day = v;
+                dayIndex = i;
+                span(i);
+                break;
+            }
         }
     }
 
@@ -276,7 +315,7 @@ std::string ExtractDate(Session& s, std::string& line) {
         }
         if (month.empty()) {
             int i = std::max(dayIndex - 1, 0);
-            while (i > 0 && (tok[static_cast<size_t>(i)].empty() || tok[static_cast<size_t>(i)] == "/")) --i;
+            while (i > 0 && IsSeparatorToken(tok[static_cast<size_t>(i)])) --i;
             const int v = IntOrZero(tok[static_cast<size_t>(i)]);
             if (v >= 13 && v <= 31 && day >= 1 && day <= 12) {
                 month = MonthAbbreviation(day);

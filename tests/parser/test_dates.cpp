@@ -54,6 +54,7 @@ TEST_F(Dates, ExtractDateReadsTheDateAndCutsItFromTheLine) {
         {"V-23-76 R.Dietz,", "23 May 1976", " R.Dietz,"},
         {"12/5/1998", "5 Dec 1998", ""},
         {"l2 May l995", "12 May 1995", nullptr},
+        {"26 July 1998 l", "26 Jul 1998", " l"},  // a stray mark after a whole date is no day
         {"12 May " + now, "12 May " + now, nullptr},  // years up to this year are read
         {"12 May 2023", "12 May 2023", nullptr},
         {"12 May " + next, "", nullptr},
@@ -115,6 +116,10 @@ TEST_F(Dates, MonthSpellingsBesidesTheTableAndOrdinalDays) {
         {"2nd Oct. 1950", "2 Oct 1950"},      {"23rd Ene 1985", "23 Jan 1985"},
         {"May 31st, 1950", "31 May 1950"},    {"12Sept1913", "12 Sep 1913"},
         {"15 Senior 1950", "15  1950"},         // a word that is no month
+        // One letter misread in front of a day and a year, and only one month that near.
+        {"AAg- 1, 1957", "1 Aug 1957"},       {"Mov. 4, 1975", "4 Nov 1975"},
+        {"Jon 3, 1957", "3  1957"},           {"Dey, 1973", "1973"},
+        {"AAg 1957", "1957"},
     };
     for (const auto& c : cases) EXPECT_EQ(Date(c.line), c.date) << c.line;
     std::string rest;
