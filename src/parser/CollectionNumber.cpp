@@ -62,10 +62,32 @@ bool SplitHyphenatedNumber(Session& s, const std::string& token) {
     return false;
 }
 
+namespace {
+
+// Whether the character that starts at byte i of the text is a letter or a digit.
+bool LetterOrDigitAt(std::string_view text, size_t i) {
+    return i < text.size() && HoldsLetterOrDigit(text.substr(i, CharsForward(text, i, 1) - i));
+}
+
+// Whether the name stands in the text in any letter case as words of their own, not inside a
+// longer word: a collector read as S is not in "Harris 36046".
+bool HoldsNameAsWords(std::string_view text, std::string_view name) {
+    const bool wordFirst = LetterOrDigitAt(name, 0), wordLast = LetterOrDigitAt(name, CharsBack(name, name.size(), 1));
+    for (size_t at = FindNoCase(text, name); at != std::string_view::npos; at = FindNoCase(text, name, at + 1)) {
+        const size_t end = at + name.size();
+        if ((!wordFirst || at == 0 || !LetterOrDigitAt(text, CharsBack(text, at, 1))) &&
+            (!wordLast || !LetterOrDigitAt(text, end)))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int FindCollectionNumber(Session& s, std::string& text) {
     if (text.empty()) return 0;
     const std::string collector = GetFieldText(s, fCollector);
-    if (!collector.empty() && PosNoCase(collector, text) > 0) return 0;
+    if (!collector.empty() && HoldsNameAsWords(text, collector)) return 0;
 
     if (text.back() == ',') text.pop_back();
     const long q = static_cast<long>(Pos("-", text));

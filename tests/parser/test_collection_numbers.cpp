@@ -42,6 +42,9 @@ TEST_F(CollectionNumbers, FindsTheFirstNumberThatIsNoYearUnitOrSmallNumber) {
     }
     Set("CollectorEdit", "J. Smith");  // the collector's text is no number
     EXPECT_EQ(Find("j. smith 1234"), 0);
+    Set("CollectorEdit", "S");  // the collector's letters inside a longer word are not the collector
+    EXPECT_EQ(Find("Richard C. Harris 36046"), 36046);
+    EXPECT_EQ(Find("S. Harris 36046"), 0);
 }
 
 TEST_F(CollectionNumbers, StartWordPrefixSuffixAndTheYearBeforeAHyphen) {
