@@ -423,6 +423,21 @@ TEST_F(PhaseRules, CollectorLineNearTheDateFirstOfATie) {
     Run(CollectorPhase);
     EXPECT_EQ(F(fCollector), "J. Smith");
     EXPECT_EQ(F(fCollectionDate), "12 May 1995");
+    // A date's line left with place words only is no collector's line, though it ties.
+    Def(fLocation).ContainedWords = "river,co";
+    const struct {
+        const char* dateLine;
+        const char* collector;
+    } cases[] = {{"River 400' V-5-75", "E.Rogers"}, {"Co. River, V-5-75", "E.Rogers"}, {"Seco River V-5-75", "Seco River"}};
+    for (const auto& c : cases) {
+        for (const char* box : {"CollectorEdit", "NumberEdit", "CollectionDateEdit"}) Set(box, "");
+        SetLines({"Flora", c.dateLine, "E.Rogers"});
+        s.parser.LineScores[fCollector] = {};
+        s.parser.LineScores[fCollector][1] = 5;
+        s.parser.LineScores[fCollector][2] = 6;
+        Run(CollectorPhase);
+        EXPECT_EQ(F(fCollector), c.collector) << c.dateLine;
+    }
 }
 
 // Collector: a line whose only date is a year inside a hyphenated number is a collector's line

@@ -1,6 +1,7 @@
 // The collector phase: the collection date (scanning from the last line), then the collector's
 // line chosen by its person-name score near the date, joined with neighbouring name lines and cut
 // into the collector, the other collectors and the collection number.
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "base/ParseText.h"
 #include "base/Text.h"
+#include "base/WordSplitter.h"
 #include "fields/FieldAccess.h"
 #include "fields/FieldValues.h"
 #include "fields/PhaseSupport.h"
@@ -87,6 +89,29 @@ bool IsCoordinateLine(Session& s, int line) {
            (!BoxText(s, "LatDegreesEdit").empty() || !BoxText(s, "LongDegreesEdit").empty());
 }
 
+// Whether the words of a text that hold letters and no digit are all place words, the contained
+// words of the locality (River, Co.), and there is one at least.
+bool OnlyPlaceWords(Session& s, const std::string& text) {
+    const LabelFieldClass* def = FindFieldDefinition(s, fLocation);
+    if (!def) return false;
+    const std::vector<std::string>& places = s.parser.wordLists.Contained(fLocation, def->ContainedWords).lower;
+    bool place = false;
+    for (const std::string& w : SplitLineWords(LowerCase(text))) {
+        const bool letter = std::any_of(w.begin(), w.end(), [](char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); });
+        const bool digit = std::any_of(w.begin(), w.end(), [](char c) { return IsDigitChar(c); });
+        if (!letter || digit) continue;
+        if (std::find(places.begin(), places.end(), w) == places.end()) return false;
+        place = true;
+    }
+    return place;
+}
+
+// A line the date was cut from and that is left with place words only (River 400' V-5-75) names
+// no collector: its score was earned with the date.
+bool IsPlaceLeftOfADate(Session& s, int line) {
+    return s.parser.Owner(line) == fCollectionDate && OnlyPlaceWords(s, s.parser.Line(line));
+}
+
 // The collector's line: the best collector score, preferring lines near the date.
 std::string CollectorText(Session& s, int& bestScore) {
     ParserState& p = s.parser;
@@ -94,7 +119,9 @@ std::string CollectorText(Session& s, int& bestScore) {
     p.CurrentLine = 0;
     const int dateLine = FoundLineOf(s, fCollectionDate);
     for (int i = 0; i < p.LineCount(); ++i) {
-        if (i == FoundLineOf(s, fDeterminer) || i == FoundLineOf(s, fGenus) || IsCoordinateLine(s, i)) continue;
+        if (i == FoundLineOf(s, fDeterminer) || i == FoundLineOf(s, fGenus) || IsCoordinateLine(s, i) ||
+            IsPlaceLeftOfADate(s, i))
+            continue;
         std::string copy = p.Line(i);
         const std::string date = ExtractDate(s, copy);
         if (!date.empty() && CharCount(copy) < 20 && !YearOfAHyphenatedNumber(p.Line(i), date)) continue;
