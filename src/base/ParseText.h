@@ -14,6 +14,7 @@ size_t PosNoCase(std::string_view needle, std::string_view text);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 inline bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
 inline bool BeginsWithDigit(std::string_view t) { return !t.empty() && IsDigitChar(t[0]); }
+inline bool HoldsDigit(std::string_view t) { return t.find_first_of("0123456789") != std::string_view::npos; }
 // Whole-number value of a text, 0 when it is none.
 inline int IntOrZero(std::string_view t) { return TryStrToInt(t).value_or(0); }
 // Character at 1-based position p, or '\0' outside the text.

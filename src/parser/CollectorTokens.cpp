@@ -16,12 +16,6 @@ namespace {
 
 constexpr size_t kMaxTokens = 50;
 
-bool HasDigit(std::string_view t) {
-    for (char c : t)
-        if (IsDigit(static_cast<unsigned char>(c))) return true;
-    return false;
-}
-
 bool IsSplitToken(std::string_view t) {
     return StartsWithNoCase(t, "with") || t == "&" || t == "," || EqualsNoCase(t, "and");
 }
@@ -49,7 +43,7 @@ bool InitialsCloseAName(std::string_view text) {
             if (comma) return true;
             continue;
         }
-        return initials && (HasDigit(w) || IsSplitToken(w));
+        return initials && (HoldsDigit(w) || IsSplitToken(w));
     }
     return initials;
 }
@@ -90,7 +84,7 @@ std::vector<std::string> NameTokens(Session& s, std::string text) {
         std::string w(cursor.Next(" ", true));
         rest = cursor.Rest();
         if (w.empty()) continue;
-        if (HasDigit(w)) {
+        if (HoldsDigit(w)) {
             if (w.find('-') != std::string::npos) SplitHyphenatedNumber(s, w);
             if (GetFieldText(s, fCollectionNumber).empty()) FindCollectionNumber(s, w);
             if (CharCount(w) > 2) tok.push_back(",");

@@ -502,6 +502,17 @@ TEST_F(PhaseRules, CollectorLineJoinsNameLinesAfterIt) {
         Run(CollectorPhase);
         EXPECT_EQ(F(fCollector) + "|" + F(fOtherCollectors), c.fields);
     }
+    // A coordinate line is passed over for its coordinates only: the name line joined to it names
+    // the collectors, before a line that scores less near the date.
+    for (const char* box : {"CollectorEdit", "OtherCollectorsEdit", "CollectionDateEdit"}) Set(box, "");
+    SetLines({"Flora", "Centro de Estudios", "14-8-67", "Lat. 28\xC2\xB0 12'N. Long. 107\xC2\xB0 09'W.", "D.Baca, R.Lopez"});
+    s.parser.LineScores[fCollector] = {0, 3, 0, 4, 4};
+    s.parser.LineScores[fOtherCollectors] = {};
+    s.parser.LineNameScore = {0, 0, 0, 0, 4};
+    s.parser.SetOwner(3, fLatLong);
+    Set("LatDegreesEdit", "28");
+    Run(CollectorPhase);
+    EXPECT_EQ(F(fCollector) + "|" + F(fOtherCollectors), "D.Baca|R.Lopez");
 }
 
 // Collector: a line of a great many short numbers (none a token of its own) is read in one pass.

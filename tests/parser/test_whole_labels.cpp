@@ -199,4 +199,8 @@ TEST_F(WholeLabels, CoordinateLineIsNoCollector) {
     Expect({{fCollector, "D. Baca"}, {fOtherCollectors, ""}}, {{"LongDegreesEdit", "107"}});
     Parse("Janos, on oak bark\nLat. 28° N, Long. 107° W\nD. Baca 73\nQuercus emoryi\n");
     EXPECT_EQ(F(fOtherCollectors).find("Long"), std::string::npos) << F(fOtherCollectors);
+    // Only the coordinates of the line are passed over: the names after them are the collectors.
+    Parse("Plants of Chihuahua, Mexico\nQuercus emoryi\nJanos, oak woodland\nLat. 28° N, Long. 107° W, D. Baca & R. Lopez\n"
+          "12 May 1995\n");
+    Expect({{fCollector, "D. Baca"}, {fOtherCollectors, "R. Lopez"}}, {{"LongDegreesEdit", "107"}});
 }

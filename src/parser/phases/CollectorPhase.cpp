@@ -17,7 +17,9 @@
 #include "model/Log.h"
 #include "model/Session.h"
 #include "parser/CollectorTokens.h"
+#include "parser/Coordinates.h"
 #include "parser/DateRecognizer.h"
+#include "parser/NameScore.h"
 #include "parser/Phases.h"
 
 namespace quorl {
@@ -112,15 +114,44 @@ bool IsPlaceLeftOfADate(Session& s, int line) {
     return s.parser.Owner(line) == fCollectionDate && OnlyPlaceWords(s, s.parser.Line(line));
 }
 
-// The collector's line: the best collector score, preferring lines near the date.
-std::string CollectorText(Session& s, int& bestScore) {
+// Whether a word ends in a hemisphere letter, stops and commas after it aside (52'N., 107°W,).
+bool EndsInHemisphere(std::string_view w) {
+    while (!w.empty() && (w.back() == '.' || w.back() == ',' || w.back() == ';' || w.back() == ':')) w.remove_suffix(1);
+    return !w.empty() && IsCompassLetter(w.back());
+}
+
+// What follows the coordinates of a line: the text after its last coordinate, a word with a
+// digit that ends in a hemisphere letter (52'N., 09»W.) or a hemisphere letter after a word with
+// a digit (107° W); nothing when the line holds no such word. Lat. 28° N, Long. 107° W, D. Baca
+// leaves D. Baca.
+std::string AfterTheCoordinates(std::string_view line) {
+    size_t end = std::string_view::npos;
+    bool digitBefore = false;
+    for (size_t i = 0; i < line.size();) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        size_t j = i;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t') ++j;
+        if (j == i) break;
+        const std::string_view w = line.substr(i, j - i);
+        if (EndsInHemisphere(w) && (HoldsDigit(w) || (digitBefore && CharCount(Trim(w)) <= 2))) end = j;
+        digitBefore = HoldsDigit(w);
+        i = j;
+    }
+    if (end == std::string_view::npos) return {};
+    while (end < line.size() && (line[end] == ' ' || line[end] == '\t' || line[end] == ',' || line[end] == ';')) ++end;
+    return Trim(line.substr(end));
+}
+
+// The line of the best collector score, preferring lines near the date; a coordinate line only
+// when coordinateLines is set.
+int BestCollectorLine(Session& s, bool coordinateLines, int& best) {
     ParserState& p = s.parser;
-    int best = 0;
-    p.CurrentLine = 0;
+    best = 0;
+    int c = 0;
     const int dateLine = FoundLineOf(s, fCollectionDate);
     for (int i = 0; i < p.LineCount(); ++i) {
-        if (i == FoundLineOf(s, fDeterminer) || i == FoundLineOf(s, fGenus) || IsCoordinateLine(s, i) ||
-            IsPlaceLeftOfADate(s, i))
+        if (i == FoundLineOf(s, fDeterminer) || i == FoundLineOf(s, fGenus) ||
+            (!coordinateLines && IsCoordinateLine(s, i)) || IsPlaceLeftOfADate(s, i))
             continue;
         std::string copy = p.Line(i);
         const std::string date = ExtractDate(s, copy);
@@ -128,30 +159,57 @@ std::string CollectorText(Session& s, int& bestScore) {
         const int score = p.Score(fCollector, i) + 2 - std::abs(i - dateLine);
         if (score > best && p.Score(fOtherCollectors, i) - p.Score(fCollector, i) < 5) {
             best = score;
-            p.CurrentLine = i;
+            c = i;
         }
     }
-    bestScore = best;
-    // No line scored: the first line is taken, unless its coordinates were taken.
-    if (best == 0 && IsCoordinateLine(s, p.CurrentLine)) return {};
-    const int c = p.CurrentLine;
+    return c;
+}
+
+// The text of collector's line c with the name lines around it: the line before when it scores
+// well, the lines after while they look like names, else the second line after when it scores for
+// the other collectors. Of a coordinate line only what follows its coordinates is taken, and no
+// coordinate line is joined.
+std::string CollectorLineText(Session& s, int c, int best) {
+    ParserState& p = s.parser;
     std::string text = p.Line(c);
+    // Of a coordinate line, what follows the coordinates is taken when it looks like names, as a
+    // line joined after the collector's line must.
+    if (IsCoordinateLine(s, c)) {
+        text = AfterTheCoordinates(text);
+        if (NameScore(s, text) <= 1) text.clear();
+    }
     if (!text.empty()) TraceAppend(s, fCollector, "High score in \"" + text + "\".\r\n");
     if (c >= 2 && best < 100 && p.Score(fCollector, c - 1) > 5 && !IsCoordinateLine(s, c - 1))
         text = p.Line(c - 1) + " " + text;
+    auto join = [&](int j) {
+        text += (text.empty() ? "" : ", ") + p.Line(j);
+        TraceAppend(s, fCollector, "Add line \"" + p.Line(j) + "\" for high score.\r\n");
+    };
     bool appended = false;
     for (int j = c + 1; p.IsLine(j) && ParserState::IsSlot(j) && p.LineNameScore[static_cast<size_t>(j)] > 1 &&
                         !IsCoordinateLine(s, j);
          ++j) {
-        text += ", " + p.Line(j);
-        TraceAppend(s, fCollector, "Add line \"" + p.Line(j) + "\" for high score.\r\n");
+        join(j);
         appended = true;
     }
-    if (!appended && p.IsLine(c + 2) && p.Score(fOtherCollectors, c + 2) > 5 && !IsCoordinateLine(s, c + 2)) {
-        text += ", " + p.Line(c + 2);
-        TraceAppend(s, fCollector, "Add line \"" + p.Line(c + 2) + "\" for high score.\r\n");
-    }
+    if (!appended && p.IsLine(c + 2) && p.Score(fOtherCollectors, c + 2) > 5 && !IsCoordinateLine(s, c + 2)) join(c + 2);
     return text;
+}
+
+// The collector's text. A coordinate line whose coordinates are all it gives, with the lines
+// joined to it, is passed over for the best other line.
+std::string CollectorText(Session& s) {
+    ParserState& p = s.parser;
+    int best = 0;
+    p.CurrentLine = BestCollectorLine(s, true, best);
+    if (IsCoordinateLine(s, p.CurrentLine)) {
+        std::string text = CollectorLineText(s, p.CurrentLine, best);
+        if (HoldsLetterOrDigit(text)) return text;
+        p.CurrentLine = BestCollectorLine(s, false, best);
+        // No line scored: the first line is taken, unless its coordinates were taken.
+        if (best == 0 && IsCoordinateLine(s, p.CurrentLine)) return {};
+    }
+    return CollectorLineText(s, p.CurrentLine, best);
 }
 
 void SplitTokens(Session& s, const std::vector<std::string>& tok, int c) {
@@ -192,8 +250,7 @@ void CollectorPhase(Session& s, PhaseState&) {
     const bool preset = ApplyFieldDefault(s, fCollector);
     WriteToLog(s, "Collector: Point 4");
     std::string text;
-    int best = 0;
-    if (!preset) text = CollectorText(s, best);
+    if (!preset) text = CollectorText(s);
     const int c = s.parser.CurrentLine;
     WriteToLog(s, "Collector: Point 5");
     if (preset || text.empty()) return;
