@@ -30,27 +30,6 @@ bool IsLatLongSeparator(char c) {
     return c == ' ' || c == ',' || c == '"' || c == '\'' || c == ':' || c == ';' || c == kDegreeByte;
 }
 
-// A township or range (T17S, R30E, T. 10S., R 88E): T or R as a word of its own, perhaps a dot
-// and blanks, a number and perhaps its direction letter. They are blanked out: their numbers and
-// letters are no coordinate.
-void BlankTownshipAndRange(std::string& t) {
-    const auto direction = [](char c) { return IsCompassLetter(c) || c == 'n' || c == 's' || c == 'e' || c == 'w'; };
-    const size_t len = t.size();
-    for (size_t i = 0; i < len; ++i) {
-        if ((t[i] != 'T' && t[i] != 'R') || (i > 0 && (Letter(t[i - 1]) || IsDigitChar(t[i - 1])))) continue;
-        size_t k = i + 1;
-        if (k < len && t[k] == '.') ++k;
-        while (k < len && t[k] == ' ') ++k;
-        if (k == len || !IsDigitChar(t[k])) continue;
-        while (k < len && IsDigitChar(t[k])) ++k;
-        size_t letter = k;
-        while (letter < len && t[letter] == ' ') ++letter;
-        if (letter < len && direction(t[letter]) && (letter + 1 == len || !Letter(t[letter + 1]))) k = letter + 1;
-        std::fill(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(k), ' ');
-        i = k - 1;
-    }
-}
-
 // Decimal value of a token, with a fallback when it is no number.
 double TokenValue(const std::string& t, double fallback) {
     if (t.empty()) return fallback;
@@ -116,6 +95,27 @@ int LatLongScoreOfChars(std::string_view text) {
 }
 
 }  // namespace
+
+int BlankTownshipAndRange(std::string& t) {
+    int found = 0;
+    const auto direction = [](char c) { return IsCompassLetter(c) || c == 'n' || c == 's' || c == 'e' || c == 'w'; };
+    const size_t len = t.size();
+    for (size_t i = 0; i < len; ++i) {
+        if ((t[i] != 'T' && t[i] != 'R') || (i > 0 && (Letter(t[i - 1]) || IsDigitChar(t[i - 1])))) continue;
+        size_t k = i + 1;
+        if (k < len && t[k] == '.') ++k;
+        while (k < len && t[k] == ' ') ++k;
+        if (k == len || !IsDigitChar(t[k])) continue;
+        while (k < len && IsDigitChar(t[k])) ++k;
+        size_t letter = k;
+        while (letter < len && t[letter] == ' ') ++letter;
+        if (letter < len && direction(t[letter]) && (letter + 1 == len || !Letter(t[letter + 1]))) k = letter + 1;
+        found |= t[i] == 'T' ? kTownship : kRange;
+        std::fill(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(k), ' ');
+        i = k - 1;
+    }
+    return found;
+}
 
 bool IsCompassLetter(char c) { return c == 'E' || c == 'N' || c == 'S' || c == 'W'; }
 

@@ -1,11 +1,14 @@
 #include "parser/NameScore.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "base/ParseText.h"
 #include "base/Text.h"
 #include "fields/Trace.h"
 #include "model/Session.h"
+#include "parser/Coordinates.h"
 #include "parser/LatinScore.h"
 
 namespace quorl {
@@ -37,6 +40,12 @@ int32_t NameScore(Session& s, std::string_view text) { return NameScore(s, text,
 
 int32_t NameScore(Session& s, std::string_view text, int32_t latinScore) {
     if (text.empty()) return 0;
+    // A township and range together (T.10S., R.20E.) would score as initials of a name.
+    std::string blanked;
+    if (std::any_of(text.begin(), text.end(), IsDigitChar)) {
+        blanked = text;
+        if (BlankTownshipAndRange(blanked) == (kTownship | kRange)) text = blanked;
+    }
     int32_t score = 0;
     std::vector<int32_t> candidates;
     s.parser.nameIndex.Candidates(s, text, candidates);

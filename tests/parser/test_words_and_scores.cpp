@@ -61,9 +61,11 @@ TEST(LatinScore, GroupsCommasAndDigits) {
 class NameScoreTest : public ptest::ParserTest {};
 
 TEST_F(NameScoreTest, CapitalsInitialsAndLength) {
-    // "J. Sm" has fewer than 5 letters; " y " adds 2 before the scaling.
+    // "J. Sm" has fewer than 5 letters; " y " adds 2 before the scaling. A township with its range
+    // is no initials; either alone still counts.
     for (auto [text, score] : {std::pair{"J. Smith", 6}, {"Smith & Jones", 3}, {"J. Sm", 0}, {"", 0}, {"X", 0},
-                               {"J. Smith Pima county", 0}, {"Juan y Pedro", 4}, {"Juan x Pedro", 2}})
+                               {"J. Smith Pima county", 0}, {"Juan y Pedro", 4}, {"Juan x Pedro", 2},
+                               {"T.10S., R.20E., sec. 22", 0}, {"T.10S. J. Smith", 9}})
         EXPECT_EQ(NameScore(s, text), score) << text;
 }
 
