@@ -27,9 +27,9 @@ DelimitedRecord BuildDelimitedRecord(const std::vector<OutputFormatClass>& colum
 
 // Appends the record line to ProgramFolder/OutputFileName. A missing or empty file gets the header
 // first. For an existing file whose first line differs from the header (both trimmed) and does not
-// read as the same headings at the separator, the user is asked whether to go on; a file that does not end with a line end gets one first. Returns false,
-// writing nothing, when no column is enabled, the file cannot be read, the user cancels or the
-// write fails (each reported to the user).
+// read as the same headings at the separator, the user is asked whether to go on; a file that does
+// not end with a line end gets one first. Returns false, writing nothing, when no column is
+// enabled, the file cannot be read, the user cancels or the write fails (each reported to the user).
 bool AppendDelimitedRecord(Session& s, const std::string& header, const std::string& line, char separator);
 
 }  // namespace quorl

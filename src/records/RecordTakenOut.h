@@ -8,8 +8,8 @@ class Session;
 
 // True when the command may go on: no record taken out waits in the fields, or the user let it be
 // added back (through the add button's own checks) and it was written, or chose to lose it (and was
-// told so; its copy goes too). False when the user cancels or the record could not be added back: the command stops
-// and the fields keep the record.
+// told so; its copy goes too). False when the user cancels or the record could not be added back:
+// the command stops and the fields keep the record.
 bool OfferRecordTakenOutBack(Session& s);
 
 }  // namespace quorl

@@ -100,8 +100,7 @@ bool OnlyPlaceWords(Session& s, const std::string& text) {
     bool place = false;
     for (const std::string& w : SplitLineWords(LowerCase(text))) {
         const bool letter = std::any_of(w.begin(), w.end(), [](char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); });
-        const bool digit = std::any_of(w.begin(), w.end(), [](char c) { return IsDigitChar(c); });
-        if (!letter || digit) continue;
+        if (!letter || HoldsDigit(w)) continue;
         if (std::find(places.begin(), places.end(), w) == places.end()) return false;
         place = true;
     }
