@@ -45,16 +45,26 @@ size_t LastClosingLine(const std::string& bytes) {
     }
 }
 
+// A power cut or a failing disk leaves zero bytes at a file's end, and in a UTF-16 file they need
+// not end on a unit boundary: an odd last zero byte after the closing labelData line is half a NUL.
+// It goes with the rest of that tail, which an add never writes back, so the file stays in step.
+void DropHalfNul(std::string& bytes) {
+    if (IsUtf16(bytes) && bytes.size() % 2 != 0 && bytes.back() == '\0' && LastClosingLine(bytes) != std::string::npos)
+        bytes.pop_back();
+}
+
 // The line of the first text after the last closing labelData line that is neither blank nor the
 // closing root element (a second record file joined on and cut short leaves its records there);
 // 0 when there is none. An add keeps only what comes before that line, so such text would be lost.
+// NULs count as blanks there: they are what a power cut leaves, not records.
 size_t LineAfterClosingLine(const std::string& bytes) {
     const std::string text = DecodeFileBytes(bytes);
     size_t at = text.rfind(kClosingLabelData);
     if (at == std::string::npos) return 0;
     at += std::string_view(kClosingLabelData).size();
     auto skipBlanks = [&] {
-        while (at < text.size() && std::string_view(" \t\r\n").find(text[at]) != std::string_view::npos) ++at;
+        constexpr std::string_view blanks(" \t\r\n\0", 5);
+        while (at < text.size() && blanks.find(text[at]) != std::string_view::npos) ++at;
     };
     skipBlanks();
     if (text.compare(at, kClosingRoot.size(), kClosingRoot) == 0) {
@@ -200,6 +210,7 @@ bool AddDarwinXML(Session& s) {
             s.dialogs.ShowMessage("Unable to open file: " + shownPath);
             return false;
         }
+        DropHalfNul(existing);
         if (!RecordFileInStep(s, s.OutputFileName, existing)) return false;
         // The old part is copied byte for byte and the new label element is written in the
         // file's encoding (a legacy single-byte file is converted only when the user agrees).

@@ -10,9 +10,9 @@ namespace quorl {
 class Session;
 
 // Writes the main window's record; true when it was written. An existing file that does not hold
-// the closing labelData line or holds more than blanks and the closing root element after the last
-// one, or an enabled column whose element name is no XML name, leaves the file as it is (the user
-// is told) and false is returned.
+// the closing labelData line or holds more than blanks (NUL bytes among them, which are not written
+// back) and the closing root element after the last one, or an enabled column whose element name is
+// no XML name, leaves the file as it is (the user is told) and false is returned.
 bool AddDarwinXML(Session& s);
 
 // An element name that keeps the file well-formed: a letter or "_" first, then letters, digits,
