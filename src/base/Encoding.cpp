@@ -183,9 +183,15 @@ std::string Utf8WithStrayBytesToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::optional<std::string_view> BytesInStepWithLines(std::string_view bytes) {
+    if (IsUtf16(bytes)) return std::nullopt;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    return bytes;
+}
+
 std::string DecodeFileBytes(std::string_view bytes) {
     if (IsUtf16(bytes)) return Utf16ToUtf8(bytes.substr(2), bytes[0] == '\xFE');
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    bytes = *BytesInStepWithLines(bytes);
     if (!IsUtf8Text(bytes)) return Cp1252ToUtf8(bytes);
     return IsValidUtf8(bytes) ? std::string(bytes) : Utf8WithStrayBytesToUtf8(bytes);
 }

@@ -2,6 +2,7 @@
 // The program's inner text is UTF-8 in std::string. Files on disk are UTF-8 too; a file with bytes
 // above 0x7F none of which forms a UTF-8 sequence is an older single-byte (Windows-1252) file, and
 // a file that starts with a UTF-16 byte-order mark is UTF-16. These helpers convert between those forms.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,9 @@ std::string Utf8WithStrayBytesToUtf8(std::string_view bytes);
 // text (IsUtf8Text) is kept as it is apart from its stray bytes, which are read as Windows-1252,
 // and anything else is taken as Windows-1252. Line ends are not touched.
 std::string DecodeFileBytes(std::string_view bytes);
+// The bytes of a file whose lines are, one for one, the lines of DecodeFileBytes(bytes): all but a
+// UTF-8 byte-order mark. nullopt for UTF-16 text, whose lines are not lines of its bytes.
+std::optional<std::string_view> BytesInStepWithLines(std::string_view bytes);
 // True when bytes start with a UTF-16 byte-order mark (either byte order).
 bool IsUtf16(std::string_view bytes);
 // UTF-8 text as UTF-16 code units without a byte-order mark.

@@ -27,6 +27,7 @@ std::string LoadFileToString(Session& s, const fs::path& path, bool report, Skip
         s.dialogs.EndProgram(1);
     }
     std::string text = DecodeFileBytes(bytes);
+    if (skipped) skipped->FileRead(std::move(bytes));
     std::vector<NulLine> unreadable = RemoveNulLines(text);
     if (!unreadable.empty()) {
         SkippedLines own(s, path);

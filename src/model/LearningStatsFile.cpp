@@ -61,12 +61,12 @@ void AppendGroup(std::string& out, const BayesClass& b) {
     }
 }
 
-// The unread lines to write back, in file order: the loader's own (file number, text) and those
+// The unread lines to write back, in file order: the loader's own (file number, line) and those
 // taken out for their NUL bytes. A line of nothing but blanks and NULs holds nothing to keep.
 std::vector<std::string> LinesToKeep(const SkippedLines& skipped, std::vector<std::pair<size_t, std::string>> unread) {
     std::erase_if(unread, [](const auto& line) { return Trim(line.second).empty(); });
     for (const NulLine& line : skipped.RemovedLines())
-        if (!Trim(line.text).empty()) unread.emplace_back(line.number, line.raw);
+        if (!Trim(line.text).empty()) unread.emplace_back(line.number, skipped.LineAsInFile(line.number, line.raw));
     std::stable_sort(unread.begin(), unread.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> kept;
     for (auto& line : unread) kept.push_back(std::move(line.second));
@@ -97,9 +97,10 @@ void LoadWordStats(Session& s) {
         TokenCursor line(raw);
         BayesClass word;
         std::string_view extra;
+        const size_t fileNumber = skipped.FileLineNumber(number);
         if (!ReadGroup(line.Next(",", true), word, extra)) {
             skipped.Skip(number, raw, "count or values are not whole numbers");
-            unread.emplace_back(skipped.FileLineNumber(number), raw);
+            unread.emplace_back(fileNumber, skipped.LineAsInFile(fileNumber, raw));
             return;
         }
         // A line is reported once, for the first part of it that is not read.
@@ -122,7 +123,7 @@ void LoadWordStats(Session& s) {
             word.Followers.push_back(std::move(follower));
         }
         // The line stays as it stood: what was not read of it is written back with what was.
-        if (reported) word.UnreadLine = raw;
+        if (reported) word.UnreadLine = skipped.LineAsInFile(fileNumber, raw);
         s.WordStats.push_back(std::move(word));
     });
     for (BayesClass& word : s.WordStats) {

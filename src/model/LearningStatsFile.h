@@ -12,7 +12,8 @@ class Session;
 
 // Empties WordStats and NameStats and loads both files. A missing file gives the learning-file
 // message and empty statistics; unreadable lines are skipped with one message per file and kept to
-// be written back (Session::WordStatsUnread, NameStatsUnread, BayesClass::UnreadLine).
+// be written back byte for byte, whatever their encoding (Session::WordStatsUnread, NameStatsUnread,
+// BayesClass::UnreadLine); those of a UTF-16 file go back as UTF-8 text, like the rest of it.
 void LoadLearningStats(Session& s);
 
 // The text of WordStats.txt: word TAB count TAB and the Description, Location and Habitat values

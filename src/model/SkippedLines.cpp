@@ -1,7 +1,9 @@
 #include "model/SkippedLines.h"
 
+#include "base/Encoding.h"
 #include "base/Excerpt.h"
 #include "base/Text.h"
+#include "base/TokenCursor.h"
 #include "model/Log.h"
 #include "model/Session.h"
 
@@ -18,6 +20,22 @@ size_t SkippedLines::FileLineNumber(size_t lineNumber) const {
     for (const NulLine& removed : removed_)
         if (removed.number <= lineNumber) ++lineNumber;
     return lineNumber;
+}
+
+void SkippedLines::FileRead(std::string bytes) {
+    bytes_ = std::move(bytes);
+    lines_.clear();
+    const std::optional<std::string_view> inStep = BytesInStepWithLines(bytes_);
+    if (!inStep) return;
+    ForEachLine(*inStep, [&](size_t, std::string_view line) {
+        lines_.emplace_back(static_cast<size_t>(line.data() - bytes_.data()), line.size());
+    });
+}
+
+std::string SkippedLines::LineAsInFile(size_t fileLineNumber, std::string_view read) const {
+    if (fileLineNumber == 0 || fileLineNumber > lines_.size()) return std::string(read);
+    const auto [offset, size] = lines_[fileLineNumber - 1];
+    return bytes_.substr(offset, size);
 }
 
 void SkippedLines::Report() {

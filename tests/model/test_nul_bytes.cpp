@@ -16,7 +16,7 @@ const std::string kZeros(512, '\0');
 class NulBytesTest : public LoaderTest {};
 
 TEST_F(NulBytesTest, StatisticsAfterTheZerosAreReadAndKeptWhenSaved) {
-    WriteFile(folder / "WordStats.txt", "rock\t4\t20\t60\t20\t\r\nmo" + kZeros + "ss\t3\t10\t10\t80\t\r\n" +
+    WriteFile(folder / "WordStats.txt", "rock\t4\t20\t60\t20\t\r\nmo" + kZeros + "\xFEss\t3\t10\t10\t80\t\r\n" +
                                             "bad\tx\t1\t1\t1\t\r\nsand\t1\t0\t0\t100\t\r\n");
     WriteFile(folder / "NameStats.txt", "Smith\r\n" + kZeros + "\r\nJones\r\n");
     LoadLearningStats(s);
@@ -29,10 +29,11 @@ TEST_F(NulBytesTest, StatisticsAfterTheZerosAreReadAndKeptWhenSaved) {
     EXPECT_EQ(dialogs.messages[0], "Skipped 2 unreadable line(s) in " + (folder / "WordStats.txt").string());
     EXPECT_EQ(dialogs.messages[1], "Skipped 1 unreadable line(s) in " + (folder / "NameStats.txt").string());
 
-    // The unread lines are written back after the words; a line of nothing but zeros holds nothing.
+    // The unread lines are written back after the words byte for byte (a damaged byte among the
+    // zeros too); a line of nothing but zeros holds nothing.
     ASSERT_TRUE(SaveWordStats(s, true));
     EXPECT_EQ(ReadFile(folder / "WordStats.txt"), "rock\t4\t20\t60\t20\t\r\nsand\t1\t0\t0\t100\t\r\nmo" + kZeros +
-                                                      "ss\t3\t10\t10\t80\t\r\nbad\tx\t1\t1\t1\t\r\n");
+                                                      "\xFEss\t3\t10\t10\t80\t\r\nbad\tx\t1\t1\t1\t\r\n");
     ASSERT_TRUE(SaveNameStats(s));
     EXPECT_EQ(ReadFile(folder / "NameStats.txt"), "Smith\r\nJones\r\n");
 }

@@ -1,6 +1,7 @@
 // Learning of word and name statistics from an added record.
 #include "RecordFixture.h"
 
+#include "base/Encoding.h"
 #include "model/LearningStatsFile.h"
 #include "records/Learning.h"
 
@@ -92,23 +93,44 @@ TEST_F(LearningTest, WordsAndFollowerPairs) {
 }
 
 TEST_F(LearningTest, LinesTheLoadCouldNotReadAreWrittenBackAsTheyStood) {
-    // A word whose pair could not be read, a line not read at all, a blank line.
-    const std::string halfRead = "dry\t5\t0\t0\t100\t,forest\t2\tq\t10\t10\t", unread = "bad\tx\t1\t1\t1\t";
-    WriteFile(dir / "WordStats.txt", unread + "\r\nrock\t4\t20\t60\t20\t\r\n" + halfRead + "\r\n\r\n");
-    LoadLearningStats(s);
-    Set("HabitatMemo", "sand dry");
-    UpdateLearningFiles(s);
-    EXPECT_EQ(Word("dry")->Count, 6);
-    // The half-read line stands for its word, once; the lines read in no part follow the words.
-    EXPECT_EQ(ReadFile(dir / "WordStats.txt"),
-              "rock\t4\t20\t60\t20\t\r\n" + halfRead + "\r\nsand\t1\t0\t0\t100\t,dry\t1\t0\t0\t100\t\r\n" + unread +
-                  "\r\n");
-    EXPECT_EQ(s.UnreadLines.at(dir / "WordStats.txt"), 2u);  // the editor's Save still asks
+    // A line not read at all, a word whose pair could not be read, a blank line. The lines not read
+    // whole go back byte for byte, bytes that are no UTF-8 among them (a damaged line), while the
+    // words read are written as UTF-8; a UTF-16 file is written as UTF-8 text, those lines too.
+    struct Case {
+        std::string word, unread, halfRead;  // the file's lines (UTF-8 text for the UTF-16 file)
+        std::string (*file)(const std::string&);
+        std::string wordRead;
+    };
+    auto same = [](const std::string& t) { return t; };
+    auto withBom = [](const std::string& t) { return "\xEF\xBB\xBF" + t; };
+    auto utf16 = [](const std::string& t) { return "\xFF\xFE" + Utf8ToUtf16(t, false); };
+    const std::string unread = "bad\tx\t1\t1\t1\t", halfRead = "dry\t5\t0\t0\t100\t,forest\t2\tq\t10\t10\t";
+    const std::string cafe = "caf\xC3\xA9";
+    for (const Case& c : {Case{"rock", unread + "\xFF\xFE", halfRead + "\xFF", same, "rock"},
+                          {cafe, unread + "\xE9", halfRead + "\x80", withBom, cafe},
+                          {"caf\xE9", unread + "\xE9", halfRead + "\xFF", same, cafe},  // Windows-1252
+                          {cafe, unread + "\xC3\xA9", halfRead + "\xC3\xBF", utf16, cafe}}) {
+        SCOPED_TRACE(::testing::PrintToString(c.file(c.unread)));
+        WriteFile(dir / "WordStats.txt",
+                  c.file(c.unread + "\r\n" + c.word + "\t4\t20\t60\t20\t\r\n" + c.halfRead + "\r\n\r\n"));
+        LoadLearningStats(s);
+        Set("HabitatMemo", "sand dry");
+        UpdateLearningFiles(s);
+        EXPECT_EQ(Word("dry")->Count, 6);
+        // The half-read line stands for its word, once; the lines read in no part follow the words.
+        const std::string written = c.wordRead + "\t4\t20\t60\t20\t\r\n" + c.halfRead +
+                                    "\r\nsand\t1\t0\t0\t100\t,dry\t1\t0\t0\t100\t\r\n" + c.unread + "\r\n";
+        EXPECT_EQ(ReadFile(dir / "WordStats.txt"), written);
+        EXPECT_EQ(s.UnreadLines.at(dir / "WordStats.txt"), 2u);  // the editor's Save still asks
 
-    UpdateLearningFiles(s);
-    LoadLearningStats(s);
-    ASSERT_EQ(s.WordStats.size(), 3u);
-    EXPECT_EQ(Word("dry")->Count, 5);
+        // Read again, the file gives the same words, and saved it stays as it is.
+        LoadLearningStats(s);
+        ASSERT_EQ(s.WordStats.size(), 3u);
+        EXPECT_EQ(s.WordStats[0].Word, c.wordRead);
+        EXPECT_EQ(Word("dry")->Count, 5);
+        ASSERT_TRUE(SaveWordStats(s, true));
+        EXPECT_EQ(ReadFile(dir / "WordStats.txt"), written);
+    }
 }
 
 TEST_F(LearningTest, WordsNeverHoldTabsOrSeparators) {
