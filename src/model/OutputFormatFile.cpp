@@ -71,6 +71,10 @@ void LoadOutputFormat(Session& s) {
             skipped.Skip(lineNo, lineText, "the field key is not a number");
             continue;
         }
+        if (TokenCursor::TrimView(line.Rest()).empty()) {  // cut short: it would be a column without a heading
+            skipped.Skip(lineNo, lineText, "nothing follows the field key");
+            continue;
+        }
         col.FieldIndex = *field;
         col.SubIndex = *sub;
         col.Order = static_cast<int32_t>(s.OutputColumns.size());

@@ -17,7 +17,7 @@ std::filesystem::path OutputFormatReadPath(const Session& s);
 
 // Fills OutputColumns and OutputFileName from the current type's file, sets the captions of
 // AddDataButton and OutputLabel, and FileFormatVersion = 2. Lines whose field key is missing or
-// not a number are skipped (one message for the file).
+// not a number, or that hold nothing after it, are skipped (one message for the file).
 void LoadOutputFormat(Session& s);
 
 // Whether a column line, cut from text by trimming (a view into text), began with a TAB: its

@@ -68,17 +68,19 @@ TEST_F(OutputFormatTest, CsvFallsBackToTheTabSeparatedFormatUntilSaved) {
     EXPECT_NE(ReadFile(folder / "Preferences.txt").find("OutputFormat\tCSV\r\n"), std::string::npos);
 }
 
-TEST_F(OutputFormatTest, ColumnsWithoutANumericKeyAreSkippedWithOneMessage) {
+TEST_F(OutputFormatTest, ColumnsWithoutANumericKeyOrCutShortAreSkippedWithOneMessage) {
     WriteFile(folder / "OutputFormat.txt",
               "Records.tsv\r\nx\t1\tA\ta\t0\r\n0\t1\tCollector\tcollector\t0\r\n1234.5\t1\tB\tb\t0\r\n18.x\t1\tC\tc\t0\r\n"
               // The key is gone: the enabled flag must not be read in its place.
-              "\t0\tD\td\t0\r\n \t1\tE\te\t0\r\n");
+              "\t0\tD\td\t0\r\n \t1\tE\te\t0\r\n"
+              // Nothing but the key: no column without a heading.
+              "6\r\n6\t\r\n17.1\t \t\r\n16");
     LoadOutputFormat(s);
     ASSERT_EQ(s.OutputColumns.size(), 1u);
     EXPECT_EQ(s.OutputColumns[0].Label, "Collector");
     EXPECT_EQ(s.OutputColumns[0].Order, 0);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find("Skipped 5 unreadable line(s)"), std::string::npos);
+    EXPECT_NE(dialogs.messages[0].find("Skipped 9 unreadable line(s)"), std::string::npos);
 }
 
 TEST_F(OutputFormatTest, AFileOfOnlyTheNameHasNoColumns) {
