@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "model/Session.h"
+#include "ui/AskingWindow.h"
 #include "ui/ProgramRun.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
@@ -13,7 +14,9 @@
 namespace {
 
 void ShowException(const std::string& what) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("QUORL"), quorl::ToQtLines(what), QMessageBox::Ok);
+    const quorl::AskingScope asking(nullptr);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("QUORL"), quorl::ToQtLines(what), QMessageBox::Ok,
+                    asking.Owner());
     box.exec();
 }
 

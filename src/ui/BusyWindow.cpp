@@ -8,6 +8,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/AskingWindow.h"
 #include "ui/QtText.h"
 #include "ui/ScreenFit.h"
 #include "ui/WindowPlacement.h"
@@ -46,12 +47,6 @@ void PaintNow(QWidget* window) {
     }
     window->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-// The window whose command started the step: the active one, else the main window.
-QWidget* StepWindow(const QWidget* busy, QWidget* mainWindow) {
-    QWidget* active = QApplication::activeWindow();
-    return active && active != busy ? active : mainWindow;
 }
 
 }  // namespace
@@ -97,7 +92,7 @@ void BusyWindow::ShowBusy(const std::string& title, const std::string& message) 
     CentreOn(this, mainWindow_);
     if (!isVisible()) {
         // The window manager keeps a window in front of the one it belongs to.
-        QWidget* owner = StepWindow(this, mainWindow_);
+        QWidget* owner = AskingWindow(mainWindow_);
         winId();
         windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
     }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "ui/AskingWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 
@@ -30,7 +31,9 @@ QMessageBox::StandardButton ToQt(DialogButton b) {
 }  // namespace
 
 void QtDialogs::ShowMessage(const std::string& text) {
-    ExecMessageBox(parent, QMessageBox::NoIcon, QApplication::applicationName(), ToQtLines(text), QMessageBox::Ok);
+    const AskingScope asking(mainWindow);
+    ExecMessageBox(asking.Owner(), QMessageBox::NoIcon, QApplication::applicationName(), ToQtLines(text),
+                   QMessageBox::Ok);
 }
 
 DialogButton QtDialogs::Ask(const std::string& text, DialogKind kind, const std::vector<DialogButton>& buttons) {
@@ -40,7 +43,8 @@ DialogButton QtDialogs::Ask(const std::string& text, DialogKind kind, const std:
     if (kind == DialogKind::Confirmation) icon = QMessageBox::Question;
     QMessageBox::StandardButtons set;
     for (DialogButton b : buttons) set |= ToQt(b);
-    const int r = ExecMessageBox(parent, icon, QApplication::applicationName(), ToQtLines(text), set);
+    const AskingScope asking(mainWindow);
+    const int r = ExecMessageBox(asking.Owner(), icon, QApplication::applicationName(), ToQtLines(text), set);
     for (DialogButton b : buttons)
         if (ToQt(b) == r) return b;
     return buttons.empty() ? DialogButton::Ok : buttons.back();
@@ -48,7 +52,8 @@ DialogButton QtDialogs::Ask(const std::string& text, DialogKind kind, const std:
 
 bool QtDialogs::InputBox(const std::string& caption, const std::string& prompt, std::string& value) {
     QString text = quorl::ToQt(value);
-    if (!ExecInputBox(parent, quorl::ToQt(caption), quorl::ToQt(prompt), text)) return false;
+    const AskingScope asking(mainWindow);
+    if (!ExecInputBox(asking.Owner(), quorl::ToQt(caption), quorl::ToQt(prompt), text)) return false;
     value = FromQt(text);
     return true;
 }
@@ -80,7 +85,8 @@ bool QtDialogs::ChooseFile(const std::string& filter, const std::filesystem::pat
         patterns = name.mid(bar + 1).replace(QLatin1Char(';'), QLatin1Char(' '));
         name = name.left(bar) + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
-    QString file = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"),
+    const AskingScope asking(mainWindow);
+    QString file = QFileDialog::getOpenFileName(asking.Owner(), QStringLiteral("Open"),
                                                 QString::fromStdString(folder.string()), name);
     if (file.isEmpty()) return false;
     chosen = std::filesystem::path(file.toStdString());

@@ -15,7 +15,9 @@ public:
     std::function<void()> hideBusy;
     std::function<void(int, int)> busyProgress;
     std::function<void(const std::string&)> showTrace;
-    QWidget* parent = nullptr;
+    // A box belongs to the window that asks (the active one); the main window stands in for it when
+    // no window of the program is active.
+    QWidget* mainWindow = nullptr;
 
     void ShowMessage(const std::string& text) override;
     DialogButton Ask(const std::string& text, DialogKind kind,
