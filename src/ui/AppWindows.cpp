@@ -15,7 +15,7 @@ std::unique_ptr<AppWindows> CreateAppWindows(Session& s) {
     w->main = std::make_unique<MainWindow>(s);
     w->main->windows = w.get();
     auto* qt = dynamic_cast<QtDialogs*>(&s.dialogs);
-    if (qt) qt->mainWindow = w->main.get();
+    if (qt) qt->parent = w->main.get();
     w->busy = std::make_unique<BusyWindow>(w->main.get());
     if (qt) {
         BusyWindow* busy = w->busy.get();

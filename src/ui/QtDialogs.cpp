@@ -31,7 +31,7 @@ QMessageBox::StandardButton ToQt(DialogButton b) {
 }  // namespace
 
 void QtDialogs::ShowMessage(const std::string& text) {
-    const AskingScope asking(mainWindow);
+    const AskingScope asking(parent);
     ExecMessageBox(asking.Owner(), QMessageBox::NoIcon, QApplication::applicationName(), ToQtLines(text),
                    QMessageBox::Ok);
 }
@@ -43,7 +43,7 @@ DialogButton QtDialogs::Ask(const std::string& text, DialogKind kind, const std:
     if (kind == DialogKind::Confirmation) icon = QMessageBox::Question;
     QMessageBox::StandardButtons set;
     for (DialogButton b : buttons) set |= ToQt(b);
-    const AskingScope asking(mainWindow);
+    const AskingScope asking(parent);
     const int r = ExecMessageBox(asking.Owner(), icon, QApplication::applicationName(), ToQtLines(text), set);
     for (DialogButton b : buttons)
         if (ToQt(b) == r) return b;
@@ -52,7 +52,7 @@ DialogButton QtDialogs::Ask(const std::string& text, DialogKind kind, const std:
 
 bool QtDialogs::InputBox(const std::string& caption, const std::string& prompt, std::string& value) {
     QString text = quorl::ToQt(value);
-    const AskingScope asking(mainWindow);
+    const AskingScope asking(parent);
     if (!ExecInputBox(asking.Owner(), quorl::ToQt(caption), quorl::ToQt(prompt), text)) return false;
     value = FromQt(text);
     return true;
@@ -85,7 +85,7 @@ bool QtDialogs::ChooseFile(const std::string& filter, const std::filesystem::pat
         patterns = name.mid(bar + 1).replace(QLatin1Char(';'), QLatin1Char(' '));
         name = name.left(bar) + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
-    const AskingScope asking(mainWindow);
+    const AskingScope asking(parent);
     QString file = QFileDialog::getOpenFileName(asking.Owner(), QStringLiteral("Open"),
                                                 QString::fromStdString(folder.string()), name);
     if (file.isEmpty()) return false;

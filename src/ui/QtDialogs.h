@@ -15,9 +15,9 @@ public:
     std::function<void()> hideBusy;
     std::function<void(int, int)> busyProgress;
     std::function<void(const std::string&)> showTrace;
-    // A box belongs to the window that asks (the active one); the main window stands in for it when
+    // The main window: a box belongs to the window that asks (the active one), and to this one when
     // no window of the program is active.
-    QWidget* mainWindow = nullptr;
+    QWidget* parent = nullptr;
 
     void ShowMessage(const std::string& text) override;
     DialogButton Ask(const std::string& text, DialogKind kind,
