@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ParserFixture.h"
 #include "parser/Elevation.h"
 #include "parser/Phases.h"
@@ -151,6 +153,53 @@ TEST_F(Elevations, PhaseLineChoiceUnitLineAndMeters) {
         s.FillMeters = c.fillMeters;
         Run(ElevationPhase);
         EXPECT_EQ(Boxes(), c.boxes);
+    }
+}
+
+// When the best line gives no elevation (a plant's height below the lowest elevation), the next
+// best line is tried, and so on; equal scores keep label order. Only the line that gives the
+// elevation is cut, besides the best line, which is rewritten as before.
+TEST_F(Elevations, PhaseTriesTheNextBestLineUntilOneGivesTheElevation) {
+    const struct {
+        const char* label;
+        std::vector<std::string> lines;
+        std::vector<int> scores;  // elevation score of each line
+        const char* boxes;        // feet low/high, meters low/high
+        int foundLine;            // -1: no elevation
+        const char* rest;         // the line found, as it is left
+    } cases[] = {
+        {"height above coordinates", {"Tree 5 m.", "35°49'10\" N, 106°41'20\" W   Elev. 2000 m"}, {7, 5},
+         "/ 2000/", 1, "35°49'10\" N, 106°41'20\" W   Elev. "},
+        {"a real elevation first", {"Elev. 2000 m", "Tree 25 m"}, {7, 5}, "/ 2000/", 0, "Elev. "},
+        {"score order, then label order", {"Tree 5 m", "Slope 900 m", "Ridge 1200 m", "Hill 300 m"}, {7, 4, 5, 5},
+         "/ 1200/", 2, "Ridge "},
+        {"two heights, then a range in feet", {"Tree 5 m", "Shrub 2 m", "Canyon 1500-1800 ft"}, {7, 6, 5},
+         "1500/1800 /", 2, "Canyon "},
+        {"heights in feet, unit on the next line", {"Tree 15 ft", "Elevation 1200", "feet"}, {7, 5, 0},
+         "1200/ /", 1, ""},
+        {"a line that does not score is not tried", {"Tree 5 m", "Slope 900 m"}, {7, 0}, "/ /", -1, ""},
+        {"no line gives", {"Tree 5 m", "Herb 3 dm, l0 stems"}, {7, 5}, "/ /", -1, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        ClearBoxes();
+        SetLines(c.lines);
+        Def(fElevation).FoundLine = -1;
+        s.parser.LineScores[fElevation] = {};
+        s.parser.LineLDHScore = {};
+        for (size_t i = 0; i < c.scores.size(); ++i) s.parser.LineScores[fElevation][i] = c.scores[i];
+        Run(ElevationPhase);
+        EXPECT_EQ(Boxes(), c.boxes);
+        EXPECT_EQ(Def(fElevation).FoundLine, c.foundLine);
+        if (c.foundLine >= 0) {
+            EXPECT_EQ(s.parser.LabelChunks[static_cast<size_t>(c.foundLine)], c.rest);
+        }
+        // The lines tried after the best one and giving nothing keep their text ("l0" is not repaired).
+        const size_t best = static_cast<size_t>(std::max_element(c.scores.begin(), c.scores.end()) - c.scores.begin());
+        for (size_t i = 0; i < c.lines.size(); ++i) {
+            if (i == best || static_cast<int>(i) == c.foundLine) continue;
+            EXPECT_EQ(s.parser.LabelChunks[i], c.lines[i]);
+        }
     }
 }
 

@@ -204,3 +204,12 @@ TEST_F(WholeLabels, CoordinateLineIsNoCollector) {
           "12 May 1995\n");
     Expect({{fCollector, "D. Baca"}, {fOtherCollectors, "R. Lopez"}}, {{"LongDegreesEdit", "107"}});
 }
+
+// A plant's height below the lowest elevation, on the line that scores best for the elevation,
+// leaves the elevation to the coordinate line after it.
+TEST_F(WholeLabels, HeightBelowTheLowestElevationLeavesItToTheNextLine) {
+    Parse("Plants of New Mexico\nPinus edulis\nTree 5 m.\n35°49'10\" N, 106°41'20\" W   Elev. 2000 m\n"
+          "J. Smith 1234\n12 May 1995\n");
+    Expect({{fCollector, "J. Smith"}, {fCollectionNumber, "1234"}},
+           {{"ElevMetersLowEdit", "2000"}, {"ElevFeetLowEdit", ""}, {"LatDegreesEdit", "35"}, {"LongSecondsEdit", "20"}});
+}
