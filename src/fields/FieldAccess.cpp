@@ -1,5 +1,7 @@
 #include "fields/FieldAccess.h"
 
+#include <algorithm>
+
 #include "base/ParseText.h"
 #include "base/Text.h"
 #include "base/WordSplitter.h"
@@ -21,6 +23,9 @@ bool HoldsValue(const Control& c) {
 bool IsFieldTag(const Session& s, int tag) {
     return tag >= 0 && tag < static_cast<int>(s.FieldDefinitions.size());
 }
+
+// The collection number's prefix and suffix: no fields of their own, cleared with the fields.
+const char* const kNumberAffixBoxes[] = {"PrefixEdit", "SuffixEdit"};
 
 }  // namespace
 
@@ -91,7 +96,7 @@ void ClearFields(Session& s) {
             s.form.SetColor(c.name, kColorSilver);
         }
     }
-    for (const char* name : {"PrefixEdit", "SuffixEdit"})
+    for (const char* name : kNumberAffixBoxes)
         SetBoxText(s, name, "");
 
     auto selectByText = [&](const char* comboName, auto names) {
@@ -117,6 +122,17 @@ void ClearFields(Session& s) {
         FillStateCombo(s);
     }
     if (s.form.Find("ImageNameEdit")) s.form.SetColor("ImageNameEdit", kColorWindow);
+}
+
+bool ClearedFieldsChangedSince(const Session& s, uint64_t mark) {
+    for (const auto& c : s.form.Controls()) {
+        if (c->textChange <= mark) continue;
+        const auto isBox = [&c](const char* box) { return c->name == box; };
+        if (IsFieldTag(s, c->tag) ? HoldsValue(*c) && !s.FieldDefinitions[static_cast<size_t>(c->tag)].Preserve
+                                  : std::ranges::any_of(kNumberAffixBoxes, isBox))
+            return true;
+    }
+    return false;
 }
 
 bool ApplyFieldDefault(Session& s, int field) {

@@ -31,6 +31,10 @@ void SetFieldText(Session& s, int field, const std::string& text, bool append);
 // recorded as the field's FoundLine and the line's owner.
 void SelectFieldComboItem(Session& s, int field, int index, int line);
 void ClearFields(Session& s);
+// Whether a value that ClearFields empties changed since the Form's TextChanges() was mark: a
+// field typed, pasted or parsed into, or the collection number's prefix or suffix. Preserve
+// fields keep their values over a clear and do not count.
+bool ClearedFieldsChangedSince(const Session& s, uint64_t mark);
 // True when the field got its Default, or keeps a preserved non-empty value.
 bool ApplyFieldDefault(Session& s, int field);
 void FillByStartOrContainedWord(Session& s, int field);

@@ -56,10 +56,16 @@ int ExactItem(const Control& c) {
 }
 }  // namespace
 
+bool Form::ChangeText(Control& c, const std::string& text) {
+    if (c.text == text) return false;
+    c.text = text;
+    c.textChange = ++textChanges_;
+    return true;
+}
+
 void Form::SetText(std::string_view name, const std::string& text) {
     Control& c = Get(name);
-    if (c.text == text) return;
-    c.text = text;
+    if (!ChangeText(c, text)) return;
     if (c.kind == ControlKind::Combo) c.itemIndex = ExactItem(c);
     // A replaced text has nothing selected: the old offsets would name a piece of the new text.
     if (c.IsTextField()) c.selStart = c.selLength = 0;
@@ -71,10 +77,10 @@ void Form::SetItemIndex(std::string_view name, int index) {
     Control& c = Get(name);
     if (index < 0 || index >= static_cast<int>(c.items.size())) {
         c.itemIndex = -1;
-        c.text.clear();
+        ChangeText(c, "");
     } else {
         c.itemIndex = index;
-        c.text = c.items[index];
+        ChangeText(c, c.items[index]);
     }
     Notify(c);
 }
@@ -83,7 +89,7 @@ void Form::ClearItems(std::string_view name) {
     Control& c = Get(name);
     c.items.clear();
     c.itemIndex = -1;
-    c.text.clear();
+    ChangeText(c, "");
     Notify(c);
 }
 
@@ -139,8 +145,7 @@ void Form::SetFont(std::string_view name, int size, bool bold) {
 
 void Form::UserSetText(std::string_view name, const std::string& text) {
     Control& c = Get(name);
-    if (c.text == text) return;
-    c.text = text;
+    if (!ChangeText(c, text)) return;
     if (c.kind == ControlKind::Combo) c.itemIndex = ExactItem(c);
     RunChangeHandler(name);
 }
@@ -149,7 +154,7 @@ void Form::UserSelectItem(std::string_view name, int index) {
     Control& c = Get(name);
     if (index < 0 || index >= static_cast<int>(c.items.size())) return;
     c.itemIndex = index;
-    c.text = c.items[index];
+    ChangeText(c, c.items[index]);
     RunChangeHandler(name);
 }
 

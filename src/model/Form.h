@@ -44,6 +44,7 @@ struct Control {
     int selLength = 0;
     int fontSize = 0;   // points; 0 keeps the window's font
     bool fontBold = false;
+    uint64_t textChange = 0;  // the Form's TextChanges() when this text last changed (0: never)
 
     bool IsTextField() const { return kind == ControlKind::Edit || kind == ControlKind::Memo || kind == ControlKind::RichEdit; }
 };
@@ -86,6 +87,10 @@ public:
     void UserSetText(std::string_view name, const std::string& text);
     void UserSelectItem(std::string_view name, int index);
 
+    // How many times a control's text has changed, by code or by the user: a control whose
+    // textChange is above a count taken earlier has changed since.
+    uint64_t TextChanges() const { return textChanges_; }
+
     void OnChange(std::string_view name, Handler handler);
     void RunChangeHandler(std::string_view name);
     // One observer (the window) hears of every change made to a control.
@@ -102,6 +107,8 @@ private:
     // Sets one property of a control and tells the observer, when the value changes.
     template <typename T>
     void SetProperty(std::string_view name, T Control::*property, T value);
+    // Sets the text and stamps the change; false when the text was already that.
+    bool ChangeText(Control& c, const std::string& text);
 
     // Maps looked up by a string_view without making a string of it.
     struct NameHash {
@@ -115,6 +122,7 @@ private:
     ByName<Control*> byName_;
     ByName<Handler> handlers_;
     Observer observer_;
+    uint64_t textChanges_ = 0;
 };
 
 }  // namespace quorl

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -134,6 +135,9 @@ public:
     std::vector<std::pair<std::string, DialogButton>> AddAnswers;
     // The main window's field values when those answers were kept.
     std::vector<std::string> AddAnswersFields;
+    // The Form's TextChanges() when "Add to Database" last cleared the fields for the next label
+    // (none before the first record written): an add with no field changed since writes nothing.
+    std::optional<uint64_t> FieldsClearedByAdd;
 };
 
 }  // namespace quorl

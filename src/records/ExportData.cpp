@@ -126,7 +126,12 @@ bool ExportData(Session& s) {
 
 namespace {
 
-void RunAdd(Session& s) {
+// Told when the add button is pressed again with nothing new in the fields, as the second click
+// of a double click: the record was written and the fields cleared by the first.
+constexpr const char* kNothingChanged =
+    "No field was changed since the last record was added.  No record was written.";
+
+void AddRecord(Session& s) {
     {
         BusyWindow busy(s, "Writing to file", s.OutputFileName);
         if (ExportData(s)) {
@@ -140,11 +145,21 @@ void RunAdd(Session& s) {
                 long long number = TryStrToInt(s.form.Get("ImageNameEdit").text).value_or(0);
                 s.form.SetText("ImageNameEdit", IntToStr(number + 1));
             }
+            s.FieldsClearedByAdd = s.form.TextChanges();
         } else {
             WriteToLog(s, "Export aborted for some reason.");
         }
     }
     WriteToLog(s, "Done Exporting Data");
+}
+
+void RunAdd(Session& s) {
+    if (s.FieldsClearedByAdd && !ClearedFieldsChangedSince(s, *s.FieldsClearedByAdd)) {
+        WriteToLog(s, "No field changed since the last record.  Export aborted.");
+        s.dialogs.ShowMessage(kNothingChanged);
+    } else {
+        AddRecord(s);
+    }
     if (s.NameLookupPending)
         KeepAddAnswers(s);
     else

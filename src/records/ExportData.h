@@ -12,7 +12,8 @@ class Session;
 bool ExportData(Session& s);
 
 // The add button: runs ExportData under the busy window; a written record clears the fields (their
-// Preserve rules kept) and the label text, and the image number goes one up.
+// Preserve rules kept) and the label text, and the image number goes one up. Pressed again with no
+// field changed since that clear, it writes nothing and says so, asking no question.
 void AddDataButtonClick(Session& s);
 // The add run again once the name-search page has checked the name: the questions the user
 // answered for this add are not asked again.

@@ -2,8 +2,11 @@
 // call, and the window made ready for the next label.
 #include "ExportFixture.h"
 
+#include <algorithm>
 #include <functional>
 
+#include "fields/FieldEntryTools.h"
+#include "parser/FillLabelChunks.h"
 #include "records/ExportData.h"
 #include "records/PlaceCheck.h"
 #include "records/RecordChecks.h"
@@ -81,6 +84,63 @@ TEST_F(ExportDataTest, RecordRefusedByTheWriterIsNotLearntAndKeepsTheWindow) {
     EXPECT_EQ(Box("ImageNameEdit"), "7");
     EXPECT_TRUE(Logged("Export aborted for some reason."));
     EXPECT_FALSE(Logged("Export Step 8"));
+}
+
+// The add after a written record, with nothing new in the fields (the second click of a double
+// click): nothing is written and nothing asked, whatever the answers would be. A value typed, pasted
+// or parsed into the fields since makes the next add run; a preserved field and the label window
+// alone do not.
+TEST_F(ExportDataTest, AddWithNoFieldChangedSinceTheLastAddWritesNothing) {
+    const std::string nothingChanged = "No field was changed since the last record was added.  No record was written.";
+    struct Change {
+        const char* what;
+        std::function<void(Session&)> make;
+        bool counts;
+    };
+    const Change changes[] = {
+        {"nothing", [](Session&) {}, false},
+        {"a preserved field typed", [](Session& s) { s.form.UserSetText("HerbariumEdit", "NY"); }, false},
+        {"the label window pasted", [](Session& s) { s.form.SetText("RichEdit1", "Abies alba\r\nJ. Smith"); }, false},
+        {"a field typed", [](Session& s) { s.form.UserSetText("LocalityMemo", "Sierra de Manantlan"); }, true},
+        {"a list item chosen", [](Session& s) { s.form.UserSelectItem("CountryCombo", 1); }, true},
+        {"the number's prefix typed", [](Session& s) { s.form.UserSetText("PrefixEdit", "K-"); }, true},
+        {"a field pasted from the label",
+         [](Session& s) {
+             s.form.SetText("RichEdit1", "Sierra de Manantlan\r\nJ. Smith 123");
+             s.form.SetSelection("RichEdit1", 0, 19);
+             PasteSelectionButtonClick(s, "LocalityButton");
+         },
+         true},
+        {"the label parsed",
+         [](Session& s) {
+             s.form.SetText("RichEdit1", "Flora of Jalisco\r\nAbies alba\r\nSierra de Manantlan\r\nJ. Smith 123\r\n");
+             ParseLabelWindow(s);
+         },
+         true},
+    };
+    const auto adds = [this] { return std::ranges::count(LogLines(), std::string("Start of Export Data.")); };
+    s.FieldDefinitions[fHerbarium].Preserve = true;
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.what);
+        FillValidRecord();
+        dialogs.answers.clear();
+        AddDataButtonClick(s);
+        const std::string before = RecordFile();
+        ASSERT_EQ(Box("CollectorEdit"), "");  // written
+        const auto addsBefore = adds();
+        dialogs.messages.clear();
+        dialogs.questions.clear();
+        dialogs.answers = {DialogButton::Ignore, DialogButton::Yes};  // what writes an empty record
+        change.make(s);
+        AddDataButtonClick(s);
+        EXPECT_EQ(adds() > addsBefore, change.counts);
+        if (!change.counts) {
+            EXPECT_EQ(RecordFile(), before);
+            EXPECT_EQ(dialogs.messages, std::vector<std::string>{nothingChanged});
+            EXPECT_TRUE(dialogs.questions.empty());
+            EXPECT_TRUE(Logged("No field changed since the last record.  Export aborted."));
+        }
+    }
 }
 
 TEST_F(ExportDataTest, OutputTypeChoosesTheWriter) {
