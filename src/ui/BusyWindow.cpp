@@ -36,17 +36,17 @@ void SetFittedText(QLabel* label, const QString& text, int room) {
 
 // The long step runs on the GUI thread and processes no events: the window must be on the screen
 // and painted before it goes on. A window manager maps a shown window a while later, and what is
-// painted before that is lost; so wait (events of the user held back) until the window is mapped.
+// painted before that is lost; so wait (the user's input dropped meanwhile) until it is mapped.
 void PaintNow(QWidget* window) {
     QElapsedTimer waited;
     waited.start();
     for (;;) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents();
         if (window->testAttribute(Qt::WA_Mapped) || waited.elapsed() >= kExposeWaitMs) break;
         QThread::msleep(5);
     }
     window->repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents();
 }
 
 }  // namespace
@@ -96,6 +96,7 @@ void BusyWindow::ShowBusy(const std::string& title, const std::string& message) 
         winId();
         windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
     }
+    input_.Drop();
     show();
     raise();
     PaintNow(this);
@@ -119,11 +120,14 @@ void BusyWindow::ShowProgress(int position, int maximum) {
 
 void BusyWindow::KeepPainted() {
     if (painted_.isValid() && !painted_.hasExpired(kKeepPaintedMs)) return;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents();
     painted_.start();
 }
 
 void BusyWindow::HideBusy() {
+    // The input given while the window was up is dropped before it disappears: a click the moment
+    // after is the user's next command.
+    input_.Deliver();
     ProgressBar1->hide();
     hide();
 }

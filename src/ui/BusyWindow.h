@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <string>
 
+#include "ui/StepInput.h"
+
 class QLabel;
 class QProgressBar;
 
@@ -24,7 +26,7 @@ public:
     void ShowBusy(const std::string& title, const std::string& message);
     // Shows the progress bar at position of maximum, painted before this returns. The step runs on
     // the GUI thread: now and then this also does what the window system asks of the windows (to
-    // paint what was uncovered), while the user's input waits until the step is done.
+    // paint what was uncovered). From ShowBusy to HideBusy the user's input is dropped (StepInput).
     void ShowProgress(int position, int maximum);
     // Hides the window and its progress bar.
     void HideBusy();
@@ -39,6 +41,7 @@ private:
     QWidget* mainWindow_;
     QString title_;          // the whole title (Label1 may show it shortened)
     QElapsedTimer painted_;  // since the windows were last brought up to date
+    StepInput input_;
 };
 
 }  // namespace quorl

@@ -4,18 +4,21 @@
 // session with its main window started in it.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
 
 #include "base/ScriptedDialogs.h"
 #include "model/Session.h"
+#include "ui/BusyWindow.h"
 #include "ui/MainWindow.h"
 
 namespace quorl::testing {
@@ -73,6 +76,41 @@ struct StartedWindow {
 template <class Dialogs = ScriptedDialogs>
 std::unique_ptr<StartedWindow<Dialogs>> StartWindow() {
     return std::make_unique<StartedWindow<Dialogs>>();
+}
+
+// Scripted answers, with the program's own busy window for the steps (set busy): it paints and
+// treats the user's input as in the program. onShow and onHide run as a step shows and hides it,
+// before the busy window does: there a test gives input while the step runs.
+class BusyScriptedDialogs : public ScriptedDialogs {
+public:
+    BusyWindow* busy = nullptr;
+    std::function<void(const std::string& message)> onShow;
+    std::function<void()> onHide;
+
+    void ShowBusy(const std::string& title, const std::string& message) override {
+        ScriptedDialogs::ShowBusy(title, message);
+        if (onShow) onShow(message);
+        if (busy) busy->ShowBusy(title, message);
+    }
+    void HideBusy() override {
+        ScriptedDialogs::HideBusy();
+        if (onHide) onHide();
+        if (busy) busy->HideBusy();
+    }
+    void BusyProgress(int position, int maximum) override {
+        ScriptedDialogs::BusyProgress(position, maximum);
+        if (busy) busy->ShowProgress(position, maximum);
+    }
+};
+
+// Posts a click (press and release) on the middle of a widget: it waits in the event queue as a
+// click given while the program is busy waits for the program to read it.
+inline void PostClick(QWidget* w) {
+    const QPointF at = QRectF(w->rect()).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QCoreApplication::postEvent(w, new QMouseEvent(type, at, w->mapToGlobal(at), Qt::LeftButton, held, {}));
+    }
 }
 
 // The widget of a control of the Form; a warning names one that is missing.

@@ -4,6 +4,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QWebEngineView>
+#include <algorithm>
 #include <map>
 
 #include "AppTestSupport.h"
@@ -172,6 +173,44 @@ private slots:
         QVERIFY(fs::exists(p.RecordPath()));
         QVERIFY(p.Text("CollectorEdit").isEmpty());
         QCOMPARE(p.Text("ImageNameEdit"), QStringLiteral("6"));
+    }
+
+    // A second click on the add button while the record is written (a double click) is dropped,
+    // whether Qt takes it up as the busy window comes up or only as the step ends: one record, and
+    // no question about the emptied fields. A click after the step is the user's next command.
+    void aSecondClickWhileTheRecordIsWrittenIsDropped() {
+        for (const bool atTheEnd : {false, true}) {
+            ProgramFolder program;
+            auto s = StartWindow<BusyScriptedDialogs>();
+            BusyWindow busy(s->window.get());
+            s->dialogs.busy = &busy;
+            QWidget* add = W(*s, "AddDataButton");
+            int clicks = 1;
+            const auto secondClick = [&] {
+                if (clicks++ == 1) PostClick(add);
+            };
+            if (atTheEnd)
+                s->dialogs.onHide = secondClick;
+            else
+                s->dialogs.onShow = [&](const std::string&) { secondClick(); };
+            Type(W(*s, "CollectorEdit"), QStringLiteral("R. C. Harris"));
+            Type(W(*s, "CollectionDateEdit"), QStringLiteral("19 Sep 1990"));
+            Type(W(*s, "CountryCombo"), QStringLiteral("United States"));
+            Type(W(*s, "Edit2"), QStringLiteral("QZV1075763"));
+            // Yes for this record; then what would write an empty one.
+            s->dialogs.answers = {DialogButton::Yes, DialogButton::Ignore, DialogButton::Yes, DialogButton::Yes};
+            QTest::mouseClick(add, Qt::LeftButton);
+            QTest::qWait(50);
+            QVERIFY(clicks > 1);
+            QCOMPARE(s->dialogs.questions, std::vector<std::string>{"Are Genus and Species intentionally blank?"});
+            const std::string records = ReadAll(program.path / s->session.OutputFileName);
+            QCOMPARE(std::ranges::count(records, '\n'), 2);  // the header and one record
+            QVERIFY(Text(W(*s, "CollectorEdit")).isEmpty());
+
+            PostClick(add);
+            QTRY_COMPARE(s->dialogs.messages, std::vector<std::string>{
+                "No field was changed since the last record was added.  No record was written."});
+        }
     }
 
     void nameInItalicsAtTheNamePageConfirmsAndWritesTheRecord() {

@@ -2,6 +2,7 @@
 // the binding between widgets and Form both ways, the user-defined rows and the start-up question.
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -342,6 +343,40 @@ private slots:
         QThread::msleep(150);
         busy.ShowProgress(2, 100);
         QCOMPARE(watch.exposes[busy.windowHandle()], exposed + 1);
+    }
+
+    // While a step runs the user's clicks and keys are dropped: those Qt takes up during the step
+    // and those still queued as it ends. A question the step asks takes its answer, other events
+    // go on (a window closes), and input after the step is delivered.
+    void inputDuringAStepIsDroppedButAQuestionOfTheStepIsAnswered() {
+        auto s = StartWindow();
+        BusyWindow busy(s->window.get());
+        QWidget* edit = W(*s, "CollectorEdit");
+        const auto type = [edit](const char* text) {
+            qApp->postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromLatin1(text)));
+        };
+        QWidget other;
+        other.show();
+        busy.ShowBusy("Please Wait...", "Processing Image");
+        type("a");
+        PostClick(W(*s, "ClearAllButton"));
+        qApp->postEvent(other.windowHandle(), new QCloseEvent);  // as the window manager asks
+        busy.ShowProgress(1, 100);
+        QVERIFY(s->dialogs.questions.empty());  // "Clear all fields?" not asked
+        QVERIFY(!other.isVisible());
+
+        type("b");
+        QMessageBox question(QMessageBox::Warning, QStringLiteral("QUORL"), QStringLiteral("Barcode is wrong format."),
+                             QMessageBox::Ignore | QMessageBox::Cancel, s->window.get());
+        QTimer::singleShot(0, &question, [&] { PostClick(question.button(QMessageBox::Ignore)); });
+        QCOMPARE(question.exec(), int(QMessageBox::Ignore));
+        type("c");
+        busy.HideBusy();
+        QCOMPARE(Text(edit), QString());
+
+        type("d");
+        QCoreApplication::processEvents();
+        QCOMPARE(Text(edit), QStringLiteral("d"));
     }
 
     // A text longer than its label is shown shortened in the middle; the whole text is the tooltip.

@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "JpegTestFiles.h"
 #include "UiTestSupport.h"
@@ -76,7 +77,8 @@ private:
     }
 
     // A Photo window whose picture area is 760 x 570.
-    static std::unique_ptr<PhotoWindow> Photo(Started& s) {
+    template <class S>
+    static std::unique_ptr<PhotoWindow> Photo(S& s) {
         auto w = std::make_unique<PhotoWindow>(s.session);
         w->mainWindow = s.window.get();
         SetPictureArea(*w, QSize(760, 570));
@@ -135,6 +137,26 @@ private slots:
         QCOMPARE(s->form().Get("NumberEdit").text, std::string());  // the fields were cleared first
         QCOMPARE(s->form().Get("RichEdit1").text,
                  std::string("LICHENS OF OHIO\r\n\r\nOn bark of oak\r\n\r\n3 May 2001\r\n\r\nAlan B. Smith 77"));
+    }
+
+    // A second click on OCR & Parse while the label is read is dropped: one OCR and one parse.
+    void aSecondClickDuringTheOcrIsDropped() {
+        auto s = StartWindow<BusyScriptedDialogs>();
+        BusyWindow busy(s->window.get());
+        s->dialogs.busy = &busy;
+        auto photo = Photo(*s);
+        s->dialogs.files.push_back(WriteLabelPhoto(program_->path));
+        photo->PhotoFromFileButtonClick();
+        Drag(*photo, QPoint(690, 370), QPoint(80, 60));
+        int reads = 0;
+        s->dialogs.onShow = [&](const std::string& message) {
+            if (message == "Performing OCR" && ++reads == 1) PostClick(photo->OCRAndParseButton);
+        };
+        QTest::mouseClick(photo->OCRAndParseButton, Qt::LeftButton);
+        QTest::qWait(50);
+        QCOMPARE(reads, 1);
+        QCOMPARE(std::ranges::count(s->dialogs.shown, std::string("busy: Please Wait... / Parsing Information")), 1);
+        QCOMPARE(s->form().Get("CollectorEdit").text, std::string("Richard C. Harris"));
     }
 
     void ocrOnlyAppendsInRedAndZoomIsUndoneByTheTrackBar() {
