@@ -84,22 +84,17 @@ std::unique_ptr<StartedWindow<Dialogs>> StartWindow() {
 class BusyScriptedDialogs : public ScriptedDialogs {
 public:
     BusyWindow* busy = nullptr;
-    std::function<void(const std::string& message)> onShow;
-    std::function<void()> onHide;
+    std::function<void()> onShow, onHide;
 
     void ShowBusy(const std::string& title, const std::string& message) override {
         ScriptedDialogs::ShowBusy(title, message);
-        if (onShow) onShow(message);
+        if (onShow) onShow();
         if (busy) busy->ShowBusy(title, message);
     }
     void HideBusy() override {
         ScriptedDialogs::HideBusy();
         if (onHide) onHide();
         if (busy) busy->HideBusy();
-    }
-    void BusyProgress(int position, int maximum) override {
-        ScriptedDialogs::BusyProgress(position, maximum);
-        if (busy) busy->ShowProgress(position, maximum);
     }
 };
 

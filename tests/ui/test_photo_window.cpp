@@ -149,8 +149,8 @@ private slots:
         photo->PhotoFromFileButtonClick();
         Drag(*photo, QPoint(690, 370), QPoint(80, 60));
         int reads = 0;
-        s->dialogs.onShow = [&](const std::string& message) {
-            if (message == "Performing OCR" && ++reads == 1) PostClick(photo->OCRAndParseButton);
+        s->dialogs.onShow = [&] {
+            if (s->dialogs.busyMessage == "Performing OCR" && ++reads == 1) PostClick(photo->OCRAndParseButton);
         };
         QTest::mouseClick(photo->OCRAndParseButton, Qt::LeftButton);
         QTest::qWait(50);
