@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -212,6 +213,40 @@ WriteResult AppendFileBytes(const fs::path& path, std::string_view bytes) {
     const bool restored = ::ftruncate(fd, before.st_size) == 0 && SyncData(fd);
     ::close(fd);
     return Failed(restored ? WriteFailure::Write : WriteFailure::Restore, error);
+}
+
+namespace {
+
+// Renames from to to unless to exists (errno EEXIST then); 0 or the errno of the failure.
+int RenameWithoutReplacing(const fs::path& from, const fs::path& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    // A file system that cannot rename without replacing: a second name, then the first one goes.
+    if (::link(from.c_str(), to.c_str()) != 0) return errno;
+    if (::unlink(from.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(to.c_str());
+        return error;
+    }
+    return 0;
+}
+
+}  // namespace
+
+MovedFile MoveToFreeName(const fs::path& path, const std::string& stem, const std::string& extension) {
+    MovedFile moved;
+    int error = EEXIST;
+    for (int n = 1; n < 10000 && error == EEXIST; ++n) {
+        moved.to = path.parent_path() / (stem + std::to_string(n) + extension);
+        error = RenameWithoutReplacing(path, moved.to);
+    }
+    if (error != 0) {
+        moved.to.clear();
+        moved.result = Failed(WriteFailure::Write, error);
+        return moved;
+    }
+    SyncFolder(path.parent_path());
+    return moved;
 }
 
 size_t RemoveStaleTemporaryFiles(const fs::path& folder) {

@@ -1,7 +1,8 @@
 #pragma once
 // Raw file bytes: reading a whole file; replacing a file through a temporary file beside it;
-// appending to a file. A write reports whether its bytes reached the disk: every write, the flush
-// and the close are checked, and a failed append cuts the file back to its old length.
+// appending to a file; renaming one to a free name. A write reports whether its bytes reached the
+// disk: every write, the flush and the close are checked, and a failed append cuts the file back to
+// its old length.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -54,6 +55,16 @@ FileSetResult ReplaceFilesTogether(const std::vector<FileReplacement>& files);
 // Appends bytes to an existing file and makes sure they are on the disk; on failure the file is
 // cut back to the length it had before. No message.
 WriteResult AppendFileBytes(const std::filesystem::path& path, std::string_view bytes);
+
+// Renames path to stem + N + extension in its folder, N the first of 1, 2, ... that no file has: a
+// file of that name is never replaced, and a program killed meanwhile leaves path under one name or
+// the other. The rename is on the disk when it returns. to is the new name; on failure it is empty
+// and path is as it was. No message.
+struct MovedFile {
+    std::filesystem::path to;
+    WriteResult result;
+};
+MovedFile MoveToFreeName(const std::filesystem::path& path, const std::string& stem, const std::string& extension);
 
 // Removes the temporary files that ReplaceFileAtomically left in folder when its process was
 // killed: names ending in ".tmp" and a process id that no running process has. Returns how many

@@ -152,6 +152,11 @@ void ReadPreviewTable(OutputPreview& preview) {
         preview.table = ReadDelimitedTable(preview.text, preview.outputType == 2 ? ',' : '\t');
 }
 
+bool RecordFits(const Session& s, const OutputPreview& preview, size_t row) {
+    std::string refusal;
+    return row < preview.table.rows.size() && RecordOfRow(s, preview, row, refusal);
+}
+
 bool PutRecordBack(Session& s, const OutputPreview& preview, size_t row) {
     std::string refusal;
     std::optional<RecordToPutBack> record;
@@ -164,7 +169,7 @@ bool PutRecordBack(Session& s, const OutputPreview& preview, size_t row) {
 ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row) {
     if (row >= preview.table.rows.size()) return ReEditResult::Refused;
     std::optional<RecordToPutBack> record = RecordOfRow(s, preview, row);
-    if (!record) return ReEditResult::Refused;
+    if (!record || !MayTakeRecordOut(s, preview.fileName)) return ReEditResult::Refused;
 
     if (s.dialogs.Ask("Remove this line from output, clear QUORL form, and edit this line?", DialogKind::Warning,
                       {DialogButton::Yes, DialogButton::Cancel}) != DialogButton::Yes)

@@ -27,6 +27,9 @@ bool LoadOutputPreview(Session& s, OutputPreview& preview);
 // Reads preview.table from preview.text, by preview.outputType.
 void ReadPreviewTable(OutputPreview& preview);
 
+// Whether the row is a record that fits the current output format, so that it can be put back.
+bool RecordFits(const Session& s, const OutputPreview& preview, size_t row);
+
 // Puts the record of row back into the fields, as a re-edit does, without touching any file. False,
 // with no message, when the row is no record that fits the current output format.
 bool PutRecordBack(Session& s, const OutputPreview& preview, size_t row);
@@ -47,8 +50,9 @@ enum class ReEditResult {
 // is written to its copy in the user folder and to the log first, and stays in the file when
 // either cannot take it; the fields are filled only once the file no longer holds it, and the
 // Session then remembers that they hold a record taken out. A record taken out earlier and still
-// in the fields is offered back first. For XML the whole label element holding the row's line is
-// taken out and its child elements fill the fields by their names.
+// in the fields is offered back first; the copy of one that this session does not hold refuses the
+// re-edit before the question. For XML the whole label element holding the row's line is taken
+// out and its child elements fill the fields by their names.
 ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row);
 
 }  // namespace quorl

@@ -13,6 +13,11 @@ namespace quorl {
 class Session;
 struct OutputPreview;
 
+// False, after telling the user why, when a copy that this session does not hold waits in the user
+// folder (one kept for the next start, or held by another running copy of the program): nothing
+// may be taken out of fileName then. A copy the session holds is offered back by the take-out.
+bool MayTakeRecordOut(Session& s, const std::string& fileName);
+
 // Writes the copy of the record p.text[begin, end) (with the file's header line, as UTF-8), and
 // what the record file holds before and after the take-out (after: its new bytes). False, after
 // telling the user why, when the copy cannot be written or a copy not yet added back is there
@@ -28,9 +33,11 @@ void DropRecordTakenOutCopy(Session& s);
 // user is told that the record is still in its file. Otherwise, with intoFields (at start), the
 // record is put back into the fields as the re-edit put it there and the session holds the copy
 // again; the user is told, and told also when the file has changed since. Without intoFields (a
-// switch to the user, whose fields may hold other work), or when the record does not fit the
-// current output format, the message says where the copy is. A copy held by a running program is
-// left alone.
+// switch to the user, whose fields may hold other work) the message says where the copy waits for
+// the next start. A copy whose record does not fit the current output format, that cannot be read
+// or that is no copy of a record is renamed RecordTakenOut-1.txt (or -2, ..., the first name free)
+// and the message names it, so that it holds up no later take-out; one that holds only blanks is
+// removed. A copy held by a running program is left alone.
 void OfferRecordTakenOutCopy(Session& s, bool intoFields);
 
 }  // namespace quorl

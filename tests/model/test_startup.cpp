@@ -202,14 +202,15 @@ TEST_F(StartupTest, TemporaryFilesOfAKilledRunAreRemovedAtStart) {
 
 namespace {
 
-// One run of the program on a folder, started as the main window starts it.
+// One run of the program on a folder, started as the main window starts it (or, without
+// intoFields, switched to the user of the folder).
 struct ProgramRun {
     ScriptedDialogs d;
     Session s{d};
-    explicit ProgramRun(const fs::path& program) {
+    explicit ProgramRun(const fs::path& program, bool intoFields = true) {
         BuildMainForm(s.form);
         StartSession(s, program);
-        OfferRecordTakenOutCopy(s, true);
+        OfferRecordTakenOutCopy(s, intoFields);
     }
     std::string Collector() const { return s.form.Get("CollectorEdit").text; }
 };
@@ -217,30 +218,41 @@ struct ProgramRun {
 }  // namespace
 
 // A record taken out to be edited again by a run that ended before adding it back (killed,
-// crashed, logged out) is offered back by the next start, unless it never left its file or the run
-// that took it out still goes on.
+// crashed, logged out) is offered back by the next start, unless it never left its file, no longer
+// fits the output format or the run that took it out still goes on.
 TEST_F(StartupTest, ARecordTakenOutByARunThatEndedIsOfferedBackAtTheNextStart) {
     const fs::path records = program / "Database.tsv", copy = program / "RecordTakenOut.txt";
-    const std::string inFields = "Quorl ended before the record taken out of Database.tsv to be edited again was added "
-                                 "back. It is in the fields again: add it to write it back. Until then a copy is kept in " +
+    const fs::path kept = program / "RecordTakenOut-1.txt", keptNext = program / "RecordTakenOut-2.txt";
+    const std::string ended = "Quorl ended before the record taken out of Database.tsv to be edited again was added back. ";
+    const std::string inFields = ended + "It is in the fields again: add it to write it back. Until then a copy is kept in " +
                                  copy.string() + ".";
-    enum class Then { Nothing, FileAsBefore, FileGrown, RunGoesOn };
+    enum class Then { Nothing, FileAsBefore, FileGrown, RunGoesOn, OtherRecordFile, SwitchedTo };
     const struct {
         Then then;
         std::string message;
-        bool offered;
+        bool offered, copyStays;
     } cases[] = {
-        {Then::Nothing, inFields, true},
+        {Then::Nothing, inFields, true, true},
         {Then::FileAsBefore,
          "Quorl ended while it took a record out of Database.tsv to be edited again. The record is still in Database.tsv.",
-         false},
-        {Then::FileGrown, inFields + " Database.tsv has changed since the record was taken out; it may hold the record already.",
-         true},
-        {Then::RunGoesOn, "", false},
+         false, false},
+        {Then::FileGrown,
+         inFields + " Database.tsv has changed since the record was taken out; it may hold the record already.", true, true},
+        {Then::RunGoesOn, "", false, true},
+        // The user's record file is another one now; RecordTakenOut-1.txt is taken already.
+        {Then::OtherRecordFile,
+         ended + "It does not fit the current output format, so it was not put back into the fields. It is kept in " +
+             keptNext.string() + ".",
+         false, false},
+        // A switch to the user leaves the fields and the copy for the next start.
+        {Then::SwitchedTo,
+         ended + "It is kept in " + copy.string() + ", and put back into the fields when Quorl starts next.", false, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.then));
         fs::remove(records);
+        fs::remove(copy);
+        WriteFile(program / "OutputFormat.txt", kOutputFormat);
         auto first = std::make_unique<ProgramRun>(program);
         for (const char* collector : {"A. Gray", "J. Smith"}) {
             first->s.form.SetText("CollectorEdit", collector);
@@ -253,19 +265,27 @@ TEST_F(StartupTest, ARecordTakenOutByARunThatEndedIsOfferedBackAtTheNextStart) {
         first->d.answers.push_back(DialogButton::Yes);
         ASSERT_EQ(ReEditRecord(first->s, p, 1), ReEditResult::Done);
         const std::string after = ReadFile(records);
+        const std::string copied = ReadFile(copy);
         if (c.then != Then::RunGoesOn) first.reset();
         if (c.then == Then::FileAsBefore) WriteFile(records, before);  // ended before the file was replaced
         if (c.then == Then::FileGrown) WriteFile(records, after + "\"B. Lee\"\t\"1 May 2002\"\r\n");
+        if (c.then == Then::OtherRecordFile) {
+            WriteFile(program / "OutputFormat.txt", "Other.tsv\r\n" + kOutputFormat.substr(kOutputFormat.find('\n') + 1));
+            WriteFile(kept, "kept earlier");
+        }
+        const std::string left = ReadFile(records);
 
-        ProgramRun next(program);
+        ProgramRun next(program, c.then != Then::SwitchedTo);
         EXPECT_EQ(next.d.messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
         EXPECT_EQ(next.Collector(), c.offered ? "J. Smith" : "");
-        EXPECT_EQ(fs::exists(copy), c.then != Then::FileAsBefore);
+        EXPECT_EQ(fs::exists(copy), c.copyStays);
+        EXPECT_EQ(ReadFile(records), left);
         if (c.then == Then::RunGoesOn) {
-            // Nor is another record taken out over the running program's copy.
+            // Nor is another record taken out over the running program's copy: it says so before
+            // it asks.
             ASSERT_TRUE(LoadOutputPreview(next.s, p));
-            next.d.answers.push_back(DialogButton::Yes);
-            EXPECT_EQ(ReEditRecord(next.s, p, 0), ReEditResult::NotWritten);
+            EXPECT_EQ(ReEditRecord(next.s, p, 0), ReEditResult::Refused);
+            EXPECT_EQ(next.d.questions, std::vector<std::string>{});
             EXPECT_EQ(next.d.messages, std::vector<std::string>{"A record taken out earlier to be edited again has not "
                                                                 "been added back yet; it is kept in " + copy.string() +
                                                                 ". Nothing was taken out of Database.tsv."});
@@ -280,6 +300,50 @@ TEST_F(StartupTest, ARecordTakenOutByARunThatEndedIsOfferedBackAtTheNextStart) {
             next.d.answers.push_back(DialogButton::No);
             EXPECT_TRUE(OfferRecordTakenOutBack(next.s));
             EXPECT_FALSE(fs::exists(copy));
+        } else if (c.then == Then::OtherRecordFile) {
+            // Set aside whole, under a name of its own.
+            EXPECT_EQ(ReadFile(keptNext), copied);
+            EXPECT_EQ(ReadFile(kept), "kept earlier");
         }
+    }
+}
+
+// A copy that is no record taken out is set aside under a name of its own (or removed when it
+// holds nothing at all), so that the next record can be taken out.
+TEST_F(StartupTest, ACopyThatCannotBeReadHoldsUpNoLaterTakeOut) {
+    const fs::path copy = program / "RecordTakenOut.txt", kept = program / "RecordTakenOut-1.txt";
+    const std::string removed = copy.string() + " held no record taken out to be edited again, only blanks, and was removed.";
+    const std::string noCopy = copy.string() + " cannot be read as a record taken out to be edited again. It is kept in " +
+                               kept.string() + ".";
+    const struct {
+        const char* what;
+        std::string bytes, message;
+    } cases[] = {
+        {"empty", "", removed},
+        {"a byte-order mark", "\xEF\xBB\xBF\r\n", removed},
+        {"LF line ends", "RecordFile\tDatabase.tsv\nOutputType\t0\n\ncollector\tdate\t\n\"J. Smith\"\t\"1 May\"\n", noCopy},
+        {"binary", std::string("\x7F" "ELF\x02\x01\x01\0\0\r\n\r\n\x03\0>\0", 18), noCopy},
+        {"no record", "RecordFile\tDatabase.tsv\r\nOutputType\t0\r\n\r\ncollector\tdate\t\r\n", noCopy},
+        {"a folder", "", "Unable to read " + copy.string() + ", which keeps a record taken out to be edited again. "
+                     "It is kept in " + kept.string() + "."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const bool folder = c.what == std::string("a folder");
+        WriteFile(folder ? copy / "x" : copy, c.bytes);
+        ProgramRun run(program);
+        EXPECT_EQ(run.d.messages, std::vector<std::string>{c.message});
+        EXPECT_FALSE(fs::exists(copy));
+        if (c.message != removed) EXPECT_EQ(ReadFile(folder ? kept / "x" : kept), c.bytes);
+        // The next record is taken out after the one question.
+        run.s.form.SetText("CollectorEdit", "J. Smith");
+        ASSERT_TRUE(AddTSV(run.s));
+        OutputPreview p;
+        ASSERT_TRUE(LoadOutputPreview(run.s, p));
+        EXPECT_EQ(ReEditRecord(run.s, p, 0), ReEditResult::Done);
+        EXPECT_EQ(run.d.questions.size(), 1u);
+        DropRecordTakenOutCopy(run.s);
+        fs::remove_all(kept);
+        fs::remove(program / "Database.tsv");
     }
 }
