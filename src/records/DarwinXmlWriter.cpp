@@ -14,6 +14,7 @@
 #include "records/OutputColumns.h"
 #include "records/RecordFileEncoding.h"
 #include "records/RecordFileLock.h"
+#include "records/RecordTakenOutCopy.h"
 #include "records/RecordValues.h"
 #include "records/WriterGuard.h"
 
@@ -236,6 +237,7 @@ bool AddDarwinXML(Session& s) {
         }
         RecordFileText t{std::move(existing), std::move(added)};
         if (!EncodeForRecordFile(s, s.OutputFileName, t)) return false;
+        NoteRecordFileAfterAdd(s, t.existing, t.added);
         const std::string bytes = t.existing + t.added;
         const WriteResult written = ReplaceFileAtomically(path, bytes);
         ShowWriteFailure(s, path, written);

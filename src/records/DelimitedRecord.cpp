@@ -12,6 +12,7 @@
 #include "records/RecordFileEncoding.h"
 #include "records/RecordFileLock.h"
 #include "records/RecordFileTable.h"
+#include "records/RecordTakenOutCopy.h"
 
 namespace quorl {
 
@@ -64,6 +65,7 @@ bool AppendDelimitedRecord(Session& s, const std::string& header, const std::str
     std::string text;
     if (!exists || bytes.empty()) {
         text = header + "\r\n" + line + "\r\n";
+        NoteRecordFileAfterAdd(s, bytes, text);
     } else {
         // The checks read the file's text; the record is then added in the file's own encoding.
         const std::string decoded = DecodeFileBytes(bytes);
@@ -88,6 +90,7 @@ bool AppendDelimitedRecord(Session& s, const std::string& header, const std::str
         text += line + "\r\n";
         RecordFileText t{std::move(bytes), std::move(text)};
         if (!EncodeForRecordFile(s, s.OutputFileName, t)) return false;
+        NoteRecordFileAfterAdd(s, t.existing, t.added);
         if (t.convertWhole) {
             const WriteResult converted = ReplaceFileAtomically(path, t.existing + t.added);
             ShowWriteFailure(s, path, converted);

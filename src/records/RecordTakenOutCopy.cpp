@@ -1,5 +1,7 @@
 #include "records/RecordTakenOutCopy.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -29,19 +31,20 @@ constexpr const char* kKeptStem = "RecordTakenOut-";
 constexpr const char* kKeptExtension = ".txt";
 constexpr int kXmlOutput = 1;
 
-// The length and a 64-bit FNV-1a hash of a file's bytes: enough to tell whether a record file is
-// still the one a copy was made for.
-std::string Fingerprint(std::string_view bytes) {
+// The length and a 64-bit FNV-1a hash of a file's bytes (given in one or two parts): enough to
+// tell whether a record file is still the one a copy was made for.
+std::string Fingerprint(std::string_view bytes, std::string_view more = {}) {
     uint64_t hash = 14695981039346656037ull;
-    for (unsigned char c : bytes) hash = (hash ^ c) * 1099511628211ull;
-    return std::to_string(bytes.size()) + " " + std::to_string(hash);
+    for (std::string_view part : {bytes, more})
+        for (unsigned char c : part) hash = (hash ^ c) * 1099511628211ull;
+    return std::to_string(bytes.size() + more.size()) + " " + std::to_string(hash);
 }
 
 // The copy's head ("key<TAB>value" lines up to an empty line) and the record below it, read as a
 // record file of one record, in UTF-8, with the header line of a delimited file or the label
-// element of an XML file.
+// element of an XML file. Added is what an add that writes the record back makes of the file.
 struct RecordCopy {
-    std::string before, after;
+    std::string before, after, added;
     OutputPreview record;
 };
 
@@ -60,6 +63,7 @@ std::optional<RecordCopy> ReadCopy(const std::string& text) {
         else if (key == "OutputType") c.record.outputType = TryStrToInt(value).value_or(-1);
         else if (key == "Before") c.before = value;
         else if (key == "After") c.after = value;
+        else if (key == "Added") c.added = value;
     }
     c.record.bytes = c.record.text = text.substr(split + 4);
     if (c.record.fileName.empty() || c.record.outputType < 0 || c.record.outputType > 2) return std::nullopt;
@@ -116,6 +120,12 @@ std::string OfferRecord(Session& s, const fs::path& path, const RecordCopy& c, b
         return "Quorl ended while it took a record out of " + file + " to be edited again. The record is still in " +
                file + ".";
     }
+    if (read && !c.added.empty() && Fingerprint(now) == c.added) {
+        // Ended after the record was written back, before its copy went.
+        RemoveCopy(s, path);
+        return "Quorl ended while it added back the record taken out of " + file +
+               " to be edited again. The record is in " + file + " already.";
+    }
     std::string message = "Quorl ended before the record taken out of " + file + " to be edited again was added back. ";
     if (file != s.OutputFileName || c.record.outputType != s.OutputType || !RecordFits(s, c.record, 0))
         return message + "It does not fit the current output format, so it was not put back into the fields. " +
@@ -140,6 +150,21 @@ bool MayTakeRecordOut(Session& s, const std::string& fileName) {
     if (s.RecordTakenOutCopyLock || !fs::exists(path, ec)) return true;
     TellCopyWaits(s, path, fileName);
     return false;
+}
+
+void NoteRecordFileAfterAdd(Session& s, std::string_view kept, std::string_view added) {
+    if (!s.RecordTakenOutCopyLock || s.RecordTakenOutOf != s.OutputFileName) return;
+    std::string copy;
+    const size_t split = ReadFileBytes(s.RecordTakenOutCopy, copy) ? copy.find("\r\n\r\n") : std::string::npos;
+    WriteResult written{WriteFailure::Open, EINVAL};
+    if (split != std::string::npos) {
+        // The line of an earlier add that failed, the last of the head, goes.
+        const size_t earlier = std::min(split, copy.find("\r\nAdded\t"));
+        written = ReplaceFileAtomically(s.RecordTakenOutCopy, copy.substr(0, earlier) + "\r\nAdded\t" +
+                                                                  Fingerprint(kept, added) + copy.substr(split));
+    }
+    if (!written)
+        WriteToLog(s, "Unable to note the add in " + s.RecordTakenOutCopy.string() + " (" + written.Reason() + ")");
 }
 
 bool KeepRecordTakenOutCopy(Session& s, const OutputPreview& p, size_t begin, size_t end, const std::string& after) {

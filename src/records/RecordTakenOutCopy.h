@@ -7,6 +7,7 @@
 // working in the same folder leaves it alone.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace quorl {
 
@@ -24,20 +25,27 @@ bool MayTakeRecordOut(Session& s, const std::string& fileName);
 // already: nothing may be taken out then.
 bool KeepRecordTakenOutCopy(Session& s, const OutputPreview& p, size_t begin, size_t end, const std::string& after);
 
+// An add is about to make the record file kept + added. When it is the file the fields' record was
+// taken out of, the copy notes what the file will then hold, so that a start after a program that
+// ended before the copy went finds the record in its file. The add goes on when the note cannot be
+// written (the log says so).
+void NoteRecordFileAfterAdd(Session& s, std::string_view kept, std::string_view added);
+
 // The record the session took out is written again or given up: its copy goes. A copy the session
 // does not hold (another program's, or one the start did not take up) stays.
 void DropRecordTakenOutCopy(Session& s);
 
 // A copy left by a program that ended before its record was added back. When the record file is
-// still the one the record was taken out of, the take-out never happened: the copy goes and the
-// user is told that the record is still in its file. Otherwise, with intoFields (at start), the
-// record is put back into the fields as the re-edit put it there and the session holds the copy
-// again; the user is told, and told also when the file has changed since. Without intoFields (a
-// switch to the user, whose fields may hold other work) the message says where the copy waits for
-// the next start. A copy whose record does not fit the current output format, that cannot be read
-// or that is no copy of a record is renamed RecordTakenOut-1.txt (or -2, ..., the first name free)
-// and the message names it, so that it holds up no later take-out; one that holds only blanks is
-// removed. A copy held by a running program is left alone.
+// still the one the record was taken out of, the take-out never happened; when it is the file an
+// add noted, the record was written back: either way the copy goes and the user is told that the
+// record is in its file. Otherwise, with intoFields (at start), the record is put back into the
+// fields as the re-edit put it there and the session holds the copy again; the user is told, and
+// told also when the file has changed since. Without intoFields (a switch to the user, whose fields
+// may hold other work) the message says where the copy waits for the next start. A copy whose
+// record does not fit the current output format, that cannot be read or that is no copy of a
+// record is renamed RecordTakenOut-1.txt (or -2, ..., the first name free) and the message names
+// it, so that it holds up no later take-out; one that holds only blanks is removed. A copy held by
+// a running program is left alone.
 void OfferRecordTakenOutCopy(Session& s, bool intoFields);
 
 }  // namespace quorl

@@ -13,6 +13,7 @@
 #include "records/DarwinCsvWriter.h"
 #include "records/DarwinXmlWriter.h"
 #include "records/OutputPreview.h"
+#include "records/RecordTakenOutCopy.h"
 #include "records/RecordFileTable.h"
 #include "records/TsvWriter.h"
 #include "records/XmlLabelElement.h"
@@ -215,8 +216,23 @@ protected:
             // The log holds the record as text, not as UTF-16 bytes.
             const std::string log = ReadFile(dir / "Log.txt");
             EXPECT_NE(log.find(beyondCp1252, log.rfind(" to be edited again:")), std::string::npos);
+            // The add notes in the copy what the file will hold; a start after a kill that left the
+            // copy once the record was written finds the record in its file. (A disk too full for
+            // the file keeps the copy as the add left it.)
+            const std::filesystem::path copy = dir / "RecordTakenOut.txt";
+            {
+                FileSizeLimit full(RecordFile().size());
+                EXPECT_FALSE(write(s));
+            }
+            const std::string noted = ReadFile(copy);
             ASSERT_TRUE(write(s));
             EXPECT_EQ(RecordFile(), mark + Utf8ToUtf16(readded8, bigEndian));
+            WriteFile(copy, noted);
+            OfferRecordTakenOutCopy(s, true);
+            EXPECT_EQ(dialogs.messages.back(), "Quorl ended while it added back the record taken out of " +
+                                                   s.OutputFileName + " to be edited again. The record is in " +
+                                                   s.OutputFileName + " already.");
+            EXPECT_FALSE(std::filesystem::exists(copy));
         }
     }
 
