@@ -273,13 +273,11 @@ TEST_F(StartupTest, ARecordTakenOutByARunThatEndedIsOfferedBackAtTheNextStart) {
             WriteFile(program / "OutputFormat.txt", "Other.tsv\r\n" + kOutputFormat.substr(kOutputFormat.find('\n') + 1));
             WriteFile(kept, "kept earlier");
         }
-        const std::string left = ReadFile(records);
 
         ProgramRun next(program, c.then != Then::SwitchedTo);
         EXPECT_EQ(next.d.messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
         EXPECT_EQ(next.Collector(), c.offered ? "J. Smith" : "");
         EXPECT_EQ(fs::exists(copy), c.copyStays);
-        EXPECT_EQ(ReadFile(records), left);
         if (c.then == Then::RunGoesOn) {
             // Nor is another record taken out over the running program's copy: it says so before
             // it asks.
@@ -341,7 +339,6 @@ TEST_F(StartupTest, ACopyThatCannotBeReadHoldsUpNoLaterTakeOut) {
         OutputPreview p;
         ASSERT_TRUE(LoadOutputPreview(run.s, p));
         EXPECT_EQ(ReEditRecord(run.s, p, 0), ReEditResult::Done);
-        EXPECT_EQ(run.d.questions.size(), 1u);
         DropRecordTakenOutCopy(run.s);
         fs::remove_all(kept);
         fs::remove(program / "Database.tsv");
