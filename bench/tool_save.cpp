@@ -11,9 +11,10 @@
 // versions: the first save writes version 1, the second version 2, ...) or adduser (adds the users
 // U0, U1, ...). COUNT is 1 when left out. The start offers back a record that an earlier run took
 // out and did not add back, as the program's start does.
-// Prints "started" once the session has started, "saved N" after each save that reported success,
-// and each message shown as "message: ..."; exits with 0 when every save succeeded, 1 when one did
-// not, 2 when the session could not start.
+// Prints "offering" before the start offers back a record left out, "started" once the session has
+// started, "saved N" after each save that reported success, and each message shown as
+// "message: ..."; exits with 0 when every save succeeded, 1 when one did not, 2 when the session
+// could not start.
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -158,6 +159,7 @@ int main(int argc, char** argv) {
         BindCascadingLists(s);
         StartSession(s, folder);
         SetupCustomFields(s);
+        std::cout << "offering" << std::endl;
         OfferRecordTakenOutCopy(s, true);
     } catch (const std::exception& e) {
         printMessages();
