@@ -57,7 +57,8 @@ void SyncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
-// The process id of a temporary file name made by ReplaceFileAtomically, 0 for any other name.
+}  // namespace
+
 // Every file the program replaces has an extension, so "name.ext.tmp123" is ours and "x.tmp1" is not.
 long TemporaryFileOwner(const std::string& name) {
     const size_t mark = name.rfind(kTemporaryMark);
@@ -69,6 +70,8 @@ long TemporaryFileOwner(const std::string& name) {
         return 0;
     return std::stol(digits);
 }
+
+namespace {
 
 // The file that path names once its symbolic links are followed (a link that points nowhere names
 // the file it would point to); path itself when it is no link or its links go round in a circle.

@@ -66,6 +66,9 @@ struct MovedFile {
 };
 MovedFile MoveToFreeName(const std::filesystem::path& path, const std::string& stem, const std::string& extension);
 
+// The process id in the name of a temporary file made by ReplaceFileAtomically, 0 for any other name.
+long TemporaryFileOwner(const std::string& name);
+
 // Removes the temporary files that ReplaceFileAtomically left in folder when its process was
 // killed: names ending in ".tmp" and a process id that no running process has. Returns how many
 // were removed.

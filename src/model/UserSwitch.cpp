@@ -67,12 +67,8 @@ size_t RemoveStaleStagingFolders(const fs::path& users, const fs::path& keep) {
     std::error_code ec;
     std::vector<fs::path> stale;
     for (fs::directory_iterator it(users, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string entry = it->path().filename().string();
-        const size_t mark = entry.rfind(kStagingMark);
-        if (entry[0] != '.' || mark == std::string::npos || mark == 0) continue;
-        const std::string digits = entry.substr(mark + kStagingMark.size());
-        if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
-        if (!ProcessRuns(std::stol(digits)) && it->path() != keep) stale.push_back(it->path());
+        const long owner = StagingFolderOwner(it->path().filename().string());
+        if (owner != 0 && !ProcessRuns(owner) && it->path() != keep) stale.push_back(it->path());
     }
     size_t removed = 0;
     for (const fs::path& p : stale)
@@ -122,6 +118,14 @@ std::string CreateUserFolder(const fs::path& old, const fs::path& folder, const 
 }
 
 }  // namespace
+
+long StagingFolderOwner(const std::string& entry) {
+    const size_t mark = entry.rfind(kStagingMark);
+    if (entry.empty() || entry[0] != '.' || mark == std::string::npos || mark == 0) return 0;
+    const std::string digits = entry.substr(mark + kStagingMark.size());
+    if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) return 0;
+    return std::stol(digits);
+}
 
 size_t RemoveLeftStagingFolders(const Session& s) {
     return RemoveStaleStagingFolders(s.ProgramFolder / "Users", s.UserFolder);

@@ -14,6 +14,10 @@ class Session;
 // among them, not even as a folder.
 std::vector<std::string> UserFolderNames(const Session& s);
 
+// The process id in the name of a hidden folder in which an add puts a new user together
+// (".Ann.adding1234"), 0 for any other name.
+long StagingFolderOwner(const std::string& entry);
+
 // Removes the hidden folders in which adds that ended part-way (their process is gone) put a new
 // user together; the current user's folder stays whatever its name. Returns how many went.
 size_t RemoveLeftStagingFolders(const Session& s);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/Text.h"
+#include "model/KeptFiles.h"
 #include "model/Session.h"
 #include "records/DarwinXmlWriter.h"
 
@@ -57,10 +58,12 @@ std::string FieldNameProblem(int outputType, const std::vector<OutputListRow>& r
     return "\"" + name + "\" cannot name an XML element: use a letter or _ first, then letters, digits, _ - or .";
 }
 
-std::string OutputFormatProblem(int outputType, const std::string& fileName, const std::vector<OutputListRow>& rows) {
+std::string OutputFormatProblem(const std::filesystem::path& programFolder, int outputType, const std::string& fileName,
+                                const std::vector<OutputListRow>& rows) {
     // The first line of the format file is the file name; a blank one would make the first column
     // line the file name when the file is read again.
     if (Trim(fileName).empty()) return "Enter an Output File Name.";
+    if (std::string problem = KeptRecordFileProblem(programFolder, fileName); !problem.empty()) return problem;
     for (size_t i = 0; i < rows.size(); ++i)
         if (std::string problem = FieldNameProblem(outputType, rows, i, rows[i].databaseName); !problem.empty())
             return rows[i].caption + ": " + problem;

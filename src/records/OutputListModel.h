@@ -1,6 +1,7 @@
 #pragma once
 // The rows of the output-format editor's column list, as data: what each row shows, and the
 // columns that the rows give back when the editor saves.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,11 +23,12 @@ struct OutputListRow {
 // One row per output column, in column order.
 std::vector<OutputListRow> FillOutputListView(const Session& s);
 
-// Why the editor may not save the rows for the output type: an empty or blank file name, for
-// Darwin Core XML a field name that is no XML element name in a row that names an element, or for
-// Darwin Core CSV a comma, a double quote or a line break in the field name of an enabled row; ""
-// when it may.
-std::string OutputFormatProblem(int outputType, const std::string& fileName, const std::vector<OutputListRow>& rows);
+// Why the editor may not save the rows for the output type: an empty or blank file name, a file
+// name that is one of Quorl's own files in programFolder or a user folder, for Darwin Core XML a
+// field name that is no XML element name in a row that names an element, or for Darwin Core CSV a
+// comma, a double quote or a line break in the field name of an enabled row; "" when it may.
+std::string OutputFormatProblem(const std::filesystem::path& programFolder, int outputType, const std::string& fileName,
+                                const std::vector<OutputListRow>& rows);
 
 // Whether the row's field name is written as an XML element name: the row is enabled, its pair
 // names an element, and no row before it has the same pair.

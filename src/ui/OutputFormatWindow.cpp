@@ -229,7 +229,8 @@ void OutputFormatWindow::Button2Click() { EnableAll(false); }
 
 void OutputFormatWindow::SaveButtonClick() {
     const std::string fileName = FromQt(OutputNameEdit->text());
-    if (const std::string problem = OutputFormatProblem(session.OutputType, fileName, rows_); !problem.empty()) {
+    if (const std::string problem = OutputFormatProblem(session.ProgramFolder, session.OutputType, fileName, rows_);
+        !problem.empty()) {
         session.dialogs.ShowMessage(problem);  // nothing is saved; the window stays open
         return;
     }

@@ -289,13 +289,13 @@ TEST(XmlNames, EditorChecksOnlyRowsThatNameElements) {
         row("18.5", false, "decimal lat"), row("18.10", true, "decimalLongitude")};
     for (size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(RowNamesXmlElement(rows, i), i == 0 || i == 7) << i;
-    EXPECT_EQ(OutputFormatProblem(1, "Records.xml", rows), "");
+    EXPECT_EQ(OutputFormatProblem(".", 1, "Records.xml", rows), "");
     EXPECT_EQ(FieldNameProblem(1, rows, 2, "Plant Height"), "");
 
     std::vector<OutputListRow> bad = rows;
     bad[7].databaseName = "decimal Longitude";
-    EXPECT_EQ(OutputFormatProblem(1, "Records.xml", bad).rfind("Row 18.10: \"decimal Longitude\"", 0), 0u);
-    EXPECT_EQ(OutputFormatProblem(0, "Records.tsv", bad), "");
+    EXPECT_EQ(OutputFormatProblem(".", 1, "Records.xml", bad).rfind("Row 18.10: \"decimal Longitude\"", 0), 0u);
+    EXPECT_EQ(OutputFormatProblem(".", 0, "Records.tsv", bad), "");
     EXPECT_NE(FieldNameProblem(1, rows, 0, "hab itat"), "");
     EXPECT_EQ(FieldNameProblem(2, rows, 0, "hab itat"), "");
     for (const std::string name : {"hab, itat", "say \"x\"", "a\r\nb", "a\nb", "a\rb"}) {
@@ -304,8 +304,8 @@ TEST(XmlNames, EditorChecksOnlyRowsThatNameElements) {
         EXPECT_EQ(FieldNameProblem(2, rows, 6, name), "");
     }
     bad[0].databaseName = "hab, itat";
-    EXPECT_EQ(OutputFormatProblem(2, "Records.csv", bad).rfind("Row 13.0: \"hab, itat\" cannot head", 0), 0u);
-    EXPECT_EQ(OutputFormatProblem(0, "Records.tsv", bad), "");
+    EXPECT_EQ(OutputFormatProblem(".", 2, "Records.csv", bad).rfind("Row 13.0: \"hab, itat\" cannot head", 0), 0u);
+    EXPECT_EQ(OutputFormatProblem(".", 0, "Records.tsv", bad), "");
 }
 
 TEST(XmlNames, ElementNamesMadeFromFieldNames) {

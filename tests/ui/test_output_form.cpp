@@ -117,8 +117,8 @@ private slots:
         for (int r = 0; r < 3; ++r) QVERIFY(!Item(r)->icon(0).isNull());
     }
 
-    // A blank file name, or for Darwin Core XML a field name that is no element name, is refused:
-    // the user is told, nothing is saved and the window stays open.
+    // A blank file name, one of the program's own files, or for Darwin Core XML a field name that
+    // is no element name, is refused: the user is told, nothing is saved and the window stays open.
     void namesThatWouldBreakTheFilesAreRefused() {
         const std::string before = ReadAll(dir / "OutputFormat.txt");
         form->ShowFormatOutput();
@@ -128,6 +128,12 @@ private slots:
         QVERIFY(form->isVisible());
         QCOMPARE(ReadAll(dir / "OutputFormat.txt"), before);
         QCOMPARE(s->OutputFileName, std::string("Records.tsv"));
+        // Nor one of the program's own files, whose records the program itself would delete.
+        form->OutputNameEdit->setText(QStringLiteral("./Log.txt"));
+        form->SaveButton->click();
+        QVERIFY(dialogs->messages.back().starts_with("\"./Log.txt\" is one of Quorl's own files (the log)"));
+        QVERIFY(form->isVisible());
+        QCOMPARE(ReadAll(dir / "OutputFormat.txt"), before);
 
         // The tab-separated format takes any name; the XML format only element names.
         Select(0);
