@@ -7,6 +7,7 @@
 #include "base/Text.h"
 #include "fields/FieldAccess.h"
 #include "model/Files.h"
+#include "model/KeptRecordFiles.h"
 #include "model/Log.h"
 #include "model/ReferenceLists.h"
 #include "model/Session.h"
@@ -38,8 +39,6 @@ void StartSession(Session& s, const fs::path& programFolder) {
     std::error_code ec;
     s.ProgramFolder = programFolder;
 
-    const size_t staleFiles = RemoveLeftTemporaryFiles(s);
-
     // The last user's name is the whole content of CurrentUser.txt. A name that is no user name
     // could name a folder anywhere ("../x", "/x"): it is treated as a user that cannot be opened.
     fs::path currentUser = s.ProgramFile("CurrentUser.txt");
@@ -55,7 +54,6 @@ void StartSession(Session& s, const fs::path& programFolder) {
         s.CurrentUserName = "Default";
         s.UserFolder = s.ProgramFolder;
     }
-    const size_t staleAdds = RemoveLeftStagingFolders(s);
 
     s.form.SetText("UserNameLabel", s.CurrentUserName);
     for (const char* memo : {"DescriptionMemo", "LocalityMemo", "NotesMemo", "RichEdit1"}) s.form.SetText(memo, "");
@@ -67,16 +65,28 @@ void StartSession(Session& s, const fs::path& programFolder) {
     LoadCountryList(s);
     LoadPlantList(s);
     ClearFields(s);
-    RestartLog(s);
+    // A record file that is one of the program's own files keeps its records: a log that is one
+    // stays as it is, and this run's lines wait in memory.
+    const bool recordsOnKeptFiles = ReportRecordFilesOnKeptFiles(s);
+    if (!NamedAsRecordFile(s, s.UserFile("Log.txt"))) RestartLog(s);
 
     WriteToLog(s, "Quorl Version " + GetFileVersion());
     WriteToLog(s, "UserName: " + s.CurrentUserName);
-    if (staleFiles > 0)
-        WriteToLog(s, "Removed " + IntToStr(static_cast<long long>(staleFiles)) +
-                          " temporary file(s) left by an earlier run that ended during a write.");
-    if (staleAdds > 0)
-        WriteToLog(s, "Removed " + IntToStr(static_cast<long long>(staleAdds)) +
-                          " folder(s) of users whose adding an earlier run did not finish.");
+    // What an ended run left is removed once the record files are known: one of them may bear
+    // the name of a temporary file or lie in a staging folder. Then nothing is removed this time.
+    if (recordsOnKeptFiles) {
+        WriteToLog(s, "Temporary files and folders of earlier runs are left as they are while a record file is one "
+                      "of Quorl's own files.");
+    } else {
+        const size_t staleFiles = RemoveLeftTemporaryFiles(s);
+        const size_t staleAdds = RemoveLeftStagingFolders(s);
+        if (staleFiles > 0)
+            WriteToLog(s, "Removed " + IntToStr(static_cast<long long>(staleFiles)) +
+                              " temporary file(s) left by an earlier run that ended during a write.");
+        if (staleAdds > 0)
+            WriteToLog(s, "Removed " + IntToStr(static_cast<long long>(staleAdds)) +
+                              " folder(s) of users whose adding an earlier run did not finish.");
+    }
 
     s.form.SetItems("RankCombo", {"f.", "form", "forma", "ssp.", "subsp.", "var."});
     s.OcrLanguage = "eng";

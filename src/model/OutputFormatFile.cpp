@@ -1,9 +1,14 @@
 #include "model/OutputFormatFile.h"
 
+#include <algorithm>
+
+#include "base/Encoding.h"
+#include "base/FileBytes.h"
 #include "base/LineNumbers.h"
 #include "base/Text.h"
 #include "base/TokenCursor.h"
 #include "model/Files.h"
+#include "model/KeptRecordFiles.h"
 #include "model/PreferencesFile.h"
 #include "model/Session.h"
 #include "model/SkippedLines.h"
@@ -20,14 +25,31 @@ std::string OutputFormatFileName(int outputType) {
     }
 }
 
-fs::path OutputFormatReadPath(const Session& s) {
-    fs::path path = s.UserFile(OutputFormatFileName(s.OutputType));
+fs::path OutputFormatReadPath(const Session& s) { return OutputFormatReadPath(s, s.OutputType); }
+
+fs::path OutputFormatReadPath(const Session& s, int outputType) {
+    fs::path path = s.UserFile(OutputFormatFileName(outputType));
     std::error_code ec;
-    if (s.OutputType == 2 && !fs::exists(path, ec)) path = s.UserFile(OutputFormatFileName(0));
+    if (outputType == 2 && !fs::exists(path, ec)) path = s.UserFile(OutputFormatFileName(0));
     // Older installations kept the XML format in DarwinFormat.txt.
-    if (s.OutputType == 1 && !fs::exists(path, ec) && fs::exists(s.UserFile("DarwinFormat.txt"), ec))
+    if (outputType == 1 && !fs::exists(path, ec) && fs::exists(s.UserFile("DarwinFormat.txt"), ec))
         path = s.UserFile("DarwinFormat.txt");
     return path;
+}
+
+std::vector<SavedRecordFile> SavedRecordFiles(const Session& s) {
+    std::vector<SavedRecordFile> named;
+    for (int type : {0, 1, 2}) {
+        const fs::path path = OutputFormatReadPath(s, type);
+        std::string bytes;
+        if (!ReadFileBytes(path, bytes)) continue;
+        std::string text = CrLfLineEnds(DecodeFileBytes(bytes));
+        std::string name = NextToken(text, "\r\n", true);  // as LoadOutputFormat reads it
+        const bool known =
+            std::any_of(named.begin(), named.end(), [&](const SavedRecordFile& f) { return f.recordFile == name; });
+        if (!name.empty() && !known) named.push_back({path.filename().string(), std::move(name)});
+    }
+    return named;
 }
 
 bool ColumnKeyIsMissing(std::string_view text, std::string_view line) {
@@ -108,7 +130,9 @@ bool WriteOutputFormatFile(Session& s) {
 
 bool SaveOutputFormat(Session& s) {
     const bool preferences = SavePreferences(s);
-    return WriteOutputFormatFile(s) && preferences;
+    const bool written = WriteOutputFormatFile(s);
+    KeepLogOutOfRecordFiles(s);  // the record file may have been the log
+    return written && preferences;
 }
 
 }  // namespace quorl

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorl {
 
@@ -14,6 +15,15 @@ class Session;
 std::string OutputFormatFileName(int outputType);
 // File read for the current output type: DarwinCSV.txt falls back to OutputFormat.txt when missing.
 std::filesystem::path OutputFormatReadPath(const Session& s);
+std::filesystem::path OutputFormatReadPath(const Session& s, int outputType);
+
+// The record file that an output-format file of the user names on its first line.
+struct SavedRecordFile {
+    std::string formatFile;  // "OutputFormat.txt", ...
+    std::string recordFile;  // as the format holds it, relative to the program folder
+};
+// The record files of the user's output-format files, each name once, in output-type order.
+std::vector<SavedRecordFile> SavedRecordFiles(const Session& s);
 
 // Fills OutputColumns and OutputFileName from the current type's file, sets the captions of
 // AddDataButton and OutputLabel, and FileFormatVersion = 2. Lines whose field key is missing or
@@ -24,8 +34,9 @@ void LoadOutputFormat(Session& s);
 // field key is missing, and the enabled flag would be read in its place.
 bool ColumnKeyIsMissing(std::string_view text, std::string_view line);
 
-// Saves the preferences (so that they hold the current output type), then the current type's file.
-// False when either could not be written (the user has been told).
+// Saves the preferences (so that they hold the current output type), then the current type's file;
+// a log kept out of a record file goes to Log.txt again once no format names it as one. False when
+// either file could not be written (the user has been told).
 bool SaveOutputFormat(Session& s);
 
 // Writes the current type's file from OutputColumns and OutputFileName, without the preferences,

@@ -8,6 +8,7 @@
 
 #include "base/FileBytes.h"
 #include "model/Files.h"
+#include "model/KeptRecordFiles.h"
 #include "model/Log.h"
 #include "model/MainForm.h"
 #include "model/Session.h"
@@ -153,6 +154,7 @@ void StartFirstUser(Session& s) {
     s.UserFolder = s.ProgramFolder;
     ShowUserName(s);
     LoadUserFiles(s);
+    KeepLogOutOfRecordFiles(s);
     ShowUserFieldRows(s);
     std::error_code ec;
     fs::create_directories(s.ProgramFolder / "Users", ec);
@@ -173,6 +175,8 @@ bool SwitchToUser(Session& s, const std::string& name) {
     s.dialogs.ShowBusy("Loading " + name, "Please wait...");
     s.form.SetText("UserNameLabel", name);
     LoadUserFiles(s);
+    ReportRecordFilesOnKeptFiles(s);
+    KeepLogOutOfRecordFiles(s);
     ShowUserFieldRows(s);
     WriteStringToFile(s, name, s.ProgramFile("CurrentUser.txt"), true);
     WriteToLog(s, "Quorl Version " + GetFileVersion());
@@ -226,6 +230,7 @@ bool AddUser(Session& s) {
         LoadUserFiles(s);
         ShowUserFieldRows(s);
     }
+    KeepLogOutOfRecordFiles(s);
     WriteToLog(s, "Quorl Version " + GetFileVersion());
     WriteToLog(s, "New user created: " + name);
     WriteStringToFile(s, name, s.ProgramFile("CurrentUser.txt"), true);

@@ -16,6 +16,7 @@
 #include "records/PlaceCheck.h"
 #include "records/PlantNameCheck.h"
 #include "records/RecordChecks.h"
+#include "records/RecordFileLock.h"
 #include "records/RecordValues.h"
 #include "records/TsvWriter.h"
 
@@ -48,6 +49,8 @@ struct BusyWindow {
 bool ExportData(Session& s) {
     bool ok = true;
     WriteToLog(s, "Start of Export Data.");
+    // Before any question about the record: it could not be written anyway.
+    if (RecordFileRefused(s, s.ProgramFile(s.OutputFileName), "The record was not added.")) return false;
     if (!BoxText(s, "LatDegreesEdit").empty() && BoxText(s, "NSCombo").empty()) {
         s.dialogs.ShowMessage("Enter N or S Latitude");
         ok = false;

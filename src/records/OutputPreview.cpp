@@ -169,7 +169,9 @@ bool PutRecordBack(Session& s, const OutputPreview& preview, size_t row) {
 ReEditResult ReEditRecord(Session& s, const OutputPreview& preview, size_t row) {
     if (row >= preview.table.rows.size()) return ReEditResult::Refused;
     std::optional<RecordToPutBack> record = RecordOfRow(s, preview, row);
-    if (!record || !MayTakeRecordOut(s, preview.fileName)) return ReEditResult::Refused;
+    if (!record || RecordFileRefused(s, s.ProgramFile(preview.fileName), "Nothing was taken out of it.") ||
+        !MayTakeRecordOut(s, preview.fileName))
+        return ReEditResult::Refused;
 
     if (s.dialogs.Ask("Remove this line from output, clear QUORL form, and edit this line?", DialogKind::Warning,
                       {DialogButton::Yes, DialogButton::Cancel}) != DialogButton::Yes)

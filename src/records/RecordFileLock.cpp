@@ -4,12 +4,24 @@
 #include <chrono>
 #include <system_error>
 
+#include "model/KeptFiles.h"
 #include "model/Log.h"
 #include "model/Session.h"
 
 namespace quorl {
 
+bool RecordFileRefused(Session& s, const std::filesystem::path& path, const std::string& notDone) {
+    const std::string kept = KeptFileMet(s.ProgramFolder, path.string());
+    if (kept.empty()) return false;
+    const std::string message = "No record is written to or taken out of " + path.string() + ": it is " + kept +
+                                ". Choose another Output File Name in the Output Format window. " + notDone;
+    WriteToLog(s, message);
+    s.dialogs.ShowMessage(message);
+    return true;
+}
+
 std::unique_ptr<FileLock> LockRecordFile(Session& s, const std::filesystem::path& path, const std::string& notDone) {
+    if (RecordFileRefused(s, path, notDone)) return nullptr;
     const int wait = s.RecordFileLockWaitMs;
     // While another copy holds the file, the busy window's bar shows how much of the wait is gone.
     const auto waiting = [&s, wait](std::chrono::milliseconds waited) {

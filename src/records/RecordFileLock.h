@@ -11,9 +11,14 @@ namespace quorl {
 
 class Session;
 
-// Locks the record file path, waiting up to s.RecordFileLockWaitMs for another copy to let go.
-// When it does not, tells the user that another copy is writing the file, followed by notDone
-// ("The record was not added."), and returns nullptr. A lock file that cannot be made (a folder
+// When path is one of Quorl's own files (an output format saved before such names were refused),
+// tells the user that nothing is written to it or taken out of it, followed by notDone, and
+// returns true.
+bool RecordFileRefused(Session& s, const std::filesystem::path& path, const std::string& notDone);
+
+// Locks the record file path (refused as above: nullptr), waiting up to s.RecordFileLockWaitMs for
+// another copy to let go. When it does not, tells the user that another copy is writing the file,
+// followed by notDone ("The record was not added."), and returns nullptr. A lock file that cannot be made (a folder
 // that is not writable) is logged and the work goes on unlocked.
 std::unique_ptr<FileLock> LockRecordFile(Session& s, const std::filesystem::path& path, const std::string& notDone);
 

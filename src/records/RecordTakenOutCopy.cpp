@@ -15,6 +15,7 @@
 #include "base/FileBytes.h"
 #include "base/FileLock.h"
 #include "base/Text.h"
+#include "model/KeptRecordFiles.h"
 #include "model/Log.h"
 #include "model/Session.h"
 #include "records/OutputPreview.h"
@@ -205,7 +206,8 @@ void DropRecordTakenOutCopy(Session& s) {
 void OfferRecordTakenOutCopy(Session& s, bool intoFields) {
     const fs::path path = s.UserFile(kCopyName);
     std::error_code ec;
-    if (s.RecordTakenOutCopyLock || !fs::exists(path, ec)) return;
+    // A record file of that name is no copy: the start has told about it.
+    if (s.RecordTakenOutCopyLock || !fs::exists(path, ec) || NamedAsRecordFile(s, path)) return;
     std::unique_ptr<FileLock> lock = LockCopy(path);
     if (lock->busy()) {
         WriteToLog(s, "A record taken out by another running copy of Quorl is kept in " + path.string());

@@ -1,7 +1,9 @@
 #include "LoaderTestSupport.h"
 #include "commands/SessionStart.h"
 #include "model/Log.h"
+#include "model/OutputFormatFile.h"
 #include "model/UserFiles.h"
+#include "records/ExportData.h"
 #include "records/OutputPreview.h"
 #include "records/RecordTakenOut.h"
 #include "records/RecordTakenOutCopy.h"
@@ -343,4 +345,61 @@ TEST_F(StartupTest, ACopyThatCannotBeReadHoldsUpNoLaterTakeOut) {
         fs::remove_all(kept);
         fs::remove(program / "Database.tsv");
     }
+}
+
+// An output format saved before the editor refused the names of the program's own files: the
+// start tells, leaves that file as it is (the log included) and copies it aside once, and no record
+// is added to it or taken out of it, while the preview still shows its records.
+TEST_F(StartupTest, ARecordFileNamedLikeOneOfTheProgramsOwnFilesKeepsItsRecords) {
+    const std::string records = "collector\tdate\t\r\n\"A. Gray\"\t\"12 Mar 2001\"\r\n\"J. Smith\"\t\"1 May 2002\"\r\n";
+    const std::string columns = kOutputFormat.substr(kOutputFormat.find("\r\n"));
+    for (const std::string name : {"Log.txt", "RecordTakenOut.txt", "Database.tsv.tmp999999999"}) {
+        SCOPED_TRACE(name);
+        WriteFile(program / "OutputFormat.txt", name + columns);
+        WriteFile(program / name, records);
+        for (int start = 0; start < 2; ++start) {
+            ProgramRun run(program);
+            EXPECT_EQ(ReadFile(program / name), records);
+            ASSERT_EQ(run.d.messages.size(), 1u);
+            EXPECT_EQ(run.d.messages[0].rfind("The output format OutputFormat.txt names " + name + " as its record file", 0),
+                      0u);
+            EXPECT_NE(run.d.messages[0].find("copied to \"Records from " + name), std::string::npos);
+            OutputPreview p;
+            ASSERT_TRUE(LoadOutputPreview(run.s, p));
+            EXPECT_EQ(p.table.rows.size(), 2u);
+            EXPECT_EQ(ReEditRecord(run.s, p, 0), ReEditResult::Refused);
+            run.s.form.SetText("CollectorEdit", "B. Lee");
+            EXPECT_FALSE(ExportData(run.s));
+            EXPECT_FALSE(AddTSV(run.s));
+            EXPECT_EQ(ReadFile(program / name), records);
+            ASSERT_EQ(run.d.messages.size(), 4u);
+            EXPECT_NE(run.d.messages[3].find("Choose another Output File Name in the Output Format window."),
+                      std::string::npos);
+        }
+        // One copy, whatever the second start found.
+        std::vector<std::string> copies;
+        for (const auto& entry : fs::directory_iterator(program))
+            if (entry.path().filename().string().starts_with("Records from " + name))
+                copies.push_back(ReadFile(entry.path()));
+        EXPECT_EQ(copies, std::vector<std::string>{records});
+        fs::remove(program / name);
+    }
+    // Once the format names the copy, this run's log goes to Log.txt, the next start clears it
+    // again and the records grow in the copy.
+    WriteFile(program / "OutputFormat.txt", "Log.txt" + columns);
+    WriteFile(program / "Log.txt", records);
+    {
+        ProgramRun run(program);
+        run.s.OutputFileName = "Records from Log.txt";
+        ASSERT_TRUE(SaveOutputFormat(run.s));
+        const std::string log = ReadFile(program / "Log.txt");
+        EXPECT_EQ(log.rfind(records, 0), 0u);
+        EXPECT_NE(log.find("UserName: Default", records.size()), std::string::npos);
+    }
+    ProgramRun fixed(program);
+    EXPECT_EQ(fixed.d.messages, std::vector<std::string>{});
+    EXPECT_EQ(ReadFile(program / "Log.txt").find("A. Gray"), std::string::npos);
+    fixed.s.form.SetText("CollectorEdit", "B. Lee");
+    ASSERT_TRUE(AddTSV(fixed.s));
+    EXPECT_EQ(ReadFile(program / "Records from Log.txt").rfind(records + "\"B. Lee\"", 0), 0u);
 }
