@@ -7,6 +7,7 @@
 #include "base/ParseText.h"
 #include "base/Text.h"
 #include "model/Session.h"
+#include "parser/LandSurvey.h"
 #include "parser/Numerals.h"
 
 namespace quorl {
@@ -96,27 +97,6 @@ int LatLongScoreOfChars(std::string_view text) {
 
 }  // namespace
 
-int BlankTownshipAndRange(std::string& t) {
-    int found = 0;
-    const auto direction = [](char c) { return IsCompassLetter(c) || c == 'n' || c == 's' || c == 'e' || c == 'w'; };
-    const size_t len = t.size();
-    for (size_t i = 0; i < len; ++i) {
-        if ((t[i] != 'T' && t[i] != 'R') || (i > 0 && (Letter(t[i - 1]) || IsDigitChar(t[i - 1])))) continue;
-        size_t k = i + 1;
-        if (k < len && t[k] == '.') ++k;
-        while (k < len && t[k] == ' ') ++k;
-        if (k == len || !IsDigitChar(t[k])) continue;
-        while (k < len && IsDigitChar(t[k])) ++k;
-        size_t letter = k;
-        while (letter < len && t[letter] == ' ') ++letter;
-        if (letter < len && direction(t[letter]) && (letter + 1 == len || !Letter(t[letter + 1]))) k = letter + 1;
-        found |= t[i] == 'T' ? kTownship : kRange;
-        std::fill(t.begin() + static_cast<std::ptrdiff_t>(i), t.begin() + static_cast<std::ptrdiff_t>(k), ' ');
-        i = k - 1;
-    }
-    return found;
-}
-
 bool IsCompassLetter(char c) { return c == 'E' || c == 'N' || c == 'S' || c == 'W'; }
 
 int CompassLetterScore(std::string_view text, char letter) {
@@ -155,7 +135,7 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
     for (size_t i = 0; i < t.size(); ++i)
         if (t[i] == '*') t[i] = kDegreeByte, star[i] = true;
     t = FixNumerals(std::move(t));
-    BlankTownshipAndRange(t);
+    BlankLandSurvey(t);
 
     // Tokens of digits and '.', or of other characters, split at the separators; marked are the
     // tokens a degree sign follows.
@@ -254,7 +234,7 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
             if (groups > 1) break;
         } else if (IsDigitChar(x[0])) {
             // A number with a degree sign after it is the degrees: the numbers before it that had
-            // none are no part of the coordinate ("sec. 22, 29°37'N").
+            // none are no part of the coordinate ("Hwy 22, 29°37'N").
             if (marked[k] && !deg.empty() && !degMarked) deg.clear(), min.clear(), sec.clear();
             if (deg.empty()) deg = x, degMarked = marked[k];
             else if (min.empty()) min = x;

@@ -22,12 +22,6 @@ int LatLongScore(std::string_view text);
 void SetLatLongFields(Session& s, const std::string& degrees, const std::string& minutes,
                       const std::string& seconds, const std::string& hemisphere);
 
-// Blanks out every township and range (T17S, R30E, T. 10S., R 88E): T or R as a word of its own,
-// perhaps a dot and blanks, a number and perhaps its direction letter. Their numbers and letters
-// are no coordinate. Returns which of the two were found.
-constexpr int kTownship = 1, kRange = 2;
-int BlankTownshipAndRange(std::string& t);
-
 // 1 when the text was accepted as coordinates (whether or not a group was written), else 0.
 int ParseLatLong(Session& s, std::string_view text);
 

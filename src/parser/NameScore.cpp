@@ -8,7 +8,7 @@
 #include "base/Text.h"
 #include "fields/Trace.h"
 #include "model/Session.h"
-#include "parser/Coordinates.h"
+#include "parser/LandSurvey.h"
 #include "parser/LatinScore.h"
 
 namespace quorl {
@@ -44,7 +44,7 @@ int32_t NameScore(Session& s, std::string_view text, int32_t latinScore) {
     std::string blanked;
     if (std::any_of(text.begin(), text.end(), IsDigitChar)) {
         blanked = text;
-        if (BlankTownshipAndRange(blanked) == (kTownship | kRange)) text = blanked;
+        if ((BlankLandSurvey(blanked) & (kTownship | kRange)) == (kTownship | kRange)) text = blanked;
     }
     int32_t score = 0;
     std::vector<int32_t> candidates;

@@ -2,6 +2,7 @@
 
 #include "ParserFixture.h"
 #include "parser/Coordinates.h"
+#include "parser/LandSurvey.h"
 #include "parser/Phases.h"
 
 using namespace quorl;
@@ -40,6 +41,37 @@ TEST(CoordinateScores, LatLongScoreAddsSignsWordsAndShortRuns) {
     EXPECT_EQ(LatLongScore("179 m"), 1 + 1 + 1 - 1);
     EXPECT_EQ(LatLongScore("DEG 12 N"), 1 + 3 + 1 + 1 - 1);  // DEG at the start counts too
     EXPECT_EQ(LatLongScore("ab 180"), 0);  // the last character never takes part: 18 is read, not 180
+}
+
+// The text left after the survey marks are blanked, blanks run together, and what was found.
+TEST(LandSurvey, BlanksTownshipRangeSectionAndQuarterCalls) {
+    const struct {
+        const char* text;  // the one-byte view: \xB0 degree, \xBC quarter, \xBD half
+        const char* left;
+        int found;
+    } cases[] = {
+        {"Riley Co.: Twp 5 N, Rge 10 E, Sec. 22", "Riley Co.: , ,", kTownship | kRange | kSection},
+        {"Twp.5N, Rge.10E", ",", kTownship | kRange},
+        {"Township 12 N, Range 10 E", ",", kTownship | kRange},
+        {"T17S R30E", "", kTownship | kRange},
+        {"R 5E", "", kRange},
+        {"Front Range 2 miles N.W., Range, 10 mi", "Front Range 2 miles N.W., Range, 10 mi", 0},
+        {"t 5 N, T. R. Smith, T 34\xB0N, R 5.5 km", "t 5 N, T. R. Smith, T 34\xB0N, R 5.5 km", 0},
+        {"Sec,33 SE1/4 of NW 1/4", "", kSection},
+        {"Sec 13 SW, Section 14NE, sec. 22 N 29", ", , N 29", kSection},
+        {"SEl/4 of N1/2 sec 3, SE\xBC NW\xBD", ",", kSection},
+        {"SE1/45 x, N1/3, of SE1/4", "SE1/45 x, N1/3, of", 0},
+    };
+    for (const auto& c : cases) {
+        std::string t = c.text;
+        EXPECT_EQ(BlankLandSurvey(t), c.found) << c.text;
+        EXPECT_EQ(t.size(), std::string(c.text).size()) << c.text;
+        std::string left;
+        for (char ch : t)
+            if (ch != ' ' || (!left.empty() && left.back() != ' ')) left += ch;
+        if (!left.empty() && left.back() == ' ') left.pop_back();
+        EXPECT_EQ(left, c.left) << c.text;
+    }
 }
 
 class LatLong : public ParserSessionTest {
@@ -88,10 +120,21 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
         // are no part of its coordinate; a star parts numbers but marks no degrees.
         {"Islands; 52°55.q'N, l_Z°28'E", "52/55./ N 28// E"},
         {"Lat/Long: 60o09*N, 152°36*W", "60/09/ N 152/36/ W"},
-        // A township or range is no coordinate.
+        {"Hwy 22, 29°37'N, 82°18'W", "29/37/ N 82/18/ W"},
+        // Township, range and section, in their spellings, with quarter calls, are no coordinate.
         {"T. 10S., R. 20E. 29°37'N 82°18'W", "29/37/ N 82/18/ W"},
         {"T.10S., R.20E., sec. 22, 29°37'N, 82°18'W", "29/37/ N 82/18/ W"},
         {"T 10 s, R 20 e, 29°37'N, 82°18'W", "29/37/ N 82/18/ W"},
+        {"Riley Co.: Twp 5 N, Rge 10 E, Sec. 22, 39°12'N 96°34'W", "39/12/ N 96/34/ W"},
+        {"Twp. 5N, Rge. 10E 39 12 N 96 34 W", "39/12/ N 96/34/ W"},
+        {"Township 12 N, Range 10 E, 44 30 N 93 15 W", "44/30/ N 93/15/ W"},
+        {"KTN D-6, Sec,33 SE1/4 of NW 1/4, 55°30'N 131°W", "55/30/ N 131// W"},
+        {"Section 14NE, T60S, R83E, 56 40 N 132 50 W", "56/40/ N 132/50/ W"},
+        {"Sec 13 SW, 56 40 N 132 50 W", "56/40/ N 132/50/ W"},
+        {"Sec. 12 SE¼ NW¼, 34°N 112°W", "34// N 112// W"},
+        {"sec. 22 N 29 37 W 82 18", "29/37/ N 82/18/ W"},  // the N of the latitude stays
+        {"Salt R. 34°N 112°W", "34// N 112// W"},           // a number with degrees is no range
+        {"Brooks Range 68 38 N 149 31 W", "68/38/ N 149/31/ W"},  // a range needs its E or W
         {"x 27 01 ab cd 5 N", "27/01/5 N // "},  // a number next and one three after it
         {"Lat 34 ab cd ef N", "34// N // "},      // four tokens after the drop: nothing more is asked
         {"34 N 181 180 W", "34// N 180// W"},     // 180 is a degree, 181 is not
@@ -118,7 +161,14 @@ TEST_F(LatLong, ParseLatLongRejectsWordsAndClearsBoth) {
     EXPECT_EQ(ParseLatLong(s, "GPS: 34 12 N"), 0);
     EXPECT_EQ(ParseLatLong(s, "a 34 12 N"), 0);  // a one-letter word that is no compass letter is dropped too
     EXPECT_EQ(ParseLatLong(s, "Lat 34 ab cd ef gh N"), 0);  // five after the drop: the words lead nowhere
-    EXPECT_EQ(ParseLatLong(s, "Cochise County: Chiricahua Mts, T17S R30E Sec 12"), 0);  // township and range
+    // Township, range and section leave too few tokens.
+    for (const char* text :
+         {"Cochise County: Chiricahua Mts, T17S R30E Sec 12", "Riley Co.: Twp 5 N, Rge 10 E, Sec. 22",
+          "Twp. 5N, Rge. 10E", "KTN D-6, Sec,33 SE1/4 of NW 1/4", "Petersburg Quad D-2, Sec 13 SW, T 58 S, R 81E"}) {
+        Set("LatDegreesEdit", "");
+        EXPECT_EQ(ParseLatLong(s, text), 0) << text;
+        EXPECT_EQ(Text("LatDegreesEdit"), "") << text;
+    }
 }
 
 TEST_F(LatLong, ParseLatLongLongTextIsSafe) {
@@ -145,6 +195,8 @@ TEST_F(LatLong, PhaseLineChoiceAndNeighbours) {
         {"line before ends in a digit", {"x", "N 34 12 30", "W 112 10 5"}, {0, 3, 9}, 0, "34/12/30 N 112/10/5 W"},
         {"no digit in its last four", {"x", "34 12 30 lat", "112 10 5 W"}, {0, 3, 9}, 0, "//  112/10/5 W"},
         {"line before too short", {"x", "N 34", "112 10 5 W"}, {0, 3, 9}, 0, "//  112/10/5 W"},
+        {"survey line, coordinates next", {"Twp 5 N, Rge 10 E, Sec. 22", "39 12 N 96 34 W"}, {9, 3}, 0,
+         "39/12/ N 96/34/ W"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);

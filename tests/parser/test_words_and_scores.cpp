@@ -65,7 +65,8 @@ TEST_F(NameScoreTest, CapitalsInitialsAndLength) {
     // is no initials; either alone still counts.
     for (auto [text, score] : {std::pair{"J. Smith", 6}, {"Smith & Jones", 3}, {"J. Sm", 0}, {"", 0}, {"X", 0},
                                {"J. Smith Pima county", 0}, {"Juan y Pedro", 4}, {"Juan x Pedro", 2},
-                               {"T.10S., R.20E., sec. 22", 0}, {"T.10S. J. Smith", 9}})
+                               {"T.10S., R.20E., sec. 22", 0}, {"T.10S. J. Smith", 9},
+                               {"Twp. 5N, Rge. 10E, Sec,33", 0}, {"T. R. Smith", 8}})
         EXPECT_EQ(NameScore(s, text), score) << text;
 }
 
