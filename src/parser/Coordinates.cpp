@@ -175,7 +175,8 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
     // or, for a number, the next tokens must close its group: more numbers and then a lone
     // compass letter ("27 N, Long. 108 W", "27 01 N, Long. 108 56 W"). A number that three more
     // follow is rubbish too: degrees, minutes and seconds are three ("CR 30, 31 14 50 N"). A number
-    // with a degree sign after it is degrees and leads whatever follows it ("52°55.q'N", OCR).
+    // with a degree sign after it is degrees and leads when its minutes or its letter come next
+    // ("52°55.q'N", OCR), not before rubbish ("bO°[]q. _'Nr").
     const auto isNumber = [&](size_t k) { return !tok[k].empty() && IsDigitChar(tok[k][0]); };
     const auto isLetter = [&](size_t k) { return tok[k].size() == 1 && IsCompassLetter(tok[k][0]); };
     auto closesGroup = [&] {
@@ -188,7 +189,7 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
     auto acceptable = [&](bool dropped) {
         const bool number = isNumber(0);
         bool ok = (number && TokenValue(tok[0], 500) <= 180) || isLetter(0);
-        if (ok && dropped && tok.size() - 1 > 4 && !(number && marked[0])) {
+        if (ok && dropped && tok.size() - 1 > 4 && !(number && marked[0] && (isNumber(1) || isLetter(1)))) {
             const bool digitsFollow =
                 (isNumber(1) || isNumber(2) || isNumber(3)) && (isNumber(2) || isNumber(3) || isNumber(4));
             ok = digitsFollow || (number && closesGroup());
@@ -205,10 +206,19 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
         if (tok.size() - 1 < 3) return 0;
     }
 
-    // Pairing numbers with hemisphere letters.
+    // Pairing numbers with hemisphere letters. A label gives one latitude and one longitude: a
+    // second group of the first one's kind that has numbers is no coordinate and is passed over
+    // ("(63°3'N, l_9°3''rf), .S km", OCR).
     std::string deg, min, sec, hemi;
-    bool degMarked = false;
+    bool degMarked = false, firstIsLatitude = false, misread = false;
     int groups = 0;
+    const auto writeGroup = [&] {
+        const bool latitude = hemi == "N" || hemi == "S";
+        if (groups == 1 && latitude == firstIsLatitude && !deg.empty()) return;
+        firstIsLatitude = latitude;
+        SetLatLongFields(s, deg, min, sec, hemi);
+        ++groups;
+    };
     for (size_t k = 0; k < tok.size(); ++k) {
         const std::string& x = tok[k];
         if (x.empty() || TokenValue(x, 0) > 180) continue;
@@ -218,30 +228,44 @@ int ParseLatLongOfChars(Session& s, std::string_view input) {
             return 0;
         }
         if (IsCompassLetter(x[0])) {
+            if (misread) {
+                misread = false;
+                continue;
+            }
             if (hemi.empty()) {
                 hemi = std::string(1, x[0]);
                 if (!deg.empty()) {
-                    SetLatLongFields(s, deg, min, sec, hemi);
+                    writeGroup();
                     deg.clear(), min.clear(), sec.clear(), hemi.clear();
-                    ++groups;
                 }
             } else {
-                SetLatLongFields(s, deg, min, sec, hemi);
+                writeGroup();
                 deg.clear(), min.clear(), sec.clear();
-                ++groups;
                 hemi = std::string(1, x[0]);
             }
             if (groups > 1) break;
-        } else if (IsDigitChar(x[0])) {
+            continue;
+        }
+        const bool number = IsDigitChar(x[0]);
+        if (marked[k] && number) {
             // A number with a degree sign after it is the degrees: the numbers before it that had
             // none are no part of the coordinate ("Hwy 22, 29°37'N").
-            if (marked[k] && !deg.empty() && !degMarked) deg.clear(), min.clear(), sec.clear();
+            if (!deg.empty() && !degMarked) deg.clear(), min.clear(), sec.clear();
+            misread = false;
+        } else if (marked[k] && hemi.empty() && std::any_of(x.begin(), x.end(), Letter)) {
+            // Degrees misread as letters ("l_Z°28'E", OCR): up to its letter, that group is no
+            // coordinate, and the numbers before it have lost their own letter ("52°48.5'H,
+            // TZ°QE.B'E"). A sign alone is no misread number ("55°1'_°N").
+            deg.clear(), min.clear(), sec.clear();
+            misread = true;
+        }
+        if (number && !misread) {
             if (deg.empty()) deg = x, degMarked = marked[k];
             else if (min.empty()) min = x;
             else sec = x;
         }
     }
-    if (groups == 1 && !hemi.empty() && !deg.empty()) SetLatLongFields(s, deg, min, sec, hemi);
+    if (groups == 1 && !hemi.empty() && !deg.empty()) writeGroup();
     return 1;
 }
 

@@ -118,9 +118,19 @@ TEST_F(LatLong, ParseLatLongFillsTheBoxes) {
         {"SR 21, 1.7 mi N of Huxford at CR 30, 31°14'50\"N, 87°29'47\"W", "31/14/50 N 87/29/47 W"},
         // A number with a degree sign leads whatever follows it, and numbers before it without one
         // are no part of its coordinate; a star parts numbers but marks no degrees.
-        {"Islands; 52°55.q'N, l_Z°28'E", "52/55./ N 28// E"},
         {"Lat/Long: 60o09*N, 152°36*W", "60/09/ N 152/36/ W"},
         {"Hwy 22, 29°37'N, 82°18'W", "29/37/ N 82/18/ W"},
+        {"54° 54.875' N 159° 15.47°' W", "54/54.875/ N 159/15.47/ W"},  // after degrees, a misread minute mark
+        // ... but not before rubbish; degrees misread as letters make their group no coordinate up
+        // to its letter, and the numbers before them lose theirs; a sign alone misreads nothing.
+        {"bO°[]q. _'Nr t52°_6. q'O", "//  // "},
+        {"Islands; 52°55.q'N, l_Z°28'E", "52/55./ N // "},
+        {"Aleutian Islands; 52°48.5'H, TZ°QE.B'E", "//  // "},
+        {"Hwy 12, d°H 55°17'N 37°40'W", "55/17/ N 37/40/ W"},
+        {"circa 55°1'_°N, 37°4'W", "55/1/ N 37/4/ W"},
+        // A second latitude or longitude with numbers is passed over; letters alone end as before.
+        {"34 N 35 S 112 W", "34// N 112// W"},
+        {"N N E 5 5 E x", "// N // "},
         // Township, range and section, in their spellings, with quarter calls, are no coordinate.
         {"T. 10S., R. 20E. 29°37'N 82°18'W", "29/37/ N 82/18/ W"},
         {"T.10S., R.20E., sec. 22, 29°37'N, 82°18'W", "29/37/ N 82/18/ W"},
@@ -161,10 +171,12 @@ TEST_F(LatLong, ParseLatLongRejectsWordsAndClearsBoth) {
     EXPECT_EQ(ParseLatLong(s, "GPS: 34 12 N"), 0);
     EXPECT_EQ(ParseLatLong(s, "a 34 12 N"), 0);  // a one-letter word that is no compass letter is dropped too
     EXPECT_EQ(ParseLatLong(s, "Lat 34 ab cd ef gh N"), 0);  // five after the drop: the words lead nowhere
-    // Township, range and section leave too few tokens.
+    // Township, range and section leave too few tokens; a second latitude is passed over and the
+    // words after it reject the text.
     for (const char* text :
          {"Cochise County: Chiricahua Mts, T17S R30E Sec 12", "Riley Co.: Twp 5 N, Rge 10 E, Sec. 22",
-          "Twp. 5N, Rge. 10E", "KTN D-6, Sec,33 SE1/4 of NW 1/4", "Petersburg Quad D-2, Sec 13 SW, T 58 S, R 81E"}) {
+          "Twp. 5N, Rge. 10E", "KTN D-6, Sec,33 SE1/4 of NW 1/4", "Petersburg Quad D-2, Sec 13 SW, T 58 S, R 81E",
+          "tral Br_oks RanSe (63°3._'N,l_9°3_''rf), .S km E or Toolik Lake"}) {
         Set("LatDegreesEdit", "");
         EXPECT_EQ(ParseLatLong(s, text), 0) << text;
         EXPECT_EQ(Text("LatDegreesEdit"), "") << text;
