@@ -114,14 +114,15 @@ std::string OfferRecord(Session& s, const fs::path& path, const RecordCopy& c, b
                         std::unique_ptr<FileLock>& lock) {
     const std::string& file = c.record.fileName;
     std::string now;
-    const bool read = ReadFileBytes(s.ProgramFile(file), now);
-    if (read && !c.before.empty() && Fingerprint(now) == c.before) {
+    // Empty when the record file cannot be read: it then matches none of the noted states.
+    const std::string print = ReadFileBytes(s.ProgramFile(file), now) ? Fingerprint(now) : std::string();
+    if (!print.empty() && print == c.before) {
         // Ended before the file was replaced: the record never left it.
         RemoveCopy(s, path);
         return "Quorl ended while it took a record out of " + file + " to be edited again. The record is still in " +
                file + ".";
     }
-    if (read && !c.added.empty() && Fingerprint(now) == c.added) {
+    if (!print.empty() && print == c.added) {
         // Ended after the record was written back, before its copy went.
         RemoveCopy(s, path);
         return "Quorl ended while it added back the record taken out of " + file +
@@ -138,7 +139,7 @@ std::string OfferRecord(Session& s, const fs::path& path, const RecordCopy& c, b
     s.RecordTakenOutCopy = path;
     s.RecordTakenOutCopyLock = std::move(lock);
     message += "It is in the fields again: add it to write it back. Until then a copy is kept in " + path.string() + ".";
-    if (!read || Fingerprint(now) != c.after)
+    if (print.empty() || print != c.after)
         message += " " + file + " has changed since the record was taken out; it may hold the record already.";
     return message;
 }
